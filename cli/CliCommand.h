@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Exit statuses of the command-line tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFault = 3;        // a fault message ended the process
+inline constexpr int kExitCloneFileBase = 10; // 10 + clone-file result code (11 to 19)
+inline constexpr int kExitCloneBase = 20;     // 20 + clone result code (22 to 37)
+
+// What every command receives: the options common to all commands and its own arguments.
+struct CliContext {
+    std::filesystem::path overlayPath; // the definition overlay in use
+    std::vector<std::string> args;     // the command's arguments, without the command name
+};
+
+// One command of the tool. `run` returns the process's exit status.
+struct CliCommand {
+    const char* name;
+    const char* synopsis; // one line: the arguments
+    const char* help;     // what it does and how it ends; may span several lines
+    int (*run)(CliContext& context);
+};
+
+// Every command the tool knows, in the order --help lists them.
+const std::vector<CliCommand>& Commands();
+
+} // namespace cli

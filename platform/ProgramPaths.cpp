@@ -1,0 +1,47 @@
+#include "ProgramPaths.h"
+
+#include <system_error>
+
+#if defined(__linux__)
+#include <unistd.h>
+#elif defined(__APPLE__)
+#include <mach-o/dyld.h>
+#elif defined(_WIN32)
+#include <windows.h>
+#endif
+
+namespace platform {
+
+std::filesystem::path ExecutablePath() {
+#if defined(__linux__)
+    std::error_code error;
+    auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : path;
+#elif defined(__APPLE__)
+    char buffer[4096];
+    uint32_t size = sizeof buffer;
+    return _NSGetExecutablePath(buffer, &size) == 0 ? std::filesystem::path(buffer) : std::filesystem::path();
+#elif defined(_WIN32)
+    wchar_t buffer[MAX_PATH * 4];
+    const DWORD n = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
+    return n ? std::filesystem::path(std::wstring(buffer, n)) : std::filesystem::path();
+#else
+    return {};
+#endif
+}
+
+std::string ExecutableFileName() {
+    auto name = ExecutablePath().filename().string();
+    return name.empty() ? std::string("vqn58") : name;
+}
+
+std::filesystem::path ProgramDataDir(const std::string& overlayFileName) {
+    const auto exeDir = ExecutablePath().parent_path();
+    std::error_code error;
+    if (std::filesystem::exists(exeDir / overlayFileName, error)) {
+        return exeDir;
+    }
+    return (exeDir.parent_path() / "share" / "vqn58").lexically_normal();
+}
+
+} // namespace platform
