@@ -18,7 +18,8 @@ public:
 
     // Installs the step and its data; does not start the timer.
     void SetStep(Step step, void* data);
-    // Negative: off. 0 or more: on with an interval of max(ms, 1) milliseconds.
+    // Negative: off. 0 or more: on with an interval of max(ms, 1) milliseconds, the first tick one
+    // interval from now. A running task given the interval it already has keeps its rhythm.
     void SetPeriod(int ms);
     // Clears step and data, then turns the timer off.
     void Stop();
