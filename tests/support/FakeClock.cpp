@@ -7,14 +7,17 @@ int FakeTime::Advance(std::uint32_t ms) {
     int fired = m_timers.RunDue();
     for (;;) {
         const auto wait = m_timers.MsUntilNextDue();
-        const auto left = target - m_clock.NowMs();
-        if (!wait || *wait > left) {
+        // Signed: a timer callback may itself have advanced the clock past this call's target.
+        const auto left = static_cast<std::int32_t>(target - m_clock.NowMs());
+        if (!wait || left < 0 || *wait > static_cast<std::uint32_t>(left)) {
             break;
         }
         m_clock.Advance(*wait);
         fired += m_timers.RunDue();
     }
-    m_clock.Set(target);
+    if (static_cast<std::int32_t>(target - m_clock.NowMs()) > 0) {
+        m_clock.Set(target);
+    }
     return fired;
 }
 
