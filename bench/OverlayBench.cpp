@@ -7,7 +7,6 @@
 #include "overlay/cmcHash.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -88,7 +87,8 @@ void BM_FirstLookup(benchmark::State& state) {
     }
     ReportCounters(state, total, static_cast<double>(state.iterations()));
     state.counters["fileBytes"] = static_cast<double>(overlay.size);
-    state.counters["fileLines"] = static_cast<double>(1 + kLongSectionLines + overlay.sections * (1 + kLinesPerSection) + 1);
+    state.counters["fileLines"] =
+        static_cast<double>(1 + kLongSectionLines + overlay.sections * (1 + kLinesPerSection) + 1);
 }
 BENCHMARK(BM_FirstLookup)->Arg(0)->Arg(50)->Arg(100)->Unit(benchmark::kMicrosecond);
 

@@ -6,7 +6,6 @@
 // and the model says exactly which lookups may end that way. Any difference from the model traps.
 #include "overlay/cmcGTex.h"
 #include "overlay/cmcHash.h"
-
 #include "platform/Fault.h"
 
 #include <cstdint>
