@@ -17,6 +17,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -168,15 +169,28 @@ void CheckHash(const Model& model, std::uint32_t buckets) {
     Check(table.Count() == added.size());
 }
 
-std::filesystem::path OverlayPath() {
-    static const std::filesystem::path path = [] {
+// The file the inputs are written to, in a directory of its own that goes away with the process.
+struct ScratchOverlay {
+    ScratchOverlay() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vqn58-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             std::abort();
         }
-        return std::filesystem::path(pattern) / "VQN58.OVL";
-    }();
-    return path;
+        directory = pattern;
+        path = directory / "VQN58.OVL";
+    }
+    ~ScratchOverlay() {
+        std::error_code error;
+        std::filesystem::remove_all(directory, error);
+    }
+
+    std::filesystem::path directory;
+    std::filesystem::path path;
+};
+
+const std::filesystem::path& OverlayPath() {
+    static const ScratchOverlay scratch;
+    return scratch.path;
 }
 
 } // namespace
