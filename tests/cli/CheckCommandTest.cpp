@@ -30,10 +30,13 @@ std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-CliRun RunCli(const std::string& arguments) {
-    const std::string command = Quoted(std::string(VQN58_BIN_DIR) + "/vqn58-cli") + " " + arguments +
-                                " --overlay " + Quoted(testsupport::TestDataPath("image/clonefile.ovl").string()) +
-                                " 2>&1";
+// Runs the tool with the test overlay, whose texts name the result code, or with the program's own.
+CliRun RunCli(const std::string& arguments, bool testOverlay = true) {
+    std::string command = Quoted(std::string(VQN58_BIN_DIR) + "/vqn58-cli") + " " + arguments;
+    if (testOverlay) {
+        command += " --overlay " + Quoted(testsupport::TestDataPath("image/clonefile.ovl").string());
+    }
+    command += " 2>&1";
     CliRun run{-1, {}};
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) {
@@ -118,6 +121,16 @@ TEST(CheckCommandPaths, UnreadablePathsAndUsage) {
     EXPECT_EQ(usage.status, 2);
     EXPECT_NE(usage.output.find("check needs exactly one FILE"), std::string::npos);
     EXPECT_EQ(RunCli("check a.qcf b.qcf").status, 2);
+}
+
+TEST(CheckCommandPaths, ProgramOverlayHoldsTheMessages) {
+    testsupport::TempDir dir;
+    EXPECT_EQ(RunCli("check " + Quoted(dir.Write("good.qcf", Join(CloneFileLines(RadioImage()))).string()), false)
+                  .status,
+              0);
+    const CliRun refused = RunCli("check " + Quoted(dir.Write("bare.qcf", "26910001\n").string()), false);
+    EXPECT_EQ(refused.status, 18);
+    EXPECT_NE(refused.output.find("\n\n"), std::string::npos) << refused.output; // headline, then the text
 }
 
 } // namespace
