@@ -6,11 +6,9 @@
 #include "platform/MessageBox.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
 #include <unistd.h>
 
 namespace {

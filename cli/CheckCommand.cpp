@@ -1,7 +1,6 @@
 // vqn58-cli check FILE: reads a clone file exactly as the desktop program's Open does.
 
 #include "CliCommand.h"
-
 #include "image/CloneFileOpen.h"
 #include "model/ModelRules.h"
 #include "overlay/Messages.h"

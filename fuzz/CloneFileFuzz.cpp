@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
 #include <unistd.h>
 
 namespace {

@@ -14,9 +14,9 @@ class cmcMessages;
 struct CloneFileProfile {
     std::uint32_t modelCode = 0;
     std::uint32_t extraCode = 0;
-    std::int32_t mapRevision = 0;  // the one revision accepted
+    std::int32_t mapRevision = 0; // the one revision accepted
     std::int32_t imageSize = 0;
-    cmcQcfRangeTable coveredRanges; // must outlive the call
+    cmcQcfRangeTable coveredRanges;                     // must outlive the call
     std::function<bool(const cmcEeprom&)> rejectImage;  // true: not this radio's image (code 8)
     std::function<bool(const cmcEeprom&)> isNewerImage; // true: newer than supported (code 9); may be empty
 };

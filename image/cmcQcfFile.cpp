@@ -108,8 +108,7 @@ void cmcQcfFile::ResizeBitmaps() {
 void cmcQcfFile::ForEachRange(cmcQcfRangeTable table,
                               const std::function<void(std::int32_t, std::int32_t)>& visit) const {
     for (const auto& range : table) {
-        if (range.last < range.first || !m_image->IsValidAddress(range.first) ||
-            !m_image->IsValidAddress(range.last)) {
+        if (range.last < range.first || !m_image->IsValidAddress(range.first) || !m_image->IsValidAddress(range.last)) {
             break;
         }
         visit(range.first, range.last);
@@ -123,7 +122,8 @@ std::string cmcQcfFile::Compose(cmcQcfRangeTable table) const {
     out += kLineEnd;
     // A line end or other control byte inside the comment would break the file's line structure.
     std::string comment = m_comment;
-    std::replace_if(comment.begin(), comment.end(), [](char c) { return c < 0x20 || c > 0x7E; }, ' ');
+    std::replace_if(
+        comment.begin(), comment.end(), [](char c) { return c < 0x20 || c > 0x7E; }, ' ');
     out.append("#").append(kCommentKey).append(comment).append(kLineEnd);
     out.append("#").append(kMapRevisionKey).append(std::to_string(m_mapRevision)).append(kLineEnd);
     ForEachRange(table, [&](std::int32_t first, std::int32_t last) {

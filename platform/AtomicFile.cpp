@@ -1,11 +1,10 @@
 #include "AtomicFile.h"
 
 #include <cerrno>
-#include <random>
-#include <system_error>
-
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace platform {

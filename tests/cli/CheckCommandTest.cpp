@@ -1,14 +1,11 @@
 // Runs the built vqn58-cli on clone files and checks its exit status and messages.
 
 #include "image/CloneFileText.h"
-
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
-
 #include <sys/wait.h>
 
 namespace {
@@ -86,7 +83,11 @@ std::vector<CheckCase> Cases() {
         {"OtherExtraCode", withLine(0, "26910002"), 14},
         {"MapRevisionRefused", withLine(2, "#MapRev=0"), 15},
         {"MalformedDataLine", withLine(LineOf(0x100), "0100100"), 16},
-        {"BinaryFile", std::string("\x7F" "ELF\x02\x01\x01\x00\x00\x00", 10), 16},
+        {"BinaryFile",
+         std::string("\x7F"
+                     "ELF\x02\x01\x01\x00\x00\x00",
+                     10),
+         16},
         {"AddressesMissing", Join(missing), 17},
         {"ByteOutsideTheCoveredRange", Join(extra), 18},
         {"NotThisRadiosImage", Join(CloneFileLines(notRadio)), 18},
@@ -125,9 +126,8 @@ TEST(CheckCommandPaths, UnreadablePathsAndUsage) {
 
 TEST(CheckCommandPaths, ProgramOverlayHoldsTheMessages) {
     testsupport::TempDir dir;
-    EXPECT_EQ(RunCli("check " + Quoted(dir.Write("good.qcf", Join(CloneFileLines(RadioImage()))).string()), false)
-                  .status,
-              0);
+    EXPECT_EQ(
+        RunCli("check " + Quoted(dir.Write("good.qcf", Join(CloneFileLines(RadioImage()))).string()), false).status, 0);
     const CliRun refused = RunCli("check " + Quoted(dir.Write("bare.qcf", "26910001\n").string()), false);
     EXPECT_EQ(refused.status, 18);
     EXPECT_NE(refused.output.find("\n\n"), std::string::npos) << refused.output; // headline, then the text

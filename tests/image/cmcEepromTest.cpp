@@ -2,9 +2,8 @@
 
 #include "platform/Fault.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,14 +1,12 @@
 #include "CloneFileText.h"
-
 #include "image/cmcQcfFile.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -93,9 +91,7 @@ const std::vector<ReadCase>& ReadCases() {
          },
          0,
          ExpectCarriesSource},
-        {"LaterMapRevisionLineReplacesEarlier",
-         [](Lines l) { return Crlf(Inserted(l, 2, "#MapRev=3")); },
-         0},
+        {"LaterMapRevisionLineReplacesEarlier", [](Lines l) { return Crlf(Inserted(l, 2, "#MapRev=3")); }, 0},
         {"MapRevisionWithBlanksSignAndTrailingText",
          [](Lines l) { return Crlf(Replaced(l, 2, "#MapRev=  +1 (first map)")); },
          0},
@@ -145,13 +141,9 @@ const std::vector<ReadCase>& ReadCases() {
         {"BinaryBytes",
          [](Lines l) { return Crlf(Inserted(l, LineOf(0x300), std::string("\x00\xFF\x80\x1B\x7F\xFE", 6))); },
          6},
-        {"StrayCarriageReturn",
-         [](Lines l) { return Crlf(Replaced(l, LineOf(0x010), l[LineOf(0x010)] + "\r")); },
-         6},
+        {"StrayCarriageReturn", [](Lines l) { return Crlf(Replaced(l, LineOf(0x010), l[LineOf(0x010)] + "\r")); }, 6},
         {"TruncatedInsideALine", [](Lines l) { return Crlf(l).substr(0, Crlf(l).size() - 9); }, 6},
-        {"TruncatedAtALineEnd",
-         [](Lines l) { return Crlf(l).substr(0, Crlf(l).size() - 40); },
-         7},
+        {"TruncatedAtALineEnd", [](Lines l) { return Crlf(l).substr(0, Crlf(l).size() - 40); }, 7},
         {"LineForLastBlockMissing", [](Lines l) { return Crlf(Without(l, LineOf(0x7F0))); }, 7},
         {"IdentificationOnly", [](Lines l) { return Crlf({l[0]}); }, 7},
         {"DataAtByteOutsideTheCoveredRange",

@@ -1,17 +1,14 @@
 #include "CloneFileText.h"
-
 #include "image/cmcQcfFile.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -78,17 +75,18 @@ TEST_F(cmcQcfFileWrite, LinesFollowSixteenByteBlocksAndTheTableEnds) {
         std::vector<cmcQcfRange> table;
         const char* dataLines;
     } cases[] = {
-        {{{0x005, 0x024}}, "00050BA5A5A5A5A5A5A5A5A5A5A5\r\n"
-                           "001010A5A5A5A5A5A5A5A5A5A5A5A5A5A5A5A5\r\n"
-                           "002005A5A5A5A5A5\r\n"},
+        {{{0x005, 0x024}},
+         "00050BA5A5A5A5A5A5A5A5A5A5A5\r\n"
+         "001010A5A5A5A5A5A5A5A5A5A5A5A5A5A5A5A5\r\n"
+         "002005A5A5A5A5A5\r\n"},
         {{{0x7FE, 0x800}, {1, 0}, {0, 0}}, "07FE02A5A5\r\n080001A5\r\n"},
         {{{0x000, 0x000}, {0x010, 0x801}, {0x020, 0x020}}, "000001A5\r\n"}, // stops at the pair leaving the image
     };
     for (const auto& c : cases) {
         const auto path = m_dir / "part.qcf";
         ASSERT_EQ(Write(path, image, c.table), 0);
-        EXPECT_EQ(testsupport::ReadFileBytes(path), std::string("26910001\r\n#Comment=SEA SPRITE\r\n#MapRev=1\r\n") +
-                                                        c.dataLines);
+        EXPECT_EQ(testsupport::ReadFileBytes(path),
+                  std::string("26910001\r\n#Comment=SEA SPRITE\r\n#MapRev=1\r\n") + c.dataLines);
     }
 }
 
@@ -110,8 +108,7 @@ TEST_F(cmcQcfFileWrite, ReplacesAnExistingFileKeepingItsPermissions) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_EQ(Write(path, image), 0);
     EXPECT_EQ(testsupport::ReadFileBytes(path), testimage::Join(testimage::CloneFileLines(image, "SEA SPRITE")));
-    EXPECT_EQ(fs::status(path).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Entries(), std::vector<std::string>{"radio.qcf"});
 
     // Saving through a symbolic link replaces the file it points to and keeps the link.
