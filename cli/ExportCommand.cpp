@@ -1,13 +1,10 @@
 // vqn58-cli export FILE: prints every channel row of a clone file as comma-separated text.
 
 #include "CliCommand.h"
+#include "OpenCloneFile.h"
 
-#include "image/CloneFileOpen.h"
+#include "image/QcfTypes.h"
 #include "model/ChannelExport.h"
-#include "model/ModelRules.h"
-#include "overlay/Messages.h"
-#include "overlay/cmcGTex.h"
-#include "platform/MessageBox.h"
 
 #include <cstdio>
 
@@ -18,22 +15,9 @@ int RunExport(CliContext& context) {
         std::fprintf(stderr, "vqn58-cli: export needs exactly one FILE\nTry 'vqn58-cli --help'.\n");
         return kExitUsage;
     }
-    // The file is opened as the desktop program opens it, so a file it would refuse exports nothing.
-    CloneFileProfile profile;
-    profile.modelCode = model::kModelCode;
-    profile.extraCode = model::kExtraCode;
-    profile.mapRevision = model::kMapRevision;
-    profile.imageSize = model::kImageSize;
-    profile.coveredRanges = model::kCloneFileRanges;
-    profile.rejectImage = &model::RejectImage;
-    profile.isNewerImage = &model::IsNewerImage;
-
-    cmcGTex overlay;
-    overlay.SetSourceFile(context.overlayPath.string());
-    platform::StreamMessageBox box;
-    cmcMessages messages(overlay, box);
+    // A file the desktop program would refuse exports nothing.
     cmcEeprom scratch;
-    const std::uint8_t result = ReadCloneFileAsOpen(context.args[0], profile, messages, scratch);
+    const std::uint8_t result = OpenCloneFile(context, context.args[0], scratch);
     if (result != qcf::kOk) {
         return kExitCloneFileBase + result;
     }
