@@ -2,7 +2,6 @@
 
 #include "CliCommand.h"
 #include "OpenCloneFile.h"
-
 #include "image/QcfTypes.h"
 
 #include <cstdio>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CliCommand.h"
-
 #include "image/cmcEeprom.h"
 
 #include <cstdint>

@@ -106,11 +106,8 @@ void MergeCurrentWeather(cmcEeprom& target, const cmcEeprom& factory) {
 
 } // namespace
 
-void MergeImage(cmcEeprom& target,
-                const cmcEeprom& factory,
-                int modelType,
-                bool forWrite,
-                FactoryAdjustments* adjustments) {
+void MergeImage(
+    cmcEeprom& target, const cmcEeprom& factory, int modelType, bool forWrite, FactoryAdjustments* adjustments) {
     const bool z = modelType == 0;
     // 1. The factory's identity and the acceptance byte.
     CopyBytes(target, factory, kFactoryIdentity, 8);

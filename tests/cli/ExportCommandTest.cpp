@@ -1,15 +1,12 @@
 // Runs the built vqn58-cli export on clone files and checks its output and exit status.
 
 #include "model/CloneFiles.h"
-
 #include "model/ModelRules.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
-
 #include <sys/wait.h>
 
 namespace {

@@ -1,12 +1,11 @@
-#include "CloneFiles.h"
-
 #include "model/ChannelExport.h"
+
+#include "CloneFiles.h"
 #include "model/ChannelPlan.h"
 #include "model/ModelRules.h"
 #include "model/datCh.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 #include <vector>
 

@@ -1,8 +1,7 @@
 #include "model/DecimalDigits.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,14 +1,12 @@
 #include "CloneFiles.h"
-
 #include "model/ChannelPlan.h"
 #include "model/ImageWords.h"
 #include "model/ModelRules.h"
 #include "model/datCh.h"
 #include "overlay/cmcGTex.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include "CloneFiles.h"
-
 #include "model/ChannelPlan.h"
 #include "model/DecimalDigits.h"
 #include "model/ImageWords.h"
@@ -7,9 +6,8 @@
 #include "model/datCh.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -82,13 +80,29 @@ std::vector<bool> Touched() {
             touched[static_cast<std::size_t>(a)] = true;
         }
     };
-    mark(0x000, 0x390); // attribute bytes
+    mark(0x000, 0x390);  // attribute bytes
     mark(0x390, 8 * 70); // free channel records
     mark(0x600, 9);
     mark(0x60B, 1);
     mark(0x620, 7);
-    for (const std::int32_t a : {0x627, 0x628, 0x629, 0x62A, 0x62B, 0x62C, 0x62E, 0x62F, 0x636, 0x637, 0x648,
-                                 0x64A, 0x64C, 0x64E, 0x64F, 0x6D0, 0x6D5, 0x6D6}) {
+    for (const std::int32_t a : {0x627,
+                                 0x628,
+                                 0x629,
+                                 0x62A,
+                                 0x62B,
+                                 0x62C,
+                                 0x62E,
+                                 0x62F,
+                                 0x636,
+                                 0x637,
+                                 0x648,
+                                 0x64A,
+                                 0x64C,
+                                 0x64E,
+                                 0x64F,
+                                 0x6D0,
+                                 0x6D5,
+                                 0x6D6}) {
         mark(a, 1);
     }
     mark(0x65C, 2);
@@ -101,24 +115,32 @@ std::vector<bool> Touched() {
 const std::vector<MergeCase>& Cases() {
     const auto none = [](cmcEeprom&, cmcEeprom&) {};
     static const std::vector<MergeCase> cases = {
-        {"1 identity and acceptance byte from the factory", 1, false, none,
+        {"1 identity and acceptance byte from the factory",
+         1,
+         false,
+         none,
          [](const Merged& m) {
              ExpectFromFactory(m, 0x600, 9);
              ExpectFromFactory(m, 0x60B, 1);
              ExpectKept(m, 0x609, 2);
          }},
-        {"2 attribute bytes: factory bits 0, 3, 4, user bits 1, 2, 5, 6, 7", 2, false, none,
+        {"2 attribute bytes: factory bits 0, 3, 4, user bits 1, 2, 5, 6, 7",
+         2,
+         false,
+         none,
          [](const Merged& m) {
              for (const std::uint8_t plan : {kPlanUsa, kPlanInternational, kPlanCanada}) {
                  for (int row = 0; row < kFirstFreeRow; ++row) {
                      const std::int32_t a = AttributeAddress(plan, row);
-                     const int expected = (m.factory.GetByte(a) & 0x19) | (m.before.GetByte(a) & 0xE6) |
-                                          (row % 2 == 1 ? 0x02 : 0);
+                     const int expected =
+                         (m.factory.GetByte(a) & 0x19) | (m.before.GetByte(a) & 0xE6) | (row % 2 == 1 ? 0x02 : 0);
                      ASSERT_EQ(m.after.GetByte(a), expected) << int(plan) << " row " << row;
                  }
              }
          }},
-        {"3 free channels: user's seven bytes, factory's eighth, simplex bits of their rows", 1, false,
+        {"3 free channels: user's seven bytes, factory's eighth, simplex bits of their rows",
+         1,
+         false,
          [](cmcEeprom& user, cmcEeprom&) {
              SetFreeChannel(user, 3, 156'800'000, 156'800'000);
              SetFreeChannel(user, 4, 160'650'000, 156'050'000);
@@ -137,59 +159,81 @@ const std::vector<MergeCase>& Cases() {
              EXPECT_TRUE(FreeChannelIsSimplex(m.after, 3));
              EXPECT_FALSE(FreeChannelIsSimplex(m.after, 4));
          }},
-        {"4 the channel in use of each list starts on its P mark", 1, false, none,
+        {"4 the channel in use of each list starts on its P mark",
+         1,
+         false,
+         none,
          [](const Merged& m) {
              for (int block = 0; block < 3; ++block) {
                  EXPECT_EQ(GetWord(m.after, 0x620 + 2 * block), GetWord(m.before, 0x640 + 2 * block));
              }
          }},
-        {"5 the weather channel in use is the first not inhibited", 1, false,
+        {"5 the weather channel in use is the first not inhibited",
+         1,
+         false,
          [](cmcEeprom& user, cmcEeprom&) { SetWord(user, kWeatherBits, 0x0007); },
          [](const Merged& m) { EXPECT_EQ(m.after.GetByte(0x626), 3); }},
-        {"5 all ten weather channels inhibited: the factory's", 1, false,
+        {"5 all ten weather channels inhibited: the factory's",
+         1,
+         false,
          [](cmcEeprom& user, cmcEeprom& factory) {
              SetWord(user, kWeatherBits, 0x03FF);
              factory.SetByte(0x626, 0x77);
          },
          [](const Merged& m) { EXPECT_EQ(m.after.GetByte(0x626), 0x77); }},
-        {"6 operating state from the factory", 1, false, none,
+        {"6 operating state from the factory",
+         1,
+         false,
+         none,
          [](const Merged& m) {
              for (const std::int32_t a : {0x627, 0x629, 0x62A, 0x62C, 0x62E, 0x62F}) {
                  ExpectFromFactory(m, a, 1);
              }
              ExpectKept(m, 0x62D, 1);
          }},
-        {"7 USA variant without the USA list starts on the International list", 0, false,
+        {"7 USA variant without the USA list starts on the International list",
+         0,
+         false,
          [](cmcEeprom& user, cmcEeprom& factory) {
              user.SetByte(0x648, 0xFE);
              factory.SetByte(0x628, 0x42);
          },
          [](const Merged& m) { EXPECT_EQ(m.after.GetByte(0x628), 1); }},
-        {"7 USA variant with the USA list: the factory's list", 0, false,
+        {"7 USA variant with the USA list: the factory's list",
+         0,
+         false,
          [](cmcEeprom& user, cmcEeprom& factory) {
              user.SetByte(0x648, 0x01);
              factory.SetByte(0x628, 0x42);
          },
          [](const Merged& m) { EXPECT_EQ(m.after.GetByte(0x628), 0x42); }},
-        {"7 European variant without the USA list: the factory's list", 3, false,
+        {"7 European variant without the USA list: the factory's list",
+         3,
+         false,
          [](cmcEeprom& user, cmcEeprom& factory) {
              user.SetByte(0x648, 0x00);
              factory.SetByte(0x628, 0x42);
          },
          [](const Merged& m) { EXPECT_EQ(m.after.GetByte(0x628), 0x42); }},
-        {"8 transmit power function on: power state 1", 1, false,
+        {"8 transmit power function on: power state 1",
+         1,
+         false,
          [](cmcEeprom& user, cmcEeprom& factory) {
              user.SetByte(0x649, 0x01);
              factory.SetByte(0x62B, 0x42);
          },
          [](const Merged& m) { EXPECT_EQ(m.after.GetByte(0x62B), 1); }},
-        {"8 transmit power function off: the factory's power state", 1, false,
+        {"8 transmit power function off: the factory's power state",
+         1,
+         false,
          [](cmcEeprom& user, cmcEeprom& factory) {
              user.SetByte(0x649, 0xFE);
              factory.SetByte(0x62B, 0x42);
          },
          [](const Merged& m) { EXPECT_EQ(m.after.GetByte(0x62B), 0x42); }},
-        {"9-11 European variant: weather alert, weather list and its alert menu bit from the factory", 4, false,
+        {"9-11 European variant: weather alert, weather list and its alert menu bit from the factory",
+         4,
+         false,
          none,
          [](const Merged& m) {
              ExpectBits(m, 0x636, 0x02);
@@ -199,7 +243,10 @@ const std::vector<MergeCase>& Cases() {
              ExpectKept(m, 0x64A, 1);
              ExpectKept(m, 0x64E, 1);
          }},
-        {"9-11 USA variant: display and ATIS bits from the factory", 0, false, none,
+        {"9-11 USA variant: display and ATIS bits from the factory",
+         0,
+         false,
+         none,
          [](const Merged& m) {
              ExpectKept(m, 0x636, 1);
              ExpectBits(m, 0x637, 0x80);
@@ -208,7 +255,10 @@ const std::vector<MergeCase>& Cases() {
              ExpectKept(m, 0x648, 1);
              ExpectKept(m, 0x64C, 1);
          }},
-        {"12, 14 further factory bytes", 2, false, none,
+        {"12, 14 further factory bytes",
+         2,
+         false,
+         none,
          [](const Merged& m) {
              ExpectFromFactory(m, 0x64F, 1);
              ExpectFromFactory(m, 0x65C, 2);
@@ -217,24 +267,40 @@ const std::vector<MergeCase>& Cases() {
              ExpectFromFactory(m, 0x6E0, 32);
              ExpectFromFactory(m, 0x686, 1);
          }},
-        {"13 a valid ATIS identity is kept", 1, false,
-         [](cmcEeprom& user, cmcEeprom&) { SetAtis(user, {12, 34, 56, 78, 90}, 0xF1); },
+        {"13 a valid ATIS identity is kept",
+         1,
+         false,
+         [](cmcEeprom& user, cmcEeprom&) {
+             SetAtis(user, {12, 34, 56, 78, 90}, 0xF1);
+         },
          [](const Merged& m) { ExpectKept(m, 0x680, 6); }},
-        {"13 an identity byte above 99: all six from the factory", 1, false,
+        {"13 an identity byte above 99: all six from the factory",
+         1,
+         false,
          [](cmcEeprom& user, cmcEeprom&) {
              const std::array<std::uint8_t, 5> id{12, 34, 100, 78, 90};
              SetAtis(user, id, CheckByte(id));
          },
          [](const Merged& m) { ExpectFromFactory(m, 0x680, 6); }},
-        {"13 a check byte that does not match: all six from the factory", 1, false,
-         [](cmcEeprom& user, cmcEeprom&) { SetAtis(user, {12, 34, 56, 78, 90}, 0xF2); },
+        {"13 a check byte that does not match: all six from the factory",
+         1,
+         false,
+         [](cmcEeprom& user, cmcEeprom&) {
+             SetAtis(user, {12, 34, 56, 78, 90}, 0xF2);
+         },
          [](const Merged& m) { ExpectFromFactory(m, 0x680, 6); }},
-        {"15 for writing: the factory block, adjustment values untouched", 1, true, none,
+        {"15 for writing: the factory block, adjustment values untouched",
+         1,
+         true,
+         none,
          [](const Merged& m) {
              ExpectFromFactory(m, 0x700, 256);
              EXPECT_EQ(m.adjustments, kUntouched);
          }},
-        {"15 on loading: the factory block kept, adjustment values read from it", 0, false, none,
+        {"15 on loading: the factory block kept, adjustment values read from it",
+         0,
+         false,
+         none,
          [](const Merged& m) {
              ExpectKept(m, 0x700, 256);
              for (std::size_t i = 0; i < 6; ++i) {

@@ -1,6 +1,7 @@
+#include "model/cmcClipCh.h"
+
 #include "model/ChannelPlan.h"
 #include "model/ModelRules.h"
-#include "model/cmcClipCh.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
+#include "model/datCh.h"
+
 #include "model/ChannelPlan.h"
 #include "model/ImageWords.h"
 #include "model/ModelRules.h"
-#include "model/datCh.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,8 @@ cmcEeprom EmptyImage() {
 
 // Load reads the attribute byte of its own block: USA 0x000, International 0x130, Canada 0x260.
 TEST(datCh, LoadReadsTheAttributeByteOfThePlansBlock) {
-    for (const auto& [plan, address] : {std::pair<std::uint8_t, std::int32_t>{kPlanUsa, 0x005},
-                                        {kPlanInternational, 0x135},
-                                        {kPlanCanada, 0x265}}) {
+    for (const auto& [plan, address] :
+         {std::pair<std::uint8_t, std::int32_t>{kPlanUsa, 0x005}, {kPlanInternational, 0x135}, {kPlanCanada, 0x265}}) {
         cmcEeprom image = EmptyImage();
         image.SetByte(address, 0x80 | 0x40 | 0x20 | 0x04);
         datCh record(image);

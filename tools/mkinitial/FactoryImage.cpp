@@ -43,8 +43,8 @@ std::uint8_t AttributeOf(const PlanChannel& channel) {
 void WritePlan(cmcEeprom& image, std::uint8_t plan, const std::vector<PlanChannel>& channels, int programmedFree) {
     for (int row = 0; row < kPlanRowCount; ++row) {
         const bool odd = row % 2 == 1 && row < kFirstFreeRow;
-        const bool usableFree = plan == kPlanInternational && row >= kFirstFreeRow &&
-                                row - kFirstFreeRow < programmedFree;
+        const bool usableFree =
+            plan == kPlanInternational && row >= kFirstFreeRow && row - kFirstFreeRow < programmedFree;
         image.SetByte(AttributeAddress(plan, row),
                       static_cast<std::uint8_t>((usableFree ? 0 : kAttrInhibited) | (odd ? kAttrSimplex : 0)));
     }
@@ -107,21 +107,27 @@ void WriteSettings(cmcEeprom& image, const Variant& variant) {
     image.SetByte(kUserSetMode2, 0xF8);
     image.SetByte(kAtisFunctions, variant.atisFunctions);
     // Timers, each inside the range its editor accepts.
-    SetWord(image, 0x650, 300);  // power save, first: 30 tenths of a second
-    SetWord(image, 0x652, 500);  // power save, second: 5
-    SetWord(image, 0x654, 150);  // power save on 1: 15
-    SetWord(image, 0x656, 300);  // power save on 2: 30
-    SetWord(image, 0x658, 500);  // power save off: 50
-    SetWord(image, 0x65A, 300);  // time-out timer: 300 s
-    image.SetByte(0x65E, 100);   // scan speed: 0.100 s
+    SetWord(image, 0x650, 300); // power save, first: 30 tenths of a second
+    SetWord(image, 0x652, 500); // power save, second: 5
+    SetWord(image, 0x654, 150); // power save on 1: 15
+    SetWord(image, 0x656, 300); // power save on 2: 30
+    SetWord(image, 0x658, 500); // power save off: 50
+    SetWord(image, 0x65A, 300); // time-out timer: 300 s
+    image.SetByte(0x65E, 100);  // scan speed: 0.100 s
     image.SetByte(0x65F, 100);
     image.SetByte(0x660, 200);
     image.SetByte(0x661, 200);
     SetWord(image, 0x662, 1000); // dual/tri-watch: 100
     SetWord(image, 0x664, 5);    // auto scan: 5
-    const std::pair<std::int32_t, int> tones[] = {{0x66E, 2000}, {0x670, 2000}, {0x672, 1500},
-                                                  {0x674, 2500}, {0x676, 1000}, {0x678, 1200},
-                                                  {0x67A, 1800}, {0x67C, 2400}, {0x67E, 1600}};
+    const std::pair<std::int32_t, int> tones[] = {{0x66E, 2000},
+                                                  {0x670, 2000},
+                                                  {0x672, 1500},
+                                                  {0x674, 2500},
+                                                  {0x676, 1000},
+                                                  {0x678, 1200},
+                                                  {0x67A, 1800},
+                                                  {0x67C, 2400},
+                                                  {0x67E, 1600}};
     for (const auto& [address, hz] : tones) {
         SetWord(image, address, ToneDivider(hz));
     }

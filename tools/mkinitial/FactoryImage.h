@@ -19,13 +19,13 @@ struct FactoryFreeChannel {
 // What sets one model type apart.
 struct Variant {
     int modelType = 0;
-    std::string fileName;  // the initial file, relative to the program data directory
-    std::string modelName; // appended to the tree root, e.g. " (USA)"
-    std::string identity;  // eight characters at 0x600
-    std::uint8_t plans = 0;        // 0x648: plans and functions
-    std::uint8_t functions = 0;    // 0x649
-    std::uint8_t atisFunctions = 0; // 0x64E
-    std::uint8_t startBlock = 1;   // 0x628: the list in use at power-on, 0 USA, 1 International
+    std::string fileName;                         // the initial file, relative to the program data directory
+    std::string modelName;                        // appended to the tree root, e.g. " (USA)"
+    std::string identity;                         // eight characters at 0x600
+    std::uint8_t plans = 0;                       // 0x648: plans and functions
+    std::uint8_t functions = 0;                   // 0x649
+    std::uint8_t atisFunctions = 0;               // 0x64E
+    std::uint8_t startBlock = 1;                  // 0x628: the list in use at power-on, 0 USA, 1 International
     std::vector<FactoryFreeChannel> freeChannels; // from free channel 0 on
 };
 

@@ -25,7 +25,7 @@ constexpr std::string_view kUsa =
 
 // Canada: the Canadian VHF maritime channel plan (Industry Canada / ISED radio information circular
 // RIC-13, and the Canadian Coast Guard's Radio Aids to Marine Navigation). The receive-only broadcast
-// channels 21B, 25B, 28B and 83B have no row in this radio (their broadcasts are weather channels).
+// channels 21B, 23B, 25B, 28B and 83B have no row in this radio (their broadcasts are weather channels).
 constexpr std::string_view kCanada =
     "1:D 2:D 3:D 4A 5A 6 7A 8 9 10 11 12 13:L 14 15:L 16 17:L 18A 19A 20:DL 21A 22A 23:D 24:D 25:D 26:D "
     "27:D 28:D 60:D 61A 62A 64:D 64A 65A 66A 67 68 69 70:X 71 72 73 74 77:L 78A 79A 80A 81A 82A 83:D 83A "

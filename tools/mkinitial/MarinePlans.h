@@ -11,11 +11,11 @@ namespace mkinitial {
 
 // One channel of a plan.
 struct PlanChannel {
-    int row = 0;            // 2 x channel number, + 1 for an "A" channel
-    bool duplex = false;    // ship and coast stations transmit on different frequencies
-    bool lowPower = false;  // the table limits the transmit power to 1 W
+    int row = 0;           // 2 x channel number, + 1 for an "A" channel
+    bool duplex = false;   // ship and coast stations transmit on different frequencies
+    bool lowPower = false; // the table limits the transmit power to 1 W
     bool receiveOnly = false;
-    bool dscOnly = false;   // channel 70: digital selective calling only, no voice
+    bool dscOnly = false;    // channel 70: digital selective calling only, no voice
     bool restricted = false; // reserved to government stations: the public may listen, not transmit
 };
 

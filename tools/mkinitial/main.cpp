@@ -2,7 +2,6 @@
 // directory, and prints the overlay lines that name them. The files in data/initial are its output.
 
 #include "FactoryImage.h"
-
 #include "image/cmcQcfFile.h"
 #include "model/ModelRules.h"
 #include "overlay/Messages.h"
@@ -53,8 +52,7 @@ int main(int argc, char** argv) {
     for (const auto& variant : mkinitial::Variants()) {
         cmcEeprom image = mkinitial::BuildFactoryImage(variant);
         if (!IsOwnMerge(image, variant.modelType)) {
-            std::fprintf(stderr, "vqn58-mkinitial: model type %d changes when merged with itself\n",
-                         variant.modelType);
+            std::fprintf(stderr, "vqn58-mkinitial: model type %d changes when merged with itself\n", variant.modelType);
             return 1;
         }
         cmcQcfFile file(messages);
