@@ -46,7 +46,7 @@ bool HasCanadaPlan(const cmcEeprom& image) {
 }
 
 bool IsAtisIdentityValid(const cmcEeprom& image) {
-    std::uint8_t id[kAtisIdBytes];
+    std::uint8_t id[kAtisIdBytes] = {};
     image.ReadBlock(kAtisId, id, kAtisIdBytes);
     return AreDecimalDigitsValid(id, 2 * kAtisIdBytes) && image.GetByte(kAtisCheck) == CheckByte(std::span(id));
 }
