@@ -48,10 +48,11 @@ CliRun RunCli(const std::string& arguments, bool testOverlay = true) {
     return run;
 }
 
-// A radio image the desktop program accepts: byte 0x60B is 1.
+// A radio image the desktop program accepts: byte 0x60B is 1, model type 0 to 4 at 0x609.
 cmcEeprom RadioImage() {
     cmcEeprom image = testimage::PatternImage(11);
     image.SetByte(0x60B, 1);
+    image.SetByte(0x609, 0);
     return image;
 }
 
