@@ -169,8 +169,9 @@ std::uint8_t cmcQcfFile::ReadFrom(const std::filesystem::path& path, const cmcQc
 
     std::uint8_t result = qcf::kFileOpen;
     std::error_code error;
-    // A directory opens as a file on some systems and only fails on reading; refuse it at once.
-    std::FILE* file = std::filesystem::is_directory(path, error) ? nullptr : std::fopen(path.c_str(), "rb");
+    // Only a regular file can be a clone file: a directory opens on some systems and fails only on
+    // reading, a FIFO would block the open and a device such as /dev/zero would be read forever.
+    std::FILE* file = std::filesystem::is_regular_file(path, error) ? std::fopen(path.c_str(), "rb") : nullptr;
     if (file != nullptr) {
         QcfLineReader reader(file);
         result = ReadLines(reader);

@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 
 #include <functional>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -221,7 +222,11 @@ TEST_F(cmcQcfFileRead, UnopenablePathsGiveCodeOne) {
     const cmcEeprom before = m_image;
     EXPECT_EQ(Read(m_dir / "missing.qcf"), 1);
     EXPECT_EQ(Read(m_dir.Path()), 1); // a directory
-    EXPECT_EQ(m_box.Count(), 2u);
+    const auto fifo = m_dir / "pipe.qcf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Read(fifo), 1);         // opening it would wait for a writer forever
+    EXPECT_EQ(Read("/dev/zero"), 1);  // reading it would never end
+    EXPECT_EQ(m_box.Count(), 4u);
     EXPECT_TRUE(m_image.Equals(before));
 }
 
