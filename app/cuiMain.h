@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/IMainView.h"
+#include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
 #include "overlay/Messages.h"
+#include "platform/FileDialogs.h"
 
 #include <array>
 #include <cstdint>
@@ -11,10 +13,8 @@
 #include <string>
 
 class cmcGTex;
+class cmcQcfFile;
 class indEnviron;
-namespace platform {
-class IFileDialogs;
-} // namespace platform
 
 // The main application object without its widgets: owns the images (main, initial, saved snapshot) and
 // the document state (file name, last directory, modified flag), runs the file commands (new, open,
@@ -32,6 +32,10 @@ public:
 
     // Results of the file commands besides the clone-file codes 1 to 9.
     static constexpr int kCancelled = -1;
+    // Model types 0 to 4 exist; a stored type outside them is taken as 0.
+    static constexpr int kModelTypeCount = 5;
+    // The only memory map revision of clone files this program reads and writes.
+    static constexpr std::int32_t kMapRevision = 1;
 
     static constexpr std::uint8_t kEventCommitInput = 21;
     static constexpr std::uint8_t kEventImageChanged = 27;
@@ -66,6 +70,8 @@ public:
     virtual bool MayCloneWrite();
     // Builds the tree (through the view).
     virtual void BuildTree();
+    // The comment line written into a clone file of `image`; the base writes none.
+    virtual std::string FileComment(const cmcEeprom& image);
 
     // --- Document commands. ---
     // The document part of the window build: a stored model type outside 0 to 4 becomes 0, its initial
@@ -120,6 +126,12 @@ public:
 
 protected:
     void SendEvent(std::uint8_t type);
+    // What clone files carry: 0 to the last clone address.
+    cmcQcfRangeTable CoveredRanges();
+    // Attaches `image` and sets the model codes and the map-revision test.
+    void PrepareCloneFile(cmcQcfFile& file, cmcEeprom& image);
+    // The starting set-up of the open and save dialogs.
+    platform::FileDialogSetup DialogSetup(bool save);
     IMainView& View() { return *m_view; }
     void UpdateCaption();
 
@@ -141,4 +153,5 @@ private:
     bool m_modified = false;
     std::string m_fileName;
     std::filesystem::path m_lastDirectory;
+    cmcQcfRange m_coveredRanges[2] = {{0, 0}, {1, 0}};
 };
