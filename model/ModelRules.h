@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
 
 #include <array>
@@ -29,6 +30,8 @@ inline constexpr AddressRange kCoveredRanges[] = {{0x000, 0x7FF}, {1, 0}};
 // What a clone write sends: 0x000 to 0x6FF normally, 0x000 to 0x7EF in maker mode.
 inline constexpr AddressRange kWriteRangesNormal[] = {{0x000, 0x6FF}, {1, 0}};
 inline constexpr AddressRange kWriteRangesMaker[] = {{0x000, 0x7EF}, {1, 0}};
+// The covered ranges in the clone file's own terms.
+inline constexpr cmcQcfRange kCloneFileRanges[] = {{0x000, 0x7FF}, {1, 0}};
 
 // The six factory adjustment values (image bytes 0x7F0 to 0x7F5), kept by the application object.
 using FactoryAdjustments = std::array<std::uint8_t, 6>;
@@ -50,6 +53,10 @@ std::string CloneFileComment(const cmcEeprom& image);
 bool HasUsaPlan(const cmcEeprom& image);
 bool HasWeatherPlan(const cmcEeprom& image);
 bool HasCanadaPlan(const cmcEeprom& image);
+
+// True when the ATIS identity (0x680 to 0x684) holds ten decimal digits and the check byte at 0x685
+// matches them.
+bool IsAtisIdentityValid(const cmcEeprom& image);
 
 // Reconciles `target` (a user's image) with `factory` (the initial image of `modelType`): keeps the
 // user's settings and takes the factory data. forWrite: also the factory block 0x700 to 0x7FF (before a
