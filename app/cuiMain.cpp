@@ -1,6 +1,7 @@
 #include "app/cuiMain.h"
 
 #include "app/indEnviron.h"
+#include "events/cmcEvMan.h"
 #include "overlay/cmcGTex.h"
 
 #include <system_error>
@@ -51,9 +52,7 @@ int cuiMain::ModelType() const {
 }
 
 void cuiMain::SendEvent(std::uint8_t type) {
-    if (m_services.sendEvent) {
-        m_services.sendEvent(type);
-    }
+    m_services.events.Send(type);
 }
 
 bool cuiMain::IsModified() {

@@ -9,9 +9,9 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 
+class cmcEvMan;
 class cmcGTex;
 class cmcQcfFile;
 class indEnviron;
@@ -27,8 +27,6 @@ class indEnviron;
 class cuiMain {
 public:
     using Answer = platform::IMessageBox::Answer;
-    // Sends an event at once to every registered handler (the event manager's Send(type, 0, 0)).
-    using EventSender = std::function<void(std::uint8_t type)>;
 
     // Results of the file commands besides the clone-file codes 1 to 9.
     static constexpr int kCancelled = -1;
@@ -37,16 +35,13 @@ public:
     // The only memory map revision of clone files this program reads and writes.
     static constexpr std::int32_t kMapRevision = 1;
 
-    static constexpr std::uint8_t kEventCommitInput = 21;
-    static constexpr std::uint8_t kEventImageChanged = 27;
-
     // What the object works with; every reference must outlive it.
     struct Services {
         cmcGTex& overlay;
         platform::IMessageBox& messageBox;
         platform::IFileDialogs& fileDialogs;
         indEnviron& environ;
-        EventSender sendEvent;
+        cmcEvMan& events;
         std::filesystem::path dataDirectory; // holds the initial files
     };
 

@@ -3,6 +3,8 @@
 #include "app/cuiMain.h"
 
 #include "app/indEnviron.h"
+#include "events/EventNumbers.h"
+#include "image/CloneFileOpen.h"
 #include "image/cmcQcfFile.h"
 #include "overlay/cmcGTex.h"
 #include "platform/Fault.h"
@@ -55,7 +57,7 @@ platform::FileDialogSetup cuiMain::DialogSetup(bool save) {
 }
 
 cuiMain::Answer cuiMain::AskToSave(bool replacingWithSameFile) {
-    SendEvent(kEventCommitInput);
+    SendEvent(kEvCommitInput);
     if (!IsModified()) {
         return Answer::Yes;
     }
@@ -90,11 +92,11 @@ void cuiMain::NewDocument() {
     SetFileName(std::string());
     CloseCurrentSheet();
     m_factoryAdjustments.fill(0);
-    SendEvent(kEventImageChanged);
+    SendEvent(kEvImageChanged);
 }
 
 int cuiMain::OpenWithDialog() {
-    SendEvent(kEventCommitInput);
+    SendEvent(kEvCommitInput);
     const auto chosen = m_services.fileDialogs.GetOpenFileName(DialogSetup(false));
     return chosen ? OpenFile(*chosen) : kCancelled;
 }
@@ -104,24 +106,18 @@ int cuiMain::OpenFile(const std::filesystem::path& path) {
     if (AskToSave(cmcRecent::SamePath(full.string(), DisplayName())) == Answer::Cancel) {
         return kCancelled;
     }
-    cmcEeprom scratch;
-    scratch.SetSize(m_main.GetSize());
+    CloneFileProfile profile;
+    profile.modelCode = m_modelCode;
+    profile.extraCode = m_extraCode;
+    profile.mapRevision = kMapRevision;
+    profile.imageSize = m_main.GetSize();
+    profile.coveredRanges = CoveredRanges();
+    profile.rejectImage = [this](const cmcEeprom& image) { return RejectImage(image); };
+    profile.isNewerImage = [this](const cmcEeprom& image) { return IsNewerImage(image); };
     BusyCursor busy(*m_view);
-    cmcQcfFile file(m_messages);
-    PrepareCloneFile(file, scratch);
-    std::uint8_t result = file.Read(full);
+    cmcEeprom scratch;
+    const std::uint8_t result = ReadCloneFileAsOpen(full, profile, m_messages, scratch);
     if (result != qcf::kOk) {
-        return result;
-    }
-    if (RejectImage(scratch)) {
-        result = qcf::kData;
-    } else if (IsNewerImage(scratch)) {
-        result = qcf::kNewer;
-    } else {
-        result = file.CheckCoverage(CoveredRanges());
-    }
-    if (result != qcf::kOk) {
-        file.ShowResult(result);
         return result;
     }
     m_lastDirectory = full.parent_path();
@@ -131,7 +127,7 @@ int cuiMain::OpenFile(const std::filesystem::path& path) {
     ImageLoaded(m_main);
     TakeSnapshot();
     CloseCurrentSheet();
-    SendEvent(kEventImageChanged);
+    SendEvent(kEvImageChanged);
     return qcf::kOk;
 }
 
@@ -142,7 +138,7 @@ int cuiMain::SaveWithDialog() {
 
 int cuiMain::SaveToFile(const std::filesystem::path& path) {
     const std::filesystem::path full = FullPath(path);
-    SendEvent(kEventCommitInput);
+    SendEvent(kEvCommitInput);
     MergeImage(m_main, true);
     BusyCursor busy(*m_view);
     cmcQcfFile file(m_messages);
@@ -175,11 +171,11 @@ void cuiMain::LoadInitialImage(int modelType) {
 }
 
 void cuiMain::BuildDocument() {
-    indEnviron& environ = m_services.environ;
-    if (environ.modelType < 0 || environ.modelType >= kModelTypeCount) {
-        environ.modelType = 0;
+    indEnviron& settings = m_services.environ;
+    if (settings.modelType < 0 || settings.modelType >= kModelTypeCount) {
+        settings.modelType = 0;
     }
-    LoadInitialImage(environ.modelType);
+    LoadInitialImage(settings.modelType);
     m_main = m_initial;
     TakeSnapshot();
     CloseCurrentSheet();

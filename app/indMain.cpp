@@ -1,6 +1,7 @@
 #include "app/indMain.h"
 
 #include "app/indEnviron.h"
+#include "events/EventNumbers.h"
 #include "model/ModelRules.h"
 #include "overlay/cmcGTex.h"
 
@@ -35,7 +36,7 @@ void indMain::ImageLoaded(cmcEeprom& image) {
         ChangeModel(type, false);
     }
     MergeImage(image, false);
-    SendEvent(kEventImageChanged);
+    SendEvent(kEvImageChanged);
 }
 
 void indMain::MergeImage(cmcEeprom& image, bool forWrite) {
