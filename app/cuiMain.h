@@ -32,6 +32,11 @@ public:
     static constexpr int kCancelled = -1;
     // Model types 0 to 4 exist; a stored type outside them is taken as 0.
     static constexpr int kModelTypeCount = 5;
+    // Clone result codes of the read handler: a refused image, an image newer than supported.
+    static constexpr int kCloneRejected = 15;
+    static constexpr int kCloneNewer = 16;
+    // The smallest image the window accepts.
+    static constexpr std::int32_t kMinimumImageSize = 0x801;
     // The only memory map revision of clone files this program reads and writes.
     static constexpr std::int32_t kMapRevision = 1;
 
@@ -85,6 +90,17 @@ public:
     void LoadInitialImage(int modelType);
     // The full path of the initial file of `modelType`.
     std::filesystem::path InitialFilePath(int modelType);
+
+    // --- What the clone commands do to the document. ---
+    // The read handler's judgement of an image read from the radio: 0 accepted, 15 refused
+    // (RejectImage), 16 newer than supported (IsNewerImage).
+    int CheckClonedImage(const cmcEeprom& image);
+    // A completed clone read: the image becomes the document (model type adopted, merged), which is
+    // then modified and untitled; the open sheet is closed and event 27 sent.
+    void AdoptClonedImage(const cmcEeprom& image);
+    // Before a clone write: merges the factory data into the main image; when the document was not
+    // modified before, the merged image becomes the saved snapshot, so the merge alone changes nothing.
+    void PrepareCloneWrite();
 
     // --- Document state. ---
     cmcEeprom& MainImage() { return m_main; }

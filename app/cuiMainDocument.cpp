@@ -156,6 +156,30 @@ int cuiMain::SaveToFile(const std::filesystem::path& path) {
     return qcf::kOk;
 }
 
+int cuiMain::CheckClonedImage(const cmcEeprom& image) {
+    if (RejectImage(image)) {
+        return kCloneRejected;
+    }
+    return IsNewerImage(image) ? kCloneNewer : 0;
+}
+
+void cuiMain::AdoptClonedImage(const cmcEeprom& image) {
+    m_main = image;
+    ImageLoaded(m_main);
+    SetModified();
+    SetFileName(std::string());
+    CloseCurrentSheet();
+    SendEvent(kEvImageChanged);
+}
+
+void cuiMain::PrepareCloneWrite() {
+    const bool modified = IsModified();
+    MergeImage(m_main, true);
+    if (!modified) {
+        TakeSnapshot();
+    }
+}
+
 std::filesystem::path cuiMain::InitialFilePath(int modelType) {
     return m_services.dataDirectory / m_services.overlay.GetLine("GI_App_InitialFile", modelType);
 }
@@ -171,6 +195,9 @@ void cuiMain::LoadInitialImage(int modelType) {
 }
 
 void cuiMain::BuildDocument() {
+    if (m_imageSize < kMinimumImageSize) {
+        platform::Fault("Self Check Error.\nEEPROM Map is too large.");
+    }
     indEnviron& settings = m_services.environ;
     if (settings.modelType < 0 || settings.modelType >= kModelTypeCount) {
         settings.modelType = 0;

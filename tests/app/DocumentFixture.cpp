@@ -78,10 +78,13 @@ void DocumentFixture::Reset() {
     m_environ.ApplyDefaults();
 }
 
+cuiMain::Services DocumentFixture::Services() {
+    return cuiMain::Services{m_overlay, m_box, m_dialogs, m_environ, m_eventManager, m_programDir};
+}
+
 indMain& DocumentFixture::App() {
     if (!m_app) {
-        m_app = std::make_unique<indMain>(
-            cuiMain::Services{m_overlay, m_box, m_dialogs, m_environ, m_eventManager, m_programDir});
+        m_app = std::make_unique<indMain>(Services());
         m_app->SetView(&m_view);
     }
     return *m_app;

@@ -72,6 +72,9 @@ public:
     RecordingView m_view;
     std::vector<std::uint8_t> m_events;
 
+    // The services of an application object made by the fixture.
+    cuiMain::Services Services();
+
 private:
     static void Record(void* context, const cmcEvent& event);
     cmcGTex m_overlay;

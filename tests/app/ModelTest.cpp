@@ -5,6 +5,7 @@
 
 #include "events/EventNumbers.h"
 #include "model/ModelRules.h"
+#include "platform/Fault.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,56 @@ TEST_F(Model, MakerModeIsSwitchedOnOnceAfterItsQuestion) {
     EXPECT_TRUE(app.MayCloneWrite());
     EXPECT_FALSE(app.MayCloneWrite());
     EXPECT_EQ(m_box.Count(), 3u);
+}
+
+TEST_F(Model, ClonedImagesAreJudgedAndAdopted) {
+    indMain& app = Started();
+    cmcEeprom image = InitialFile(4);
+    image.SetByte(0x612, 'R');
+    EXPECT_EQ(app.CheckClonedImage(image), 0);
+    cmcEeprom refused = image;
+    refused.SetByte(0x60B, 0);
+    EXPECT_EQ(app.CheckClonedImage(refused), cuiMain::kCloneRejected);
+    cmcEeprom newer = image;
+    newer.SetByte(0x609, 9);
+    EXPECT_EQ(app.CheckClonedImage(newer), cuiMain::kCloneNewer);
+
+    ASSERT_EQ(app.OpenFile(WriteImage("saved.qcf", InitialFile(0))), 0);
+    m_events.clear();
+    const int closes = m_view.sheetCloses;
+    app.AdoptClonedImage(image);
+    EXPECT_EQ(m_environ.modelType, 4);
+    EXPECT_EQ(app.MainImage().GetByte(0x612), 'R');
+    EXPECT_TRUE(app.IsModified());
+    EXPECT_TRUE(app.FileName().empty());
+    EXPECT_GT(m_view.sheetCloses, closes);
+    EXPECT_GE(Events(kEvImageChanged), 1);
+}
+
+TEST_F(Model, CloneWritePreparationKeepsTheModifiedState) {
+    indMain& app = Started();
+    const std::uint8_t factory = app.InitialImage().GetByte(0x700);
+    app.MainImage().SetByte(0x700, static_cast<std::uint8_t>(factory ^ 1));
+    app.TakeSnapshot(); // as if that byte had come from a file
+    app.PrepareCloneWrite();
+    EXPECT_EQ(app.MainImage().GetByte(0x700), factory);
+    EXPECT_FALSE(app.IsModified());
+
+    app.MainImage().SetByte(0x612, 'W');
+    app.PrepareCloneWrite();
+    EXPECT_TRUE(app.IsModified());
+}
+
+using ModelDeathTest = Model;
+
+TEST_F(ModelDeathTest, AnImageSmallerThanTheRadiosIsAFault) {
+    EXPECT_EXIT(
+        {
+            cuiMain small(Services(), 0x800);
+            small.BuildDocument();
+        },
+        testing::ExitedWithCode(platform::kFaultExitStatus),
+        Literally("Self Check Error.\nEEPROM Map is too large."));
 }
 
 } // namespace
