@@ -17,27 +17,42 @@ std::string RecentName(int i) {
     return "Recent" + std::to_string(i);
 }
 
-// Reads integers from one store; the first missing or mistyped value makes every later read fail too,
-// so a load is abandoned at its first fault.
-class IntReader {
-public:
-    explicit IntReader(const platform::ISettingsStore& store) : m_store(store) {}
-    bool Get(const char* group, const char* name, std::int32_t& out) {
-        if (!m_ok) {
-            return false;
-        }
-        const auto read = m_store.ReadInt(group, name);
-        m_ok = read.Ok();
-        if (m_ok) {
-            out = read.value;
-        }
-        return m_ok;
-    }
-    bool Ok() const { return m_ok; }
+// One integer value of the store: where it lives, how the field gives it, and how a stored value is
+// taken into the field (with the field's limit).
+struct IntSetting {
+    const char* group;
+    const char* name;
+    std::int32_t (*get)(const indEnviron&);
+    void (*set)(indEnviron&, std::int32_t);
+};
 
-private:
-    const platform::ISettingsStore& m_store;
-    bool m_ok = true;
+// Every integer value, in the order of the groups in the store.
+const IntSetting kIntSettings[] = {
+    {kGlobal, "BBT", [](const indEnviron& e) { return e.settingsMarker; },
+     [](indEnviron& e, std::int32_t v) { e.settingsMarker = v; }},
+    {kGlobal, "ComPort", [](const indEnviron& e) { return e.comPort; },
+     [](indEnviron& e, std::int32_t v) { e.comPort = std::clamp(v, 1, 256); }},
+    {kGlobal, "ComSpeedHigh", [](const indEnviron& e) { return e.comSpeedHigh; },
+     [](indEnviron& e, std::int32_t v) { e.comSpeedHigh = std::clamp(v, 0, 1); }},
+    {kViewOption, "FontSize Percentage", [](const indEnviron& e) { return e.fontSizePercentage; },
+     [](indEnviron& e, std::int32_t v) { e.fontSizePercentage = std::clamp(v, 25, 1000); }},
+    {kViewOption, "Toolbar Visible", [](const indEnviron& e) { return std::int32_t{e.toolbarVisible}; },
+     [](indEnviron& e, std::int32_t v) { e.toolbarVisible = v != 0; }},
+    {kWindowPosition, "Left", [](const indEnviron& e) { return e.left; },
+     [](indEnviron& e, std::int32_t v) { e.left = v; }},
+    {kWindowPosition, "Top", [](const indEnviron& e) { return e.top; },
+     [](indEnviron& e, std::int32_t v) { e.top = v; }},
+    {kWindowPosition, "Width", [](const indEnviron& e) { return e.width; },
+     [](indEnviron& e, std::int32_t v) { e.width = v; }},
+    {kWindowPosition, "Height", [](const indEnviron& e) { return e.height; },
+     [](indEnviron& e, std::int32_t v) { e.height = v; }},
+    {kWindowPosition, "SplitterV", [](const indEnviron& e) { return e.splitterV; },
+     [](indEnviron& e, std::int32_t v) { e.splitterV = v; }},
+    // Stored sign-extended; only the low 8 bits of a stored value count.
+    {kSetup, "ModelType", [](const indEnviron& e) { return std::int32_t{e.modelType}; },
+     [](indEnviron& e, std::int32_t v) { e.modelType = static_cast<std::int8_t>(static_cast<std::uint8_t>(v & 0xFF)); }},
+    {kSetup, "ChListType", [](const indEnviron& e) { return std::int32_t{e.chListType}; },
+     [](indEnviron& e, std::int32_t v) { e.chListType = v != 0; }},
 };
 
 } // namespace
@@ -81,41 +96,23 @@ void indEnviron::ApplyDefaults() {
 }
 
 bool indEnviron::Load() {
-    IntReader in(*m_store);
-    in.Get(kGlobal, "BBT", settingsMarker);
-    in.Get(kGlobal, "ComPort", comPort);
-    in.Get(kGlobal, "ComSpeedHigh", comSpeedHigh);
-    if (!in.Ok()) {
-        return false;
+    // Every value is read before any field changes, so a fault anywhere leaves the fields untouched.
+    std::int32_t values[std::size(kIntSettings)] = {};
+    for (std::size_t i = 0; i < std::size(kIntSettings); ++i) {
+        const auto read = m_store->ReadInt(kIntSettings[i].group, kIntSettings[i].name);
+        if (!read.Ok()) {
+            return false;
+        }
+        values[i] = read.value;
     }
-    comPort = std::clamp(comPort, 1, 256);
-    comSpeedHigh = std::clamp(comSpeedHigh, 0, 1);
-
+    for (std::size_t i = 0; i < std::size(kIntSettings); ++i) {
+        kIntSettings[i].set(*this, values[i]);
+    }
     recent.Clear();
     for (int i = 0; i < kRecentCapacity; ++i) {
         // A missing entry reads as the empty text, as the entries after the last one were saved.
         recent.AddLast(m_store->ReadString(kRecentFiles, RecentName(i)).value);
     }
-
-    std::int32_t toolbar = 0;
-    in.Get(kViewOption, "FontSize Percentage", fontSizePercentage);
-    in.Get(kViewOption, "Toolbar Visible", toolbar);
-    in.Get(kWindowPosition, "Left", left);
-    in.Get(kWindowPosition, "Top", top);
-    in.Get(kWindowPosition, "Width", width);
-    in.Get(kWindowPosition, "Height", height);
-    in.Get(kWindowPosition, "SplitterV", splitterV);
-    std::int32_t model = 0;
-    std::int32_t listType = 0;
-    in.Get(kSetup, "ModelType", model);
-    in.Get(kSetup, "ChListType", listType);
-    if (!in.Ok()) {
-        return false;
-    }
-    fontSizePercentage = std::clamp(fontSizePercentage, 25, 1000);
-    toolbarVisible = toolbar != 0;
-    modelType = static_cast<std::int8_t>(static_cast<std::uint8_t>(model & 0xFF));
-    chListType = listType != 0;
     return true;
 }
 
@@ -123,21 +120,11 @@ bool indEnviron::Save() {
     if (!m_firstInstance || !m_store) {
         return false;
     }
-    platform::ISettingsStore& out = *m_store;
-    out.WriteInt(kGlobal, "BBT", settingsMarker);
-    out.WriteInt(kGlobal, "ComPort", comPort);
-    out.WriteInt(kGlobal, "ComSpeedHigh", comSpeedHigh);
-    for (int i = 0; i < kRecentCapacity; ++i) {
-        out.WriteString(kRecentFiles, RecentName(i), recent.DisplayName(i, std::string()));
+    for (const auto& setting : kIntSettings) {
+        m_store->WriteInt(setting.group, setting.name, setting.get(*this));
     }
-    out.WriteInt(kViewOption, "FontSize Percentage", fontSizePercentage);
-    out.WriteInt(kViewOption, "Toolbar Visible", toolbarVisible ? 1 : 0);
-    out.WriteInt(kWindowPosition, "Left", left);
-    out.WriteInt(kWindowPosition, "Top", top);
-    out.WriteInt(kWindowPosition, "Width", width);
-    out.WriteInt(kWindowPosition, "Height", height);
-    out.WriteInt(kWindowPosition, "SplitterV", splitterV);
-    out.WriteInt(kSetup, "ModelType", modelType);
-    out.WriteInt(kSetup, "ChListType", chListType ? 1 : 0);
-    return out.Sync();
+    for (int i = 0; i < kRecentCapacity; ++i) {
+        m_store->WriteString(kRecentFiles, RecentName(i), recent.DisplayName(i, std::string()));
+    }
+    return m_store->Sync();
 }
