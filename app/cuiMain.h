@@ -84,6 +84,8 @@ public:
     // 0 when opened; else the clone-file code shown, or kCancelled.
     int OpenFile(const std::filesystem::path& path);
     int SaveWithDialog();
+    // The Save command: with the dialog while untitled, else under the current name.
+    int Save();
     // 0 when saved; else the clone-file code shown.
     int SaveToFile(const std::filesystem::path& path);
     // Loads the initial image of `modelType`; a missing or refused file is fatal ("Cannot open '%s'.").

@@ -9,7 +9,6 @@
 #include "overlay/cmcGTex.h"
 #include "platform/Fault.h"
 
-#include <cstdio>
 #include <system_error>
 
 namespace {
@@ -134,6 +133,10 @@ int cuiMain::OpenFile(const std::filesystem::path& path) {
 int cuiMain::SaveWithDialog() {
     const auto chosen = m_services.fileDialogs.GetSaveFileName(DialogSetup(true));
     return chosen ? SaveToFile(*chosen) : kCancelled;
+}
+
+int cuiMain::Save() {
+    return m_fileName.empty() ? SaveWithDialog() : SaveToFile(m_fileName);
 }
 
 int cuiMain::SaveToFile(const std::filesystem::path& path) {

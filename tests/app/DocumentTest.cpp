@@ -51,6 +51,22 @@ TEST_F(Document, NewOnAnUnmodifiedDocumentAsksNothing) {
     EXPECT_EQ(Events(kEvImageChanged), 1);
 }
 
+TEST_F(Document, SaveCommandUsesTheDialogOnlyWhileUntitled) {
+    indMain& app = Started();
+    Edit(kUserByte, 'V');
+    m_dialogs.Script({m_dir / "first.qcf"});
+    ASSERT_EQ(app.Save(), 0);
+    EXPECT_EQ(m_dialogs.Count(), 1u);
+    EXPECT_EQ(app.FileName(), (m_dir / "first.qcf").string());
+    Edit(kUserByte, 'W');
+    ASSERT_EQ(app.Save(), 0);
+    EXPECT_EQ(m_dialogs.Count(), 1u);
+    EXPECT_FALSE(app.IsModified());
+    app.NewDocument();
+    ASSERT_EQ(app.OpenFile(m_dir / "first.qcf"), 0);
+    EXPECT_EQ(app.MainImage().GetByte(kUserByte), 'W');
+}
+
 TEST_F(Document, SaveQuestionAnswersDecideWhatNewDoes) {
     struct Case {
         const char* name;
