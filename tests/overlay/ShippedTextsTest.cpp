@@ -2,9 +2,8 @@
 // the end header, and each text has the form its user expects.
 #include "overlay/cmcGTex.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -25,10 +24,18 @@ TEST(ShippedTexts, OneLineTextsArePlainAndNonEmpty) {
     cmcGTex gtex;
     gtex.SetSourceFile(ShippedOverlay());
     const char* keys[] = {
-        "GI_Sys_AppTitle",          "GI_StatusPanel_Maker",       "GI_Mess_FileErr_Headline",
-        "GI_Mess_FileErr_FileOpen", "GI_Mess_FileErr_FileAccess", "GI_Mess_FileErr_Model",
-        "GI_Mess_FileErr_Extra",    "GI_Mess_FileErr_MapRev",     "GI_Mess_FileErr_Format",
-        "GI_Mess_FileErr_Coverage", "GI_Mess_FileErr_Data",       "GI_Mess_FileErr_Newer",
+        "GI_Sys_AppTitle",
+        "GI_StatusPanel_Maker",
+        "GI_Mess_FileErr_Headline",
+        "GI_Mess_FileErr_FileOpen",
+        "GI_Mess_FileErr_FileAccess",
+        "GI_Mess_FileErr_Model",
+        "GI_Mess_FileErr_Extra",
+        "GI_Mess_FileErr_MapRev",
+        "GI_Mess_FileErr_Format",
+        "GI_Mess_FileErr_Coverage",
+        "GI_Mess_FileErr_Data",
+        "GI_Mess_FileErr_Newer",
         "GI_Mess_Confirm_WriteAnother",
     };
     for (const char* key : keys) {
