@@ -35,5 +35,17 @@ public:
     void Compact();
 
 private:
-    // (The private part is the implementer's.)
+    // Replaces the block by a fresh one of `size` bytes holding the `keep` first bytes held now, the
+    // rest set to the fill byte; the front moves to the start of the new block.
+    void Reallocate(std::int32_t size, std::int32_t keep);
+    // Bytes consumed by PopFront that still lie before the front.
+    std::int64_t Consumed() const { return m_front - m_block.get(); }
+    // Whether `bytes` points into this buffer's own block (then growth could free it under the copy).
+    bool Owns(const std::uint8_t* bytes) const;
+
+    std::unique_ptr<std::uint8_t[]> m_block;
+    std::uint8_t* m_front = nullptr;
+    std::int32_t m_length = 0;
+    std::int32_t m_capacity = 0;
+    std::uint8_t m_fill = 0;
 };
