@@ -29,5 +29,7 @@ public:
     const std::uint8_t* Data() const;
 
 private:
-    // (The private part is the implementer's.)
+    std::vector<std::uint8_t> m_data; // exactly GetSize() bytes
+    // True when [address, address + length) lies inside the image and length > 0.
+    bool IsValidBlock(std::int32_t address, std::int32_t length) const;
 };

@@ -1,0 +1,151 @@
+#include "CloneFileText.h"
+
+#include "image/cmcQcfFile.h"
+#include "overlay/Messages.h"
+#include "overlay/cmcGTex.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+
+#include <sys/resource.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr cmcQcfRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
+
+class cmcQcfFileWrite : public ::testing::Test {
+protected:
+    cmcQcfFileWrite() : m_messages(m_gtex, m_box) {
+        m_gtex.SetSourceFile(testsupport::TestDataPath("image/clonefile.ovl").string());
+    }
+
+    std::uint8_t Write(const fs::path& path, cmcEeprom& image, cmcQcfRangeTable table = kCovered) {
+        cmcQcfFile file(m_messages);
+        file.AttachImage(image);
+        file.SetModelCodes(0x2691, 0x0001);
+        file.SetComment("SEA SPRITE");
+        file.SetMapRevision(1);
+        return file.Write(path, table);
+    }
+
+    // Names in the directory: a failed save must leave no temporary file behind.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir.Path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    testsupport::TempDir m_dir;
+    cmcGTex m_gtex;
+    testsupport::ScriptedMessageBox m_box;
+    cmcMessages m_messages;
+};
+
+TEST_F(cmcQcfFileWrite, WritesTheFileByteExactAndReadsItBack) {
+    cmcEeprom image = testimage::PatternImage(1);
+    const auto path = m_dir / "radio.qcf";
+    ASSERT_EQ(Write(path, image), 0);
+    EXPECT_EQ(m_box.Count(), 0u);
+    EXPECT_EQ(testsupport::ReadFileBytes(path), testimage::Join(testimage::CloneFileLines(image, "SEA SPRITE")));
+
+    cmcEeprom loaded;
+    loaded.SetSize(testimage::kImageSize);
+    cmcQcfFile reader(m_messages);
+    reader.AttachImage(loaded);
+    reader.SetModelCodes(0x2691, 0x0001);
+    reader.SetMapRevisionTest([](std::int32_t revision) { return revision == 1; });
+    ASSERT_EQ(reader.Read(path, kCovered), 0);
+    image.SetByte(0x800, 0); // the byte outside the covered range does not travel
+    EXPECT_TRUE(loaded.Equals(image));
+}
+
+TEST_F(cmcQcfFileWrite, LinesFollowSixteenByteBlocksAndTheTableEnds) {
+    cmcEeprom image;
+    image.SetSize(0x801);
+    image.Fill(0xA5);
+    struct Case {
+        std::vector<cmcQcfRange> table;
+        const char* dataLines;
+    } cases[] = {
+        {{{0x005, 0x024}}, "00050BA5A5A5A5A5A5A5A5A5A5A5\r\n"
+                           "001010A5A5A5A5A5A5A5A5A5A5A5A5A5A5A5A5\r\n"
+                           "002005A5A5A5A5A5\r\n"},
+        {{{0x7FE, 0x800}, {1, 0}, {0, 0}}, "07FE02A5A5\r\n080001A5\r\n"},
+        {{{0x000, 0x000}, {0x010, 0x801}, {0x020, 0x020}}, "000001A5\r\n"}, // stops at the pair leaving the image
+    };
+    for (const auto& c : cases) {
+        const auto path = m_dir / "part.qcf";
+        ASSERT_EQ(Write(path, image, c.table), 0);
+        EXPECT_EQ(testsupport::ReadFileBytes(path), std::string("26910001\r\n#Comment=SEA SPRITE\r\n#MapRev=1\r\n") +
+                                                        c.dataLines);
+    }
+}
+
+TEST_F(cmcQcfFileWrite, ControlBytesInTheCommentCannotBreakTheFile) {
+    cmcEeprom image = testimage::PatternImage(2);
+    cmcQcfFile file(m_messages);
+    file.AttachImage(image);
+    file.SetModelCodes(0x2691, 0x0001);
+    file.SetComment("A\nB\r\x01\xC3\xA9");
+    file.SetMapRevision(1);
+    const auto path = m_dir / "comment.qcf";
+    ASSERT_EQ(file.Write(path, kCovered), 0);
+    EXPECT_EQ(testsupport::ReadFileBytes(path).substr(10, 18), "#Comment=A B    \r\n");
+}
+
+TEST_F(cmcQcfFileWrite, ReplacesAnExistingFileKeepingItsPermissions) {
+    cmcEeprom image = testimage::PatternImage(3);
+    const auto path = m_dir.Write("radio.qcf", "old content\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(Write(path, image), 0);
+    EXPECT_EQ(testsupport::ReadFileBytes(path), testimage::Join(testimage::CloneFileLines(image, "SEA SPRITE")));
+    EXPECT_EQ(fs::status(path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"radio.qcf"});
+}
+
+TEST_F(cmcQcfFileWrite, SaveThatCannotStartChangesNothing) {
+    cmcEeprom image = testimage::PatternImage(4);
+    EXPECT_EQ(Write(m_dir / "no-such-dir" / "radio.qcf", image), 1);
+    fs::create_directory(m_dir / "folder.qcf");
+    EXPECT_EQ(Write(m_dir / "folder.qcf", image), 1);
+    EXPECT_TRUE(fs::is_empty(m_dir / "folder.qcf"));
+    EXPECT_EQ(Entries(), std::vector<std::string>{"folder.qcf"});
+    ASSERT_EQ(m_box.Count(), 2u);
+    EXPECT_NE(m_box.Last().text.find("code 1:"), std::string::npos);
+}
+
+using cmcQcfFileWriteDeathTest = cmcQcfFileWrite;
+
+// A disk that fills up in the middle of a save: the process may write at most 1000 bytes per file,
+// so the new file's data fail part-way. The old file must survive whole and no temporary file remain.
+TEST_F(cmcQcfFileWriteDeathTest, FailureInTheMiddleOfASaveKeepsTheOldFile) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const cmcEeprom oldImage = testimage::PatternImage(5);
+    const std::string oldFile = testimage::Join(testimage::CloneFileLines(oldImage, "OLD"));
+    const auto path = m_dir.Write("radio.qcf", oldFile);
+    cmcEeprom image = testimage::PatternImage(6);
+
+    const auto saveOnSmallDisk = [&] {
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = 1000;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG instead of ending the process
+        std::_Exit(Write(path, image));
+    };
+    EXPECT_EXIT(saveOnSmallDisk(), ::testing::ExitedWithCode(2), "");
+    EXPECT_EQ(testsupport::ReadFileBytes(path), oldFile);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"radio.qcf"});
+}
+
+} // namespace
