@@ -51,6 +51,10 @@ bool HasUsaPlan(const cmcEeprom& image);
 bool HasWeatherPlan(const cmcEeprom& image);
 bool HasCanadaPlan(const cmcEeprom& image);
 
+// True when the ATIS identity (0x680 to 0x684) holds ten decimal digits and the check byte at 0x685
+// matches them.
+bool IsAtisIdentityValid(const cmcEeprom& image);
+
 // Reconciles `target` (a user's image) with `factory` (the initial image of `modelType`): keeps the
 // user's settings and takes the factory data. forWrite: also the factory block 0x700 to 0x7FF (before a
 // save or a clone write). Otherwise the six factory adjustment values are read into `adjustments`
