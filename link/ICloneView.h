@@ -1,6 +1,6 @@
 #pragma once
 
-namespace link {
+namespace clonelink {
 
 // What the user sees of a running clone operation, supplied by whoever draws it (the desktop program's
 // "Cloning" window, the command-line tool's progress bar). Every call comes on the user-interface
@@ -16,4 +16,4 @@ public:
     virtual void EndOperation() = 0;
 };
 
-} // namespace link
+} // namespace clonelink

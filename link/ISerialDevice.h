@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace link {
+namespace clonelink {
 
 // Line settings handed to a serial device at open. Parity is always "none" on the wire; the
 // parity-check flag only says whether the receiver checks it.
@@ -47,4 +47,4 @@ public:
     virtual int Write(const std::uint8_t* bytes, int n, int timeoutMs) = 0;
 };
 
-} // namespace link
+} // namespace clonelink

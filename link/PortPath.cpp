@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace link {
+namespace clonelink {
 
 std::string DefaultDevicePath(int port) {
     const std::string variable = "VQN58_COM" + std::to_string(port);
@@ -25,4 +25,4 @@ std::string DefaultDevicePath(int port) {
 #endif
 }
 
-} // namespace link
+} // namespace clonelink

@@ -18,7 +18,7 @@ public:
     // Turns a port number into the device path to open.
     using PathResolver = std::function<std::string(int port)>;
 
-    cmcComm(link::ISerialDevice& device, platform::ITimerSource& timers);
+    cmcComm(clonelink::ISerialDevice& device, platform::ITimerSource& timers);
     ~cmcComm();
     cmcComm(const cmcComm&) = delete;
     cmcComm& operator=(const cmcComm&) = delete;
@@ -42,12 +42,12 @@ public:
     bool WriteFailed() const { return m_writeFailed; }
 
     int Port() const { return m_port; }
-    const link::OpenFailure& LastOpenFailure() const { return m_openFailure; }
-    const link::LineSettings& Settings() const { return m_settings; }
+    const clonelink::OpenFailure& LastOpenFailure() const { return m_openFailure; }
+    const clonelink::LineSettings& Settings() const { return m_settings; }
 
     // The line settings a settings text stands for (baud, parity check, data bits clamped into 4..8,
     // stop bits "1.5", "2" or one).
-    static link::LineSettings ParseSettings(std::string_view settings);
+    static clonelink::LineSettings ParseSettings(std::string_view settings);
 
     static constexpr int kInQueueSize = 32000;
     static constexpr int kOutQueueSize = 1024;
@@ -56,10 +56,10 @@ private:
     static void PumpStep(void* data, cmcTask* task);
     void Pump();
 
-    link::ISerialDevice& m_device;
+    clonelink::ISerialDevice& m_device;
     PathResolver m_resolver;
-    link::OpenFailure m_openFailure;
-    link::LineSettings m_settings;
+    clonelink::OpenFailure m_openFailure;
+    clonelink::LineSettings m_settings;
     int m_port = 0;
     bool m_writeFailed = false;
     cmcBuff m_transmit;

@@ -59,7 +59,7 @@ std::vector<int> CheckLines(int code) {
 } // namespace
 
 indCloneMan::indCloneMan(cmcMessages& messages,
-                         link::ISerialDevice& device,
+                         clonelink::ISerialDevice& device,
                          platform::ITimerSource& timers,
                          const platform::IClock& clock)
     : m_messages(messages), m_driver(device, timers, clock), m_progress(timers) {
@@ -216,8 +216,8 @@ std::string indCloneMan::ErrorText(int code) {
 }
 
 std::string indCloneMan::OpenFailureText() {
-    using Kind = link::OpenFailure::Kind;
-    const link::OpenFailure& failure = m_driver.Comm().LastOpenFailure();
+    using Kind = clonelink::OpenFailure::Kind;
+    const clonelink::OpenFailure& failure = m_driver.Comm().LastOpenFailure();
     cmcGTex& gtex = m_messages.Overlay();
     switch (failure.kind) {
     case Kind::Busy:

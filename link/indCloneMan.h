@@ -20,7 +20,7 @@ public:
     using PortSource = std::function<int()>;
 
     indCloneMan(cmcMessages& messages,
-                link::ISerialDevice& device,
+                clonelink::ISerialDevice& device,
                 platform::ITimerSource& timers,
                 const platform::IClock& clock);
     ~indCloneMan();
@@ -30,7 +30,7 @@ public:
     // Where the COM port number comes from at every start (the settings); port 1 when none.
     void SetPortSource(PortSource source) { m_portSource = std::move(source); }
     // The progress display; none shows nothing. Borrowed.
-    void SetView(link::ICloneView* view) { m_view = view; }
+    void SetView(clonelink::ICloneView* view) { m_view = view; }
 
     void SetModel(std::int32_t modelCode, std::int32_t subCode) { m_driver.SetModel(modelCode, subCode); }
     void SetImageSize(std::int32_t n) { m_driver.SetImageSize(n); }
@@ -66,7 +66,7 @@ private:
 
     cmcMessages& m_messages;
     PortSource m_portSource;
-    link::ICloneView* m_view = nullptr;
+    clonelink::ICloneView* m_view = nullptr;
     Callback m_info;
     Callback m_read;
     Callback m_completion;

@@ -39,9 +39,9 @@ tcflag_t SizeOf(int bits) {
 
 } // namespace
 
-link::OpenFailure ClassifyOpenError(const std::string& path, int error) {
-    using Kind = link::OpenFailure::Kind;
-    link::OpenFailure failure;
+clonelink::OpenFailure ClassifyOpenError(const std::string& path, int error) {
+    using Kind = clonelink::OpenFailure::Kind;
+    clonelink::OpenFailure failure;
     failure.device = path;
     switch (error) {
     case EACCES:
@@ -80,7 +80,7 @@ bool LockExclusive(int fd) {
     return true;
 }
 
-bool ConfigureTerminal(int fd, const link::LineSettings& settings) {
+bool ConfigureTerminal(int fd, const clonelink::LineSettings& settings) {
     termios tio {};
     if (::tcgetattr(fd, &tio) != 0) {
         return false;
@@ -88,7 +88,7 @@ bool ConfigureTerminal(int fd, const link::LineSettings& settings) {
     ::cfmakeraw(&tio);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
     tio.c_cflag |= SizeOf(settings.dataBits) | CLOCAL | CREAD;
-    if (settings.stopBits != link::LineSettings::StopBits::One) {
+    if (settings.stopBits != clonelink::LineSettings::StopBits::One) {
         tio.c_cflag |= CSTOPB; // one and a half stop bits do not exist here: two
     }
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);

@@ -9,13 +9,13 @@ namespace platform::posixtty {
 
 // The failure that the errno of a failed open stands for, with the device's owning group when the
 // open was not permitted.
-link::OpenFailure ClassifyOpenError(const std::string& path, int error);
+clonelink::OpenFailure ClassifyOpenError(const std::string& path, int error);
 
 // Takes the exclusive advisory lock and sets TIOCEXCL; false (errno set) when another holds the lock.
 bool LockExclusive(int fd);
 
 // Raw line settings on a terminal: no flow control, receiver on, modem control lines ignored.
-bool ConfigureTerminal(int fd, const link::LineSettings& settings);
+bool ConfigureTerminal(int fd, const clonelink::LineSettings& settings);
 
 // Holds DTR off and RTS on; a terminal without modem lines (a pseudo-terminal) ignores this.
 void SetModemLines(int fd);

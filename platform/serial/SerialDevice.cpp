@@ -7,18 +7,20 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace platform {
 
-using link::OpenFailure;
+using clonelink::OpenFailure;
 
 SerialDevice::~SerialDevice() {
     Close();
 }
 
-bool SerialDevice::Open(const std::string& path, const link::LineSettings& settings, OpenFailure& failure) {
+bool SerialDevice::Open(const std::string& path, const clonelink::LineSettings& settings, OpenFailure& failure) {
     if (IsOpen()) {
         failure = {OpenFailure::Kind::Busy, path, {}};
         return false;
@@ -39,7 +41,7 @@ bool SerialDevice::Open(const std::string& path, const link::LineSettings& setti
     return OpenTerminal(path, settings, failure);
 }
 
-bool SerialDevice::OpenLibSerialPort(const std::string& path, const link::LineSettings& settings, OpenFailure& failure) {
+bool SerialDevice::OpenLibSerialPort(const std::string& path, const clonelink::LineSettings& settings, OpenFailure& failure) {
     if (sp_open(m_port, SP_MODE_READ_WRITE) != SP_OK) {
         const int error = sp_last_error_code();
         sp_close(m_port); // libserialport may hold on to a half-open descriptor
@@ -57,7 +59,7 @@ bool SerialDevice::OpenLibSerialPort(const std::string& path, const link::LineSe
                             sp_set_baudrate(m_port, static_cast<int>(settings.baud)) == SP_OK &&
                             sp_set_bits(m_port, settings.dataBits) == SP_OK &&
                             sp_set_parity(m_port, SP_PARITY_NONE) == SP_OK &&
-                            sp_set_stopbits(m_port, settings.stopBits == link::LineSettings::StopBits::One ? 1 : 2) ==
+                            sp_set_stopbits(m_port, settings.stopBits == clonelink::LineSettings::StopBits::One ? 1 : 2) ==
                                 SP_OK;
     if (!configured) {
         Close();
@@ -71,7 +73,7 @@ bool SerialDevice::OpenLibSerialPort(const std::string& path, const link::LineSe
     return true;
 }
 
-bool SerialDevice::OpenTerminal(const std::string& path, const link::LineSettings& settings, OpenFailure& failure) {
+bool SerialDevice::OpenTerminal(const std::string& path, const clonelink::LineSettings& settings, OpenFailure& failure) {
     m_fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0) {
         failure = posixtty::ClassifyOpenError(path, errno);
@@ -105,6 +107,10 @@ bool SerialDevice::Lock(const std::string& path, OpenFailure& failure) {
 }
 
 void SerialDevice::Close() {
+    if (m_fd >= 0) {
+        // Give up exclusivity explicitly: another holder of the line may keep the terminal open.
+        ::ioctl(m_fd, TIOCNXCL);
+    }
     if (m_port != nullptr) {
         sp_close(m_port);
         sp_free_port(m_port);
@@ -117,21 +123,21 @@ void SerialDevice::Close() {
 
 int SerialDevice::InputWaiting() {
     if (m_port != nullptr) {
-        return std::max(sp_input_waiting(m_port), 0);
+        return std::max<int>(sp_input_waiting(m_port), 0);
     }
     return m_fd >= 0 ? posixtty::BytesToRead(m_fd) : 0;
 }
 
 int SerialDevice::OutputWaiting() {
     if (m_port != nullptr) {
-        return std::max(sp_output_waiting(m_port), 0);
+        return std::max<int>(sp_output_waiting(m_port), 0);
     }
     return m_fd >= 0 ? posixtty::BytesToSend(m_fd) : 0;
 }
 
 int SerialDevice::Read(std::uint8_t* buffer, int max) {
     if (m_port != nullptr) {
-        return std::max(sp_nonblocking_read(m_port, buffer, static_cast<std::size_t>(max)), 0);
+        return std::max<int>(sp_nonblocking_read(m_port, buffer, static_cast<std::size_t>(max)), 0);
     }
     if (m_fd < 0) {
         return 0;
@@ -142,9 +148,9 @@ int SerialDevice::Read(std::uint8_t* buffer, int max) {
 
 int SerialDevice::Write(const std::uint8_t* bytes, int n, int timeoutMs) {
     if (m_port != nullptr) {
-        const int written =
-            sp_blocking_write(m_port, bytes, static_cast<std::size_t>(n), static_cast<unsigned>(std::max(timeoutMs, 0)));
-        return std::max(written, 0);
+        const int written = static_cast<int>(
+            sp_blocking_write(m_port, bytes, static_cast<std::size_t>(n), static_cast<unsigned>(std::max(timeoutMs, 0))));
+        return std::max<int>(written, 0);
     }
     return m_fd >= 0 ? posixtty::WriteWithin(m_fd, bytes, n, timeoutMs) : 0;
 }

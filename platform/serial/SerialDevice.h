@@ -11,14 +11,14 @@ namespace platform {
 // libserialport cannot describe (a pseudo-terminal, such as the simulated radio's, has no entry in the
 // system's device tree) is driven through the terminal interface directly, with the same settings and
 // the same exclusivity. Nothing here waits except Write, and that at most its time-out.
-class SerialDevice final : public link::ISerialDevice {
+class SerialDevice final : public clonelink::ISerialDevice {
 public:
     SerialDevice() = default;
     ~SerialDevice() override;
     SerialDevice(const SerialDevice&) = delete;
     SerialDevice& operator=(const SerialDevice&) = delete;
 
-    bool Open(const std::string& path, const link::LineSettings& settings, link::OpenFailure& failure) override;
+    bool Open(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure) override;
     void Close() override;
     bool IsOpen() const override { return m_fd >= 0; }
     int InputWaiting() override;
@@ -30,9 +30,9 @@ public:
     bool UsesLibSerialPort() const { return m_port != nullptr; }
 
 private:
-    bool OpenLibSerialPort(const std::string& path, const link::LineSettings& settings, link::OpenFailure& failure);
-    bool OpenTerminal(const std::string& path, const link::LineSettings& settings, link::OpenFailure& failure);
-    bool Lock(const std::string& path, link::OpenFailure& failure);
+    bool OpenLibSerialPort(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure);
+    bool OpenTerminal(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure);
+    bool Lock(const std::string& path, clonelink::OpenFailure& failure);
 
     sp_port* m_port = nullptr;
     int m_fd = -1;
