@@ -164,16 +164,18 @@ void indCloneMan::DriverDone(void* data, dst_CDrv_Result& result) {
 }
 
 void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
+    // Without a handler nobody vouches for the reply: success becomes failure, but a failure keeps its
+    // own code, so the user is told what really went wrong.
     if (result.op == 1) {
         if (m_info.handler != nullptr) {
             m_info.handler(m_info.data, result);
-        } else {
+        } else if (result.code == clonecode::kSuccess) {
             result.code = clonecode::kWrongRadio;
         }
     } else if (result.op == 2) {
         if (m_read.handler != nullptr) {
             m_read.handler(m_read.data, result);
-        } else {
+        } else if (result.code == clonecode::kSuccess) {
             result.code = clonecode::kMissingData;
         }
     }
