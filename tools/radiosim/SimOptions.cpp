@@ -39,6 +39,7 @@ const char* SimUsage() {
            "  --save FILE          save the memory to FILE after every accepted write\n"
            "  --overlay FILE       overlay used for clone-file messages\n"
            "  --pace               send at the real line rate (960 bytes per second)\n"
+           "  --blank              start from an erased memory instead of the test pattern\n"
            "  --model HEX --sub HEX --info HEX   identity of the information reply\n"
            "Faults:\n"
            "  --silent             never answer (the cable still echoes)\n"
@@ -75,6 +76,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             options.overlayFile = value;
         } else if (arg == "--pace") {
             options.pace = true;
+        } else if (arg == "--blank") {
+            options.blank = true;
         } else if (arg == "--model" || arg == "--sub") {
             if (!needs(Number(value, 16, number) && number <= 0xFFFF)) return false;
             (arg == "--model" ? options.identity.modelCode : options.identity.subCode) =
@@ -102,15 +105,27 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
     return true;
 }
 
-cmcEeprom DefaultImage() {
+namespace {
+
+cmcEeprom ImageOf(std::uint8_t (*byteAt)(std::int32_t address)) {
     cmcEeprom image;
     image.SetSize(model::kImageSize);
     for (std::int32_t a = 0; a < model::kImageSize; ++a) {
-        image.SetByte(a, static_cast<std::uint8_t>((a * 7 + a / 256 + 3) & 0xFF));
+        image.SetByte(a, byteAt(a));
     }
     image.SetByte(model::kAcceptAddress, 1);
     image.SetByte(model::kModelTypeAddress, 0);
     return image;
+}
+
+} // namespace
+
+cmcEeprom DefaultImage() {
+    return ImageOf([](std::int32_t a) { return static_cast<std::uint8_t>((a * 7 + a / 256 + 3) & 0xFF); });
+}
+
+cmcEeprom BlankImage() {
+    return ImageOf([](std::int32_t) { return std::uint8_t{0xFF}; });
 }
 
 } // namespace radiosim

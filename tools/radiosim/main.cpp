@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     platform::StreamMessageBox box;
     cmcMessages messages(gtex, box);
 
-    cmcEeprom image = radiosim::DefaultImage();
+    cmcEeprom image = options.blank ? radiosim::BlankImage() : radiosim::DefaultImage();
     if (!options.imageFile.empty()) {
         cmcQcfFile file(messages);
         Prepare(file, image);
