@@ -3,9 +3,10 @@
 
 #include "cli/CliCloneView.h"
 #include "cli/CliCommand.h"
-#include "cli/CliDocument.h"
+#include "cli/CliApp.h"
 
 #include "app/CloneCommands.h"
+#include "app/cuiMainCloneDocument.h"
 #include "link/indCloneMan.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
@@ -75,25 +76,30 @@ int Run(CliContext& context, Op op) {
         std::fprintf(stderr, "vqn58-cli: wrong arguments; see vqn58-cli --help\n");
         return kExitUsage;
     }
-    cmcGTex gtex;
-    gtex.SetSourceFile(context.overlayPath.string());
-    platform::StreamMessageBox box(platform::IMessageBox::Answer::Ok);
-    cmcMessages messages(gtex, box);
-    CliDocument document(messages, args->maker);
-    if (op == Op::Write) {
-        if (const int code = document.Open(args->file); code != 0) {
-            return kExitCloneFileBase + code;
+    CliApp cli(context);
+    indMain& app = cli.App();
+    app.BuildDocument();
+    if (args->maker) {
+        app.SwitchMakerModeOn();
+        if (!app.IsMakerMode()) {
+            return 1;
         }
-    } else if (op == Op::Read) {
-        document.SaveReadTo(args->file);
     }
+    if (op == Op::Write) {
+        // The file is opened exactly as the desktop program's Open does.
+        if (const int code = app.OpenFile(args->file); code != 0) {
+            return CliApp::ExitStatus(code);
+        }
+    }
+    cmcMessages& messages = app.Messages();
+    cuiMainCloneDocument document(app, cli.Events());
 
     platform::SteadyClock clock;
     platform::ManualTimerSource timers(clock);
     platform::SerialDevice device;
     indCloneMan manager(messages, device, timers, clock);
     manager.SetPortSource([&] { return args->port; });
-    CliCloneView view(gtex.GetText("GI_Cli_Progress"));
+    CliCloneView view(app.Overlay().GetText("GI_Cli_Progress"));
     manager.SetView(&view);
 
     // The simulated radio runs on the same timers, so one loop drives both ends of the line.
@@ -117,7 +123,7 @@ int Run(CliContext& context, Op op) {
     CloneCommands commands(manager, messages, document);
     std::optional<int> finished;
     commands.OnFinished([&](int code) { finished = code; });
-    document.OnInfo([&] { PrintIdentity(commands.Identity()); });
+    document.SetInfoWindow([&] { PrintIdentity(commands.Identity()); });
     switch (op) {
     case Op::Info:
         commands.CloneInfo();
@@ -139,8 +145,9 @@ int Run(CliContext& context, Op op) {
     if (*finished != 0) {
         return kExitCloneBase + *finished;
     }
-    if (document.SaveResult() != 0) {
-        return kExitCloneFileBase + document.SaveResult();
+    if (op == Op::Read) {
+        // The image read is saved as the desktop program's Save does.
+        return CliApp::ExitStatus(app.SaveToFile(args->file));
     }
     return kExitOk;
 }

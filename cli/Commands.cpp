@@ -2,12 +2,28 @@
 
 namespace cli {
 
+int RunCheck(CliContext& context);
+int RunNew(CliContext& context);
 int RunCloneInfo(CliContext& context);
 int RunCloneRead(CliContext& context);
 int RunCloneWrite(CliContext& context);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
+        {"check",
+         "FILE",
+         "Opens the clone file FILE as the desktop program's Open does (the model's\n"
+         "tests and the merge with the factory data included) and shows the first\n"
+         "fault found. Exit status 0 when the file is good, else 10 + the\n"
+         "clone-file result code (11 to 19).",
+         &RunCheck},
+        {"new",
+         "FILE [--model N] [--force]",
+         "Saves the factory data of model type N (0 to 4, default 0) to FILE as the\n"
+         "desktop program's New then Save do; an existing FILE is only replaced with\n"
+         "--force. Exit status 0 when saved, else 10 + the clone-file result code;\n"
+         "2 for a bad model type or an existing FILE.",
+         &RunNew},
         {"info", "--port N | --device PATH|sim",
          "Asks the radio who it is and prints its identity.\nFails with 20 + the clone result code.",
          RunCloneInfo},

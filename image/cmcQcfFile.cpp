@@ -163,6 +163,7 @@ std::uint8_t cmcQcfFile::Read(const std::filesystem::path& path, cmcQcfRangeTabl
 
 std::uint8_t cmcQcfFile::ReadFrom(const std::filesystem::path& path, const cmcQcfRangeTable* table) {
     const cmcEeprom backup = *m_image;
+    m_mapRevision = -1; // only what this file says counts
     ResizeBitmaps();
     std::fill(m_loaded.begin(), m_loaded.end(), std::uint8_t{0});
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
 
 #include <array>
@@ -29,6 +30,8 @@ inline constexpr AddressRange kCoveredRanges[] = {{0x000, 0x7FF}, {1, 0}};
 // What a clone write sends: 0x000 to 0x6FF normally, 0x000 to 0x7EF in maker mode.
 inline constexpr AddressRange kWriteRangesNormal[] = {{0x000, 0x6FF}, {1, 0}};
 inline constexpr AddressRange kWriteRangesMaker[] = {{0x000, 0x7EF}, {1, 0}};
+// The covered ranges in the clone file's own terms.
+inline constexpr cmcQcfRange kCloneFileRanges[] = {{0x000, 0x7FF}, {1, 0}};
 
 // The six factory adjustment values (image bytes 0x7F0 to 0x7F5), kept by the application object.
 using FactoryAdjustments = std::array<std::uint8_t, 6>;

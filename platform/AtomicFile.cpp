@@ -44,8 +44,9 @@ bool AtomicFile::Open(const fs::path& target) {
     }
     const auto status = fs::status(m_target, error);
     const bool exists = fs::exists(status);
-    // Replacing by rename would succeed where writing the file in place is refused; honour the refusal.
-    if (fs::is_directory(status) || (exists && ::access(m_target.c_str(), W_OK) != 0)) {
+    // Only a regular file is replaced: a rename would put a plain file in place of a directory, a device
+    // or a pipe. And a rename would succeed where writing the file in place is refused; honour that too.
+    if (exists && (!fs::is_regular_file(status) || ::access(m_target.c_str(), W_OK) != 0)) {
         return false;
     }
     const fs::path directory = m_target.has_parent_path() ? m_target.parent_path() : fs::path(".");

@@ -18,7 +18,8 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     // Prepares to replace `target` (a symbolic link is followed, so the link stays). False when the
-    // target is a directory, exists but may not be written, or the temporary file cannot be created.
+    // target exists but is not a regular file or may not be written, or the temporary file cannot be
+    // created.
     bool Open(const std::filesystem::path& target);
 
     // Appends bytes to the temporary file; false on any write failure (the file is then spoiled and

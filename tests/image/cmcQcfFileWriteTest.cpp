@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -112,6 +113,13 @@ TEST_F(cmcQcfFileWrite, ReplacesAnExistingFileKeepingItsPermissions) {
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Entries(), std::vector<std::string>{"radio.qcf"});
+
+    // Saving through a symbolic link replaces the file it points to and keeps the link.
+    fs::create_symlink("radio.qcf", m_dir / "link.qcf");
+    cmcEeprom other = testimage::PatternImage(8);
+    ASSERT_EQ(Write(m_dir / "link.qcf", other), 0);
+    EXPECT_TRUE(fs::is_symlink(m_dir / "link.qcf"));
+    EXPECT_EQ(testsupport::ReadFileBytes(path), testimage::Join(testimage::CloneFileLines(other, "SEA SPRITE")));
 }
 
 TEST_F(cmcQcfFileWrite, SaveThatCannotStartChangesNothing) {
@@ -120,8 +128,12 @@ TEST_F(cmcQcfFileWrite, SaveThatCannotStartChangesNothing) {
     fs::create_directory(m_dir / "folder.qcf");
     EXPECT_EQ(Write(m_dir / "folder.qcf", image), 1);
     EXPECT_TRUE(fs::is_empty(m_dir / "folder.qcf"));
-    EXPECT_EQ(Entries(), std::vector<std::string>{"folder.qcf"});
-    ASSERT_EQ(m_box.Count(), 2u);
+    // A device or pipe is never replaced by a plain file (nor opened: a pipe would block).
+    ASSERT_EQ(::mkfifo((m_dir / "pipe.qcf").c_str(), 0600), 0);
+    EXPECT_EQ(Write(m_dir / "pipe.qcf", image), 1);
+    EXPECT_TRUE(fs::is_fifo(m_dir / "pipe.qcf"));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"folder.qcf", "pipe.qcf"}));
+    ASSERT_EQ(m_box.Count(), 3u);
     EXPECT_NE(m_box.Last().text.find("code 1:"), std::string::npos);
 }
 
