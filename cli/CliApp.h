@@ -26,6 +26,7 @@ public:
 
     indMain& App() { return m_app; }
     indEnviron& Settings() { return m_settings; }
+    cmcEvMan& Events() { return m_events; }
 
     // The exit status of a file command's result: 0, or 10 + the clone-file code.
     static int ExitStatus(int result);
