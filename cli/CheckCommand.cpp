@@ -1,8 +1,6 @@
-// vqn58-cli check FILE: reads a clone file exactly as the desktop program's Open does.
+// vqn58-cli check FILE: opens a clone file exactly as the desktop program's Open does.
 
-#include "CliCommand.h"
-#include "OpenCloneFile.h"
-#include "image/QcfTypes.h"
+#include "CliApp.h"
 
 #include <cstdio>
 
@@ -13,9 +11,10 @@ int RunCheck(CliContext& context) {
         std::fprintf(stderr, "vqn58-cli: check needs exactly one FILE\nTry 'vqn58-cli --help'.\n");
         return kExitUsage;
     }
-    cmcEeprom scratch;
-    const std::uint8_t result = OpenCloneFile(context, context.args[0], scratch);
-    return result == qcf::kOk ? kExitOk : kExitCloneFileBase + result;
+    CliApp cli(context);
+    // The start-up document first: Open merges the file with the factory data of its model type.
+    cli.App().BuildDocument();
+    return CliApp::ExitStatus(cli.App().OpenFile(context.args[0]));
 }
 
 } // namespace cli

@@ -3,16 +3,28 @@
 namespace cli {
 
 int RunCheck(CliContext& context);
+int RunNew(CliContext& context);
 int RunExport(CliContext& context);
+int RunCloneInfo(CliContext& context);
+int RunCloneRead(CliContext& context);
+int RunCloneWrite(CliContext& context);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
         {"check",
          "FILE",
-         "Reads the clone file FILE as the desktop program's Open does and shows the\n"
-         "first fault found. Exit status 0 when the file is good, else 10 + the\n"
+         "Opens the clone file FILE as the desktop program's Open does (the model's\n"
+         "tests and the merge with the factory data included) and shows the first\n"
+         "fault found. Exit status 0 when the file is good, else 10 + the\n"
          "clone-file result code (11 to 19).",
          &RunCheck},
+        {"new",
+         "FILE [--model N] [--force]",
+         "Saves the factory data of model type N (0 to 4, default 0) to FILE as the\n"
+         "desktop program's New then Save do; an existing FILE is only replaced with\n"
+         "--force. Exit status 0 when saved, else 10 + the clone-file result code;\n"
+         "2 for a bad model type or an existing FILE.",
+         &RunNew},
         {"export",
          "FILE",
          "Prints every channel row of the clone file FILE as comma-separated text:\n"
@@ -21,6 +33,17 @@ const std::vector<CliCommand>& Commands() {
          "weather channels and 0 to 69 of the free channels. The file is read as Open\n"
          "reads it; exit status 10 + the clone-file result code when it is refused.",
          &RunExport},
+        {"info", "--port N | --device PATH|sim",
+         "Asks the radio who it is and prints its identity.\nFails with 20 + the clone result code.",
+         RunCloneInfo},
+        {"read", "FILE --port N | --device PATH|sim",
+         "Reads the radio's memory and saves it as the clone file FILE.\n"
+         "Fails with 20 + the clone result code, or 10 + the clone-file code of FILE.",
+         RunCloneRead},
+        {"write", "FILE [--maker] --port N | --device PATH|sim",
+         "Writes the clone file FILE into the radio (with --maker: the factory range too).\n"
+         "Fails with 10 + the clone-file code of FILE, or 20 + the clone result code.",
+         RunCloneWrite},
     };
     return commands;
 }

@@ -48,11 +48,11 @@ CliRun RunCli(const std::string& arguments, bool testOverlay = true) {
     return run;
 }
 
-// A radio image the desktop program accepts: byte 0x60B is 1, model type 0 to 4 at 0x609.
-cmcEeprom RadioImage() {
+// A radio image the desktop program accepts: byte 0x60B is 1, model type (byte 0x609) 0 to 4.
+cmcEeprom RadioImage(std::uint8_t modelType = 1) {
     cmcEeprom image = testimage::PatternImage(11);
     image.SetByte(0x60B, 1);
-    image.SetByte(0x609, 0);
+    image.SetByte(0x609, modelType);
     return image;
 }
 
@@ -93,6 +93,8 @@ std::vector<CheckCase> Cases() {
         {"ByteOutsideTheCoveredRange", Join(extra), 18},
         {"NotThisRadiosImage", Join(CloneFileLines(notRadio)), 18},
         {"IdentificationOnly", "26910001\r\n", 18}, // the all-zero image is refused before coverage
+        {"NewerModelType", Join(CloneFileLines(RadioImage(5))), 19},
+        {"LastKnownModelType", Join(CloneFileLines(RadioImage(4))), 0},
     };
 }
 
@@ -132,6 +134,57 @@ TEST(CheckCommandPaths, ProgramOverlayHoldsTheMessages) {
     const CliRun refused = RunCli("check " + Quoted(dir.Write("bare.qcf", "26910001\n").string()), false);
     EXPECT_EQ(refused.status, 18);
     EXPECT_NE(refused.output.find("\n\n"), std::string::npos) << refused.output; // headline, then the text
+}
+
+} // namespace
+
+namespace {
+
+// Byte `address` of a clone file written by the program (16 bytes per line, upper-case hexadecimal).
+int ByteOf(const std::string& file, std::int32_t address) {
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "%04X10", static_cast<unsigned>(address & ~0xF));
+    const auto at = file.find(std::string("\n") + prefix);
+    if (at == std::string::npos) {
+        return -1;
+    }
+    return std::stoi(file.substr(at + 7 + 2 * static_cast<std::size_t>(address & 0xF), 2), nullptr, 16);
+}
+
+TEST(NewCommand, SavesTheFactoryImageOfTheModelType) {
+    testsupport::TempDir dir;
+    for (int type : {0, 3}) {
+        const auto path = dir / ("new" + std::to_string(type) + ".qcf");
+        const CliRun run = RunCli("new " + Quoted(path.string()) + " --model " + std::to_string(type));
+        ASSERT_EQ(run.status, 0) << run.output;
+        const std::string file = testsupport::ReadFileBytes(path);
+        EXPECT_EQ(file.rfind("26910001\r\n#Comment=", 0), 0u);
+        EXPECT_EQ(ByteOf(file, 0x609), type);
+        EXPECT_EQ(ByteOf(file, 0x60B), 1);
+        EXPECT_EQ(RunCli("check " + Quoted(path.string())).status, 0);
+    }
+}
+
+TEST(NewCommand, BadModelTypesExistingFilesAndMissingDirectories) {
+    testsupport::TempDir dir;
+    const auto path = dir / "x.qcf";
+    for (const char* model : {"5", "-1", "x", "01", ""}) {
+        SCOPED_TRACE(model);
+        EXPECT_EQ(RunCli("new " + Quoted(path.string()) + " --model " + Quoted(model)).status, 2);
+    }
+    EXPECT_EQ(RunCli("new " + Quoted(path.string()) + " --model").status, 2);
+    EXPECT_EQ(RunCli("new").status, 2);
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    const auto kept = dir.Write("kept.qcf", "the user's file");
+    const CliRun refused = RunCli("new " + Quoted(kept.string()));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.output.find("--force"), std::string::npos);
+    EXPECT_EQ(testsupport::ReadFileBytes(kept), "the user's file");
+    EXPECT_EQ(RunCli("new " + Quoted(kept.string()) + " --force").status, 0);
+    EXPECT_EQ(RunCli("check " + Quoted(kept.string())).status, 0);
+
+    EXPECT_EQ(RunCli("new " + Quoted((dir / "gone" / "x.qcf").string())).status, 11);
 }
 
 } // namespace

@@ -1,0 +1,129 @@
+#include "app/CloneCommands.h"
+
+#include "overlay/Messages.h"
+#include "overlay/cmcGTex.h"
+
+#include <algorithm>
+
+CloneCommands::CloneCommands(indCloneMan& manager, cmcMessages& messages, ICloneDocument& document)
+    : m_manager(manager), m_messages(messages), m_document(document) {
+    m_manager.SetInfoHandler(&CloneCommands::InfoHandler, this);
+    m_manager.SetReadHandler(&CloneCommands::ReadHandler, this);
+}
+
+void CloneCommands::Finish(int code) {
+    if (m_finished) {
+        m_finished(code);
+    }
+}
+
+void CloneCommands::CloneRead() {
+    m_document.CommitPendingInput();
+    if (!m_document.AskToSaveChanges() || m_manager.IsBusy()) {
+        return Finish(-1);
+    }
+    m_manager.SetModel(kModelCode, kSubCode);
+    m_manager.CloneInfo(&Continue<&CloneCommands::AfterReadInfo>, this);
+}
+
+void CloneCommands::AfterReadInfo(dst_CDrv_Result& result) {
+    if (result.code != clonecode::kSuccess || m_manager.IsBusy()) {
+        return Finish(result.code);
+    }
+    m_manager.SetImageSize(m_document.ImageSize());
+    m_manager.CloneRead(kReadRanges, &Continue<&CloneCommands::AfterRead>, this);
+}
+
+void CloneCommands::AfterRead(dst_CDrv_Result& result) {
+    if (result.code == clonecode::kSuccess) {
+        m_document.AdoptReadImage(result.image);
+    }
+    Finish(result.code);
+}
+
+void CloneCommands::CloneWrite() {
+    m_document.CommitPendingInput();
+    if (m_document.WarningCheckErrors() > 0) {
+        m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_DataError"), cmcMessages::Icon::Error,
+                        cmcMessages::Buttons::Ok);
+        return Finish(-1);
+    }
+    if (m_manager.IsBusy() || !m_document.MayCloneWrite()) {
+        return Finish(-1);
+    }
+    const auto answer = m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_Confirm_CloneWrite"),
+                                        cmcMessages::Icon::Warning, cmcMessages::Buttons::OkCancel);
+    if (answer != cmcMessages::Answer::Ok) {
+        return Finish(-1);
+    }
+    m_manager.SetModel(kModelCode, kSubCode);
+    m_manager.CloneInfo(&Continue<&CloneCommands::AfterWriteInfo>, this);
+}
+
+void CloneCommands::AfterWriteInfo(dst_CDrv_Result& result) {
+    if (result.code != clonecode::kSuccess || m_manager.IsBusy()) {
+        return Finish(result.code);
+    }
+    m_manager.SetImageSize(m_document.ImageSize());
+    m_document.MergeForWrite();
+    m_manager.CloneWrite(m_document.Image(), m_document.IsMakerMode() ? kWriteRangesMaker : kWriteRangesNormal,
+                         &Continue<&CloneCommands::AfterWrite>, this);
+}
+
+void CloneCommands::AfterWrite(dst_CDrv_Result& result) {
+    if (result.code == clonecode::kSuccess) {
+        m_document.CloseSheet();
+        m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_CloneWrite_Succeeded"),
+                        cmcMessages::Icon::Information, cmcMessages::Buttons::Ok);
+    }
+    Finish(result.code);
+}
+
+void CloneCommands::CloneInfo() {
+    if (m_manager.IsBusy()) {
+        return Finish(-1);
+    }
+    m_manager.SetModel(kModelCode, kSubCode);
+    m_manager.CloneInfo(&Continue<&CloneCommands::AfterInfo>, this);
+}
+
+void CloneCommands::AfterInfo(dst_CDrv_Result& result) {
+    if (result.code == clonecode::kSuccess) {
+        m_document.ShowCloneInfo();
+    }
+    Finish(result.code);
+}
+
+void CloneCommands::InfoHandler(void* data, dst_CDrv_Result& result) {
+    auto* self = static_cast<CloneCommands*>(data);
+    if (result.code != clonecode::kSuccess || result.op != 1) {
+        return;
+    }
+    if (result.modelCode != kModelCode || result.subCode != kExtraCode) {
+        result.code = clonecode::kWrongRadio;
+        return;
+    }
+    self->m_identity.modelCode = static_cast<std::uint16_t>(result.modelCode);
+    self->m_identity.subCode = static_cast<std::uint16_t>(result.subCode);
+    const int count = result.info.Length();
+    if (count < static_cast<int>(self->m_identity.bytes.size()) || result.info.At(0) != count) {
+        result.code = clonecode::kWrongRadio;
+        return;
+    }
+    std::copy_n(result.info.Data(), self->m_identity.bytes.size(), self->m_identity.bytes.begin());
+    if (self->m_identity.bytes[2] != 1) {
+        result.code = clonecode::kBadIdentity;
+    }
+}
+
+void CloneCommands::ReadHandler(void* data, dst_CDrv_Result& result) {
+    auto* self = static_cast<CloneCommands*>(data);
+    if (result.code != clonecode::kSuccess || result.op != 2) {
+        return;
+    }
+    if (self->m_document.RejectImage(result.image)) {
+        result.code = clonecode::kImageRejected;
+    } else if (self->m_document.IsNewerImage(result.image)) {
+        result.code = clonecode::kImageNewer;
+    }
+}

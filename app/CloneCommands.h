@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/ICloneDocument.h"
+#include "link/indCloneMan.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class cmcMessages;
+
+// What the radio last said about itself, shown by the information sheet.
+struct CloneIdentity {
+    std::uint16_t modelCode = 0;
+    std::uint16_t subCode = 0;
+    std::array<std::uint8_t, 22> bytes{}; // the first 22 information bytes of the reply
+};
+
+// The three radio commands of the main window: clone read, clone write and clone information, each a
+// chain of clone manager operations that starts with an information exchange proving the right radio
+// is attached. Also the information and read handlers that judge the radio's replies. A chain stops at
+// the first failure, whose message the manager has already shown.
+class CloneCommands {
+public:
+    // Model constants of this radio.
+    static constexpr std::int32_t kModelCode = 9873;
+    static constexpr std::int32_t kSubCode = 0;
+    static constexpr std::int32_t kExtraCode = 1;
+    static constexpr CloneRange kReadRanges[] = {{0x000, 0x7FF}, {1, 0}};
+    static constexpr CloneRange kWriteRangesNormal[] = {{0x000, 0x6FF}, {1, 0}};
+    static constexpr CloneRange kWriteRangesMaker[] = {{0x000, 0x7EF}, {1, 0}};
+
+    // Installs the handlers in `manager`; every reference must outlive this object.
+    CloneCommands(indCloneMan& manager, cmcMessages& messages, ICloneDocument& document);
+
+    void CloneRead();
+    void CloneWrite();
+    void CloneInfo();
+
+    // Called once when a chain ends, with 0 or the code that stopped it (-1: stopped before the radio
+    // was asked, by the user or by data errors).
+    void OnFinished(std::function<void(int code)> finished) { m_finished = std::move(finished); }
+
+    const CloneIdentity& Identity() const { return m_identity; }
+
+    // The handlers, public for the manager's function-pointer interface.
+    static void InfoHandler(void* data, dst_CDrv_Result& result);
+    static void ReadHandler(void* data, dst_CDrv_Result& result);
+
+private:
+    template <void (CloneCommands::*Method)(dst_CDrv_Result&)>
+    static void Continue(void* data, dst_CDrv_Result& result) {
+        (static_cast<CloneCommands*>(data)->*Method)(result);
+    }
+    void AfterReadInfo(dst_CDrv_Result& result);
+    void AfterRead(dst_CDrv_Result& result);
+    void AfterWriteInfo(dst_CDrv_Result& result);
+    void AfterWrite(dst_CDrv_Result& result);
+    void AfterInfo(dst_CDrv_Result& result);
+    void Finish(int code);
+
+    indCloneMan& m_manager;
+    cmcMessages& m_messages;
+    ICloneDocument& m_document;
+    CloneIdentity m_identity;
+    std::function<void(int)> m_finished;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "image/cmcEeprom.h"
+
+// The document side of the clone commands: what the main application object (or the command-line
+// tool's document) does around a clone read or write. Every call comes on the user-interface thread.
+class ICloneDocument {
+public:
+    virtual ~ICloneDocument() = default;
+
+    // Commits any edit in progress (event 21).
+    virtual void CommitPendingInput() = 0;
+    // Asks to save a modified document; false when the user cancels (or the save failed).
+    virtual bool AskToSaveChanges() = 0;
+    // Cells in error found by the warning check; the write refuses while there are any.
+    virtual int WarningCheckErrors() = 0;
+    virtual bool IsMakerMode() const = 0;
+    // The write permission (in maker mode the user is asked).
+    virtual bool MayCloneWrite() = 0;
+    virtual bool RejectImage(const cmcEeprom& image) = 0;
+    virtual bool IsNewerImage(const cmcEeprom& image) = 0;
+    // The document image to write after MergeForWrite.
+    virtual const cmcEeprom& Image() = 0;
+    virtual std::int32_t ImageSize() = 0;
+    // Merges the model's fixed data into the image before a write, without marking the document
+    // modified when only the merge changed it.
+    virtual void MergeForWrite() = 0;
+    // A read succeeded: copy `image` into the document, let the model adopt it, mark the document
+    // modified and untitled, close the open sheet and announce the new image (event 27).
+    virtual void AdoptReadImage(const cmcEeprom& image) = 0;
+    // The write succeeded: close the open sheet (its view position kept).
+    virtual void CloseSheet() = 0;
+    // Shows the information window with the clone identity.
+    virtual void ShowCloneInfo() = 0;
+};

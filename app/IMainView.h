@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// What the document core asks of the main window. The desktop window implements it with widgets; the
+// command-line tool and the tests use the default, which does nothing, so the same document code runs
+// with or without a window.
+class IMainView {
+public:
+    virtual ~IMainView() = default;
+    // The window caption changed (file name, " - ", title).
+    virtual void CaptionChanged(const std::string& /*caption*/) {}
+    // Close the open sheet, remembering its position; the main task reopens it.
+    virtual void CloseCurrentSheet() {}
+    // Build (or rebuild) the navigation tree from the overlay; `rootSuffix` is appended to the root
+    // entry's text (the model name).
+    virtual void BuildTree(const std::string& /*rootSuffix*/) {}
+    // Maker mode was switched on: show the maker status panel with `statusText`.
+    virtual void MakerModeSwitchedOn(const std::string& /*statusText*/) {}
+    // Show or take back the hourglass cursor around long file work.
+    virtual void SetBusy(bool /*busy*/) {}
+};

@@ -1,0 +1,95 @@
+#include "app/cuiMain.h"
+
+#include "app/indEnviron.h"
+#include "events/cmcEvMan.h"
+#include "overlay/cmcGTex.h"
+
+#include <system_error>
+
+cuiMain::cuiMain(const Services& services, std::int32_t imageSize)
+    : m_services(services), m_messages(services.overlay, services.messageBox), m_imageSize(imageSize) {
+    std::error_code error;
+    m_lastDirectory = std::filesystem::current_path(error);
+    m_main.SetSize(m_imageSize);
+    m_initial = m_main;
+    cuiMain::InitModelDefaults();
+}
+
+cuiMain::~cuiMain() = default;
+
+void cuiMain::InitModelDefaults() {
+    m_modelCode = 0;
+    m_extraCode = 0;
+    m_lastCloneAddress = 0;
+}
+
+bool cuiMain::RejectImage(const cmcEeprom& /*image*/) {
+    return true;
+}
+
+bool cuiMain::IsNewerImage(const cmcEeprom& /*image*/) {
+    return false;
+}
+
+void cuiMain::ImageLoaded(cmcEeprom& /*image*/) {}
+
+void cuiMain::MergeImage(cmcEeprom& /*image*/, bool /*forWrite*/) {}
+
+bool cuiMain::MayCloneWrite() {
+    return true;
+}
+
+std::string cuiMain::FileComment(const cmcEeprom& /*image*/) {
+    return {};
+}
+
+void cuiMain::BuildTree() {
+    m_view->BuildTree(std::string());
+}
+
+int cuiMain::ModelType() const {
+    return m_services.settings.modelType;
+}
+
+void cuiMain::SendEvent(std::uint8_t type) {
+    m_services.events.Send(type);
+}
+
+bool cuiMain::IsModified() {
+    if (!m_modified && m_main.Differs(m_saved)) {
+        SetModified();
+    }
+    return m_modified;
+}
+
+void cuiMain::SetModified() {
+    m_modified = true;
+    UpdateCaption();
+}
+
+void cuiMain::TakeSnapshot() {
+    m_saved = m_main;
+    m_modified = false;
+    UpdateCaption();
+}
+
+void cuiMain::SetFileName(const std::string& path) {
+    m_fileName = path;
+    UpdateCaption();
+}
+
+std::string cuiMain::DisplayName() const {
+    if (m_fileName.empty()) {
+        return (m_lastDirectory / "Untitled").string();
+    }
+    return m_fileName;
+}
+
+std::string cuiMain::Caption() {
+    return std::filesystem::path(DisplayName()).filename().string() + " - " +
+           m_services.overlay.GetText("GI_Sys_AppTitle");
+}
+
+void cuiMain::UpdateCaption() {
+    m_view->CaptionChanged(Caption());
+}

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "app/IMainView.h"
+#include "image/QcfTypes.h"
+#include "image/cmcEeprom.h"
+#include "overlay/Messages.h"
+#include "platform/FileDialogs.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+class cmcEvMan;
+class cmcGTex;
+class cmcQcfFile;
+class indEnviron;
+
+// The main application object without its widgets: owns the images (main, initial, saved snapshot) and
+// the document state (file name, last directory, modified flag), runs the file commands (new, open,
+// save, save as) with their save question, loads the initial image of a model type, and offers the
+// virtual operations through which a radio model takes part (indMain). The desktop window, the
+// command-line tool and the tests all drive this same object; the window adds widgets through IMainView.
+//
+// Failures are reported by result codes; every failure has shown its message before returning and
+// leaves the document as it was.
+class cuiMain {
+public:
+    using Answer = platform::IMessageBox::Answer;
+
+    // Results of the file commands besides the clone-file codes 1 to 9.
+    static constexpr int kCancelled = -1;
+    // Model types 0 to 4 exist; a stored type outside them is taken as 0.
+    static constexpr int kModelTypeCount = 5;
+    // Clone result codes of the read handler: a refused image, an image newer than supported.
+    static constexpr int kCloneRejected = 15;
+    static constexpr int kCloneNewer = 16;
+    // The smallest image the window accepts.
+    static constexpr std::int32_t kMinimumImageSize = 0x801;
+    // The only memory map revision of clone files this program reads and writes.
+    static constexpr std::int32_t kMapRevision = 1;
+
+    // What the object works with; every reference must outlive it.
+    struct Services {
+        cmcGTex& overlay;
+        platform::IMessageBox& messageBox;
+        platform::IFileDialogs& fileDialogs;
+        indEnviron& settings;
+        cmcEvMan& events;
+        std::filesystem::path dataDirectory; // holds the initial files
+    };
+
+    cuiMain(const Services& services, std::int32_t imageSize);
+    virtual ~cuiMain();
+    cuiMain(const cuiMain&) = delete;
+    cuiMain& operator=(const cuiMain&) = delete;
+
+    // --- Operations a radio model overrides (slots 1 and 4 to 9). ---
+    // Model code, extra code and last clone address 0.
+    virtual void InitModelDefaults();
+    // True refuses an image read from a file or the radio; the base refuses every image.
+    virtual bool RejectImage(const cmcEeprom& image);
+    // True refuses an image holding data newer than the program supports; the base never does.
+    virtual bool IsNewerImage(const cmcEeprom& image);
+    // An image was opened or read from the radio into `image` (the main image).
+    virtual void ImageLoaded(cmcEeprom& image);
+    // Reconciles `image` with the factory data before a save or clone write (forWrite) or after a load.
+    virtual void MergeImage(cmcEeprom& image, bool forWrite);
+    // Permission to write the image into the radio.
+    virtual bool MayCloneWrite();
+    // Builds the tree (through the view).
+    virtual void BuildTree();
+    // The comment line written into a clone file of `image`; the base writes none.
+    virtual std::string FileComment(const cmcEeprom& image);
+
+    // --- Document commands. ---
+    // The document part of the window build: a stored model type outside 0 to 4 becomes 0, its initial
+    // image is loaded (fatal when it cannot be) and becomes the untitled, unmodified document.
+    void BuildDocument();
+    // Asks to save a modified document: Yes (saved, or nothing to save), No (discard) or Cancel.
+    Answer AskToSave(bool replacingWithSameFile);
+    void NewDocument();
+    int OpenWithDialog();
+    // 0 when opened; else the clone-file code shown, or kCancelled.
+    int OpenFile(const std::filesystem::path& path);
+    int SaveWithDialog();
+    // The Save command: with the dialog while untitled, else under the current name.
+    int Save();
+    // 0 when saved; else the clone-file code shown.
+    int SaveToFile(const std::filesystem::path& path);
+    // Loads the initial image of `modelType`; a missing or refused file is fatal ("Cannot open '%s'.").
+    void LoadInitialImage(int modelType);
+    // The full path of the initial file of `modelType`.
+    std::filesystem::path InitialFilePath(int modelType);
+
+    // --- What the clone commands do to the document. ---
+    // The read handler's judgement of an image read from the radio: 0 accepted, 15 refused
+    // (RejectImage), 16 newer than supported (IsNewerImage).
+    int CheckClonedImage(const cmcEeprom& image);
+    // A completed clone read: the image becomes the document (model type adopted, merged), which is
+    // then modified and untitled; the open sheet is closed and event 27 sent.
+    void AdoptClonedImage(const cmcEeprom& image);
+    // Before a clone write: merges the factory data into the main image; when the document was not
+    // modified before, the merged image becomes the saved snapshot, so the merge alone changes nothing.
+    void PrepareCloneWrite();
+
+    // --- Document state. ---
+    cmcEeprom& MainImage() { return m_main; }
+    const cmcEeprom& InitialImage() const { return m_initial; }
+    const cmcEeprom& SavedImage() const { return m_saved; }
+    // The modified flag, set first when the main image differs from the saved snapshot.
+    bool IsModified();
+    void SetModified();
+    // Takes the saved snapshot: the document is no longer modified.
+    void TakeSnapshot();
+    // Full path, empty while untitled.
+    const std::string& FileName() const { return m_fileName; }
+    void SetFileName(const std::string& path);
+    const std::filesystem::path& LastDirectory() const { return m_lastDirectory; }
+    // The last directory + "Untitled" while untitled, else the file name.
+    std::string DisplayName() const;
+    // File-name part of the display name, " - ", the application title.
+    std::string Caption();
+    void CloseCurrentSheet() { m_view->CloseCurrentSheet(); }
+
+    // --- Model parameters. ---
+    std::uint32_t ModelCode() const { return m_modelCode; }
+    std::uint32_t ExtraCode() const { return m_extraCode; }
+    std::int32_t LastCloneAddress() const { return m_lastCloneAddress; }
+    bool IsMakerMode() const { return m_makerMode; }
+    int ModelType() const;
+    // The six factory adjustment values (shown read-only in maker mode).
+    const std::array<std::uint8_t, 6>& FactoryAdjustments() const { return m_factoryAdjustments; }
+
+    void SetView(IMainView* view) { m_view = view ? view : &m_noView; }
+    cmcMessages& Messages() { return m_messages; }
+    cmcGTex& Overlay() { return m_services.overlay; }
+    indEnviron& Environ() { return m_services.settings; }
+
+protected:
+    void SendEvent(std::uint8_t type);
+    // What clone files carry: 0 to the last clone address.
+    cmcQcfRangeTable CoveredRanges();
+    // Attaches `image` and sets the model codes and the map-revision test.
+    void PrepareCloneFile(cmcQcfFile& file, cmcEeprom& image);
+    // The starting set-up of the open and save dialogs.
+    platform::FileDialogSetup DialogSetup(bool save);
+    IMainView& View() { return *m_view; }
+    void UpdateCaption();
+
+    std::uint32_t m_modelCode = 0;
+    std::uint32_t m_extraCode = 0;
+    std::int32_t m_lastCloneAddress = 0;
+    bool m_makerMode = false;
+    std::array<std::uint8_t, 6> m_factoryAdjustments{};
+    cmcEeprom m_initial;
+
+private:
+    Services m_services;
+    cmcMessages m_messages;
+    IMainView m_noView;
+    IMainView* m_view = &m_noView;
+    std::int32_t m_imageSize;
+    cmcEeprom m_main;
+    cmcEeprom m_saved;
+    bool m_modified = false;
+    std::string m_fileName;
+    std::filesystem::path m_lastDirectory;
+    cmcQcfRange m_coveredRanges[2] = {{0, 0}, {1, 0}};
+};

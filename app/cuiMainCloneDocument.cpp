@@ -1,0 +1,58 @@
+#include "app/cuiMainCloneDocument.h"
+
+#include "app/cuiMain.h"
+#include "events/cmcEvMan.h"
+
+namespace {
+constexpr std::uint8_t kEvCommitInput = 21;
+} // namespace
+
+void cuiMainCloneDocument::CommitPendingInput() {
+    m_events.Send(kEvCommitInput);
+}
+
+bool cuiMainCloneDocument::AskToSaveChanges() {
+    return m_app.AskToSave(false) != cuiMain::Answer::Cancel;
+}
+
+bool cuiMainCloneDocument::IsMakerMode() const {
+    return m_app.IsMakerMode();
+}
+
+bool cuiMainCloneDocument::MayCloneWrite() {
+    return m_app.MayCloneWrite();
+}
+
+bool cuiMainCloneDocument::RejectImage(const cmcEeprom& image) {
+    return m_app.RejectImage(image);
+}
+
+bool cuiMainCloneDocument::IsNewerImage(const cmcEeprom& image) {
+    return m_app.IsNewerImage(image);
+}
+
+const cmcEeprom& cuiMainCloneDocument::Image() {
+    return m_app.MainImage();
+}
+
+std::int32_t cuiMainCloneDocument::ImageSize() {
+    return m_app.MainImage().GetSize();
+}
+
+void cuiMainCloneDocument::MergeForWrite() {
+    m_app.PrepareCloneWrite();
+}
+
+void cuiMainCloneDocument::AdoptReadImage(const cmcEeprom& image) {
+    m_app.AdoptClonedImage(image);
+}
+
+void cuiMainCloneDocument::CloseSheet() {
+    m_app.CloseCurrentSheet();
+}
+
+void cuiMainCloneDocument::ShowCloneInfo() {
+    if (m_infoWindow) {
+        m_infoWindow();
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/ICloneDocument.h"
+
+#include <functional>
+
+class cuiMain;
+class cmcEvMan;
+
+// The clone commands' view of the main application object: its document, its save question, its
+// model's judgement of images and its write permission. The warning check and the information window
+// belong to the window and come in as hooks (none: no cells in error, nothing shown).
+class cuiMainCloneDocument final : public ICloneDocument {
+public:
+    cuiMainCloneDocument(cuiMain& app, cmcEvMan& events) : m_app(app), m_events(events) {}
+
+    void SetWarningCheck(std::function<int()> check) { m_warningCheck = std::move(check); }
+    void SetInfoWindow(std::function<void()> show) { m_infoWindow = std::move(show); }
+
+    void CommitPendingInput() override;
+    bool AskToSaveChanges() override;
+    int WarningCheckErrors() override { return m_warningCheck ? m_warningCheck() : 0; }
+    bool IsMakerMode() const override;
+    bool MayCloneWrite() override;
+    bool RejectImage(const cmcEeprom& image) override;
+    bool IsNewerImage(const cmcEeprom& image) override;
+    const cmcEeprom& Image() override;
+    std::int32_t ImageSize() override;
+    void MergeForWrite() override;
+    void AdoptReadImage(const cmcEeprom& image) override;
+    void CloseSheet() override;
+    void ShowCloneInfo() override;
+
+private:
+    cuiMain& m_app;
+    cmcEvMan& m_events;
+    std::function<int()> m_warningCheck;
+    std::function<void()> m_infoWindow;
+};

@@ -1,0 +1,115 @@
+#include "app/indMain.h"
+
+#include "app/indEnviron.h"
+#include "events/EventNumbers.h"
+#include "model/ModelRules.h"
+#include "overlay/cmcGTex.h"
+
+#include <algorithm>
+
+indMain::indMain(const Services& services) : cuiMain(services, model::kImageSize) {
+    indMain::InitModelDefaults();
+}
+
+indMain::~indMain() = default;
+
+void indMain::InitModelDefaults() {
+    cuiMain::InitModelDefaults();
+    m_makerMode = false;
+    m_lastCloneAddress = model::kLastCloneAddress;
+    m_modelCode = model::kModelCode;
+    m_extraCode = model::kExtraCode;
+}
+
+bool indMain::RejectImage(const cmcEeprom& image) {
+    return model::RejectImage(image);
+}
+
+bool indMain::IsNewerImage(const cmcEeprom& image) {
+    return model::IsNewerImage(image);
+}
+
+void indMain::ImageLoaded(cmcEeprom& image) {
+    const int type = model::ImageModelType(image);
+    // Open and clone read refuse a newer image before this; an unknown type must never pick a file.
+    if (type >= 0 && type < kModelTypeCount) {
+        ChangeModel(type, false);
+    }
+    MergeImage(image, false);
+    SendEvent(kEvImageChanged);
+}
+
+void indMain::MergeImage(cmcEeprom& image, bool forWrite) {
+    model::FactoryAdjustments adjustments{};
+    model::MergeImage(image, m_initial, ModelType(), forWrite, forWrite ? nullptr : &adjustments);
+    if (!forWrite) {
+        std::copy(adjustments.begin(), adjustments.end(), m_factoryAdjustments.begin());
+    }
+}
+
+bool indMain::MayCloneWrite() {
+    if (!m_makerMode) {
+        return true;
+    }
+    return Messages().Show(Overlay().GetLongText("GI_Mess_Maker_Caution"),
+                           cmcMessages::Icon::Warning,
+                           cmcMessages::Buttons::OkCancel) == Answer::Ok;
+}
+
+void indMain::BuildTree() {
+    View().BuildTree(ModelName());
+}
+
+std::string indMain::ModelName() {
+    return Overlay().GetLine("GI_AppInd_Model", ModelType());
+}
+
+std::string indMain::FileComment(const cmcEeprom& image) {
+    return model::CloneFileComment(image);
+}
+
+void indMain::ChangeModel(int newType, bool ask) {
+    if (newType == ModelType() || newType < 0 || newType >= kModelTypeCount) {
+        return;
+    }
+    if (ask && Messages().Show(Overlay().GetLongText("GI_AppMess_ChangeModel"),
+                               cmcMessages::Icon::Warning,
+                               cmcMessages::Buttons::OkCancel) != Answer::Ok) {
+        return;
+    }
+    Environ().modelType = static_cast<std::int8_t>(newType);
+    LoadInitialImage(newType);
+    if (ask) {
+        MainImage() = InitialImage();
+        TakeSnapshot();
+        SetFileName(std::string());
+        // The open sheet shows the image that was just replaced.
+        CloseCurrentSheet();
+    }
+    BuildTree();
+}
+
+void indMain::SwitchMakerModeOn() {
+    if (m_makerMode) {
+        return;
+    }
+    if (Messages().Show(Overlay().GetLongText("GI_Mess_Maker_Caution"),
+                        cmcMessages::Icon::Warning,
+                        cmcMessages::Buttons::OkCancel) != Answer::Ok) {
+        return;
+    }
+    m_makerMode = true;
+    BuildTree();
+    View().MakerModeSwitchedOn(Overlay().GetText("GI_StatusPanel_Maker"));
+}
+
+void indMain::ScanMakerSwitch(const std::vector<std::string>& arguments) {
+    for (std::string argument : arguments) {
+        std::transform(argument.begin(), argument.end(), argument.begin(), [](char c) {
+            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        });
+        if (argument == "/servmod") {
+            SwitchMakerModeOn();
+        }
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/cuiMain.h"
+
+#include <string>
+#include <vector>
+
+// The main application object of this radio model: its codes and clone range, the acceptance tests of a
+// loaded image, the merge with the factory data of the current model type, the model change and the
+// maker (factory adjustment) mode. What depends on addresses of the radio's memory is asked of the
+// model layer (model/ModelRules.h).
+class indMain : public cuiMain {
+public:
+    explicit indMain(const Services& services);
+    ~indMain() override;
+
+    // Model code 0x2691, extra code 1, last clone address 0x7FF, maker mode off.
+    void InitModelDefaults() override;
+    // Refuses an image whose byte 0x60B is not 1.
+    bool RejectImage(const cmcEeprom& image) override;
+    // An image of a model type outside 0 to 4 comes from a newer program.
+    bool IsNewerImage(const cmcEeprom& image) override;
+    // Adopts the image's model type (without asking), merges it with the factory data, sends event 27.
+    void ImageLoaded(cmcEeprom& image) override;
+    // Merges with the initial image of the current model type; when not forWrite, keeps the six factory
+    // adjustment values of the merged image.
+    void MergeImage(cmcEeprom& image, bool forWrite) override;
+    // In maker mode asks the caution question (OK = true); else true.
+    bool MayCloneWrite() override;
+    // Builds the tree with the model name appended to its root entry.
+    void BuildTree() override;
+    std::string FileComment(const cmcEeprom& image) override;
+
+    // Changes the current model type to `newType` (0 to 4). With `ask` (the user's command): asks first,
+    // and the document becomes that type's untitled factory image. Without: only the model type, its
+    // initial image and the tree change (an image of that type was loaded).
+    void ChangeModel(int newType, bool ask);
+    // Asks the caution question and, on OK, switches maker mode on for the rest of the run.
+    void SwitchMakerModeOn();
+    // Every argument (from the program path on) equal to "/servmod", letter case ignored, asks once more
+    // to switch maker mode on (nothing once it is on).
+    void ScanMakerSwitch(const std::vector<std::string>& arguments);
+    // The text appended to the tree's root entry: the name of the current model type.
+    std::string ModelName();
+};

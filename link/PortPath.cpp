@@ -1,0 +1,28 @@
+#include "link/PortPath.h"
+
+#include <cstdlib>
+
+namespace clonelink {
+
+std::string DefaultDevicePath(int port) {
+    const std::string variable = "VQN58_COM" + std::to_string(port);
+    if (const char* value = std::getenv(variable.c_str()); value != nullptr && *value != '\0') {
+        return value;
+    }
+#ifdef _WIN32
+    return "\\\\.\\COM" + std::to_string(port);
+#else
+    if (port >= 1 && port <= 4) {
+        return "/dev/ttyS" + std::to_string(port - 1);
+    }
+    if (port >= 5 && port <= 8) {
+        return "/dev/ttyUSB" + std::to_string(port - 5);
+    }
+    if (port >= 9 && port <= 12) {
+        return "/dev/ttyACM" + std::to_string(port - 9);
+    }
+    return "/dev/ttyS" + std::to_string(port - 1);
+#endif
+}
+
+} // namespace clonelink

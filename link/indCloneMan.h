@@ -1,0 +1,78 @@
+#pragma once
+
+#include "link/ICloneView.h"
+#include "link/cmcCloneDrv.h"
+#include "link/core/cmcTask.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class cmcMessages;
+
+// Runs this radio's clone operations for the main window's commands: configures the driver for the
+// cable ("9600,N,8,1", 12 command preamble bytes, no data preamble, echo on, the settings' port),
+// hands results to the information and read handlers, reports a failure as the one message of its
+// code, and then calls the command's completion, which may start the next operation.
+class indCloneMan {
+public:
+    using Handler = cmcCloneDrv::Handler;
+    using PortSource = std::function<int()>;
+
+    indCloneMan(cmcMessages& messages,
+                clonelink::ISerialDevice& device,
+                platform::ITimerSource& timers,
+                const platform::IClock& clock);
+    ~indCloneMan();
+    indCloneMan(const indCloneMan&) = delete;
+    indCloneMan& operator=(const indCloneMan&) = delete;
+
+    // Where the COM port number comes from at every start (the settings); port 1 when none.
+    void SetPortSource(PortSource source) { m_portSource = std::move(source); }
+    // The progress display; none shows nothing. Borrowed.
+    void SetView(clonelink::ICloneView* view) { m_view = view; }
+
+    void SetModel(std::int32_t modelCode, std::int32_t subCode) { m_driver.SetModel(modelCode, subCode); }
+    void SetImageSize(std::int32_t n) { m_driver.SetImageSize(n); }
+    void SetInfoHandler(Handler handler, void* data);
+    void SetReadHandler(Handler handler, void* data);
+
+    // Each returns false and does nothing while an operation runs.
+    bool CloneInfo(Handler completion, void* data);
+    bool CloneRead(const CloneRange* ranges, Handler completion, void* data);
+    bool CloneWrite(const cmcEeprom& image, const CloneRange* ranges, Handler completion, void* data);
+    bool IsBusy() const { return m_driver.IsBusy(); }
+
+    // The message shown for result code `code`; empty for 0.
+    std::string ErrorText(int code);
+    // Cells of the 32-cell bar to fill: 33 x data bytes / total bytes, 0 without a total.
+    static int FilledCells(int dataBytes, int totalBytes);
+    int FilledCells() const { return FilledCells(m_driver.DataBytes(), m_totalBytes); }
+
+    cmcCloneDrv& Driver() { return m_driver; }
+
+private:
+    struct Callback {
+        Handler handler = nullptr;
+        void* data = nullptr;
+    };
+
+    void Configure();
+    void BeginProgress(int op);
+    static void DriverDone(void* data, dst_CDrv_Result& result);
+    void OnDriverDone(dst_CDrv_Result& result);
+    static void ProgressStep(void* data, cmcTask* task);
+    std::string OpenFailureText();
+
+    cmcMessages& m_messages;
+    PortSource m_portSource;
+    clonelink::ICloneView* m_view = nullptr;
+    Callback m_info;
+    Callback m_read;
+    Callback m_completion;
+    cmcCloneDrv m_driver;
+    int m_totalBytes = 0;
+    std::uint8_t m_operation = 0;
+    bool m_viewOpen = false;
+    cmcTask m_progress;
+};

@@ -1,0 +1,93 @@
+#include "link/cmcComm.h"
+#include "link/PortPath.h"
+#include "support/FakeClock.h"
+#include "support/MemorySerialPort.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+using Stop = clonelink::LineSettings::StopBits;
+
+TEST(cmcComm, SettingsTextFields) {
+    const struct {
+        const char* text;
+        std::uint32_t baud;
+        bool parityCheck;
+        int bits;
+        Stop stop;
+    } cases[] = {
+        {"9600,N,8,1", 9600, false, 8, Stop::One},
+        {"9600,n,8,1", 9600, false, 8, Stop::One},
+        {"4800,O,9,2", 4800, true, 8, Stop::Two},
+        {"4800,E,3,1.5", 4800, false, 4, Stop::OneAndHalf},
+        {"19200,m,7,1.50", 19200, true, 7, Stop::One},
+    };
+    for (const auto& c : cases) {
+        const auto s = cmcComm::ParseSettings(c.text);
+        EXPECT_EQ(s.baud, c.baud) << c.text;
+        EXPECT_EQ(s.parityCheck, c.parityCheck) << c.text;
+        EXPECT_EQ(s.dataBits, c.bits) << c.text;
+        EXPECT_EQ(s.stopBits, c.stop) << c.text;
+    }
+}
+
+TEST(cmcComm, PortNumbersBecomeDevicePaths) {
+    EXPECT_EQ(clonelink::DefaultDevicePath(1), "/dev/ttyS0");
+    EXPECT_EQ(clonelink::DefaultDevicePath(6), "/dev/ttyUSB1");
+    EXPECT_EQ(clonelink::DefaultDevicePath(12), "/dev/ttyACM3");
+    EXPECT_EQ(clonelink::DefaultDevicePath(20), "/dev/ttyS19");
+    ::setenv("VQN58_COM7", "/dev/ttyCable", 1);
+    EXPECT_EQ(clonelink::DefaultDevicePath(7), "/dev/ttyCable");
+    ::unsetenv("VQN58_COM7");
+}
+
+TEST(cmcComm, WritePumpsChunksOf1024WhileTheDriverQueueIsEmpty) {
+    testsupport::FakeTime time;
+    testsupport::MemorySerialPort device;
+    device.SetPeer(nullptr);
+    cmcComm comm(device, time.Timers());
+    ASSERT_TRUE(comm.Open(3, "9600,N,8,1"));
+    EXPECT_FALSE(comm.Open(3, "9600,N,8,1"));
+    EXPECT_EQ(device.opens, 1);
+
+    const std::vector<std::uint8_t> bytes(3000, 0x42);
+    comm.Write(bytes.data(), 3000);
+    EXPECT_EQ(device.chunks, std::vector<int>{1024});
+    device.outputWaiting = 5; // the driver is still sending: the pump waits
+    time.Advance(30);
+    EXPECT_EQ(device.chunks.size(), 1u);
+    EXPECT_EQ(comm.PendingOut(), 5 + 3000 - 1024);
+    device.outputWaiting = 0;
+    time.Advance(10);
+    time.Advance(10);
+    EXPECT_EQ(device.chunks, (std::vector<int>{1024, 1024, 952}));
+    time.Advance(50);
+    EXPECT_EQ(device.chunks.size(), 3u);
+    EXPECT_EQ(comm.PendingOut(), 0);
+
+    std::uint8_t buffer[16];
+    EXPECT_EQ(comm.Read(buffer, 16), 0);
+}
+
+TEST(cmcComm, AShortWriteKeepsTheBytesUntilClose) {
+    testsupport::FakeTime time;
+    testsupport::MemorySerialPort device;
+    device.SetPeer(nullptr);
+    device.acceptLimit = 10;
+    cmcComm comm(device, time.Timers());
+    ASSERT_TRUE(comm.Open(1, "9600,N,8,1"));
+    const std::vector<std::uint8_t> bytes(100, 1);
+    comm.Write(bytes.data(), 100);
+    EXPECT_TRUE(comm.WriteFailed());
+    EXPECT_EQ(comm.PendingOut(), 100);
+    comm.Close();
+    EXPECT_FALSE(comm.WriteFailed());
+    EXPECT_EQ(comm.PendingOut(), 0);
+    comm.Write(bytes.data(), 100); // dropped while closed
+    EXPECT_EQ(comm.PendingOut(), 0);
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include "tools/radiosim/SimOptions.h"
+
+#include "model/ImageMap.h"
+#include "model/ModelRules.h"
+
+#include <cstdlib>
+
+namespace radiosim {
+
+namespace {
+
+bool Number(const std::string& text, int base, long& value) {
+    char* end = nullptr;
+    value = std::strtol(text.c_str(), &end, base);
+    return !text.empty() && end != nullptr && *end == '\0' && value >= 0;
+}
+
+bool HexBytes(const std::string& text, std::vector<std::uint8_t>& bytes) {
+    if (text.size() % 2 != 0) {
+        return false;
+    }
+    bytes.clear();
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        long value = 0;
+        if (!Number(text.substr(i, 2), 16, value)) {
+            return false;
+        }
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    }
+    return true;
+}
+
+} // namespace
+
+const char* SimUsage() {
+    return "Usage: vqn58-radiosim [OPTIONS]\n"
+           "Simulates a VQ-N58 radio on a pseudo-terminal and prints the path the program opens.\n"
+           "  --image FILE         start from this clone file (default: a test pattern)\n"
+           "  --save FILE          save the memory to FILE after every accepted write\n"
+           "  --overlay FILE       overlay used for clone-file messages\n"
+           "  --pace               send at the real line rate (960 bytes per second)\n"
+           "  --blank              start from an erased memory instead of the test pattern\n"
+           "  --model HEX --sub HEX --info HEX   identity of the information reply\n"
+           "Faults:\n"
+           "  --silent             never answer (the cable still echoes)\n"
+           "  --corrupt N          alter the radio's N-th byte (from 0)\n"
+           "  --drop N             never send the radio's N-th byte\n"
+           "  --bad-checksum       the first data frame of a read has a wrong checksum\n"
+           "  --bad-end-count      the end frame of a read counts one frame too many\n"
+           "  --refuse-write       refuse every write\n"
+           "  --hang-up-after N    the line goes dead after N bytes on the wire\n";
+}
+
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        const std::string value = hasValue ? args[i + 1] : std::string();
+        long number = 0;
+        auto needs = [&](bool ok) {
+            if (!hasValue || !ok) {
+                error = "option " + arg + " needs a valid value";
+                return false;
+            }
+            ++i;
+            return true;
+        };
+        if (arg == "--image") {
+            if (!needs(true)) return false;
+            options.imageFile = value;
+        } else if (arg == "--save") {
+            if (!needs(true)) return false;
+            options.saveFile = value;
+        } else if (arg == "--overlay") {
+            if (!needs(true)) return false;
+            options.overlayFile = value;
+        } else if (arg == "--pace") {
+            options.pace = true;
+        } else if (arg == "--blank") {
+            options.blank = true;
+        } else if (arg == "--model" || arg == "--sub") {
+            if (!needs(Number(value, 16, number) && number <= 0xFFFF)) return false;
+            (arg == "--model" ? options.identity.modelCode : options.identity.subCode) =
+                static_cast<std::uint16_t>(number);
+        } else if (arg == "--info") {
+            if (!needs(HexBytes(value, options.identity.info))) return false;
+        } else if (arg == "--silent") {
+            options.faults.silent = true;
+        } else if (arg == "--corrupt" || arg == "--drop" || arg == "--hang-up-after") {
+            if (!needs(Number(value, 10, number))) return false;
+            (arg == "--corrupt" ? options.faults.corruptByte
+             : arg == "--drop"  ? options.faults.dropByte
+                                : options.faults.hangUpAfter) = number;
+        } else if (arg == "--bad-checksum") {
+            options.faults.badChecksum = true;
+        } else if (arg == "--bad-end-count") {
+            options.faults.badEndCount = true;
+        } else if (arg == "--refuse-write") {
+            options.faults.refuseWrite = true;
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+cmcEeprom ImageOf(std::uint8_t (*byteAt)(std::int32_t address)) {
+    cmcEeprom image;
+    image.SetSize(model::kImageSize);
+    for (std::int32_t a = 0; a < model::kImageSize; ++a) {
+        image.SetByte(a, byteAt(a));
+    }
+    image.SetByte(model::kAcceptAddress, 1);
+    image.SetByte(model::kModelTypeAddress, 0);
+    return image;
+}
+
+} // namespace
+
+cmcEeprom DefaultImage() {
+    return ImageOf([](std::int32_t a) { return static_cast<std::uint8_t>((a * 7 + a / 256 + 3) & 0xFF); });
+}
+
+cmcEeprom BlankImage() {
+    return ImageOf([](std::int32_t) { return std::uint8_t{0xFF}; });
+}
+
+} // namespace radiosim
