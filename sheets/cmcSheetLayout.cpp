@@ -1,0 +1,123 @@
+#include "sheets/cmcSheetLayout.h"
+
+#include "overlay/DefinitionSource.h"
+#include "platform/Fault.h"
+#include "sheets/DefinitionGroups.h"
+#include "ui/ColourNames.h"
+#include "ui/FontSpec.h"
+#include "ui/ReadDecimal.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+std::optional<std::string_view> ValueOf(std::string_view property) {
+    const std::size_t equals = property.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return property.substr(equals + 1);
+}
+
+} // namespace
+
+cmcSheetLayout::cmcSheetLayout(IDefinitionSource& source, std::string key, platform::IFontMetrics& metrics)
+    : m_source(source), m_key(std::move(key)), m_metrics(metrics) {}
+
+cmcSheetLayout::~cmcSheetLayout() = default;
+
+void cmcSheetLayout::Build() {
+    ApplyStyleLine(m_source.GetLine(SectionKey("_Style"), 0));
+    ReadCells();
+}
+
+void cmcSheetLayout::ApplyStyleLine(std::string_view line) {
+    ForEachGroup(line, [this](std::string_view property) { ApplyStyleProperty(property); });
+}
+
+void cmcSheetLayout::ApplyStyleProperty(std::string_view property) {
+    const auto value = ValueOf(property);
+    if (StartsWith(property, "TitleString")) {
+        if (value && !value->empty()) {
+            m_titleString = std::string(*value);
+        }
+    } else if (StartsWith(property, "TitleColor")) {
+        if (const auto colour = value ? ui::LookupColour(*value) : std::nullopt) {
+            m_titleColor = *colour;
+        }
+    } else if (StartsWith(property, "TitleFont")) {
+        if (value) {
+            m_titleFont = std::make_unique<platform::FontDesc>();
+            ui::ApplyFont(*value, *m_titleFont);
+        }
+    } else if (StartsWith(property, "FixedCols")) {
+        if (value) {
+            m_fixedCols = ui::ReadDecimal(*value);
+        }
+    } else if (StartsWith(property, "FixedRows")) {
+        if (value) {
+            m_fixedRows = ui::ReadDecimal(*value);
+        }
+    } else if (property == "NoPrint") {
+        m_noPrint = true;
+    } else if (StartsWith(property, "PrintFontRatio")) {
+        if (value) {
+            m_printFontRatio = ui::ReadDecimal(*value);
+        }
+    } else if (StartsWith(property, "MultiSelect")) {
+        m_multiSelect = !value ? kMultiOff : *value == "Cell" ? kMultiCells : *value == "Line" ? kMultiLines : kMultiOff;
+    }
+}
+
+std::int32_t cmcSheetLayout::FixedCols() const {
+    return std::clamp(m_fixedCols, 0, std::max(0, m_columnCount - 1));
+}
+
+std::int32_t cmcSheetLayout::FixedRows() const {
+    return std::clamp(m_fixedRows, 0, std::max(0, m_rowCount - 1));
+}
+
+void cmcSheetLayout::ReadCells() {
+    BuildBasicCell();
+    CountingPass();
+    m_slots.assign(static_cast<std::size_t>(m_columnCount) * static_cast<std::size_t>(m_rowCount), {});
+    m_columnWidths.assign(static_cast<std::size_t>(m_columnCount), m_scale);
+    m_rowHeights.assign(static_cast<std::size_t>(m_rowCount), m_scale);
+    InstantiationPass();
+}
+
+void cmcSheetLayout::BuildBasicCell() {
+    std::string line = m_source.GetLine(SectionKey("_BasicCell"), 0);
+    if (m_printFontHeight != 0) {
+        line += "{(Font=,,," + std::to_string(m_printFontHeight) + ",,,)}";
+    } else {
+        line += "{(Font=,,,%" + std::to_string(m_fontPercentage) + ",,,)}";
+    }
+    if (m_forPrinting && m_printFontRatio != 100) {
+        line += "{(Font=,,,%" + std::to_string(m_printFontRatio) + ",,,)}";
+    }
+    m_basicCell.Parse(line, nullptr, nullptr, m_source);
+}
+
+clsSheetCellId& cmcSheetLayout::Slot(std::int32_t column, std::int32_t row) {
+    return const_cast<clsSheetCellId&>(std::as_const(*this).Slot(column, row));
+}
+
+const clsSheetCellId& cmcSheetLayout::Slot(std::int32_t column, std::int32_t row) const {
+    if (column < 0 || row < 0 || column >= m_columnCount || row >= m_rowCount || m_slots.empty()) {
+        platform::Fault("Illegal Cell selection");
+    }
+    return m_slots[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columnCount) +
+                   static_cast<std::size_t>(column)];
+}
+
+void cmcSheetLayout::RowHook(std::int32_t /*row*/) {}
+
+void cmcSheetLayout::CellHook(std::int32_t /*column*/, std::int32_t /*row*/) {}
+
+void cmcSheetLayout::CellDone(cmcCellObj& /*cell*/) {}
