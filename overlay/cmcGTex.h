@@ -1,10 +1,15 @@
 #pragma once
 
+#include "overlay/GTexFile.h"
+#include "overlay/GTexLineCache.h"
+
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The definition overlay reader: answers lookups of texts and definition lines by section key.
 //
@@ -36,7 +41,55 @@ public:
     // joined by "\n".
     std::string GetLongText(std::string_view key);
 
-    // (The private part is the implementer's.)
+    // What the reader has cost so far, for benchmarks and tests that count reads rather than time.
+    struct ReadCounters {
+        std::uint64_t fileLineReads = 0; // lines read from the file, by the header scan and by lookups
+        std::uint64_t streamSeeks = 0;   // repositionings of the file stream
+        std::uint64_t cacheHits = 0;     // lines served from the line cache
+        std::uint64_t cacheMisses = 0;   // lookup lines that had to be read from the file
+        std::uint64_t indexCompares = 0; // section keys compared while walking the index
+    };
+    ReadCounters Counters() const;
+    void ResetCounters();
+
+    // Whether the overlay file is open (it opens with the first lookup).
+    bool IsOpen() const { return m_file.IsOpen(); }
+
+    // The keys of the section index in list order (the most recently promoted first).
+    std::vector<std::string> IndexOrder() const;
+
+private:
+    // One entry of the section index.
+    struct Section {
+        std::string key;
+        long start = 0;          // file offset of line 0
+        int bookmarkIndex = 0;   // index of the line after the last one read
+        long bookmarkOffset = 0; // file offset where that line starts
+        std::unique_ptr<Section> next;
+    };
+
+    Section* FindSection(std::string_view key);
+    bool ScanNextLine();
+    bool Seek(long offset);
+    bool ReadLine(bool useCache);
+    void AppendSection(std::string key, long start);
+    [[noreturn]] static void Fail(std::string_view key);
+
+    std::string m_path;
+    bool m_pathSet = false;
+    GTexFile m_file;
+    std::string m_line; // the last line read, line feed kept
+
+    std::unique_ptr<Section> m_head;
+    Section* m_tail = nullptr;
+    std::size_t m_sectionCount = 0;
+    long m_scanOffset = 0;
+    bool m_moreToScan = true;
+
+    GTexLineCache m_cache;
+    std::uint64_t m_cacheHits = 0;
+    std::uint64_t m_cacheMisses = 0;
+    std::uint64_t m_indexCompares = 0;
 };
 
 // Field `n` (from 0) of `text` split at `separator`; nothing when the text has fewer than n + 1 fields.
