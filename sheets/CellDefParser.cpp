@@ -83,7 +83,11 @@ void CellDefParser::Apply(std::string_view definition) {
         i = close == std::string_view::npos ? definition.size() : close + 1;
     }
     ApplyAttributes(attributes);
-    m_cell.SetDisplayText(DisplayText(display));
+    // A definition without display text keeps the one the template gave (an empty definition is a copy
+    // of the template).
+    if (auto text = DisplayText(display)) {
+        m_cell.SetDisplayText(std::move(text));
+    }
 }
 
 void CellDefParser::ApplyAttributes(std::string_view text) {
@@ -93,7 +97,7 @@ void CellDefParser::ApplyAttributes(std::string_view text) {
         const bool negate = negated;
         negated = false;
         if (c == '!') {
-            negated = !negate; // '!' reaches only the character right after it
+            negated = true; // reaches only the character right after it (a second '!' arms it afresh)
         } else if (c == '\\') {
             ++i;
         } else if (c == '(') {

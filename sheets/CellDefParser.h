@@ -33,7 +33,7 @@ public:
     void ApplyProperty(std::string_view property);
 
     // The display text of `raw` (the text outside braces): trimmed, escapes resolved; nothing when
-    // nothing remains after trimming.
+    // nothing remains after trimming (the cell then keeps its template's text).
     std::optional<std::string> DisplayText(std::string_view raw) const;
 
 private:

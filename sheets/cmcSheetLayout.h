@@ -31,7 +31,7 @@ public:
     // Limits that keep a malformed definition from exhausting memory: cells beyond kMaxColumns on a line
     // are not used, and rows are cut so that columns × rows stays within kMaxCells.
     static constexpr std::int32_t kMaxColumns = 1024;
-    static constexpr std::int64_t kMaxCells = 1 << 20;
+    static constexpr std::int64_t kMaxCells = 1 << 16;
 
     // `source` gives the sections, `metrics` measures texts; neither is owned.
     cmcSheetLayout(IDefinitionSource& source, std::string key, platform::IFontMetrics& metrics);
