@@ -23,6 +23,10 @@ TEST(QtFont, FontFieldsAndMetrics) {
     int argc = 1;
     char name[] = "platform_qt_tests";
     char* argv[] = {name, nullptr};
+    // The test environment should already ask for it; without a display nothing else works.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QGuiApplication application(argc, argv);
 
     platform::FontDesc font;
