@@ -12,6 +12,9 @@
 
 namespace {
 
+using ui::StartsWith;
+using ui::ValueOf;
+
 // Named models may use models; a chain deeper than this is a model that uses itself, and its deeper
 // uses are ignored instead of recursing without end.
 constexpr int kMaxModelDepth = 16;
@@ -19,18 +22,6 @@ constexpr int kMaxModelDepth = 16;
 // Display values of "\(@ch<d>+n)" are cut to this many characters.
 constexpr std::size_t kMaxLoopValueChars = 6;
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-// The text after the first '=', or nothing when there is none.
-std::optional<std::string_view> ValueOf(std::string_view property) {
-    const std::size_t equals = property.find('=');
-    if (equals == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return property.substr(equals + 1);
-}
 
 // Blanks and control characters are trimmed from display texts; bytes of UTF-8 sequences are not.
 bool IsTrimmed(char c) {

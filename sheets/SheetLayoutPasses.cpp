@@ -12,9 +12,8 @@
 
 namespace {
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
+using ui::StartsWith;
+using ui::ValueOf;
 
 int ClampPixels(std::int64_t pixels) {
     return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, INT32_MAX / 4));

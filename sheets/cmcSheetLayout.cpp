@@ -12,17 +12,8 @@
 
 namespace {
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-std::optional<std::string_view> ValueOf(std::string_view property) {
-    const std::size_t equals = property.find('=');
-    if (equals == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return property.substr(equals + 1);
-}
+using ui::StartsWith;
+using ui::ValueOf;
 
 } // namespace
 

@@ -11,6 +11,9 @@
 
 namespace {
 
+using ui::StartsWith;
+using ui::ValueOf;
+
 // Each directive skips its count of following lines when its condition on the model is met.
 enum class Condition { NoWett, NoVolt, NoTemp, NotUsa, NotEur };
 
@@ -21,10 +24,6 @@ constexpr std::array<std::pair<std::string_view, Condition>, 5> kSkipDirectives 
     {"Only_UsaModel", Condition::NotUsa},
     {"Only_EurModel", Condition::NotEur},
 }};
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
 
 } // namespace
 

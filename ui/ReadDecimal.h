@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace ui {
@@ -20,5 +21,19 @@ std::string_view SkipBlanks(std::string_view text);
 
 // `text` without leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);
+
+// True when `text` begins with `prefix` (the plain prefix test of property names).
+inline bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// The value of a property: the text after its first '=', or nothing when it has none.
+inline std::optional<std::string_view> ValueOf(std::string_view property) {
+    const std::size_t equals = property.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return property.substr(equals + 1);
+}
 
 } // namespace ui
