@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheets/CellRect.h"
+#include "sheets/SheetRect.h"
 
 #include <cstdint>
 #include <string>
@@ -34,7 +34,7 @@ public:
     cmcCellObj* Cell = nullptr;
     QPainter* Canvas = nullptr;
     cuiImageList* Images = nullptr;
-    const CellRect* Rect = nullptr; // the cell's rectangle (CellRect)
+    const SheetRect* CellRect = nullptr; // the cell's rectangle on the grid or printer page
     std::int32_t SelStart = 0;
     std::int32_t SelLength = 0;
     std::int32_t Command = 0;

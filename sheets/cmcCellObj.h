@@ -11,6 +11,14 @@
 
 class IDefinitionSource;
 
+// What identifies a cell to the model: its category, kind and index.
+struct CellIdentity {
+    std::int32_t category = 7;
+    std::int32_t kind = 256;
+    std::int32_t index = 0;
+    bool operator==(const CellIdentity&) const = default;
+};
+
 // The ten loop variables @ch0 ... @ch9 of a sheet.
 using LoopVarArray = std::array<std::int32_t, 10>;
 
@@ -74,6 +82,7 @@ public:
     void SetCategory(std::int32_t category) { m_category = category; }
     void SetKind(std::int32_t kind) { m_kind = kind; }
     void SetIndex(std::int32_t index) { m_index = index; }
+    CellIdentity Identity() const { return {m_category, m_kind, m_index}; }
     bool HasCategory() const { return m_category != kNoCategory; }
     bool HasKind() const { return m_kind != kNoKind; }
 

@@ -46,6 +46,7 @@ TEST(CellObj, ResetFromTemplateInheritsFontAndMenuInsteadOfCopying) {
     EXPECT_EQ(cell.Category(), 2);
     EXPECT_EQ(cell.Kind(), 112);
     EXPECT_EQ(cell.Index(), 9);
+    EXPECT_EQ(cell.Identity(), (CellIdentity{2, 112, 9}));
     EXPECT_EQ(cell.Argument(), "arg");
     EXPECT_TRUE(cell.Selectable());
     EXPECT_EQ(cell.Color(), 0x0000FFU);

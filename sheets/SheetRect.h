@@ -1,7 +1,7 @@
 #pragma once
 
 // A rectangle in pixels of a grid or printer page: left and top inside, right and bottom outside.
-struct CellRect {
+struct SheetRect {
     int left = 0;
     int top = 0;
     int right = 0;
@@ -9,5 +9,5 @@ struct CellRect {
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    bool operator==(const CellRect&) const = default;
+    bool operator==(const SheetRect&) const = default;
 };
