@@ -14,9 +14,9 @@ public:
     static constexpr std::size_t kCapacity = 64;
 
     struct Entry {
-        long offset = 0;    // file offset where the line starts
-        long length = 0;    // file bytes the line took (offset after minus offset before)
-        std::string text;   // the line as read, line feed kept
+        long offset = 0;  // file offset where the line starts
+        long length = 0;  // file bytes the line took (offset after minus offset before)
+        std::string text; // the line as read, line feed kept
         Entry* prev = nullptr;
         Entry* next = nullptr;
     };

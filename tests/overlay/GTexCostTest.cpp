@@ -4,7 +4,6 @@
 #include "OverlayFile.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -2,7 +2,6 @@
 #include "OverlayFile.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -10,6 +9,18 @@ namespace {
 
 std::string Repeat(char c, std::size_t n) {
     return std::string(n, c);
+}
+
+// A physical line of `n` bytes `c` as the reader returns it: lines of 8191 bytes and the rest, then
+// `next`.
+std::vector<std::string> Chunks(char c, std::size_t n, const std::string& next) {
+    std::vector<std::string> lines;
+    for (; n > 8191; n -= 8191) {
+        lines.push_back(Repeat(c, 8191));
+    }
+    lines.push_back(Repeat(c, n));
+    lines.push_back(next);
+    return lines;
 }
 
 struct FormCase {
@@ -26,16 +37,15 @@ std::vector<FormCase> FormCases() {
         {"CR at end of file stays", "#K\nlast\r", {"last\r"}},
         {"no line end at end of file", "#K\nlast", {"last"}},
         {"NUL bytes are kept", "#K\na\0b\n#End_Of_Ovl\n"s, {"a\0b"s, "#End_Of_Ovl"}},
-        {"9000 bytes split 8191 + rest", "#K\n" + Repeat('x', 9000) + "\nnext\n",
+        {"9000 bytes split 8191 + rest",
+         "#K\n" + Repeat('x', 9000) + "\nnext\n",
          {Repeat('x', 8191), Repeat('x', 809), "next"}},
         {"8190 bytes and LF fit one line", "#K\n" + Repeat('y', 8190) + "\nnext\n", {Repeat('y', 8190), "next"}},
         {"8191 bytes leave the LF alone", "#K\n" + Repeat('y', 8191) + "\nnext\n", {Repeat('y', 8191), "", "next"}},
-        {"CR LF counts as one byte at the limit", "#K\n" + Repeat('z', 8190) + "\r\nnext\n",
+        {"CR LF counts as one byte at the limit",
+         "#K\n" + Repeat('z', 8190) + "\r\nnext\n",
          {Repeat('z', 8190), "next"}},
-        {"100000-byte line", "#K\n" + Repeat('w', 100000) + "\nnext\n",
-         {Repeat('w', 8191), Repeat('w', 8191), Repeat('w', 8191), Repeat('w', 8191), Repeat('w', 8191),
-          Repeat('w', 8191), Repeat('w', 8191), Repeat('w', 8191), Repeat('w', 8191), Repeat('w', 8191),
-          Repeat('w', 8191), Repeat('w', 8191), Repeat('w', 100000 - 12 * 8191), "next"}},
+        {"100000-byte line", "#K\n" + Repeat('w', 100000) + "\nnext\n", Chunks('w', 100000, "next")},
         {"header key from CR LF line", "#A\r\n#K\r\nk\r\n", {"k"}},
         {"binary bytes", "#K\n\xff\xfe\x80\x01\n", {"\xff\xfe\x80\x01"}},
     };

@@ -2,9 +2,8 @@
 // and that the order of lookups never changes an answer.
 #include "OverlayFile.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,30 +12,29 @@ namespace {
 
 // Lone "#" lines, a key with a trailing blank, a duplicate key, an empty line, the end header and a
 // section after it.
-constexpr std::string_view kOverlay =
-    "#GI_A\n"
-    "alpha\n"
-    "#\n"
-    "a lone hash\n"
-    "#GI_B \n"
-    "with trailing blank\n"
-    "#GI_B\n"
-    "plain B\n"
-    "#GI_Dup\n"
-    "first\n"
-    "#GI_Dup\n"
-    "second\n"
-    "#GI_Long\n"
-    "line one\n"
-    "\n"
-    "line three\n"
-    "#GI_Last\n"
-    "last 0\n"
-    "last 1\n"
-    "#End_Of_Ovl\n"
-    "after end\n"
-    "#GI_After\n"
-    "hidden\n";
+constexpr std::string_view kOverlay = "#GI_A\n"
+                                      "alpha\n"
+                                      "#\n"
+                                      "a lone hash\n"
+                                      "#GI_B \n"
+                                      "with trailing blank\n"
+                                      "#GI_B\n"
+                                      "plain B\n"
+                                      "#GI_Dup\n"
+                                      "first\n"
+                                      "#GI_Dup\n"
+                                      "second\n"
+                                      "#GI_Long\n"
+                                      "line one\n"
+                                      "\n"
+                                      "line three\n"
+                                      "#GI_Last\n"
+                                      "last 0\n"
+                                      "last 1\n"
+                                      "#End_Of_Ovl\n"
+                                      "after end\n"
+                                      "#GI_After\n"
+                                      "hidden\n";
 
 struct LineCase {
     const char* key;
@@ -46,16 +44,16 @@ struct LineCase {
 
 constexpr LineCase kLineCases[] = {
     {"GI_A", 0, "alpha"},
-    {"GI_A", 1, "#"},             // a lone "#" is an ordinary line, not a header
+    {"GI_A", 1, "#"}, // a lone "#" is an ordinary line, not a header
     {"GI_A", 2, "a lone hash"},
-    {"GI_A", 3, "#GI_B "},        // lines run on past the next header
+    {"GI_A", 3, "#GI_B "}, // lines run on past the next header
     {"GI_B ", 0, "with trailing blank"},
     {"GI_B", 0, "plain B"},
     {"GI_Dup", 0, "first"},
     {"GI_Long", 1, ""},
     {"GI_Long", 2, "line three"},
     {"GI_Last", 2, "#End_Of_Ovl"},
-    {"GI_Last", 3, "after end"},  // lines after the end header still belong to the section before it
+    {"GI_Last", 3, "after end"}, // lines after the end header still belong to the section before it
     {"End_Of_Ovl", 0, "after end"},
 };
 

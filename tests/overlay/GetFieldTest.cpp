@@ -3,7 +3,6 @@
 #include "overlay/cmcGTex.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 
@@ -26,10 +25,10 @@ TEST(GetField, FieldsByPosition) {
         {",a", ',', 0, ""},
         {"", ',', 0, ""},
         {"", ',', 1, std::nullopt},
-        {" a , b ", ',', 1, " b "},      // fields are not trimmed
+        {" a , b ", ',', 1, " b "}, // fields are not trimmed
         {"a;b,c", ';', 1, "b,c"},
         {"a,b", ',', -1, std::nullopt},
-        {"\xE3\x80\x81,x", ',', 1, "x"},  // a multi-byte character before the separator
+        {"\xE3\x80\x81,x", ',', 1, "x"}, // a multi-byte character before the separator
         {"caf\xC3\xA9,x", ',', 0, "caf\xC3\xA9"},
     };
     for (const auto& c : cases) {
@@ -56,10 +55,13 @@ TEST(TextScan, CharacterLengths) {
         {"\xC3\xA9", 0, 2},
         {"\xE3\x80\x81", 0, 3},
         {"\xF0\x9F\x93\xBB", 0, 4},
-        {"\xE3\x80", 0, 2},   // cut short at the end of the text
-        {"\xE3" "a", 0, 1},   // a lead byte without its continuation
-        {"\x80", 0, 1},       // a stray continuation byte
-        {"\xC0\x80", 0, 1},   // never a lead byte
+        {"\xE3\x80", 0, 2}, // cut short at the end of the text
+        {"\xE3"
+         "a",
+         0,
+         1},                // a lead byte without its continuation
+        {"\x80", 0, 1},     // a stray continuation byte
+        {"\xC0\x80", 0, 1}, // never a lead byte
         {"ab", 2, 0},
     };
     for (const auto& c : cases) {

@@ -1,12 +1,10 @@
 // The name tables: the bucket hash, chains and the fault on a duplicated name.
 #include "overlay/cmcHash.h"
 #include "overlay/cmcHashIndex.h"
-
 #include "platform/Fault.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -19,14 +17,14 @@ TEST(HashIndex, WorkedExamples) {
     };
     const Case cases[] = {
         {"", 1031, 0},
-        {"A", 1031, 580},        // 515 + 65
-        {"AB", 1031, 710},       // 2 * 580 + 515 + 66 = 1741
-        {"BC", 1031, 455},       // 'C' is odd: the step halves after 'B': 2 * 581 + 257 + 67 = 1486
-        {"\xE9", 1031, 492},     // bytes are signed: 515 - 23
-        {"\x80", 3, 0},          // h = -127 taken as unsigned: 4294967169 mod 3
-        {"\x80", 1031, 387},     // 515 - 128
-        {"aaa", 4, 3},           // the step halves to 0 and starts again at 2: 99, 296, 691
-        {"A", 0, 580},           // 0 buckets means 1031
+        {"A", 1031, 580},    // 515 + 65
+        {"AB", 1031, 710},   // 2 * 580 + 515 + 66 = 1741
+        {"BC", 1031, 455},   // 'C' is odd: the step halves after 'B': 2 * 581 + 257 + 67 = 1486
+        {"\xE9", 1031, 492}, // bytes are signed: 515 - 23
+        {"\x80", 3, 0},      // h = -127 taken as unsigned: 4294967169 mod 3
+        {"\x80", 1031, 387}, // 515 - 128
+        {"aaa", 4, 3},       // the step halves to 0 and starts again at 2: 99, 296, 691
+        {"A", 0, 580},       // 0 buckets means 1031
     };
     for (const auto& c : cases) {
         EXPECT_EQ(cmcHashIndex(c.key, c.buckets), c.expected) << c.key << " / " << c.buckets;
@@ -74,7 +72,8 @@ TEST(Hash, KeysLandInTheirHashBucket) {
 TEST(HashDeathTest, DuplicateKeyIsAFault) {
     cmcHash table(0);
     table.Add("CL_Null", 0);
-    EXPECT_EXIT(table.Add("CL_Null", 1), testing::ExitedWithCode(platform::kFaultExitStatus),
+    EXPECT_EXIT(table.Add("CL_Null", 1),
+                testing::ExitedWithCode(platform::kFaultExitStatus),
                 testing::HasSubstr("overlay_tests: Overlapped Hash table."));
 }
 

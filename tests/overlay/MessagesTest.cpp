@@ -1,13 +1,12 @@
 // User messages: caption from the overlay, the clone-file error box composed from two texts.
-#include "OverlayFile.h"
-
 #include "overlay/Messages.h"
+
+#include "OverlayFile.h"
 #include "platform/Fault.h"
 #include "support/ScriptedMessageBox.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -16,19 +15,29 @@ using Answer = platform::IMessageBox::Answer;
 using Buttons = platform::IMessageBox::Buttons;
 using Icon = platform::IMessageBox::Icon;
 
-constexpr std::string_view kOverlay =
-    "#GI_Sys_AppTitle\nTitle\n"
-    "#GI_Mess_FileErr_Headline\nHeadline\n"
-    "#GI_Mess_FileErr_FileOpen\nT1\n"
-    "#GI_Mess_FileErr_FileAccess\nT2\n"
-    "#GI_Mess_FileErr_Model\nT3\n"
-    "#GI_Mess_FileErr_Extra\nT4\n"
-    "#GI_Mess_FileErr_MapRev\nT5\n"
-    "#GI_Mess_FileErr_Format\nT6\n"
-    "#GI_Mess_FileErr_Coverage\nT7\n"
-    "#GI_Mess_FileErr_Data\nT8\n"
-    "#GI_Mess_FileErr_Newer\nT9\n"
-    "#End_Of_Ovl\n";
+constexpr std::string_view kOverlay = "#GI_Sys_AppTitle\nTitle\n"
+                                      "#GI_Mess_FileErr_Headline\nHeadline\n"
+                                      "#GI_Mess_FileErr_FileOpen\nT1\n"
+                                      "#GI_Mess_FileErr_FileAccess\nT2\n"
+                                      "#GI_Mess_FileErr_Model\nT3\n"
+                                      "#GI_Mess_FileErr_Extra\nT4\n"
+                                      "#GI_Mess_FileErr_MapRev\nT5\n"
+                                      "#GI_Mess_FileErr_Format\nT6\n"
+                                      "#GI_Mess_FileErr_Coverage\nT7\n"
+                                      "#GI_Mess_FileErr_Data\nT8\n"
+                                      "#GI_Mess_FileErr_Newer\nT9\n"
+                                      "#End_Of_Ovl\n";
+
+// One box as shown: caption from "GI_Sys_AppTitle", then the given text, icon and buttons.
+void ExpectBox(const testsupport::ScriptedMessageBox::Shown& shown,
+               const std::string& text,
+               Icon icon,
+               Buttons buttons) {
+    EXPECT_EQ(shown.caption, "Title");
+    EXPECT_EQ(shown.text, text);
+    EXPECT_EQ(shown.icon, icon);
+    EXPECT_EQ(shown.buttons, buttons);
+}
 
 TEST(Messages, ShowUsesTheApplicationTitle) {
     OverlayFile file(kOverlay);
@@ -37,10 +46,7 @@ TEST(Messages, ShowUsesTheApplicationTitle) {
     cmcMessages messages(file.gtex, box);
     EXPECT_EQ(messages.Show("Save?", Icon::Warning, Buttons::YesNoCancel), Answer::No);
     ASSERT_EQ(box.Count(), 1u);
-    EXPECT_EQ(box.Last().caption, "Title");
-    EXPECT_EQ(box.Last().text, "Save?");
-    EXPECT_EQ(box.Last().icon, Icon::Warning);
-    EXPECT_EQ(box.Last().buttons, Buttons::YesNoCancel);
+    ExpectBox(box.Last(), "Save?", Icon::Warning, Buttons::YesNoCancel);
 }
 
 TEST(Messages, CloneFileResultByCode) {
@@ -51,10 +57,7 @@ TEST(Messages, CloneFileResultByCode) {
         box.Clear();
         messages.ShowCloneFileResult(code);
         ASSERT_EQ(box.Count(), 1u) << code;
-        EXPECT_EQ(box.Last().caption, "Title");
-        EXPECT_EQ(box.Last().text, "Headline\n\nT" + std::to_string(code));
-        EXPECT_EQ(box.Last().icon, Icon::Warning);
-        EXPECT_EQ(box.Last().buttons, Buttons::Ok);
+        ExpectBox(box.Last(), "Headline\n\nT" + std::to_string(code), Icon::Warning, Buttons::Ok);
     }
 }
 
@@ -74,9 +77,11 @@ TEST(MessagesDeathTest, NoOverlayFailsOnTheTitle) {
     gtex.SetSourceFile((dir / "VQN58.OVL").string());
     testsupport::ScriptedMessageBox box;
     cmcMessages messages(gtex, box);
-    EXPECT_EXIT(messages.ShowCloneFileResult(1), testing::ExitedWithCode(platform::kFaultExitStatus),
+    EXPECT_EXIT(messages.ShowCloneFileResult(1),
+                testing::ExitedWithCode(platform::kFaultExitStatus),
                 testing::HasSubstr("overlay_tests: GTEX Error !\nThe index 'GI_Mess_FileErr_Headline' was not found."));
-    EXPECT_EXIT(messages.Show("x", Icon::Warning, Buttons::Ok), testing::ExitedWithCode(platform::kFaultExitStatus),
+    EXPECT_EXIT(messages.Show("x", Icon::Warning, Buttons::Ok),
+                testing::ExitedWithCode(platform::kFaultExitStatus),
                 testing::HasSubstr("overlay_tests: GTEX Error !\nThe index 'GI_Sys_AppTitle' was not found."));
 }
 
