@@ -7,7 +7,6 @@
 #include "sheets/iuiSheetLayout.h"
 
 #include <benchmark/benchmark.h>
-
 #include <fstream>
 #include <sstream>
 

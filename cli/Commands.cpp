@@ -6,7 +6,8 @@ int RunLayout(CliContext& context);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
-        {"layout", "SHEET",
+        {"layout",
+         "SHEET",
          "Lays the sheet SHEET of the overlay out as the program's window does and prints one CSV line\n"
          "per cell after a header line. Texts are measured with fixed-width metrics (each character\n"
          "3/5 of the font height wide), so the output is the same on every machine. All channels are\n"

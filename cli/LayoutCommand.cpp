@@ -1,7 +1,6 @@
 // vqn58-cli layout: lays a sheet of the overlay out as the desktop program does and prints its cells.
 
 #include "CliCommand.h"
-
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
 #include "platform/FontMetrics.h"
@@ -42,9 +41,17 @@ void PrintCells(const cmcSheetLayout& layout) {
         for (std::int32_t column = 0; column < layout.ColumnCount(); ++column) {
             const clsSheetCellId& slot = layout.Slot(column, row);
             const cmcCellObj& cell = slot.Cell();
-            std::printf("%d,%d,%d,%d,%d,%d,%d,%d,%d,%s,%s\n", row, column, line, cell.Category(), cell.Kind(),
-                        cell.Index(), cell.Selectable() ? 1 : 0, cell.JoinLeft() ? 1 : 0,
-                        slot.MultiSelectable() ? 1 : 0, CsvField(cell.Argument().value_or("")).c_str(),
+            std::printf("%d,%d,%d,%d,%d,%d,%d,%d,%d,%s,%s\n",
+                        row,
+                        column,
+                        line,
+                        cell.Category(),
+                        cell.Kind(),
+                        cell.Index(),
+                        cell.Selectable() ? 1 : 0,
+                        cell.JoinLeft() ? 1 : 0,
+                        slot.MultiSelectable() ? 1 : 0,
+                        CsvField(cell.Argument().value_or("")).c_str(),
                         CsvField(cell.DisplayText()).c_str());
         }
     }

@@ -9,6 +9,7 @@
 namespace model {
 namespace {
 
+// clang-format off
 constexpr std::array<std::string_view, kCategoryCount> kCategoryNames = {
     "CT_Null", "CT_PopupMenu", "CT_IntCh", "CT_UsaCh", "CT_CanCh", "CT_WxCh", "CT_FreeCh",
 };
@@ -73,10 +74,11 @@ constexpr std::array<std::string_view, kKindCount> kKindNames = {
     "CL_MakerR_PS_ON_Timer2", "CL_MakerR_BeepAmp", "CL_MakerR_Ref", "CL_MakerR_High", "CL_MakerR_Low",
     "CL_MakerR_ELow", "CL_MakerR_Deviation", "CL_MakerR_Noise", "CL_MakerR_AF", "CL_MakerR_Beep",
 };
+// clang-format on
 
 // Plan code per category 0 to 7 (7: no category).
-constexpr std::array<int, 8> kPlanOfCategory = {kPlanNone, kPlanNone, kPlanInt, kPlanUsa,
-                                                kPlanCan,  kPlanWx,   kPlanFree, kPlanNone};
+constexpr std::array<int, 8> kPlanOfCategory = {
+    kPlanNone, kPlanNone, kPlanInt, kPlanUsa, kPlanCan, kPlanWx, kPlanFree, kPlanNone};
 
 // The one table both name lists share, so every name in both is distinct (a duplicate is the table's
 // own fault). Created on first use and kept to the end of the process.
@@ -85,8 +87,7 @@ cmcHash& NameTable() {
     return table;
 }
 
-template <std::size_t N>
-void RegisterOnce(bool& done, const std::array<std::string_view, N>& names) {
+template <std::size_t N> void RegisterOnce(bool& done, const std::array<std::string_view, N>& names) {
     if (done) {
         return;
     }

@@ -64,8 +64,9 @@ void cmcHash2::BuildCellTable(std::string_view sheet, std::int32_t kind) {
         table.widestLine = std::max(table.widestLine, position);
     }
     table.byPosition = table.byNumber;
-    std::stable_sort(table.byNumber.begin(), table.byNumber.end(),
-                     [](const Entry& a, const Entry& b) { return a.number < b.number; });
+    std::stable_sort(table.byNumber.begin(), table.byNumber.end(), [](const Entry& a, const Entry& b) {
+        return a.number < b.number;
+    });
     const std::int64_t lines = table.lineCount;
     std::stable_sort(table.byPosition.begin(), table.byPosition.end(), [lines](const Entry& a, const Entry& b) {
         return a.line + lines * a.position < b.line + lines * b.position;
@@ -82,25 +83,25 @@ std::string cmcHash2::NameByNumber(std::string_view sheet, std::int32_t kind, st
         table = Find(sheet, kind);
     }
     const auto& entries = table->byNumber;
-    const auto found = std::lower_bound(entries.begin(), entries.end(), number,
-                                        [](const Entry& entry, std::int32_t value) { return entry.number < value; });
+    const auto found =
+        std::lower_bound(entries.begin(), entries.end(), number, [](const Entry& entry, std::int32_t value) {
+            return entry.number < value;
+        });
     if (found == entries.end() || found->number != number) {
         return "error";
     }
     return found->name;
 }
 
-std::optional<std::int32_t> cmcHash2::StepByPosition(std::string_view sheet,
-                                                     std::int32_t kind,
-                                                     std::int32_t number,
-                                                     std::int32_t offset) const {
+std::optional<std::int32_t>
+cmcHash2::StepByPosition(std::string_view sheet, std::int32_t kind, std::int32_t number, std::int32_t offset) const {
     const CellTable* table = Find(sheet, kind);
     if (table == nullptr || table->byPosition.empty()) {
         return std::nullopt;
     }
     const auto& entries = table->byPosition;
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [number](const Entry& entry) { return entry.number == number; });
+    const auto found =
+        std::find_if(entries.begin(), entries.end(), [number](const Entry& entry) { return entry.number == number; });
     if (found == entries.end()) {
         return entries.front().number;
     }

@@ -46,10 +46,8 @@ public:
     // The number of the cell `offset` places after (before, when negative) the cell numbered `number`
     // in position order, wrapping around at both ends; the first cell's number when no cell has
     // `number`. Nothing when no table is registered for the sheet and kind, or it holds no cell.
-    std::optional<std::int32_t> StepByPosition(std::string_view sheet,
-                                               std::int32_t kind,
-                                               std::int32_t number,
-                                               std::int32_t offset) const;
+    std::optional<std::int32_t>
+    StepByPosition(std::string_view sheet, std::int32_t kind, std::int32_t number, std::int32_t offset) const;
 
     struct Entry {
         std::int32_t line = 0;

@@ -22,7 +22,6 @@ constexpr int kMaxModelDepth = 16;
 // Display values of "\(@ch<d>+n)" are cut to this many characters.
 constexpr std::size_t kMaxLoopValueChars = 6;
 
-
 // Blanks and control characters are trimmed from display texts; bytes of UTF-8 sequences are not.
 bool IsTrimmed(char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -69,8 +68,8 @@ void CellDefParser::Apply(std::string_view definition) {
             break;
         }
         const std::size_t close = definition.find('}', open + 1);
-        attributes.append(definition.substr(open + 1, close == std::string_view::npos ? std::string_view::npos
-                                                                                       : close - open - 1));
+        attributes.append(
+            definition.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
         i = close == std::string_view::npos ? definition.size() : close + 1;
     }
     ApplyAttributes(attributes);
@@ -108,19 +107,44 @@ void CellDefParser::ApplyAttributes(std::string_view text) {
 void CellDefParser::ApplyAttributeChar(char c, bool negated) {
     const bool on = !negated;
     switch (c) {
-    case '<': m_cell.SetHAlign(cmcCellObj::kLeft); break;
-    case '^': m_cell.SetHAlign(cmcCellObj::kCentre); break;
-    case '>': m_cell.SetHAlign(cmcCellObj::kRight); break;
-    case '~': m_cell.SetVAlign(cmcCellObj::kTop); break;
-    case '-': m_cell.SetVAlign(cmcCellObj::kMiddle); break;
-    case '_': m_cell.SetVAlign(cmcCellObj::kBottom); break;
-    case 'W': m_cell.SetAutoWidth(on); break;
-    case 'H': m_cell.SetAutoHeight(on); break;
-    case '+': m_cell.SetJoinLeft(on); break;
-    case 'B': m_cell.SetBottomLine(on); break;
-    case 'S': m_cell.SetSelectable(on); break;
-    case 'T': m_cell.SetFollowLeft(on); break;
-    default: break; // every other character is ignored
+    case '<':
+        m_cell.SetHAlign(cmcCellObj::kLeft);
+        break;
+    case '^':
+        m_cell.SetHAlign(cmcCellObj::kCentre);
+        break;
+    case '>':
+        m_cell.SetHAlign(cmcCellObj::kRight);
+        break;
+    case '~':
+        m_cell.SetVAlign(cmcCellObj::kTop);
+        break;
+    case '-':
+        m_cell.SetVAlign(cmcCellObj::kMiddle);
+        break;
+    case '_':
+        m_cell.SetVAlign(cmcCellObj::kBottom);
+        break;
+    case 'W':
+        m_cell.SetAutoWidth(on);
+        break;
+    case 'H':
+        m_cell.SetAutoHeight(on);
+        break;
+    case '+':
+        m_cell.SetJoinLeft(on);
+        break;
+    case 'B':
+        m_cell.SetBottomLine(on);
+        break;
+    case 'S':
+        m_cell.SetSelectable(on);
+        break;
+    case 'T':
+        m_cell.SetFollowLeft(on);
+        break;
+    default:
+        break; // every other character is ignored
     }
 }
 
@@ -241,9 +265,15 @@ std::optional<std::string> CellDefParser::DisplayText(std::string_view raw) cons
             break;
         }
         case 'n':
-        case 'N': text += '\n'; break;
-        case '_': text += ' '; break;
-        default: text += raw[i]; break;
+        case 'N':
+            text += '\n';
+            break;
+        case '_':
+            text += ' ';
+            break;
+        default:
+            text += raw[i];
+            break;
         }
     }
     return text;

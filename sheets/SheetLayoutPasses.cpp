@@ -1,11 +1,10 @@
 // The counting and instantiation passes of cmcSheetLayout over <S>_Cells.
 
-#include "sheets/cmcSheetLayout.h"
-
 #include "overlay/DefinitionSource.h"
 #include "platform/Fault.h"
 #include "platform/FontMetrics.h"
 #include "sheets/DefinitionGroups.h"
+#include "sheets/cmcSheetLayout.h"
 #include "ui/ReadDecimal.h"
 
 #include <algorithm>
@@ -56,8 +55,7 @@ void cmcSheetLayout::CloseLoopIfComplete() {
     if (m_loopStart < 0 || m_loopEnd < 0 || m_loopCount < 1) {
         return;
     }
-    for (std::int32_t copy = 1; copy < m_loopCount && static_cast<std::int64_t>(m_rows.Count()) < kMaxCells;
-         ++copy) {
+    for (std::int32_t copy = 1; copy < m_loopCount && static_cast<std::int64_t>(m_rows.Count()) < kMaxCells; ++copy) {
         for (std::int32_t i = 0; i < m_loopBody; ++i) {
             m_rows.Append(m_loopStart + 1 + i, m_selectOn);
         }
@@ -162,8 +160,8 @@ void cmcSheetLayout::MeasureCell(const cmcCellObj& cell, std::int32_t column, st
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find('\n', start);
-        const std::string_view piece = text.substr(start, end == std::string_view::npos ? std::string_view::npos
-                                                                                         : end - start);
+        const std::string_view piece =
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         width = std::max<std::int64_t>(width, m_metrics.LineWidth(font, piece));
         height += m_metrics.LineHeight(font);
         if (end == std::string_view::npos) {

@@ -50,10 +50,8 @@ public:
     // resetting it from `templ` first. `loopVars` are the sheet's loop variables, or nullptr where there
     // are none (any @ch reference is then the fault "Ch No. Error"). Named models are read from
     // `models`. Returns the rest of the line after the '|' (empty after the last definition).
-    std::string_view Parse(std::string_view definition,
-                           const cmcCellObj* templ,
-                           LoopVarArray* loopVars,
-                           IDefinitionSource& models);
+    std::string_view
+    Parse(std::string_view definition, const cmcCellObj* templ, LoopVarArray* loopVars, IDefinitionSource& models);
 
     // The rest of `definition` after its first unescaped '|', without touching any cell; empty when
     // there is none. Counting the definitions of a line: split until the rest is empty.
@@ -131,7 +129,9 @@ public:
 
     bool HasDisplayText() const { return m_displayText.has_value(); }
     // The static text, empty when there is none.
-    std::string_view DisplayText() const { return m_displayText ? std::string_view(*m_displayText) : std::string_view(); }
+    std::string_view DisplayText() const {
+        return m_displayText ? std::string_view(*m_displayText) : std::string_view();
+    }
     void SetDisplayText(std::optional<std::string> text) { m_displayText = std::move(text); }
 
 private:

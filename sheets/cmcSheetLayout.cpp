@@ -61,7 +61,10 @@ void cmcSheetLayout::ApplyStyleProperty(std::string_view property) {
             m_printFontRatio = ui::ReadDecimal(*value);
         }
     } else if (StartsWith(property, "MultiSelect")) {
-        m_multiSelect = !value ? kMultiOff : *value == "Cell" ? kMultiCells : *value == "Line" ? kMultiLines : kMultiOff;
+        m_multiSelect = !value             ? kMultiOff
+                        : *value == "Cell" ? kMultiCells
+                        : *value == "Line" ? kMultiLines
+                                           : kMultiOff;
     }
 }
 

@@ -64,11 +64,21 @@ void iuiSheetLayout::ApplyDirective(std::string_view directive, std::int32_t lin
         const std::uint8_t bits = m_state.optionBits;
         bool skip = false;
         switch (condition) {
-        case Condition::NoWett: skip = (bits & 0x08) == 0; break;
-        case Condition::NoVolt: skip = (bits & 0x10) == 0; break;
-        case Condition::NoTemp: skip = (bits & 0x06) == 0; break;
-        case Condition::NotUsa: skip = m_state.modelVariant != 0; break;
-        case Condition::NotEur: skip = m_state.modelVariant == 0; break;
+        case Condition::NoWett:
+            skip = (bits & 0x08) == 0;
+            break;
+        case Condition::NoVolt:
+            skip = (bits & 0x10) == 0;
+            break;
+        case Condition::NoTemp:
+            skip = (bits & 0x06) == 0;
+            break;
+        case Condition::NotUsa:
+            skip = m_state.modelVariant != 0;
+            break;
+        case Condition::NotEur:
+            skip = m_state.modelVariant == 0;
+            break;
         }
         if (skip) {
             SetSkipCount(ui::ReadDecimal(directive.substr(blank + 1)));
@@ -108,6 +118,6 @@ std::int32_t iuiSheetLayout::UsableChannelCount() const {
 
 bool iuiSheetLayout::StepsOverUnusable() const {
     const std::string& key = Key();
-    return m_state.usableOnly &&
-           (StartsWith(key, "GI_Sheet_IntCh") || StartsWith(key, "GI_Sheet_UsaCh") || StartsWith(key, "GI_Sheet_CanCh"));
+    return m_state.usableOnly && (StartsWith(key, "GI_Sheet_IntCh") || StartsWith(key, "GI_Sheet_UsaCh") ||
+                                  StartsWith(key, "GI_Sheet_CanCh"));
 }

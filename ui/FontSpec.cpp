@@ -12,11 +12,11 @@ namespace {
 
 // Windows GDI character set constants.
 constexpr std::array<std::pair<std::string_view, std::int32_t>, 19> kCharsets = {{
-    {"ANSI_CHARSET", 0},        {"DEFAULT_CHARSET", 1},    {"SYMBOL_CHARSET", 2},      {"MAC_CHARSET", 77},
-    {"SHIFTJIS_CHARSET", 128},  {"HANGEUL_CHARSET", 129},  {"JOHAB_CHARSET", 130},     {"GB2312_CHARSET", 134},
-    {"CHINESEBIG5_CHARSET", 136}, {"GREEK_CHARSET", 161},  {"TURKISH_CHARSET", 162},   {"VIETNAMESE_CHARSET", 163},
-    {"HEBREW_CHARSET", 177},    {"ARABIC_CHARSET", 178},   {"BALTIC_CHARSET", 186},    {"RUSSIAN_CHARSET", 204},
-    {"THAI_CHARSET", 222},      {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
+    {"ANSI_CHARSET", 0},          {"DEFAULT_CHARSET", 1},      {"SYMBOL_CHARSET", 2},    {"MAC_CHARSET", 77},
+    {"SHIFTJIS_CHARSET", 128},    {"HANGEUL_CHARSET", 129},    {"JOHAB_CHARSET", 130},   {"GB2312_CHARSET", 134},
+    {"CHINESEBIG5_CHARSET", 136}, {"GREEK_CHARSET", 161},      {"TURKISH_CHARSET", 162}, {"VIETNAMESE_CHARSET", 163},
+    {"HEBREW_CHARSET", 177},      {"ARABIC_CHARSET", 178},     {"BALTIC_CHARSET", 186},  {"RUSSIAN_CHARSET", 204},
+    {"THAI_CHARSET", 222},        {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
 }};
 
 constexpr std::array<std::pair<std::string_view, std::uint8_t>, 4> kStyles = {{
@@ -34,8 +34,7 @@ constexpr std::array<std::pair<std::string_view, std::uint8_t>, 3> kPitches = {{
 
 constexpr std::size_t kMaxNameBytes = 31;
 
-template <typename Table>
-const typename Table::value_type* FindName(const Table& table, std::string_view name) {
+template <typename Table> const typename Table::value_type* FindName(const Table& table, std::string_view name) {
     for (const auto& entry : table) {
         if (entry.first == name) {
             return &entry;

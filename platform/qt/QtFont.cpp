@@ -51,7 +51,8 @@ QFont ToQFont(const FontDesc& font) {
 
 QColor ToQColor(std::uint32_t colour, const QPalette& palette) {
     if ((colour & kSystemColourBit) == 0) {
-        return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+        return QColor(static_cast<int>(colour & 0xFF),
+                      static_cast<int>((colour >> 8) & 0xFF),
                       static_cast<int>((colour >> 16) & 0xFF));
     }
     const std::uint32_t index = colour & ~kSystemColourBit;

@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
-
 #include <cstdint>
 
 namespace platform {

@@ -1,9 +1,8 @@
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
 
@@ -34,12 +33,13 @@ CliRun RunCli(const std::string& arguments, const std::filesystem::path& errFile
 
 TEST(CliLayout, PrintsOneLinePerCell) {
     testsupport::TempDir dir;
-    const auto overlay = dir.Write("T.OVL", "#S_Style\n(MultiSelect=Line)\n#S_BasicCell\n{(%CT_FreeCh.)}\n#S_Cells\n"
-                                            ":(SelectOFF)\n"
-                                            "{W}Head, \"quoted\"|{+}two\\nlines\\\\\n"
-                                            ":(SelectON)(LoopFrom 2)\n"
-                                            "{S(%CL_Fch_ChName[4]:a,b)}x\n"
-                                            ":(LoopTo)\n#\n#End_Of_Ovl\n");
+    const auto overlay = dir.Write("T.OVL",
+                                   "#S_Style\n(MultiSelect=Line)\n#S_BasicCell\n{(%CT_FreeCh.)}\n#S_Cells\n"
+                                   ":(SelectOFF)\n"
+                                   "{W}Head, \"quoted\"|{+}two\\nlines\\\\\n"
+                                   ":(SelectON)(LoopFrom 2)\n"
+                                   "{S(%CL_Fch_ChName[4]:a,b)}x\n"
+                                   ":(LoopTo)\n#\n#End_Of_Ovl\n");
     const CliRun run = RunCli("--overlay '" + overlay.string() + "' layout S", dir / "err");
     EXPECT_EQ(run.status, 0) << testsupport::ReadFileBytes(dir / "err");
     EXPECT_EQ(run.out,
@@ -55,8 +55,9 @@ TEST(CliLayout, PrintsOneLinePerCell) {
 TEST(CliLayout, DefinitionErrorEndsWithTheFaultMessage) {
     testsupport::TempDir dir;
     const auto overlay =
-        dir.Write("T.OVL", "#S_Style\n\n#S_BasicCell\n\n#S_Cells\n{(%CL_Bogus)}x\n#\n#E_Style\n\n#E_BasicCell\n\n"
-                           "#E_Cells\n#\n#End_Of_Ovl\n");
+        dir.Write("T.OVL",
+                  "#S_Style\n\n#S_BasicCell\n\n#S_Cells\n{(%CL_Bogus)}x\n#\n#E_Style\n\n#E_BasicCell\n\n"
+                  "#E_Cells\n#\n#End_Of_Ovl\n");
     CliRun run = RunCli("--overlay '" + overlay.string() + "' layout S", dir / "err");
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "");

@@ -2,10 +2,9 @@
 
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace {
@@ -35,8 +34,14 @@ TEST(CellKinds, CategoriesAndTheirPlans) {
         std::int32_t number;
         int plan;
     } cases[] = {
-        {"CT_Null", 0, 0},  {"CT_PopupMenu", 1, 0}, {"CT_IntCh", 2, 1}, {"CT_UsaCh", 3, 2},
-        {"CT_CanCh", 4, 3}, {"CT_WxCh", 5, 4},      {"CT_FreeCh", 6, 5}, {"", 7, 0},
+        {"CT_Null", 0, 0},
+        {"CT_PopupMenu", 1, 0},
+        {"CT_IntCh", 2, 1},
+        {"CT_UsaCh", 3, 2},
+        {"CT_CanCh", 4, 3},
+        {"CT_WxCh", 5, 4},
+        {"CT_FreeCh", 6, 5},
+        {"", 7, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(model::CategoryFromName(c.name), c.number) << c.name;
@@ -49,12 +54,14 @@ TEST(CellKinds, CategoriesAndTheirPlans) {
 
 TEST(CellKindsDeath, UnknownNamesAndCategoryNumbersAreFatal) {
     EXPECT_EXIT(model::KindFromName("cl_null"), ExitedWithCode(3), "Cannot use the specified cell.\n'cl_null'");
-    EXPECT_EXIT(model::CategoryFromName("CT_Intch"), ExitedWithCode(3),
-                "Cannot use the specified category.\n'CT_Intch'");
+    EXPECT_EXIT(
+        model::CategoryFromName("CT_Intch"), ExitedWithCode(3), "Cannot use the specified category.\n'CT_Intch'");
     // The two lists share one table, yet a category is no kind and a kind no category.
-    EXPECT_EXIT((model::CategoryFromName("CT_IntCh"), model::KindFromName("CT_IntCh")), ExitedWithCode(3),
+    EXPECT_EXIT((model::CategoryFromName("CT_IntCh"), model::KindFromName("CT_IntCh")),
+                ExitedWithCode(3),
                 "Cannot use the specified cell");
-    EXPECT_EXIT((model::KindFromName("CL_Null"), model::CategoryFromName("CL_Null")), ExitedWithCode(3),
+    EXPECT_EXIT((model::KindFromName("CL_Null"), model::CategoryFromName("CL_Null")),
+                ExitedWithCode(3),
                 "Cannot use the specified category");
     EXPECT_EXIT(model::PlanOfCategory(8), ExitedWithCode(3), "Unknown Cell Category\\. \\(8\\)");
     EXPECT_EXIT(model::PlanOfCategory(-1), ExitedWithCode(3), "Unknown Cell Category\\. \\(-1\\)");
@@ -69,13 +76,15 @@ TEST(CellKindsDeath, RegistrationOrderDoesNotMatter) {
             const bool ok = model::CategoryFromName("CT_FreeCh") == 6 && model::KindFromName("CL_MakerR_Beep") == 255;
             std::_Exit(ok ? 0 : 1);
         },
-        ExitedWithCode(0), "");
+        ExitedWithCode(0),
+        "");
     EXPECT_EXIT(
         {
             const bool ok = model::KindFromName("CL_MakerR_Beep") == 255 && model::CategoryFromName("CT_FreeCh") == 6;
             std::_Exit(ok ? 0 : 1);
         },
-        ExitedWithCode(0), "");
+        ExitedWithCode(0),
+        "");
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "platform/qt/QtFont.h"
+
 #include "platform/qt/QtFontMetrics.h"
 
 #include <QGuiApplication>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,10 +13,10 @@ TEST(QtFont, ColoursAndSystemColours) {
     palette.setColor(QPalette::Active, QPalette::Base, QColor(1, 2, 3));
     palette.setColor(QPalette::Active, QPalette::Text, QColor(4, 5, 6));
     palette.setColor(QPalette::Active, QPalette::Button, QColor(7, 8, 9));
-    EXPECT_EQ(platform::ToQColor(0x80000005, palette), QColor(1, 2, 3));  // window
-    EXPECT_EQ(platform::ToQColor(0x80000008, palette), QColor(4, 5, 6));  // window text
-    EXPECT_EQ(platform::ToQColor(0x8000000F, palette), QColor(7, 8, 9));  // button face
-    EXPECT_EQ(platform::ToQColor(0x80000099, palette), QColor(1, 2, 3));  // unknown index
+    EXPECT_EQ(platform::ToQColor(0x80000005, palette), QColor(1, 2, 3)); // window
+    EXPECT_EQ(platform::ToQColor(0x80000008, palette), QColor(4, 5, 6)); // window text
+    EXPECT_EQ(platform::ToQColor(0x8000000F, palette), QColor(7, 8, 9)); // button face
+    EXPECT_EQ(platform::ToQColor(0x80000099, palette), QColor(1, 2, 3)); // unknown index
 }
 
 TEST(QtFont, FontFieldsAndMetrics) {

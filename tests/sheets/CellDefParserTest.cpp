@@ -2,7 +2,6 @@
 #include "sheets/cmcCellObj.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {
@@ -43,12 +42,12 @@ TEST(CellNotation, AttributeCharacters) {
         std::uint8_t flagsA;
         std::uint8_t flagsB;
     } cases[] = {
-        {"{<~}", 0x00, 0},      {"{^-}", 0x05, 0},     {"{>_}", 0x0A, 0},   {"{W}", 0x10, 0},
-        {"{H}", 0x20, 0},       {"{+}", 0x40, 0},      {"{B}", 0x80, 0},    {"{S}", 0, 1},
-        {"{T}", 0, 2},          {"{WS!W}", 0, 1},      {"{!SS}", 0, 1},     {"{!!S}", 0, 0},
-        {"{!^S}", 0x01, 1},     {"{\\SW}", 0x10, 0},   {"{ x?S }", 0, 1},   {"{!(Color=clRed)S}", 0, 1},
-        {"{W}a{S}b", 0x10, 1},  {"{!}{S}", 0, 0},      {"{S", 0, 1},        {"S}", 0, 0},
-        {"{($Sel)}", 0x01, 1},  {"{($Nest)!S}", 0x11, 0},
+        {"{<~}", 0x00, 0},     {"{^-}", 0x05, 0},        {"{>_}", 0x0A, 0}, {"{W}", 0x10, 0},
+        {"{H}", 0x20, 0},      {"{+}", 0x40, 0},         {"{B}", 0x80, 0},  {"{S}", 0, 1},
+        {"{T}", 0, 2},         {"{WS!W}", 0, 1},         {"{!SS}", 0, 1},   {"{!!S}", 0, 0},
+        {"{!^S}", 0x01, 1},    {"{\\SW}", 0x10, 0},      {"{ x?S }", 0, 1}, {"{!(Color=clRed)S}", 0, 1},
+        {"{W}a{S}b", 0x10, 1}, {"{!}{S}", 0, 0},         {"{S", 0, 1},      {"S}", 0, 0},
+        {"{($Sel)}", 0x01, 1}, {"{($Nest)!S}", 0x11, 0},
     };
     for (const auto& c : cases) {
         const cmcCellObj cell = Parse(c.definition);
@@ -76,9 +75,14 @@ TEST(CellNotation, Properties) {
         const char* definition;
         int flag;
         bool on;
-    } flags[] = {{"{(Flag0=1)}", 0, true}, {"{(Flag5=1)}", 5, true}, {"{(Flag7=1)}", 7, true},
-                 {"{(Flag8=1)}", 8, false}, {"{(Flag3=2)}", 3, false}, {"{(Flag3=11)}", 3, false},
-                 {"{(Flag3 =1)}", 3, false}, {"{(Flag6=1)(Flag6=0)}", 6, false}};
+    } flags[] = {{"{(Flag0=1)}", 0, true},
+                 {"{(Flag5=1)}", 5, true},
+                 {"{(Flag7=1)}", 7, true},
+                 {"{(Flag8=1)}", 8, false},
+                 {"{(Flag3=2)}", 3, false},
+                 {"{(Flag3=11)}", 3, false},
+                 {"{(Flag3 =1)}", 3, false},
+                 {"{(Flag6=1)(Flag6=0)}", 6, false}};
     for (const auto& c : flags) {
         EXPECT_EQ(Parse(c.definition).Flag(c.flag), c.on) << c.definition;
     }
@@ -138,9 +142,15 @@ TEST(CellNotation, DisplayTextEscapes) {
         const char* definition;
         const char* text;
     } cases[] = {
-        {"  plain text\t", "plain text"},  {"a\\nb\\Nc", "a\nb\nc"},    {"\\_x\\_", " x "},
-        {"\\q\\\\", "q\\"},        {"x\\", "x"},                {"\\(@ch1 + 10)", "123457"},
-        {"ch\\(@ch2\t+ 7)!", "ch2!"},     {"\\(@ch2 x)", "-5"},        {"\\(@ch1)", "123456"},
+        {"  plain text\t", "plain text"},
+        {"a\\nb\\Nc", "a\nb\nc"},
+        {"\\_x\\_", " x "},
+        {"\\q\\\\", "q\\"},
+        {"x\\", "x"},
+        {"\\(@ch1 + 10)", "123457"},
+        {"ch\\(@ch2\t+ 7)!", "ch2!"},
+        {"\\(@ch2 x)", "-5"},
+        {"\\(@ch1)", "123456"},
         {"é\\_ü", "é ü"},
     };
     for (const auto& c : cases) {

@@ -23,8 +23,10 @@ TEST(CellObj, DefaultsAndResetWithoutTemplate) {
     EXPECT_EQ(cell.Font(), nullptr);
     EXPECT_FALSE(cell.Argument() || cell.PopupMenu() || cell.HasDisplayText());
 
-    cell.Parse("{S(%CT_WxCh.CL_WX_ChAtr[4]:a)(Font=,,,-20)(PopupMenu=P)(ImageIndex=3)(Color=clRed)}t", nullptr,
-               nullptr, NoModels());
+    cell.Parse("{S(%CT_WxCh.CL_WX_ChAtr[4]:a)(Font=,,,-20)(PopupMenu=P)(ImageIndex=3)(Color=clRed)}t",
+               nullptr,
+               nullptr,
+               NoModels());
     cell.ResetFromTemplate();
     // Category and Index stay when there is no template; everything else returns to its default.
     EXPECT_EQ(cell.Category(), 5);
@@ -38,8 +40,10 @@ TEST(CellObj, DefaultsAndResetWithoutTemplate) {
 
 TEST(CellObj, ResetFromTemplateInheritsFontAndMenuInsteadOfCopying) {
     cmcCellObj templ;
-    templ.Parse("{S(%CT_IntCh.CL_ChList_No[9]:arg)(Font=,,,-20)(PopupMenu=GI_PMenu)(Color=clRed)}text", nullptr,
-                nullptr, NoModels());
+    templ.Parse("{S(%CT_IntCh.CL_ChList_No[9]:arg)(Font=,,,-20)(PopupMenu=GI_PMenu)(Color=clRed)}text",
+                nullptr,
+                nullptr,
+                NoModels());
     cmcCellObj cell;
     cell.Parse("", &templ, nullptr, NoModels());
     EXPECT_EQ(cell.Template(), &templ);

@@ -4,7 +4,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace {
@@ -12,7 +11,8 @@ namespace {
 using ::testing::ElementsAre;
 
 std::string ChannelSheet(const std::string& key, const std::string& style, const std::vector<std::string>& cells) {
-    std::string text = "#" + key + "_Style\n" + style + "\n#" + key + "_BasicCell\n{(%CT_UsaCh.)}\n#" + key + "_Cells\n";
+    std::string text =
+        "#" + key + "_Style\n" + style + "\n#" + key + "_BasicCell\n{(%CT_UsaCh.)}\n#" + key + "_Cells\n";
     for (const auto& line : cells) {
         text += line + "\n";
     }
@@ -20,7 +20,9 @@ std::string ChannelSheet(const std::string& key, const std::string& style, const
 }
 
 struct ChannelLayout {
-    ChannelLayout(const std::string& key, const std::string& style, const std::vector<std::string>& cells,
+    ChannelLayout(const std::string& key,
+                  const std::string& style,
+                  const std::vector<std::string>& cells,
                   ChannelSheetState sheetState)
         : source(ChannelSheet(key, style, cells)), state(std::move(sheetState)), layout(source, key, metrics, state) {
         layout.Build();
@@ -40,8 +42,8 @@ struct ChannelLayout {
     iuiSheetLayout layout;
 };
 
-const std::vector<std::string> kChannelList = {":(LoopFrom)", "{S(%CL_ChList_No[0])}000|{S(%CL_ChList_Tag[0])}t",
-                                               ":(LoopTo)"};
+const std::vector<std::string> kChannelList = {
+    ":(LoopFrom)", "{S(%CL_ChList_No[0])}000|{S(%CL_ChList_Tag[0])}t", ":(LoopTo)"};
 
 ChannelSheetState UsableOnly(std::set<int> usable, std::set<int>* askedPlans = nullptr) {
     ChannelSheetState state;
@@ -66,8 +68,8 @@ TEST(ChannelSheetLayout, AllChannelsWhenTheViewIsOff) {
 
 TEST(ChannelSheetLayout, UsableViewStepsOverUnusableChannels) {
     std::set<int> plans;
-    const ChannelLayout sheet("GI_Sheet_UsaCh_Extra", "(TitleString=USA)(WithUsable)", kChannelList,
-                              UsableOnly({0, 1, 2, 5}, &plans));
+    const ChannelLayout sheet(
+        "GI_Sheet_UsaCh_Extra", "(TitleString=USA)(WithUsable)", kChannelList, UsableOnly({0, 1, 2, 5}, &plans));
     EXPECT_THAT(sheet.Indices(0), ElementsAre(0, 1, 2, 5));
     EXPECT_THAT(sheet.Indices(1), ElementsAre(0, 1, 2, 5));
     EXPECT_EQ(plans, std::set<int>{2}) << "the plan of the basic cell's category";
@@ -83,9 +85,19 @@ TEST(ChannelSheetLayout, UsableViewStepsOverUnusableChannels) {
 }
 
 TEST(ChannelSheetLayout, ModelDirectivesSkipLines) {
-    const std::vector<std::string> cells = {":(Only_UsaModel 2)", "usa1", "usa2", ":(Only_EurModel 1)", "eur",
-                                            ":(OnlyWett 1)",      "wett", ":(OnlyVolt 1)", "volt",
-                                            ":(OnlyTemp 1)",      "temp", ":(OnlyVolt)",   "always"};
+    const std::vector<std::string> cells = {":(Only_UsaModel 2)",
+                                            "usa1",
+                                            "usa2",
+                                            ":(Only_EurModel 1)",
+                                            "eur",
+                                            ":(OnlyWett 1)",
+                                            "wett",
+                                            ":(OnlyVolt 1)",
+                                            "volt",
+                                            ":(OnlyTemp 1)",
+                                            "temp",
+                                            ":(OnlyVolt)",
+                                            "always"};
     const struct {
         int variant;
         std::uint8_t bits;

@@ -51,8 +51,17 @@ TEST(CellTableRegistry, StepsInColumnMajorOrderWithWrapAround) {
         std::int32_t number;
         std::int32_t offset;
         std::int32_t result;
-    } cases[] = {{5, 1, 1}, {1, 1, 3}, {3, 1, 9}, {9, 1, 5}, {5, -1, 9}, {9, -1, 3},
-                 {5, 0, 5}, {5, 9, 1}, {5, -9, 9}, {7, 1, 5}, {7, -1, 5}};
+    } cases[] = {{5, 1, 1},
+                 {1, 1, 3},
+                 {3, 1, 9},
+                 {9, 1, 5},
+                 {5, -1, 9},
+                 {9, -1, 3},
+                 {5, 0, 5},
+                 {5, 9, 1},
+                 {5, -9, 9},
+                 {7, 1, 5},
+                 {7, -1, 5}};
     for (const auto& c : cases) {
         EXPECT_EQ(registry.hash.StepByPosition("L", 1, c.number, c.offset), c.result) << c.number << " " << c.offset;
     }

@@ -12,7 +12,9 @@ namespace sheetstest {
 
 // The overlay text of a sheet "S" with the given style line, basic cell line and cell lines; the cell
 // list is closed by a '#' line.
-inline std::string SheetText(const std::string& style, const std::string& basic, const std::vector<std::string>& cells,
+inline std::string SheetText(const std::string& style,
+                             const std::string& basic,
+                             const std::vector<std::string>& cells,
                              const std::string& more = "") {
     std::string text = "#S_Style\n" + style + "\n#S_BasicCell\n" + basic + "\n#S_Cells\n";
     for (const auto& line : cells) {
@@ -23,8 +25,7 @@ inline std::string SheetText(const std::string& style, const std::string& basic,
 
 // A sheet "S" laid out from an overlay text with the fixed-width metrics: with the default font (pixel
 // height 12) a character is 7 pixels wide and a line 15 pixels high.
-template <typename Layout = cmcSheetLayout>
-struct Sheet {
+template <typename Layout = cmcSheetLayout> struct Sheet {
     template <typename... Extra>
     explicit Sheet(const std::string& text, Extra&&... extra)
         : source(text), layout(source, "S", metrics, std::forward<Extra>(extra)...) {}

@@ -15,9 +15,12 @@ constexpr int kChar = 7;  // width of a character in the default font with the f
 constexpr int kLine = 15; // height of a line
 
 TEST(SheetLayout, WorkedExample) {
-    Sheet sheet(SheetText("", "", {"{^HW}No.|{^HW}Mark", ":(LoopFrom 3)",
-                                   "{^SHW(%CT_IntCh.CL_ChList_No[0])}000|{^SW(%CT_IntCh.CL_ChList_Atr[0])}PC",
-                                   ":(LoopTo)"}));
+    Sheet sheet(SheetText("",
+                          "",
+                          {"{^HW}No.|{^HW}Mark",
+                           ":(LoopFrom 3)",
+                           "{^SHW(%CT_IntCh.CL_ChList_No[0])}000|{^SW(%CT_IntCh.CL_ChList_Atr[0])}PC",
+                           ":(LoopTo)"}));
     const cmcSheetLayout& layout = sheet.Build();
     EXPECT_THAT(RowLines(layout), ElementsAre(0, 2, 2, 2));
     ASSERT_EQ(layout.ColumnCount(), 2);
@@ -104,7 +107,8 @@ TEST(SheetLayout, MultiLineTextAndFontsSizeTheirCells) {
 TEST(SheetLayout, StyleProperties) {
     Sheet sheet(SheetText("junk(TitleString=)(TitleString=Hello (world)(TitleColor=clRed)(TitleFont=,,,-30)"
                           "(FixedCols=9)(FixedRows=-3)(NoPrint)(PrintFontRatio=80)(MultiSelect=Line)(Unknown=1",
-                          "", {"a|b", "c"}));
+                          "",
+                          {"a|b", "c"}));
     const cmcSheetLayout& layout = sheet.Build();
     EXPECT_EQ(layout.TitleString(), "Hello (world");
     EXPECT_EQ(layout.TitleColor(), 0x0000FFU);
@@ -120,8 +124,12 @@ TEST(SheetLayout, StyleProperties) {
         const char* style;
         std::uint8_t mode;
         bool printable;
-    } cases[] = {{"(MultiSelect=Cell)", 1, true}, {"(MultiSelect=cell)", 0, true}, {"(MultiSelect)", 0, true},
-                 {"(MultiSelect=Line)(MultiSelect=x)", 0, true}, {"(NoPrint )", 0, true}, {"", 0, true}};
+    } cases[] = {{"(MultiSelect=Cell)", 1, true},
+                 {"(MultiSelect=cell)", 0, true},
+                 {"(MultiSelect)", 0, true},
+                 {"(MultiSelect=Line)(MultiSelect=x)", 0, true},
+                 {"(NoPrint )", 0, true},
+                 {"", 0, true}};
     for (const auto& c : cases) {
         Sheet other(SheetText(c.style, "", {"a"}));
         EXPECT_EQ(other.Build().MultiSelect(), c.mode) << c.style;

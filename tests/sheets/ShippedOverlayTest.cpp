@@ -9,7 +9,6 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace {
