@@ -8,6 +8,7 @@
 #include "ui/ReadDecimal.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -108,6 +109,33 @@ const clsSheetCellId& cmcSheetLayout::Slot(std::int32_t column, std::int32_t row
     }
     return m_slots[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columnCount) +
                    static_cast<std::size_t>(column)];
+}
+
+std::int64_t cmcSheetLayout::TotalWidth() const {
+    return std::accumulate(m_columnWidths.begin(), m_columnWidths.end(), std::int64_t{0});
+}
+
+std::int64_t cmcSheetLayout::TotalHeight() const {
+    return std::accumulate(m_rowHeights.begin(), m_rowHeights.end(), std::int64_t{0});
+}
+
+SheetRect cmcSheetLayout::CellRectOf(std::int32_t column, std::int32_t row) const {
+    (void)Slot(column, row); // faults outside the grid
+    const auto left = std::accumulate(m_columnWidths.begin(), m_columnWidths.begin() + column, std::int64_t{0});
+    const auto top = std::accumulate(m_rowHeights.begin(), m_rowHeights.begin() + row, std::int64_t{0});
+    // Sizes are held far below the int range, so the sums fit for every grid the limits allow.
+    return {static_cast<int>(left),
+            static_cast<int>(top),
+            static_cast<int>(left + ColumnWidth(column)),
+            static_cast<int>(top + RowHeight(row))};
+}
+
+SheetRect cmcSheetLayout::DrawingRect(std::int32_t column, std::int32_t row) const {
+    SheetRect rect = CellRectOf(column, row);
+    for (std::int32_t next = column + 1; next < m_columnCount && Slot(next, row).Cell().JoinLeft(); ++next) {
+        rect.right += ColumnWidth(next);
+    }
+    return rect;
 }
 
 void cmcSheetLayout::RowHook(std::int32_t /*row*/) {}

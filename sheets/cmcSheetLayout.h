@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheets/SheetRect.h"
 #include "sheets/clsSheeRowAtr.h"
 #include "sheets/clsSheetCellId.h"
 #include "sheets/cmcCellObj.h"
@@ -76,6 +77,14 @@ public:
     const clsSheetCellId& Slot(std::int32_t column, std::int32_t row) const;
     int ColumnWidth(std::int32_t column) const { return m_columnWidths.at(static_cast<std::size_t>(column)); }
     int RowHeight(std::int32_t row) const { return m_rowHeights.at(static_cast<std::size_t>(row)); }
+    // Sum of all column widths and of all row heights.
+    std::int64_t TotalWidth() const;
+    std::int64_t TotalHeight() const;
+    // The rectangle of (column, row) with the grid's origin at (0, 0).
+    SheetRect CellRectOf(std::int32_t column, std::int32_t row) const;
+    // The rectangle a cell is drawn in: its own, widened to the right over the JoinLeft cells that
+    // continue it. A position outside the grid is the fault "Illegal Cell selection".
+    SheetRect DrawingRect(std::int32_t column, std::int32_t row) const;
     // The smallest column and row holding a Selectable cell (each taken alone); −1 when there is none.
     std::int32_t FirstSelectableColumn() const { return m_firstSelectableColumn; }
     std::int32_t FirstSelectableRow() const { return m_firstSelectableRow; }

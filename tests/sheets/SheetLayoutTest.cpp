@@ -180,6 +180,20 @@ TEST(SheetLayout, BasicCellFonts) {
     }
 }
 
+TEST(SheetLayout, CellRectanglesAndJoinedCells) {
+    Sheet sheet(SheetText("", "", {"{WH}ab|{+W}c|{+}|{W}d", "{H}x\\ny"}));
+    const cmcSheetLayout& layout = sheet.Build();
+    const int a = 2 * kChar + 8;
+    const int c = kChar + 8;
+    const int d = kChar + 8;
+    EXPECT_EQ(layout.TotalWidth(), a + c + 1 + d);
+    EXPECT_EQ(layout.TotalHeight(), (kLine + 2) + (2 * kLine + 2));
+    EXPECT_EQ(layout.CellRectOf(1, 1), (SheetRect{a, kLine + 2, a + c, 3 * kLine + 4}));
+    EXPECT_EQ(layout.DrawingRect(0, 0), (SheetRect{0, 0, a + c + 1, kLine + 2}));
+    EXPECT_EQ(layout.DrawingRect(3, 0), layout.CellRectOf(3, 0));
+    EXPECT_EQ(layout.DrawingRect(0, 1), layout.CellRectOf(0, 1)) << "the second row joins nothing";
+}
+
 TEST(SheetLayout, PrinterScaleWidensTheMargins) {
     Sheet sheet(SheetText("", "", {"{WH}ab", "c"}));
     sheet.layout.SetScale(5);
