@@ -4,7 +4,9 @@
 
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
+#include "overlay/cmcHash2.h"
 #include "platform/FontMetrics.h"
+#include "sheets/CellListReader.h"
 #include "sheets/iuiSheetLayout.h"
 #include "support/TempDir.h"
 
@@ -123,6 +125,27 @@ TEST_F(ShippedOverlay, EveryListSectionParses) {
             }
         }
     }
+}
+
+// Selection lists: every item (kind Flex0) stands for a value of its own and has a text to show.
+TEST_F(ShippedOverlay, SelectionListsHaveDistinctItems) {
+    cmcHash2 registry(source, CellListReader(source));
+    int lists = 0;
+    for (const auto& name : KeysEndingWith("_Cells")) {
+        if (name.rfind("GI_Sheet_Sel_", 0) != 0) {
+            continue;
+        }
+        SCOPED_TRACE(name);
+        ++lists;
+        registry.BuildCellTable(name, 1);
+        const auto& items = registry.Find(name, 1)->byNumber;
+        EXPECT_FALSE(items.empty());
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            EXPECT_FALSE(items[i].name.empty()) << items[i].number;
+            EXPECT_TRUE(i == 0 || items[i - 1].number != items[i].number) << items[i].number;
+        }
+    }
+    EXPECT_GT(lists, 0);
 }
 
 TEST_F(ShippedOverlay, ChannelPlanSheetsShowEveryChannel) {
