@@ -44,6 +44,18 @@ const std::vector<CliCommand>& Commands() {
          "Writes the clone file FILE into the radio (with --maker: the factory range too).\n"
          "Fails with 10 + the clone-file code of FILE, or 20 + the clone result code.",
          RunCloneWrite},
+int RunLayout(CliContext& context);
+
+const std::vector<CliCommand>& Commands() {
+    static const std::vector<CliCommand> commands = {
+        {"layout",
+         "SHEET",
+         "Lays the sheet SHEET of the overlay out as the program's window does and prints one CSV line\n"
+         "per cell after a header line. Texts are measured with fixed-width metrics (each character\n"
+         "3/5 of the font height wide), so the output is the same on every machine. All channels are\n"
+         "shown, for the USA variant without option bits. A definition error ends it with its fault\n"
+         "message and status 3.",
+         RunLayout},
     };
     return commands;
 }

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "sheets/SheetRect.h"
+
+#include <cstdint>
+#include <string>
+
+class cmcCellObj;
+class cuiGrid;
+class cuiSheet;
+class QPainter;
+class QWidget;
+class cuiImageList;
+
+// The request record that carries one cell, a command and its context to the behaviour object, and
+// carries its answers back (texts, icon flags, a jump target, a selection range). Created zeroed; a
+// copy copies every field, texts by value and references as references. Nothing here is owned.
+//
+// Window-system objects appear only as opaque pointers, so the record stays free of the toolkit.
+class cmcCellCapsule {
+public:
+    // Lets the behaviour object ask the sheet to repaint related cells or reopen its in-place editor.
+    using RefreshRelatedFn = void (*)(void* data, cmcCellCapsule& capsule, int scopeBits);
+    using ReopenEditorFn = void (*)(void* data, cmcCellCapsule& capsule, int flag);
+
+    enum StateBits : std::uint8_t { kIsCurrent = 1, kIsPrinting = 2, kCaution = 4, kWarning = 8 };
+    enum RangeBits : std::uint8_t { kRangeSet = 1, kRangeResult = 2 };
+    enum IconPlaces : std::uint8_t { kIconDefault = 0, kIconLeft = 1, kIconRightEdge = 2, kIconAfterText = 3 };
+    enum EditStates : std::uint8_t { kEditNone = 0, kEditTyped = 1, kEditChoice = 2 };
+
+    cmcCellCapsule* Parent = nullptr;
+    QWidget* Owner = nullptr;
+    cuiGrid* Grid = nullptr;
+    cmcCellObj* Cell = nullptr;
+    QPainter* Canvas = nullptr;
+    cuiImageList* Images = nullptr;
+    const SheetRect* CellRect = nullptr; // the cell's rectangle on the grid or printer page
+    std::int32_t SelStart = 0;
+    std::int32_t SelLength = 0;
+    std::int32_t Command = 0;
+    std::int32_t Param = 0;
+    std::string InputText;
+    std::string OutText;
+    std::uint8_t State = 0;
+    std::uint8_t IconPlace = kIconDefault;
+    std::uint8_t EditState = kEditNone;
+    std::int32_t JumpTo = 0;
+    std::int32_t JumpCategory = 0;
+    std::int32_t JumpKind = 0;
+    std::int32_t JumpIndex = 0;
+    std::int32_t ReplayCommand = 0;
+    cuiSheet* Sheet = nullptr;
+    std::uint8_t Range = 0;
+    std::int32_t RangeFirst = 0;
+    std::int32_t RangeLast = 0;
+    RefreshRelatedFn RefreshRelated = nullptr;
+    void* RefreshRelatedData = nullptr;
+    ReopenEditorFn ReopenEditor = nullptr;
+    void* ReopenEditorData = nullptr;
+
+    bool IsCurrent() const { return (State & kIsCurrent) != 0; }
+    bool IsPrinting() const { return (State & kIsPrinting) != 0; }
+    bool Caution() const { return (State & kCaution) != 0; }
+    bool Warning() const { return (State & kWarning) != 0; }
+    void SetState(std::uint8_t bit, bool on) { State = static_cast<std::uint8_t>(on ? State | bit : State & ~bit); }
+    bool RangeSet() const { return (Range & kRangeSet) != 0; }
+    bool RangeResult() const { return (Range & kRangeResult) != 0; }
+
+    // Calls the sheet's RefreshRelated through the callback, when one is set.
+    void CallRefreshRelated(int scopeBits) {
+        if (RefreshRelated != nullptr) {
+            RefreshRelated(RefreshRelatedData, *this, scopeBits);
+        }
+    }
+    // Calls the sheet's ReopenEditor through the callback, when one is set.
+    void CallReopenEditor(int flag) {
+        if (ReopenEditor != nullptr) {
+            ReopenEditor(ReopenEditorData, *this, flag);
+        }
+    }
+};
+
+// The behaviour behind every cell: the model's behaviour object, or another answerer installed on a
+// sheet. `Answer` reads the capsule's cell and the fields its caller set, acts on the image and writes
+// its answers into the capsule. mode 1: a sheet sends a command (the answerer then calls
+// RefreshRelated); mode 0: drawing and probing. The result for commands: 0 nothing, 1 drop the
+// multi-selection, 2 open the in-place editor with OutText, SelStart and SelLength.
+class ICellBehaviour {
+public:
+    enum Mode : int { kDraw = 0, kCommand = 1 };
+    enum Result : int { kNothing = 0, kDropSelection = 1, kOpenEditor = 2 };
+
+    virtual ~ICellBehaviour() = default;
+    virtual int Answer(cmcCellCapsule& capsule, int mode) = 0;
+};
