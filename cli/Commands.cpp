@@ -8,6 +8,7 @@ int RunExport(CliContext& context);
 int RunCloneInfo(CliContext& context);
 int RunCloneRead(CliContext& context);
 int RunCloneWrite(CliContext& context);
+int RunLayout(CliContext& context);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
@@ -44,10 +45,6 @@ const std::vector<CliCommand>& Commands() {
          "Writes the clone file FILE into the radio (with --maker: the factory range too).\n"
          "Fails with 10 + the clone-file code of FILE, or 20 + the clone result code.",
          RunCloneWrite},
-int RunLayout(CliContext& context);
-
-const std::vector<CliCommand>& Commands() {
-    static const std::vector<CliCommand> commands = {
         {"layout",
          "SHEET",
          "Lays the sheet SHEET of the overlay out as the program's window does and prints one CSV line\n"

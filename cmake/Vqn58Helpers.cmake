@@ -8,9 +8,11 @@ function(vqn58_add_test)
         GTest::gtest_main)
     target_compile_definitions(${T_NAME} PRIVATE VQN58_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
         VQN58_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
-    set(env "VQN58_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
+    # One environment entry at most: gtest_discover_tests flattens a list-valued property. The test
+    # data directory reaches the tests as a compile definition instead.
+    set(env "VQN58_TESTS=1")
     if(T_QT)
-        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+        set(env "QT_QPA_PLATFORM=offscreen")
     endif()
     gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 30
         PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
