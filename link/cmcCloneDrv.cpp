@@ -286,16 +286,23 @@ void cmcCloneDrv::ReadIntoReceive() {
     }
 }
 
+bool cmcCloneDrv::FrameStartOrNoise(int b) {
+    if (b == cloneframes::kPreamble) {
+        m_frame.Clear();
+        m_frame.AppendByte(cloneframes::kPreamble);
+        return true;
+    }
+    return m_frame.Length() == 0; // noise between frames is dropped
+}
+
 bool cmcCloneDrv::ReceiveFrame(cmcBuff& frame) {
     ReadIntoReceive();
     bool found = false;
     for (int b = m_receive.PopFront(); b >= 0; b = m_receive.PopFront()) {
-        if (b == cloneframes::kPreamble) {
-            m_frame.Clear();
-            m_frame.AppendByte(cloneframes::kPreamble);
-        } else if (m_frame.Length() == 0) {
-            // noise between frames
-        } else if (b == cloneframes::kEnd) {
+        if (FrameStartOrNoise(b)) {
+            continue;
+        }
+        if (b == cloneframes::kEnd) {
             // Of several complete frames the last one counts.
             frame.AssignBuff(m_frame);
             m_frame.Clear();
@@ -315,12 +322,10 @@ bool cmcCloneDrv::ReceiveFrame(cmcBuff& frame) {
 void cmcCloneDrv::ReceiveData(Step& step) {
     ReadIntoReceive();
     for (int b = m_receive.PopFront(); b >= 0; b = m_receive.PopFront()) {
-        if (b == cloneframes::kPreamble) {
-            m_frame.Clear();
-            m_frame.AppendByte(cloneframes::kPreamble);
-        } else if (m_frame.Length() == 0) {
-            // noise between frames
-        } else if (b == cloneframes::kEnd) {
+        if (FrameStartOrNoise(b)) {
+            continue;
+        }
+        if (b == cloneframes::kEnd) {
             const int parsed = cloneframes::ParseReadFrame(m_frame, m_read, *m_result);
             if (parsed == clonecode::kFrameAccepted) {
                 ++m_read.frameCount;

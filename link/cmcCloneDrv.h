@@ -76,6 +76,8 @@ private:
     void OpenPort(Step& step);
     void Send(const cmcBuff& bytes);
     void ReadIntoReceive();
+    // An FE starts a new frame; other bytes outside a frame are dropped. True when the byte is used up.
+    bool FrameStartOrNoise(int b);
     bool ReceiveFrame(cmcBuff& frame);
     void ReceiveData(Step& step);
     void SendData(Step& step);

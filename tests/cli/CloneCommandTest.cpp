@@ -1,36 +1,20 @@
 // Runs the built vqn58-cli's radio commands against its in-process simulated radio and checks the exit
 // status and the messages.
 
+#include "CliRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
-
-#include <sys/wait.h>
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string output; // standard output and standard error together
-};
+using clitest::CliRun;
 
 CliRun RunCli(const std::string& arguments) {
-    const std::string command = std::string(VQN58_BIN_DIR) + "/vqn58-cli " + arguments + " 2>&1";
-    CliRun run{-1, {}};
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[256];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        run.output.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return clitest::RunCliCommand(arguments);
 }
 
 TEST(CliClone, InfoReadAndWriteAgainstTheSimulatedRadio) {
