@@ -26,12 +26,20 @@ cmcMessages::Answer cmcMessages::Show(const std::string& text, Icon icon, Button
     return m_box.Show(caption, text, icon, buttons);
 }
 
-void cmcMessages::ShowCloneFileResult(int code) {
+std::string_view cmcMessages::CloneFileErrorKey(int code) {
     if (code < 1 || code > static_cast<int>(kFileErrorKeys.size())) {
+        return {};
+    }
+    return kFileErrorKeys[static_cast<std::size_t>(code - 1)];
+}
+
+void cmcMessages::ShowCloneFileResult(int code) {
+    const std::string_view key = CloneFileErrorKey(code);
+    if (key.empty()) {
         return;
     }
     std::string text = m_gtex.GetText("GI_Mess_FileErr_Headline");
     text += "\n\n";
-    text += m_gtex.GetText(kFileErrorKeys[static_cast<std::size_t>(code - 1)]);
+    text += m_gtex.GetText(key);
     Show(text, Icon::Warning, Buttons::Ok);
 }

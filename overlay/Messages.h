@@ -24,6 +24,9 @@ public:
     // Codes 0 and outside 1 to 9 show nothing.
     void ShowCloneFileResult(int code);
 
+    // The overlay key of the second paragraph for clone-file result code `code`; empty outside 1 to 9.
+    static std::string_view CloneFileErrorKey(int code);
+
     cmcGTex& Overlay() { return m_gtex; }
     platform::IMessageBox& Box() { return m_box; }
 

@@ -31,7 +31,9 @@ public:
     // Does not open the file.
     bool SetSourceFile(const std::string& path);
 
-    // Line `index` (from 0) of section `key`, without its line end.
+    // Line `index` (from 0) of section `key`, without its line end. Lines run on past the next header:
+    // line k is simply the k-th line after the header. A negative index, like a line past the end of
+    // the file, is a fault.
     std::string GetLine(std::string_view key, int index);
 
     // Line 0 of section `key`.
