@@ -48,7 +48,7 @@ void cuiMain::BuildTree() {
 }
 
 int cuiMain::ModelType() const {
-    return m_services.environ.modelType;
+    return m_services.settings.modelType;
 }
 
 void cuiMain::SendEvent(std::uint8_t type) {

@@ -45,7 +45,7 @@ public:
         cmcGTex& overlay;
         platform::IMessageBox& messageBox;
         platform::IFileDialogs& fileDialogs;
-        indEnviron& environ;
+        indEnviron& settings;
         cmcEvMan& events;
         std::filesystem::path dataDirectory; // holds the initial files
     };
@@ -135,7 +135,7 @@ public:
     void SetView(IMainView* view) { m_view = view ? view : &m_noView; }
     cmcMessages& Messages() { return m_messages; }
     cmcGTex& Overlay() { return m_services.overlay; }
-    indEnviron& Environ() { return m_services.environ; }
+    indEnviron& Environ() { return m_services.settings; }
 
 protected:
     void SendEvent(std::uint8_t type);

@@ -121,7 +121,7 @@ int cuiMain::OpenFile(const std::filesystem::path& path) {
     }
     m_lastDirectory = full.parent_path();
     SetFileName(full.string());
-    m_services.environ.recent.AddFirst(m_fileName);
+    m_services.settings.recent.AddFirst(m_fileName);
     m_main = scratch;
     ImageLoaded(m_main);
     TakeSnapshot();
@@ -154,7 +154,7 @@ int cuiMain::SaveToFile(const std::filesystem::path& path) {
     }
     m_lastDirectory = full.parent_path();
     SetFileName(full.string());
-    m_services.environ.recent.AddFirst(m_fileName);
+    m_services.settings.recent.AddFirst(m_fileName);
     TakeSnapshot();
     return qcf::kOk;
 }
@@ -201,7 +201,7 @@ void cuiMain::BuildDocument() {
     if (m_imageSize < kMinimumImageSize) {
         platform::Fault("Self Check Error.\nEEPROM Map is too large.");
     }
-    indEnviron& settings = m_services.environ;
+    indEnviron& settings = m_services.settings;
     if (settings.modelType < 0 || settings.modelType >= kModelTypeCount) {
         settings.modelType = 0;
     }

@@ -4,6 +4,7 @@ namespace cli {
 
 int RunCheck(CliContext& context);
 int RunNew(CliContext& context);
+int RunExport(CliContext& context);
 int RunCloneInfo(CliContext& context);
 int RunCloneRead(CliContext& context);
 int RunCloneWrite(CliContext& context);
@@ -24,6 +25,14 @@ const std::vector<CliCommand>& Commands() {
          "--force. Exit status 0 when saved, else 10 + the clone-file result code;\n"
          "2 for a bad model type or an existing FILE.",
          &RunNew},
+        {"export",
+         "FILE",
+         "Prints every channel row of the clone file FILE as comma-separated text:\n"
+         "plan,row,channel,mark,inhibited,tagged,tx_inhibit,poc,simplex,rx_hz,tx_hz,name\n"
+         "for rows 0 to 303 of the International, USA and Canada lists, 0 to 9 of the\n"
+         "weather channels and 0 to 69 of the free channels. The file is read as Open\n"
+         "reads it; exit status 10 + the clone-file result code when it is refused.",
+         &RunExport},
         {"info", "--port N | --device PATH|sim",
          "Asks the radio who it is and prints its identity.\nFails with 20 + the clone result code.",
          RunCloneInfo},

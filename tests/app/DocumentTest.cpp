@@ -298,5 +298,17 @@ TEST_F(DocumentDeathTest, MissingOrRefusedInitialFileEndsTheProgram) {
                 Literally("Cannot open '" + path.string() + "'."));
 }
 
+TEST_F(DocumentDeathTest, ModelChangeToATypeWithoutItsInitialFileEndsTheProgram) {
+    indMain& app = Started();
+    const auto ofType2 = WriteImage("uk.qcf", InitialFile(2));
+    std::filesystem::remove(m_programDir / "VQN58_2.qcf");
+    std::filesystem::remove(m_programDir / "VQN58_3.qcf");
+    EXPECT_EXIT(app.OpenFile(ofType2), testing::ExitedWithCode(platform::kFaultExitStatus),
+                Literally("Cannot open '" + (m_programDir / "VQN58_2.qcf").string() + "'."));
+    m_box.Script({Answer::Ok});
+    EXPECT_EXIT(app.ChangeModel(3, true), testing::ExitedWithCode(platform::kFaultExitStatus),
+                Literally("Cannot open '" + (m_programDir / "VQN58_3.qcf").string() + "'."));
+}
+
 } // namespace
 } // namespace apptest

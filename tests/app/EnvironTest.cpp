@@ -198,6 +198,16 @@ TEST(Environ, ChangedValuesSurviveARestartAndFailedSavesAreSilent) {
     }
     EXPECT_FALSE(held);
     EXPECT_EQ(std::get<std::int32_t>(store.Synced().at("Global/ComPort")), 12);
+
+    // A settings marker changed while running keeps the stored settings as they are.
+    store.SetSyncFails(false);
+    {
+        FakeInstanceLock lock(held);
+        indEnviron env(lock, store, kScreen);
+        env.comPort = 50;
+        env.settingsMarker = 1;
+    }
+    EXPECT_EQ(std::get<std::int32_t>(store.Synced().at("Global/ComPort")), 12);
 }
 
 TEST(Recent, CapacityOrderAndDisplayNames) {

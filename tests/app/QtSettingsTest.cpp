@@ -1,6 +1,7 @@
 // The settings object on a real INI file through QSettings, and the single-instance lock file.
 
 #include "app/indEnviron.h"
+#include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "support/FakeInstanceLock.h"
@@ -33,6 +34,7 @@ TEST(QtSettings, SettingsRoundTripThroughAnIniFile) {
         env.modelType = 4;
         env.chListType = true;
         env.recent.AddFirst("/home/user/Radio Ä.qcf");
+        env.recent.AddFirst("/home/user/a, b = \"c\";.qcf");
         env.recent.AddFirst("/home/user/b.qcf");
     }
     const std::string text = testsupport::ReadFileBytes(ini);
@@ -50,7 +52,8 @@ TEST(QtSettings, SettingsRoundTripThroughAnIniFile) {
         EXPECT_EQ(env.modelType, 4);
         EXPECT_TRUE(env.chListType);
         EXPECT_EQ(env.recent.Entry(0), "/home/user/b.qcf");
-        EXPECT_EQ(env.recent.Entry(1), "/home/user/Radio Ä.qcf");
+        EXPECT_EQ(env.recent.Entry(1), "/home/user/a, b = \"c\";.qcf");
+        EXPECT_EQ(env.recent.Entry(2), "/home/user/Radio Ä.qcf");
     }
 }
 
@@ -146,6 +149,15 @@ TEST(QtInstanceLock, SecondInstanceLeavesTheFirstOnesSettingsAlone) {
     first.reset();
     platform::QtSettingsStore reread(ini);
     EXPECT_EQ(reread.ReadInt("Global", "ComPort").value, 33);
+}
+
+TEST(QtFileDialogs, FiltersOfDescriptionAndPatternPairsBecomeQtFilters) {
+    using platform::QtFileDialogs;
+    EXPECT_EQ(QtFileDialogs::QtFilter("Clone files (*.qcf);;All files (*)"), "Clone files (*.qcf);;All files (*)");
+    EXPECT_EQ(QtFileDialogs::QtFilter("Clone files|*.qcf|All files|*.*"), "Clone files (*.qcf);;All files (*.*)");
+    EXPECT_EQ(QtFileDialogs::QtFilter("Clone files (*.qcf)|*.qcf;*.QCF"), "Clone files (*.qcf)");
+    EXPECT_EQ(QtFileDialogs::QtFilter("Text|*.txt;*.qcf"), "Text (*.txt *.qcf)");
+    EXPECT_EQ(QtFileDialogs::QtFilter(""), "");
 }
 
 } // namespace

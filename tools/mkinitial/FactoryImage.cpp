@@ -91,11 +91,12 @@ void WriteSettings(cmcEeprom& image, const Variant& variant) {
     image.SetByte(kCurrentBlock, variant.startBlock);
     image.SetByte(0x629, 2);
     image.SetByte(kTxPowerState, (variant.functions & 1) != 0 ? 1 : 0);
-    // Marks: P on channel 16 in every list, C on 16 (International, Canada) or the variant's USA row.
+    // Marks: P on channel 16 in every list; C on 9 (the boaters' calling channel) in the USA list, on 16
+    // in the others.
     for (int block = 0; block < 3; ++block) {
         SetWord(image, kMarkABase + 2 * block, kRowOf16);
         SetWord(image, kCurrentChannelBase + 2 * block, kRowOf16);
-        SetWord(image, kMarkBBase + 2 * block, static_cast<std::uint16_t>(block == 0 ? variant.usaCallRow : kRowOf16));
+        SetWord(image, kMarkBBase + 2 * block, block == 0 ? kRowOf9 : kRowOf16);
     }
     image.SetByte(kSettings1, 0x60); // backlight and power save on
     image.SetByte(kSettings2, 0x00);
@@ -140,8 +141,8 @@ void WriteSettings(cmcEeprom& image, const Variant& variant) {
 
 const std::vector<Variant>& Variants() {
     static const std::vector<Variant> variants = {
-        {0, "VQN58_0.qcf", " (USA)", "VQN58-US", kUsaPlans, kFunctions, 0x00, 0, kRowOf9, {}},
-        {1, "VQN58_1.qcf", " (Europe)", "VQN58-EU", kEuropePlans, kFunctions, 0x00, 1, kRowOf16, {}},
+        {0, "VQN58_0.qcf", " (USA)", "VQN58-US", kUsaPlans, kFunctions, 0x00, 0, {}},
+        {1, "VQN58_1.qcf", " (Europe)", "VQN58-EU", kEuropePlans, kFunctions, 0x00, 1, {}},
         // United Kingdom: the private channels M (157.850 MHz) and M2 (161.425 MHz); the display has
         // no M, so they show as U1 and U2.
         {2,
@@ -152,10 +153,9 @@ const std::vector<Variant>& Variants() {
          kFunctions,
          0x00,
          1,
-         kRowOf16,
          {{"U1 ", 157'850'000, 157'850'000}, {"U2 ", 161'425'000, 161'425'000}}},
         // Inland waterways: ATIS on the International list, low power at power-on.
-        {3, "VQN58_3.qcf", " (Europe ATIS)", "VQN58-EA", kEuropePlans, kFunctions | 0x01, 0x02, 1, kRowOf16, {}},
+        {3, "VQN58_3.qcf", " (Europe ATIS)", "VQN58-EA", kEuropePlans, kFunctions | 0x01, 0x02, 1, {}},
         // Nordic countries: the leisure channels L1 (155.500 MHz) and L2 (155.525 MHz).
         {4,
          "VQN58_4.qcf",
@@ -165,7 +165,6 @@ const std::vector<Variant>& Variants() {
          kFunctions,
          0x00,
          1,
-         kRowOf16,
          {{"L1 ", 155'500'000, 155'500'000}, {"L2 ", 155'525'000, 155'525'000}}},
     };
     return variants;

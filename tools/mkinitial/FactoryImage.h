@@ -26,7 +26,6 @@ struct Variant {
     std::uint8_t functions = 0;    // 0x649
     std::uint8_t atisFunctions = 0; // 0x64E
     std::uint8_t startBlock = 1;   // 0x628: the list in use at power-on, 0 USA, 1 International
-    int usaCallRow = 32;           // the C mark of the USA list
     std::vector<FactoryFreeChannel> freeChannels; // from free channel 0 on
 };
 
