@@ -18,7 +18,9 @@ constexpr int kMaxFrame = 520;
 
 } // namespace
 
-cmcCloneDrv::cmcCloneDrv(clonelink::ISerialDevice& device, platform::ITimerSource& timers, const platform::IClock& clock)
+cmcCloneDrv::cmcCloneDrv(clonelink::ISerialDevice& device,
+                         platform::ITimerSource& timers,
+                         const platform::IClock& clock)
     : m_comm(device, timers), m_countdown(clock), m_settleWait(platform::SleepMs), m_task(timers) {
     m_task.SetStep(&cmcCloneDrv::TaskStep, this);
 }
@@ -238,8 +240,7 @@ void cmcCloneDrv::RunAction(Step& step) {
         cmcBuff frame;
         if (ReceiveFrame(frame)) {
             static constexpr std::uint8_t kAccepted[] = {0xFE, 0xEF, 0xEE, 0xE6, 0x00};
-            const bool accepted =
-                frame.Length() == 5 && std::equal(kAccepted, kAccepted + 5, frame.Data());
+            const bool accepted = frame.Length() == 5 && std::equal(kAccepted, kAccepted + 5, frame.Data());
             m_result->code = accepted ? clonecode::kSuccess : clonecode::kWriteRefused;
             step.next = kDrain;
         }

@@ -59,8 +59,20 @@ public:
 
 private:
     enum State : std::uint8_t {
-        kIdle = 0, kStart = 2, kPrepare, kOpen, kSendInfo, kAwaitInfo, kSendRead, kReceive, kSendWrite,
-        kSendData, kSendEnd, kAwaitAck, kDrain, kFinish
+        kIdle = 0,
+        kStart = 2,
+        kPrepare,
+        kOpen,
+        kSendInfo,
+        kAwaitInfo,
+        kSendRead,
+        kReceive,
+        kSendWrite,
+        kSendData,
+        kSendEnd,
+        kAwaitAck,
+        kDrain,
+        kFinish
     };
     struct Step {
         std::uint8_t next;

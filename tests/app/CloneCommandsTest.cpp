@@ -1,9 +1,9 @@
 // The clone commands on the main application object: the chains, the information and read handlers
 // and what they do to the document, against the simulated radio on an in-memory line.
 
-#include "DocumentFixture.h"
-
 #include "app/CloneCommands.h"
+
+#include "DocumentFixture.h"
 #include "app/cuiMainCloneDocument.h"
 #include "link/indCloneMan.h"
 #include "model/ImageMap.h"
@@ -153,8 +153,8 @@ TEST_F(CloneCommandsTest, TheInformationHandlerJudgesTheRadio) {
 }
 
 TEST_F(CloneCommandsTest, TheReadHandlerRefusesForeignAndNewerImages) {
-    for (const auto& [address, value, code] : {std::tuple{model::kAcceptAddress, 0, 15},
-                                               std::tuple{model::kModelTypeAddress, 5, 16}}) {
+    for (const auto& [address, value, code] :
+         {std::tuple{model::kAcceptAddress, 0, 15}, std::tuple{model::kModelTypeAddress, 5, 16}}) {
         Reset();
         cmcEeprom memory = InitialFile(0);
         memory.SetByte(address, static_cast<std::uint8_t>(value));

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <string>
-
 #include <sys/wait.h>
 
 namespace clitest {

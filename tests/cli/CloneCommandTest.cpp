@@ -4,9 +4,8 @@
 #include "CliRun.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {

@@ -1,12 +1,12 @@
-#include "platform/serial/PosixTty.h"
 #include "platform/serial/SerialDevice.h"
-#include "support/TempDir.h"
 
-#include <gtest/gtest.h>
+#include "platform/serial/PosixTty.h"
+#include "support/TempDir.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -69,7 +69,8 @@ TEST(SerialDevice, APseudoTerminalOpensExclusivelyAndCarriesBytes) {
     for (int i = 0; i < 100 && ::read(pty.Master(), seen, sizeof seen) <= 0; ++i) {
         ::usleep(1000);
     }
-    EXPECT_EQ(std::vector<std::uint8_t>(seen, seen + 5), std::vector<std::uint8_t>(out, out + 5)); // raw: nothing altered
+    EXPECT_EQ(std::vector<std::uint8_t>(seen, seen + 5),
+              std::vector<std::uint8_t>(out, out + 5)); // raw: nothing altered
 
     ASSERT_EQ(::write(pty.Master(), "\xFE\xFD", 2), 2);
     for (int i = 0; i < 100 && device.InputWaiting() < 2; ++i) {

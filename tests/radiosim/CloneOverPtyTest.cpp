@@ -14,7 +14,6 @@
 #include "tools/radiosim/SimOptions.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <optional>
 
