@@ -9,6 +9,7 @@ CloneCommands::CloneCommands(indCloneMan& manager, cmcMessages& messages, IClone
     : m_manager(manager), m_messages(messages), m_document(document) {
     m_manager.SetInfoHandler(&CloneCommands::InfoHandler, this);
     m_manager.SetReadHandler(&CloneCommands::ReadHandler, this);
+    m_manager.SetPortSource([this] { return m_document.ComPort(); });
 }
 
 void CloneCommands::Finish(int code) {

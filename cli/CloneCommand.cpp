@@ -80,6 +80,7 @@ int Run(CliContext& context, Op op) {
         return kExitUsage;
     }
     CliApp cli(context);
+    cli.Settings().comPort = args->port; // the tool's settings are never saved
     indMain& app = cli.App();
     app.BuildDocument();
     if (args->maker) {
@@ -101,7 +102,6 @@ int Run(CliContext& context, Op op) {
     platform::ManualTimerSource timers(clock);
     platform::SerialDevice device;
     indCloneMan manager(messages, device, timers, clock);
-    manager.SetPortSource([&] { return args->port; });
     CliCloneView view(app.Overlay().GetText("GI_Cli_Progress"));
     manager.SetView(&view);
 

@@ -37,9 +37,10 @@ protected:
         });
     }
 
-    // Runs one command of a fresh command object on the started document; returns its final code.
+    // Runs one command of a fresh command object on the document (started by the test); returns its
+    // final code.
     int Run(void (CloneCommands::*command)()) {
-        m_document = std::make_unique<cuiMainCloneDocument>(Started(), Services().events);
+        m_document = std::make_unique<cuiMainCloneDocument>(App(), Services().events);
         m_document->SetWarningCheck([this] { return m_cellsInError; });
         m_commands = std::make_unique<CloneCommands>(m_manager, m_messages, *m_document);
         std::optional<int> finished;
@@ -73,7 +74,9 @@ TEST_F(CloneCommandsTest, ReadLeavesTheDocumentUntitledAndModified) {
     memory.SetByte(model::kCommentAddress, 'Q');
     Radio(memory);
     ASSERT_EQ(Started().SaveToFile(m_dir / "saved.qcf"), 0);
+    ASSERT_FALSE(App().FileName().empty());
     ASSERT_FALSE(App().IsModified());
+    App().Environ().comPort = 9;
 
     EXPECT_EQ(Run(&CloneCommands::CloneRead), 0);
     EXPECT_EQ(App().MainImage().GetByte(model::kCommentAddress), 'Q');
@@ -85,6 +88,7 @@ TEST_F(CloneCommandsTest, ReadLeavesTheDocumentUntitledAndModified) {
     EXPECT_EQ(m_commands->Identity().modelCode, 0x2691);
     EXPECT_EQ(m_commands->Identity().bytes[2], 1);
     EXPECT_EQ(m_port.opens, 2); // information, then the read
+    EXPECT_EQ(m_port.openedPath, "/dev/ttyACM0"); // COM9 of the settings
 }
 
 TEST_F(CloneCommandsTest, WriteSendsTheNormalOrTheFactoryRange) {
@@ -92,9 +96,10 @@ TEST_F(CloneCommandsTest, WriteSendsTheNormalOrTheFactoryRange) {
         Reset();
         m_port.written.clear();
         Radio(InitialFile(0));
+        Started();
         if (maker) {
             m_box.Script({Answer::Ok});
-            Started().SwitchMakerModeOn();
+            App().SwitchMakerModeOn();
             ASSERT_TRUE(App().IsMakerMode());
             m_box.Script({Answer::Ok}); // the caution again before the write
         }
@@ -110,6 +115,7 @@ TEST_F(CloneCommandsTest, WriteSendsTheNormalOrTheFactoryRange) {
 }
 
 TEST_F(CloneCommandsTest, AWriteStopsBeforeTheRadioOnDataErrorsOrWithoutConfirmation) {
+    Started();
     m_cellsInError = 2;
     EXPECT_EQ(Run(&CloneCommands::CloneWrite), -1);
     ASSERT_EQ(m_box.Count(), 1u);
@@ -144,6 +150,7 @@ TEST_F(CloneCommandsTest, TheInformationHandlerJudgesTheRadio) {
         identity.info[0] = static_cast<std::uint8_t>(c.infoBytes);
         identity.info[2] = c.marker;
         Radio(InitialFile(0), identity);
+        Started();
         EXPECT_EQ(Run(&CloneCommands::CloneRead), c.code) << c.name;
         EXPECT_EQ(m_port.opens, c.code == 0 ? 2 : 1) << c.name; // a refused radio is never read
         if (c.code == 0) {
