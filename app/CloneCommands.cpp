@@ -9,6 +9,7 @@ CloneCommands::CloneCommands(indCloneMan& manager, cmcMessages& messages, IClone
     : m_manager(manager), m_messages(messages), m_document(document) {
     m_manager.SetInfoHandler(&CloneCommands::InfoHandler, this);
     m_manager.SetReadHandler(&CloneCommands::ReadHandler, this);
+    m_manager.SetPortSource([this] { return m_document.ComPort(); });
 }
 
 void CloneCommands::Finish(int code) {
@@ -44,15 +45,16 @@ void CloneCommands::AfterRead(dst_CDrv_Result& result) {
 void CloneCommands::CloneWrite() {
     m_document.CommitPendingInput();
     if (m_document.WarningCheckErrors() > 0) {
-        m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_DataError"), cmcMessages::Icon::Error,
-                        cmcMessages::Buttons::Ok);
+        m_messages.Show(
+            m_messages.Overlay().GetLongText("GI_Mess_DataError"), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
         return Finish(-1);
     }
     if (m_manager.IsBusy() || !m_document.MayCloneWrite()) {
         return Finish(-1);
     }
     const auto answer = m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_Confirm_CloneWrite"),
-                                        cmcMessages::Icon::Warning, cmcMessages::Buttons::OkCancel);
+                                        cmcMessages::Icon::Warning,
+                                        cmcMessages::Buttons::OkCancel);
     if (answer != cmcMessages::Answer::Ok) {
         return Finish(-1);
     }
@@ -66,15 +68,18 @@ void CloneCommands::AfterWriteInfo(dst_CDrv_Result& result) {
     }
     m_manager.SetImageSize(m_document.ImageSize());
     m_document.MergeForWrite();
-    m_manager.CloneWrite(m_document.Image(), m_document.IsMakerMode() ? kWriteRangesMaker : kWriteRangesNormal,
-                         &Continue<&CloneCommands::AfterWrite>, this);
+    m_manager.CloneWrite(m_document.Image(),
+                         m_document.IsMakerMode() ? kWriteRangesMaker : kWriteRangesNormal,
+                         &Continue<&CloneCommands::AfterWrite>,
+                         this);
 }
 
 void CloneCommands::AfterWrite(dst_CDrv_Result& result) {
     if (result.code == clonecode::kSuccess) {
         m_document.CloseSheet();
         m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_CloneWrite_Succeeded"),
-                        cmcMessages::Icon::Information, cmcMessages::Buttons::Ok);
+                        cmcMessages::Icon::Information,
+                        cmcMessages::Buttons::Ok);
     }
     Finish(result.code);
 }

@@ -30,7 +30,8 @@ public:
     static constexpr CloneRange kWriteRangesNormal[] = {{0x000, 0x6FF}, {1, 0}};
     static constexpr CloneRange kWriteRangesMaker[] = {{0x000, 0x7EF}, {1, 0}};
 
-    // Installs the handlers in `manager`; every reference must outlive this object.
+    // Installs the handlers and the settings' COM port in `manager`; every reference must outlive this
+    // object.
     CloneCommands(indCloneMan& manager, cmcMessages& messages, ICloneDocument& document);
 
     void CloneRead();

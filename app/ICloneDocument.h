@@ -15,6 +15,8 @@ public:
     // Cells in error found by the warning check; the write refuses while there are any.
     virtual int WarningCheckErrors() = 0;
     virtual bool IsMakerMode() const = 0;
+    // The COM port of the settings (1..256), read at the start of every operation.
+    virtual int ComPort() = 0;
     // The write permission (in maker mode the user is asked).
     virtual bool MayCloneWrite() = 0;
     virtual bool RejectImage(const cmcEeprom& image) = 0;

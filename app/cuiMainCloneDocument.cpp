@@ -1,6 +1,7 @@
 #include "app/cuiMainCloneDocument.h"
 
 #include "app/cuiMain.h"
+#include "app/indEnviron.h"
 #include "events/cmcEvMan.h"
 
 namespace {
@@ -17,6 +18,10 @@ bool cuiMainCloneDocument::AskToSaveChanges() {
 
 bool cuiMainCloneDocument::IsMakerMode() const {
     return m_app.IsMakerMode();
+}
+
+int cuiMainCloneDocument::ComPort() {
+    return m_app.Environ().comPort;
 }
 
 bool cuiMainCloneDocument::MayCloneWrite() {

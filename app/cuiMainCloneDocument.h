@@ -21,6 +21,7 @@ public:
     bool AskToSaveChanges() override;
     int WarningCheckErrors() override { return m_warningCheck ? m_warningCheck() : 0; }
     bool IsMakerMode() const override;
+    int ComPort() override;
     bool MayCloneWrite() override;
     bool RejectImage(const cmcEeprom& image) override;
     bool IsNewerImage(const cmcEeprom& image) override;

@@ -5,7 +5,6 @@
 // byte over the written range.
 
 #include <benchmark/benchmark.h>
-
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -91,7 +90,7 @@ Measured RunAgainstPacedRadio(std::vector<std::string> simArgs, std::vector<std:
     Measured m;
     const auto start = std::chrono::steady_clock::now();
     Child cli = Spawn(cliArgs);
-    rusage usage {};
+    rusage usage{};
     int status = 0;
     ::wait4(cli.pid, &status, 0, &usage); // its few lines of messages fit in the pipes
     ::close(cli.out);
@@ -169,7 +168,12 @@ void BM_CloneReadThenWrite(benchmark::State& state) {
     std::remove(savedFile.c_str());
 }
 
-BENCHMARK(BM_CloneReadThenWrite)->Arg(0)->Arg(1)->ArgNames({"write"})->Iterations(1)->UseManualTime()->Unit(
-    benchmark::kSecond);
+BENCHMARK(BM_CloneReadThenWrite)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgNames({"write"})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 } // namespace

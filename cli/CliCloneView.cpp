@@ -22,7 +22,10 @@ void CliCloneView::ShowProgress(int filledCells) {
         return;
     }
     m_last = filled;
-    std::fprintf(stderr, "\r%s [%s%s]", m_label.c_str(), std::string(static_cast<std::size_t>(filled), '#').c_str(),
+    std::fprintf(stderr,
+                 "\r%s [%s%s]",
+                 m_label.c_str(),
+                 std::string(static_cast<std::size_t>(filled), '#').c_str(),
                  std::string(static_cast<std::size_t>(kCells - filled), '.').c_str());
     std::fflush(stderr);
 }

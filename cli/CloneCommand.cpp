@@ -1,12 +1,11 @@
 // vqn58-cli info | read FILE | write FILE [--maker], with --port N or --device PATH|sim: the desktop
 // program's clone chains on the steady clock, without a window.
 
-#include "cli/CliCloneView.h"
-#include "cli/CliCommand.h"
-#include "cli/CliApp.h"
-
 #include "app/CloneCommands.h"
 #include "app/cuiMainCloneDocument.h"
+#include "cli/CliApp.h"
+#include "cli/CliCloneView.h"
+#include "cli/CliCommand.h"
 #include "link/indCloneMan.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
@@ -62,8 +61,12 @@ std::optional<CloneArgs> ParseCloneArgs(const std::vector<std::string>& args, bo
 }
 
 void PrintIdentity(const CloneIdentity& id) {
-    std::printf("model %04X\nsub %04X\nrevision %d.%d\ncomment %.16s\nidentity", id.modelCode, id.subCode,
-                id.bytes[1] >> 4, id.bytes[1] & 0xF, reinterpret_cast<const char*>(id.bytes.data() + 3));
+    std::printf("model %04X\nsub %04X\nrevision %d.%d\ncomment %.16s\nidentity",
+                id.modelCode,
+                id.subCode,
+                id.bytes[1] >> 4,
+                id.bytes[1] & 0xF,
+                reinterpret_cast<const char*>(id.bytes.data() + 3));
     for (const std::uint8_t b : id.bytes) {
         std::printf(" %02X", b);
     }
@@ -77,6 +80,7 @@ int Run(CliContext& context, Op op) {
         return kExitUsage;
     }
     CliApp cli(context);
+    cli.Settings().comPort = args->port; // the tool's settings are never saved
     indMain& app = cli.App();
     app.BuildDocument();
     if (args->maker) {
@@ -98,7 +102,6 @@ int Run(CliContext& context, Op op) {
     platform::ManualTimerSource timers(clock);
     platform::SerialDevice device;
     indCloneMan manager(messages, device, timers, clock);
-    manager.SetPortSource([&] { return args->port; });
     CliCloneView view(app.Overlay().GetText("GI_Cli_Progress"));
     manager.SetView(&view);
 

@@ -134,7 +134,11 @@ cmcBuff HexToBytes(std::string_view text) {
 
 cmcBuff RequestFrame(std::uint8_t command, std::int32_t modelCode, std::int32_t subCode, int preamble) {
     char text[64];
-    std::snprintf(text, sizeof text, "FEFE EE EF %02X %04X %04X FD", command, static_cast<unsigned>(modelCode),
+    std::snprintf(text,
+                  sizeof text,
+                  "FEFE EE EF %02X %04X %04X FD",
+                  command,
+                  static_cast<unsigned>(modelCode),
                   static_cast<unsigned>(subCode));
     cmcBuff frame;
     frame.AppendFill(kPreamble, preamble);

@@ -10,7 +10,7 @@ namespace clonelink {
 struct LineSettings {
     enum class StopBits { One, OneAndHalf, Two };
     std::uint32_t baud = 9600;
-    int dataBits = 8;              // 4 to 8
+    int dataBits = 8; // 4 to 8
     StopBits stopBits = StopBits::One;
     bool parityCheck = false;
 };
@@ -19,7 +19,7 @@ struct LineSettings {
 struct OpenFailure {
     enum class Kind { None, Busy, Missing, Denied, NotSerial };
     Kind kind = Kind::None;
-    std::string device;    // the path that was opened
+    std::string device;     // the path that was opened
     std::string ownerGroup; // Denied: the group that owns the device (empty when unknown)
 };
 

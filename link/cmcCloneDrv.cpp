@@ -18,7 +18,9 @@ constexpr int kMaxFrame = 520;
 
 } // namespace
 
-cmcCloneDrv::cmcCloneDrv(clonelink::ISerialDevice& device, platform::ITimerSource& timers, const platform::IClock& clock)
+cmcCloneDrv::cmcCloneDrv(clonelink::ISerialDevice& device,
+                         platform::ITimerSource& timers,
+                         const platform::IClock& clock)
     : m_comm(device, timers), m_countdown(clock), m_settleWait(platform::SleepMs), m_task(timers) {
     m_task.SetStep(&cmcCloneDrv::TaskStep, this);
 }
@@ -238,8 +240,7 @@ void cmcCloneDrv::RunAction(Step& step) {
         cmcBuff frame;
         if (ReceiveFrame(frame)) {
             static constexpr std::uint8_t kAccepted[] = {0xFE, 0xEF, 0xEE, 0xE6, 0x00};
-            const bool accepted =
-                frame.Length() == 5 && std::equal(kAccepted, kAccepted + 5, frame.Data());
+            const bool accepted = frame.Length() == 5 && std::equal(kAccepted, kAccepted + 5, frame.Data());
             m_result->code = accepted ? clonecode::kSuccess : clonecode::kWriteRefused;
             step.next = kDrain;
         }
@@ -286,16 +287,23 @@ void cmcCloneDrv::ReadIntoReceive() {
     }
 }
 
+bool cmcCloneDrv::FrameStartOrNoise(int b) {
+    if (b == cloneframes::kPreamble) {
+        m_frame.Clear();
+        m_frame.AppendByte(cloneframes::kPreamble);
+        return true;
+    }
+    return m_frame.Length() == 0; // noise between frames is dropped
+}
+
 bool cmcCloneDrv::ReceiveFrame(cmcBuff& frame) {
     ReadIntoReceive();
     bool found = false;
     for (int b = m_receive.PopFront(); b >= 0; b = m_receive.PopFront()) {
-        if (b == cloneframes::kPreamble) {
-            m_frame.Clear();
-            m_frame.AppendByte(cloneframes::kPreamble);
-        } else if (m_frame.Length() == 0) {
-            // noise between frames
-        } else if (b == cloneframes::kEnd) {
+        if (FrameStartOrNoise(b)) {
+            continue;
+        }
+        if (b == cloneframes::kEnd) {
             // Of several complete frames the last one counts.
             frame.AssignBuff(m_frame);
             m_frame.Clear();
@@ -315,12 +323,10 @@ bool cmcCloneDrv::ReceiveFrame(cmcBuff& frame) {
 void cmcCloneDrv::ReceiveData(Step& step) {
     ReadIntoReceive();
     for (int b = m_receive.PopFront(); b >= 0; b = m_receive.PopFront()) {
-        if (b == cloneframes::kPreamble) {
-            m_frame.Clear();
-            m_frame.AppendByte(cloneframes::kPreamble);
-        } else if (m_frame.Length() == 0) {
-            // noise between frames
-        } else if (b == cloneframes::kEnd) {
+        if (FrameStartOrNoise(b)) {
+            continue;
+        }
+        if (b == cloneframes::kEnd) {
             const int parsed = cloneframes::ParseReadFrame(m_frame, m_read, *m_result);
             if (parsed == clonecode::kFrameAccepted) {
                 ++m_read.frameCount;

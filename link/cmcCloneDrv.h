@@ -59,8 +59,20 @@ public:
 
 private:
     enum State : std::uint8_t {
-        kIdle = 0, kStart = 2, kPrepare, kOpen, kSendInfo, kAwaitInfo, kSendRead, kReceive, kSendWrite,
-        kSendData, kSendEnd, kAwaitAck, kDrain, kFinish
+        kIdle = 0,
+        kStart = 2,
+        kPrepare,
+        kOpen,
+        kSendInfo,
+        kAwaitInfo,
+        kSendRead,
+        kReceive,
+        kSendWrite,
+        kSendData,
+        kSendEnd,
+        kAwaitAck,
+        kDrain,
+        kFinish
     };
     struct Step {
         std::uint8_t next;
@@ -76,6 +88,8 @@ private:
     void OpenPort(Step& step);
     void Send(const cmcBuff& bytes);
     void ReadIntoReceive();
+    // An FE starts a new frame; other bytes outside a frame are dropped. True when the byte is used up.
+    bool FrameStartOrNoise(int b);
     bool ReceiveFrame(cmcBuff& frame);
     void ReceiveData(Step& step);
     void SendData(Step& step);

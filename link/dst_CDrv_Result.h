@@ -39,7 +39,7 @@ struct dst_CDrv_Result {
     std::uint8_t code = 2; // clonecode; 2 until something decides otherwise
     std::int32_t modelCode = 0;
     std::int32_t subCode = 0;
-    cmcBuff info;      // information bytes of the E1 reply
-    cmcEeprom image;   // the image read, or the image being written
-    cmcBuff received;  // bitmap of the addresses a read received: bit (a mod 8) of byte a / 8
+    cmcBuff info;     // information bytes of the E1 reply
+    cmcEeprom image;  // the image read, or the image being written
+    cmcBuff received; // bitmap of the addresses a read received: bit (a mod 8) of byte a / 8
 };

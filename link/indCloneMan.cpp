@@ -11,7 +11,6 @@ namespace {
 constexpr const char* kSettings = "9600,N,8,1";
 constexpr int kCommandPreamble = 12;
 constexpr int kProgressPeriodMs = 30;
-constexpr int kCells = 32;
 
 // Fills the "%d" and "%s" placeholders of an overlay text in order with `args`; "%%" is a percent
 // sign. Anything else is copied as it stands, so no overlay text can misuse a format.

@@ -17,23 +17,35 @@ namespace {
 
 speed_t SpeedOf(std::uint32_t baud) {
     switch (baud) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    default: return B9600;
+    case 1200:
+        return B1200;
+    case 2400:
+        return B2400;
+    case 4800:
+        return B4800;
+    case 19200:
+        return B19200;
+    case 38400:
+        return B38400;
+    case 57600:
+        return B57600;
+    case 115200:
+        return B115200;
+    default:
+        return B9600;
     }
 }
 
 tcflag_t SizeOf(int bits) {
     switch (bits) {
-    case 5: return CS5;
-    case 6: return CS6;
-    case 7: return CS7;
-    default: return CS8;
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    default:
+        return CS8;
     }
 }
 
@@ -81,7 +93,7 @@ bool LockExclusive(int fd) {
 }
 
 bool ConfigureTerminal(int fd, const clonelink::LineSettings& settings) {
-    termios tio {};
+    termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
         return false;
     }
@@ -128,11 +140,12 @@ int WriteWithin(int fd, const std::uint8_t* bytes, int n, int timeoutMs) {
         if (written < 0 && errno != EAGAIN && errno != EINTR) {
             break; // a hung-up or vanished device
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             break;
         }
-        pollfd wait {fd, POLLOUT, 0};
+        pollfd wait{fd, POLLOUT, 0};
         ::poll(&wait, 1, static_cast<int>(left.count()));
     }
     return done;

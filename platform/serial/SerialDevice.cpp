@@ -2,11 +2,10 @@
 
 #include "platform/serial/PosixTty.h"
 
-#include <libserialport.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <libserialport.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -41,7 +40,9 @@ bool SerialDevice::Open(const std::string& path, const clonelink::LineSettings& 
     return OpenTerminal(path, settings, failure);
 }
 
-bool SerialDevice::OpenLibSerialPort(const std::string& path, const clonelink::LineSettings& settings, OpenFailure& failure) {
+bool SerialDevice::OpenLibSerialPort(const std::string& path,
+                                     const clonelink::LineSettings& settings,
+                                     OpenFailure& failure) {
     if (sp_open(m_port, SP_MODE_READ_WRITE) != SP_OK) {
         const int error = sp_last_error_code();
         sp_close(m_port); // libserialport may hold on to a half-open descriptor
@@ -55,12 +56,11 @@ bool SerialDevice::OpenLibSerialPort(const std::string& path, const clonelink::L
         return false;
     }
     // Flow control first: it decides how RTS and DTR may be driven afterwards.
-    const bool configured = sp_set_flowcontrol(m_port, SP_FLOWCONTROL_NONE) == SP_OK &&
-                            sp_set_baudrate(m_port, static_cast<int>(settings.baud)) == SP_OK &&
-                            sp_set_bits(m_port, settings.dataBits) == SP_OK &&
-                            sp_set_parity(m_port, SP_PARITY_NONE) == SP_OK &&
-                            sp_set_stopbits(m_port, settings.stopBits == clonelink::LineSettings::StopBits::One ? 1 : 2) ==
-                                SP_OK;
+    const bool configured =
+        sp_set_flowcontrol(m_port, SP_FLOWCONTROL_NONE) == SP_OK &&
+        sp_set_baudrate(m_port, static_cast<int>(settings.baud)) == SP_OK &&
+        sp_set_bits(m_port, settings.dataBits) == SP_OK && sp_set_parity(m_port, SP_PARITY_NONE) == SP_OK &&
+        sp_set_stopbits(m_port, settings.stopBits == clonelink::LineSettings::StopBits::One ? 1 : 2) == SP_OK;
     if (!configured) {
         Close();
         failure = {OpenFailure::Kind::NotSerial, path, {}};
@@ -73,7 +73,9 @@ bool SerialDevice::OpenLibSerialPort(const std::string& path, const clonelink::L
     return true;
 }
 
-bool SerialDevice::OpenTerminal(const std::string& path, const clonelink::LineSettings& settings, OpenFailure& failure) {
+bool SerialDevice::OpenTerminal(const std::string& path,
+                                const clonelink::LineSettings& settings,
+                                OpenFailure& failure) {
     m_fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0) {
         failure = posixtty::ClassifyOpenError(path, errno);
@@ -148,8 +150,8 @@ int SerialDevice::Read(std::uint8_t* buffer, int max) {
 
 int SerialDevice::Write(const std::uint8_t* bytes, int n, int timeoutMs) {
     if (m_port != nullptr) {
-        const int written = static_cast<int>(
-            sp_blocking_write(m_port, bytes, static_cast<std::size_t>(n), static_cast<unsigned>(std::max(timeoutMs, 0))));
+        const int written = static_cast<int>(sp_blocking_write(
+            m_port, bytes, static_cast<std::size_t>(n), static_cast<unsigned>(std::max(timeoutMs, 0))));
         return std::max<int>(written, 0);
     }
     return m_fd >= 0 ? posixtty::WriteWithin(m_fd, bytes, n, timeoutMs) : 0;

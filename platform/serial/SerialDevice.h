@@ -18,7 +18,8 @@ public:
     SerialDevice(const SerialDevice&) = delete;
     SerialDevice& operator=(const SerialDevice&) = delete;
 
-    bool Open(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure) override;
+    bool
+    Open(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure) override;
     void Close() override;
     bool IsOpen() const override { return m_fd >= 0; }
     int InputWaiting() override;
@@ -30,8 +31,11 @@ public:
     bool UsesLibSerialPort() const { return m_port != nullptr; }
 
 private:
-    bool OpenLibSerialPort(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure);
-    bool OpenTerminal(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure);
+    bool OpenLibSerialPort(const std::string& path,
+                           const clonelink::LineSettings& settings,
+                           clonelink::OpenFailure& failure);
+    bool
+    OpenTerminal(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure);
     bool Lock(const std::string& path, clonelink::OpenFailure& failure);
 
     sp_port* m_port = nullptr;

@@ -1,51 +1,27 @@
 // Runs the built vqn58-cli on clone files and checks its exit status and messages.
 
 #include "image/CloneFileText.h"
+
+#include "CliRun.h"
 #include "support/TempDir.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
+
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
 using testimage::CloneFileLines;
 using testimage::Join;
 using testimage::LineOf;
-
-struct CliRun {
-    int status;
-    std::string output; // standard output and standard error together
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
+using clitest::CliRun;
+using clitest::Quoted;
 
 // Runs the tool with the test overlay, whose texts name the result code, or with the program's own.
 CliRun RunCli(const std::string& arguments, bool testOverlay = true) {
-    std::string command = Quoted(std::string(VQN58_BIN_DIR) + "/vqn58-cli") + " " + arguments;
-    if (testOverlay) {
-        command += " --overlay " + Quoted(testsupport::TestDataPath("image/clonefile.ovl").string());
-    }
-    command += " 2>&1";
-    CliRun run{-1, {}};
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[256];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        run.output.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return clitest::RunCliCommand(
+        testOverlay ? arguments + " --overlay " + Quoted(testsupport::TestDataPath("image/clonefile.ovl").string())
+                    : arguments);
 }
 
 // A radio image the desktop program accepts: byte 0x60B is 1, model type (byte 0x609) 0 to 4.

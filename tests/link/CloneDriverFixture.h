@@ -7,7 +7,6 @@
 #include "tools/radiosim/SimOptions.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 #include <vector>

@@ -96,8 +96,12 @@ TEST_F(CloneDriverTest, WriteSplitsARangeAtBlockBoundaries) {
     RunToEnd();
     ASSERT_EQ(result->code, 0);
     const std::string sent = Text(port.written);
-    EXPECT_NE(sent.find("\xE4" "00050B"), std::string::npos);
-    EXPECT_NE(sent.find("\xE4" "001004"), std::string::npos);
+    EXPECT_NE(sent.find("\xE4"
+                        "00050B"),
+              std::string::npos);
+    EXPECT_NE(sent.find("\xE4"
+                        "001004"),
+              std::string::npos);
     EXPECT_EQ(CountFrames(port.written, 0xE4), 2);
 }
 
@@ -134,8 +138,8 @@ TEST_F(CloneDriverTest, EveryReadFrameCheckEndsWithItsCode) {
         {"unknown command", RadioFrame(0xE7, "0010020102EB"), 6},
         {"short frame", RadioFrame(0xE4, "001000"), 6},
         {"maker string", Join({DataFrame(0, block), RadioFrame(0xE5, "Quon Inx.01")}), 6},
-        {"end count", Join({DataFrame(0, block), DataFrame(16, block), DataFrame(32, block), DataFrame(48, block),
-                            end("05")}),
+        {"end count",
+         Join({DataFrame(0, block), DataFrame(16, block), DataFrame(32, block), DataFrame(48, block), end("05")}),
          7},
         {"missing block", Join({allButOne, end("7F")}), 8},
         {"overlong frame", Join({{0xFE, 0xFE, 0xEF, 0xEE, 0xE4}, std::vector<std::uint8_t>(600, '0')}), 6},

@@ -39,8 +39,8 @@ TEST_F(CloneManTest, MessagesComposeHeadingAndCheckLines) {
 TEST_F(CloneManTest, PortFailureNamesThePortAndWhy) {
     port.openFailure = clonelink::OpenFailure::Kind::Denied;
     bool completed = false;
-    ASSERT_TRUE(manager.CloneInfo([](void* d, dst_CDrv_Result& r) { *static_cast<bool*>(d) = r.code == 2; },
-                                  &completed));
+    ASSERT_TRUE(
+        manager.CloneInfo([](void* d, dst_CDrv_Result& r) { *static_cast<bool*>(d) = r.code == 2; }, &completed));
     time.AdvanceUntil([&] { return !manager.IsBusy(); }, 5000, 10);
     EXPECT_TRUE(completed);
     ASSERT_EQ(box.Count(), 1u);

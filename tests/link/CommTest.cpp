@@ -1,11 +1,10 @@
-#include "link/cmcComm.h"
 #include "link/PortPath.h"
+#include "link/cmcComm.h"
 #include "support/FakeClock.h"
 #include "support/MemorySerialPort.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -14,7 +14,6 @@
 #include "tools/radiosim/SimOptions.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <optional>
 
@@ -34,6 +33,7 @@ public:
     bool AskToSaveChanges() override { return true; }
     int WarningCheckErrors() override { return 0; }
     bool IsMakerMode() const override { return maker; }
+    int ComPort() override { return 3; }
     bool MayCloneWrite() override { return true; }
     bool RejectImage(const cmcEeprom& i) override { return model::RejectImage(i); }
     bool IsNewerImage(const cmcEeprom& i) override { return model::IsNewerImage(i); }
@@ -58,7 +58,6 @@ class CloneOverPty : public ::testing::Test {
 protected:
     CloneOverPty() {
         gtex.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
-        manager.SetPortSource([] { return 3; });
     }
 
     void StartRadio(const radiosim::Faults& faults = {},

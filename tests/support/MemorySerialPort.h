@@ -25,7 +25,8 @@ public:
     void Feed(const std::uint8_t* bytes, int n) { input.insert(input.end(), bytes, bytes + n); }
     void Feed(const std::vector<std::uint8_t>& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
 
-    bool Open(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure) override {
+    bool
+    Open(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure) override {
         openedPath = path;
         lastSettings = settings;
         if (openFailure != clonelink::OpenFailure::Kind::None) {
@@ -56,11 +57,11 @@ public:
         return accepted;
     }
 
-    std::deque<std::uint8_t> input;        // bytes waiting to be read
-    std::vector<std::uint8_t> written;     // every byte the program wrote
-    std::vector<int> chunks;               // the size of each device write
-    int outputWaiting = 0;                 // the driver's output queue as reported
-    int acceptLimit = -1;                  // a device write accepts at most this many bytes (-1: all)
+    std::deque<std::uint8_t> input;    // bytes waiting to be read
+    std::vector<std::uint8_t> written; // every byte the program wrote
+    std::vector<int> chunks;           // the size of each device write
+    int outputWaiting = 0;             // the driver's output queue as reported
+    int acceptLimit = -1;              // a device write accepts at most this many bytes (-1: all)
     int opens = 0;
     clonelink::OpenFailure::Kind openFailure = clonelink::OpenFailure::Kind::None;
     std::string openedPath;

@@ -40,7 +40,7 @@ bool PtyRadio::Create(std::string& error) {
         return false;
     }
     // Raw from the start, so nothing the radio says before the program opens its end is altered.
-    termios tio {};
+    termios tio{};
     ::tcgetattr(m_slave, &tio);
     ::cfmakeraw(&tio);
     ::tcsetattr(m_slave, TCSANOW, &tio);

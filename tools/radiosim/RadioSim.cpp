@@ -192,8 +192,8 @@ void RadioSim::EndWrite() {
     expected += count;
     const bool countOk = std::string(m_frame.begin() + 4, m_frame.end()) == expected;
     const bool accepted = m_writeValid && countOk && !m_faults.refuseWrite && !m_faults.silent;
-    std::vector<std::uint8_t> ack = {kFE, kFE, kProgram, kRadio, 0xE6, static_cast<std::uint8_t>(accepted ? 0 : 1),
-                                     kFD};
+    std::vector<std::uint8_t> ack = {
+        kFE, kFE, kProgram, kRadio, 0xE6, static_cast<std::uint8_t>(accepted ? 0 : 1), kFD};
     if (accepted) {
         m_image = m_pending;
         ++m_writesAccepted;

@@ -66,28 +66,34 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             return true;
         };
         if (arg == "--image") {
-            if (!needs(true)) return false;
+            if (!needs(true))
+                return false;
             options.imageFile = value;
         } else if (arg == "--save") {
-            if (!needs(true)) return false;
+            if (!needs(true))
+                return false;
             options.saveFile = value;
         } else if (arg == "--overlay") {
-            if (!needs(true)) return false;
+            if (!needs(true))
+                return false;
             options.overlayFile = value;
         } else if (arg == "--pace") {
             options.pace = true;
         } else if (arg == "--blank") {
             options.blank = true;
         } else if (arg == "--model" || arg == "--sub") {
-            if (!needs(Number(value, 16, number) && number <= 0xFFFF)) return false;
+            if (!needs(Number(value, 16, number) && number <= 0xFFFF))
+                return false;
             (arg == "--model" ? options.identity.modelCode : options.identity.subCode) =
                 static_cast<std::uint16_t>(number);
         } else if (arg == "--info") {
-            if (!needs(HexBytes(value, options.identity.info))) return false;
+            if (!needs(HexBytes(value, options.identity.info)))
+                return false;
         } else if (arg == "--silent") {
             options.faults.silent = true;
         } else if (arg == "--corrupt" || arg == "--drop" || arg == "--hang-up-after") {
-            if (!needs(Number(value, 10, number))) return false;
+            if (!needs(Number(value, 10, number)))
+                return false;
             (arg == "--corrupt" ? options.faults.corruptByte
              : arg == "--drop"  ? options.faults.dropByte
                                 : options.faults.hangUpAfter) = number;

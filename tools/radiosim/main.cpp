@@ -1,8 +1,5 @@
 // vqn58-radiosim: the simulated radio on a pseudo-terminal.
 
-#include "tools/radiosim/PtyRadio.h"
-#include "tools/radiosim/SimOptions.h"
-
 #include "image/cmcQcfFile.h"
 #include "model/ModelRules.h"
 #include "overlay/Messages.h"
@@ -10,6 +7,8 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramPaths.h"
 #include "platform/Timer.h"
+#include "tools/radiosim/PtyRadio.h"
+#include "tools/radiosim/SimOptions.h"
 
 #include <csignal>
 #include <cstdio>
@@ -88,7 +87,9 @@ int main(int argc, char** argv) {
     platform::ManualTimerSource timers(clock);
     line.Attach(timers, clock);
     platform::RunLoopUntil(timers, [&] { return g_stop != 0 || line.HungUp(); });
-    std::fprintf(stderr, "vqn58-radiosim: %ld bytes on the line, %d writes accepted\n", line.WireBytes(),
+    std::fprintf(stderr,
+                 "vqn58-radiosim: %ld bytes on the line, %d writes accepted\n",
+                 line.WireBytes(),
                  radio.WritesAccepted());
     return 0;
 }

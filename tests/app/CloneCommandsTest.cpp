@@ -1,0 +1,179 @@
+// The clone commands on the main application object: the chains, the information and read handlers
+// and what they do to the document, against the simulated radio on an in-memory line.
+
+#include "app/CloneCommands.h"
+
+#include "DocumentFixture.h"
+#include "app/cuiMainCloneDocument.h"
+#include "link/indCloneMan.h"
+#include "model/ImageMap.h"
+#include "overlay/Messages.h"
+#include "support/MemorySerialPort.h"
+#include "tools/radiosim/RadioSim.h"
+
+#include <optional>
+
+namespace {
+
+using Answer = platform::IMessageBox::Answer;
+
+class CloneCommandsTest : public apptest::DocumentFixture {
+protected:
+    CloneCommandsTest() {
+        m_texts.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
+        m_manager.Driver().SetSettleWait([](int) {});
+        Radio(InitialFile(0));
+    }
+
+    // The radio holds `memory`; its replies travel back on the line at once.
+    void Radio(const cmcEeprom& memory, const radiosim::Identity& identity = {}) {
+        m_radio = std::make_unique<radiosim::RadioSim>(memory);
+        m_radio->SetIdentity(identity);
+        m_port.SetPeer([this](const std::uint8_t* bytes, int n) {
+            m_radio->Receive(bytes, n);
+            auto& out = m_radio->Output();
+            m_port.Feed(std::vector<std::uint8_t>(out.begin(), out.end()));
+            out.clear();
+        });
+    }
+
+    // Runs one command of a fresh command object on the document (started by the test); returns its
+    // final code.
+    int Run(void (CloneCommands::*command)()) {
+        m_document = std::make_unique<cuiMainCloneDocument>(App(), Services().events);
+        m_document->SetWarningCheck([this] { return m_cellsInError; });
+        m_commands = std::make_unique<CloneCommands>(m_manager, m_messages, *m_document);
+        std::optional<int> finished;
+        m_commands->OnFinished([&](int code) { finished = code; });
+        ((*m_commands).*command)();
+        m_time.AdvanceUntil([&] { return finished.has_value(); }, 60000, 10);
+        return finished.value_or(-99);
+    }
+
+    int DataFrames() const {
+        int n = 0;
+        const auto& w = m_port.written;
+        for (std::size_t i = 0; i + 3 < w.size(); ++i) {
+            n += w[i] == 0xFE && w[i + 1] == 0xEE && w[i + 2] == 0xEF && w[i + 3] == 0xE4;
+        }
+        return n;
+    }
+
+    cmcGTex m_texts;
+    cmcMessages m_messages{m_texts, m_box};
+    testsupport::MemorySerialPort m_port;
+    indCloneMan m_manager{m_messages, m_port, m_time.Timers(), m_time.Clock()};
+    std::unique_ptr<radiosim::RadioSim> m_radio;
+    std::unique_ptr<cuiMainCloneDocument> m_document;
+    std::unique_ptr<CloneCommands> m_commands;
+    int m_cellsInError = 0;
+};
+
+TEST_F(CloneCommandsTest, ReadLeavesTheDocumentUntitledAndModified) {
+    cmcEeprom memory = InitialFile(0);
+    memory.SetByte(model::kCommentAddress, 'Q');
+    Radio(memory);
+    ASSERT_EQ(Started().SaveToFile(m_dir / "saved.qcf"), 0);
+    ASSERT_FALSE(App().FileName().empty());
+    ASSERT_FALSE(App().IsModified());
+    App().Environ().comPort = 9;
+
+    EXPECT_EQ(Run(&CloneCommands::CloneRead), 0);
+    EXPECT_EQ(App().MainImage().GetByte(model::kCommentAddress), 'Q');
+    EXPECT_TRUE(App().FileName().empty());
+    EXPECT_TRUE(App().IsModified());
+    EXPECT_GE(Events(21), 1);
+    EXPECT_GE(Events(27), 1);
+    EXPECT_GE(m_view.sheetCloses, 1);
+    EXPECT_EQ(m_commands->Identity().modelCode, 0x2691);
+    EXPECT_EQ(m_commands->Identity().bytes[2], 1);
+    EXPECT_EQ(m_port.opens, 2); // information, then the read
+    EXPECT_EQ(m_port.openedPath, "/dev/ttyACM0"); // COM9 of the settings
+}
+
+TEST_F(CloneCommandsTest, WriteSendsTheNormalOrTheFactoryRange) {
+    for (const bool maker : {false, true}) {
+        Reset();
+        m_port.written.clear();
+        Radio(InitialFile(0));
+        Started();
+        if (maker) {
+            m_box.Script({Answer::Ok});
+            App().SwitchMakerModeOn();
+            ASSERT_TRUE(App().IsMakerMode());
+            m_box.Script({Answer::Ok}); // the caution again before the write
+        }
+        m_box.Script({Answer::Ok}); // the confirmation
+        ASSERT_EQ(Run(&CloneCommands::CloneWrite), 0) << maker;
+        EXPECT_EQ(DataFrames(), maker ? 127 : 112);
+        const std::int32_t last = maker ? 0x7EF : 0x6FF;
+        for (std::int32_t a = 0; a <= last; ++a) {
+            ASSERT_EQ(m_radio->Image().GetByte(a), App().MainImage().GetByte(a)) << a;
+        }
+        EXPECT_FALSE(App().IsModified()); // the merge alone does not modify the document
+    }
+}
+
+TEST_F(CloneCommandsTest, AWriteStopsBeforeTheRadioOnDataErrorsOrWithoutConfirmation) {
+    Started();
+    m_cellsInError = 2;
+    EXPECT_EQ(Run(&CloneCommands::CloneWrite), -1);
+    ASSERT_EQ(m_box.Count(), 1u);
+    EXPECT_EQ(m_box.Last().text, m_texts.GetLongText("GI_Mess_DataError"));
+    m_cellsInError = 0;
+    m_box.Script({Answer::Cancel});
+    EXPECT_EQ(Run(&CloneCommands::CloneWrite), -1);
+    EXPECT_EQ(m_port.opens, 0);
+}
+
+TEST_F(CloneCommandsTest, TheInformationHandlerJudgesTheRadio) {
+    struct Case {
+        const char* name;
+        int sub;
+        int infoBytes;
+        std::uint8_t marker;
+        int code;
+    };
+    const Case cases[] = {
+        {"sub code 0", 0, 22, 1, 11},
+        {"21 information bytes", 1, 21, 1, 11},
+        {"30 information bytes", 1, 30, 1, 0},
+        {"marker byte", 1, 22, 0, 14},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        m_port.opens = 0;
+        radiosim::Identity identity;
+        identity.subCode = static_cast<std::uint16_t>(c.sub);
+        identity.info = radiosim::DefaultInfo();
+        identity.info.resize(static_cast<std::size_t>(c.infoBytes), 0x77);
+        identity.info[0] = static_cast<std::uint8_t>(c.infoBytes);
+        identity.info[2] = c.marker;
+        Radio(InitialFile(0), identity);
+        Started();
+        EXPECT_EQ(Run(&CloneCommands::CloneRead), c.code) << c.name;
+        EXPECT_EQ(m_port.opens, c.code == 0 ? 2 : 1) << c.name; // a refused radio is never read
+        if (c.code == 0) {
+            EXPECT_EQ(m_commands->Identity().bytes[21], identity.info[21]) << c.name;
+        }
+    }
+}
+
+TEST_F(CloneCommandsTest, TheReadHandlerRefusesForeignAndNewerImages) {
+    for (const auto& [address, value, code] :
+         {std::tuple{model::kAcceptAddress, 0, 15}, std::tuple{model::kModelTypeAddress, 5, 16}}) {
+        Reset();
+        cmcEeprom memory = InitialFile(0);
+        memory.SetByte(address, static_cast<std::uint8_t>(value));
+        Radio(memory);
+        ASSERT_EQ(Started().SaveToFile(m_dir / "kept.qcf"), 0);
+        const cmcEeprom before = App().MainImage();
+        EXPECT_EQ(Run(&CloneCommands::CloneRead), code);
+        EXPECT_TRUE(App().MainImage().Equals(before));
+        EXPECT_FALSE(App().FileName().empty());
+        EXPECT_FALSE(App().IsModified());
+        EXPECT_EQ(m_box.Last().text.rfind(m_texts.GetLine("GI_Mess_CloneErr_Head", code) + "\n\n", 0), 0u);
+    }
+}
+
+} // namespace

@@ -1,0 +1,88 @@
+#include "platform/serial/SerialDevice.h"
+
+#include "platform/serial/PosixTty.h"
+#include "support/TempDir.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Kind = clonelink::OpenFailure::Kind;
+
+// A pseudo-terminal pair: the test keeps the master, the device opens the other end.
+class Pty {
+public:
+    Pty() {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ::grantpt(m_master);
+        ::unlockpt(m_master);
+        path = ::ptsname(m_master);
+    }
+    ~Pty() { ::close(m_master); }
+    int Master() const { return m_master; }
+    std::string path;
+
+private:
+    int m_master;
+};
+
+TEST(SerialDevice, OpenFailuresSayWhy) {
+    testsupport::TempDir dir;
+    platform::SerialDevice device;
+    clonelink::OpenFailure failure;
+    EXPECT_FALSE(device.Open((dir / "ttyNone").string(), {}, failure));
+    EXPECT_EQ(failure.kind, Kind::Missing);
+    EXPECT_EQ(failure.device, (dir / "ttyNone").string());
+    EXPECT_FALSE(device.Open(dir.Write("plain", "x").string(), {}, failure));
+    EXPECT_EQ(failure.kind, Kind::NotSerial);
+    EXPECT_FALSE(device.IsOpen());
+
+    // Not permitted: the group that owns the device is named, so the user knows what to join.
+    const auto file = dir.Write("ttyLocked", "");
+    const auto denied = platform::posixtty::ClassifyOpenError(file.string(), EACCES);
+    EXPECT_EQ(denied.kind, Kind::Denied);
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(denied.ownerGroup, ::getgrgid(info.st_gid)->gr_name);
+    EXPECT_EQ(platform::posixtty::ClassifyOpenError("/dev/x", EBUSY).kind, Kind::Busy);
+}
+
+TEST(SerialDevice, APseudoTerminalOpensExclusivelyAndCarriesBytes) {
+    Pty pty;
+    platform::SerialDevice device;
+    platform::SerialDevice other;
+    clonelink::OpenFailure failure;
+    ASSERT_TRUE(device.Open(pty.path, {}, failure)) << static_cast<int>(failure.kind);
+    EXPECT_FALSE(device.UsesLibSerialPort());
+    EXPECT_FALSE(other.Open(pty.path, {}, failure));
+    EXPECT_EQ(failure.kind, Kind::Busy);
+
+    const std::uint8_t out[] = {0xFE, 0x00, 0xFD, 0x11, 0x13};
+    EXPECT_EQ(device.Write(out, 5, 100), 5);
+    std::uint8_t seen[8] = {};
+    for (int i = 0; i < 100 && ::read(pty.Master(), seen, sizeof seen) <= 0; ++i) {
+        ::usleep(1000);
+    }
+    EXPECT_EQ(std::vector<std::uint8_t>(seen, seen + 5),
+              std::vector<std::uint8_t>(out, out + 5)); // raw: nothing altered
+
+    ASSERT_EQ(::write(pty.Master(), "\xFE\xFD", 2), 2);
+    for (int i = 0; i < 100 && device.InputWaiting() < 2; ++i) {
+        ::usleep(1000);
+    }
+    EXPECT_EQ(device.InputWaiting(), 2);
+    std::uint8_t in[4] = {};
+    EXPECT_EQ(device.Read(in, 4), 2);
+    EXPECT_EQ(device.Read(in, 4), 0); // nothing waits: no waiting either
+
+    device.Close();
+    EXPECT_TRUE(other.Open(pty.path, {}, failure)); // released on close
+}
+
+} // namespace
