@@ -7,9 +7,8 @@
 #include <string>
 
 namespace platform {
-namespace {
 
-void WriteToStandardError(std::string_view caption, std::string_view text) {
+void WriteFaultToStandardError(std::string_view caption, std::string_view text) {
     std::fprintf(stderr,
                  "%.*s: %.*s\n",
                  static_cast<int>(caption.size()),
@@ -19,13 +18,14 @@ void WriteToStandardError(std::string_view caption, std::string_view text) {
     std::fflush(stderr);
 }
 
-FaultHandler g_handler = &WriteToStandardError;
+namespace {
+FaultHandler g_handler = &WriteFaultToStandardError;
 
 } // namespace
 
 FaultHandler SetFaultHandler(FaultHandler handler) {
     FaultHandler previous = g_handler;
-    g_handler = handler ? handler : &WriteToStandardError;
+    g_handler = handler ? handler : &WriteFaultToStandardError;
     return previous;
 }
 

@@ -17,6 +17,9 @@ using FaultHandler = void (*)(std::string_view caption, std::string_view text);
 // "<caption>: <text>" to standard error. Returns the previous handler.
 FaultHandler SetFaultHandler(FaultHandler handler);
 
+// The default handler: writes "<caption>: <text>" and a line feed to standard error.
+void WriteFaultToStandardError(std::string_view caption, std::string_view text);
+
 // The exit status of a process ended by Fault.
 inline constexpr int kFaultExitStatus = 3;
 

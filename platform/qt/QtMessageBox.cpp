@@ -38,12 +38,7 @@ QMessageBox::StandardButtons ToQt(IMessageBox::Buttons buttons) {
 
 void ShowQtFault(std::string_view caption, std::string_view text) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        std::fprintf(stderr,
-                     "%.*s: %.*s\n",
-                     static_cast<int>(caption.size()),
-                     caption.data(),
-                     static_cast<int>(text.size()),
-                     text.data());
+        WriteFaultToStandardError(caption, text); // no window system to show a box on
         return;
     }
     QMessageBox::critical(nullptr,
