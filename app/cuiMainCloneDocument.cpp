@@ -3,6 +3,7 @@
 #include "app/cuiMain.h"
 #include "app/indEnviron.h"
 #include "events/cmcEvMan.h"
+#include "link/PortPath.h"
 
 namespace {
 constexpr std::uint8_t kEvCommitInput = 21;
@@ -22,6 +23,10 @@ bool cuiMainCloneDocument::IsMakerMode() const {
 
 int cuiMainCloneDocument::ComPort() {
     return m_app.Environ().comPort;
+}
+
+std::string cuiMainCloneDocument::DevicePath(int port) const {
+    return clonelink::DevicePath(port, m_app.Environ().ConfiguredPortPath(port));
 }
 
 bool cuiMainCloneDocument::MayCloneWrite() {

@@ -3,6 +3,7 @@
 #include "app/ICloneDocument.h"
 
 #include <functional>
+#include <string>
 
 class cuiMain;
 class cmcEvMan;
@@ -22,6 +23,9 @@ public:
     int WarningCheckErrors() override { return m_warningCheck ? m_warningCheck() : 0; }
     bool IsMakerMode() const override;
     int ComPort() override;
+    // The device path of COM port `port`: environment, then the user's settings value, then the fixed
+    // table. Given to the clone port as its path resolver.
+    std::string DevicePath(int port) const;
     bool MayCloneWrite() override;
     bool RejectImage(const cmcEeprom& image) override;
     bool IsNewerImage(const cmcEeprom& image) override;

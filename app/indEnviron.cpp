@@ -12,6 +12,7 @@ constexpr const char* kRecentFiles = "Recent File List";
 constexpr const char* kViewOption = "View Option";
 constexpr const char* kWindowPosition = "Window Position";
 constexpr const char* kSetup = "Setup";
+constexpr const char* kPorts = "Ports";
 
 std::string RecentName(int i) {
     return "Recent" + std::to_string(i);
@@ -127,4 +128,12 @@ bool indEnviron::Save() {
         m_store->WriteString(kRecentFiles, RecentName(i), recent.DisplayName(i, std::string()));
     }
     return m_store->Sync();
+}
+
+std::string indEnviron::ConfiguredPortPath(int port) const {
+    if (!m_firstInstance || !m_store) {
+        return {};
+    }
+    const auto read = m_store->ReadString(kPorts, "COM" + std::to_string(port));
+    return read.Ok() ? read.value : std::string();
 }

@@ -49,6 +49,11 @@ public:
     // Only the first instance writes; others answer false.
     bool Save();
 
+    // The device path the user set for COM port `port` (value "COM<n>" of group "Ports"), or empty when
+    // none is set. Not part of the all-or-nothing load: an absent value is the usual case. Only the
+    // first instance reads the store.
+    std::string ConfiguredPortPath(int port) const;
+
     // The settings, read and written directly by their users.
     cmcRecent recent{kRecentCapacity};
     std::int32_t settingsMarker = kSettingsMarker;

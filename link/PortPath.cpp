@@ -4,10 +4,13 @@
 
 namespace clonelink {
 
-std::string DefaultDevicePath(int port) {
+std::string DevicePath(int port, std::string_view configured) {
     const std::string variable = "VQN58_COM" + std::to_string(port);
     if (const char* value = std::getenv(variable.c_str()); value != nullptr && *value != '\0') {
         return value;
+    }
+    if (!configured.empty()) {
+        return std::string(configured);
     }
 #ifdef _WIN32
     return "\\\\.\\COM" + std::to_string(port);
@@ -23,6 +26,10 @@ std::string DefaultDevicePath(int port) {
     }
     return "/dev/ttyS" + std::to_string(port - 1);
 #endif
+}
+
+std::string DefaultDevicePath(int port) {
+    return DevicePath(port, {});
 }
 
 } // namespace clonelink

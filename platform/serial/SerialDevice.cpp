@@ -101,6 +101,7 @@ bool SerialDevice::OpenTerminal(const std::string& path,
 
 bool SerialDevice::Lock(const std::string& path, OpenFailure& failure) {
     if (posixtty::LockExclusive(m_fd)) {
+        m_exclusive = true;
         return true;
     }
     Close();
@@ -109,10 +110,12 @@ bool SerialDevice::Lock(const std::string& path, OpenFailure& failure) {
 }
 
 void SerialDevice::Close() {
-    if (m_fd >= 0) {
-        // Give up exclusivity explicitly: another holder of the line may keep the terminal open.
+    if (m_fd >= 0 && m_exclusive) {
+        // Give up exclusivity explicitly: another holder of the line may keep the terminal open. Only
+        // our own: an opener refused as busy must leave the holder's exclusive mode in place.
         ::ioctl(m_fd, TIOCNXCL);
     }
+    m_exclusive = false;
     if (m_port != nullptr) {
         sp_close(m_port);
         sp_free_port(m_port);

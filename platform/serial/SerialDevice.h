@@ -40,6 +40,7 @@ private:
 
     sp_port* m_port = nullptr;
     int m_fd = -1;
+    bool m_exclusive = false; // this object set the terminal's exclusive mode
 };
 
 } // namespace platform

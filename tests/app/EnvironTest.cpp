@@ -230,3 +230,22 @@ TEST(Recent, CapacityOrderAndDisplayNames) {
 }
 
 } // namespace
+
+TEST(Environ, PortPathsComeFromThePortsGroupWhichTheLoadDoesNotRequire) {
+    MemorySettingsStore store = SavedDefaults();
+    store.WriteInt("Global", "ComPort", 3);
+    store.WriteString("Ports", "COM3", "/dev/ttyCable");
+    {
+        bool held = false;
+        FakeInstanceLock lock(held);
+        indEnviron env(lock, store, kScreen);
+        EXPECT_EQ(env.comPort, 3); // no Ports value for the other ports, and the load still holds
+        EXPECT_EQ(env.ConfiguredPortPath(3), "/dev/ttyCable");
+        EXPECT_EQ(env.ConfiguredPortPath(4), "");
+    }
+    EXPECT_EQ(std::get<std::string>(store.Synced().at("Ports/COM3")), "/dev/ttyCable"); // kept by the save
+    bool held = true; // a second instance never reads the store
+    FakeInstanceLock lock(held);
+    indEnviron second(lock, store, kScreen);
+    EXPECT_EQ(second.ConfiguredPortPath(3), "");
+}

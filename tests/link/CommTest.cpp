@@ -40,7 +40,11 @@ TEST(cmcComm, PortNumbersBecomeDevicePaths) {
     EXPECT_EQ(clonelink::DefaultDevicePath(20), "/dev/ttyS19");
     ::setenv("VQN58_COM7", "/dev/ttyCable", 1);
     EXPECT_EQ(clonelink::DefaultDevicePath(7), "/dev/ttyCable");
+    // The environment comes before the settings value, which comes before the table.
+    EXPECT_EQ(clonelink::DevicePath(7, "/dev/ttySet"), "/dev/ttyCable");
     ::unsetenv("VQN58_COM7");
+    EXPECT_EQ(clonelink::DevicePath(7, "/dev/ttySet"), "/dev/ttySet");
+    EXPECT_EQ(clonelink::DevicePath(7, ""), "/dev/ttyUSB2");
 }
 
 TEST(cmcComm, WritePumpsChunksOf1024WhileTheDriverQueueIsEmpty) {

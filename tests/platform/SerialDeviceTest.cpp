@@ -8,6 +8,7 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,6 +63,14 @@ TEST(SerialDevice, APseudoTerminalOpensExclusivelyAndCarriesBytes) {
     EXPECT_FALSE(device.UsesLibSerialPort());
     EXPECT_FALSE(other.Open(pty.path, {}, failure));
     EXPECT_EQ(failure.kind, Kind::Busy);
+    // The refused second opener must not take away the holder's exclusive mode on its way out.
+    const int probe = ::open(pty.path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (probe >= 0) { // only a privileged process gets past the exclusive mode to look
+        int exclusive = 0;
+        EXPECT_EQ(::ioctl(probe, TIOCGEXCL, &exclusive), 0);
+        EXPECT_NE(exclusive, 0);
+        ::close(probe);
+    }
 
     const std::uint8_t out[] = {0xFE, 0x00, 0xFD, 0x11, 0x13};
     EXPECT_EQ(device.Write(out, 5, 100), 5);
