@@ -5,7 +5,7 @@
 #include "platform/Fault.h"
 #include "sheets/LoopVarRef.h"
 #include "ui/ColourNames.h"
-#include "ui/FontSpec.h"
+#include "ui/FontDefinition.h"
 #include "ui/ReadDecimal.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 #include "platform/Fault.h"
 #include "sheets/DefinitionGroups.h"
 #include "ui/ColourNames.h"
-#include "ui/FontSpec.h"
+#include "ui/FontDefinition.h"
 #include "ui/ReadDecimal.h"
 
 #include <algorithm>

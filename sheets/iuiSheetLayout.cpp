@@ -2,7 +2,7 @@
 
 #include "model/CellKinds.h"
 #include "overlay/DefinitionSource.h"
-#include "ui/FontSpec.h"
+#include "ui/FontDefinition.h"
 #include "ui/ReadDecimal.h"
 
 #include <algorithm>

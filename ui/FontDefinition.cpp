@@ -1,4 +1,4 @@
-#include "ui/FontSpec.h"
+#include "ui/FontDefinition.h"
 
 #include "ui/ColourNames.h"
 #include "ui/ReadDecimal.h"
