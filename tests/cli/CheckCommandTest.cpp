@@ -1,25 +1,27 @@
 // Runs the built vqn58-cli on clone files and checks its exit status and messages.
 
-#include "CliRun.h"
 #include "image/CloneFileText.h"
+
+#include "CliRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
 #include <string>
 
 namespace {
 
-using clitest::CliRun;
-using clitest::Quoted;
 using testimage::CloneFileLines;
 using testimage::Join;
 using testimage::LineOf;
+using clitest::CliRun;
+using clitest::Quoted;
 
 // Runs the tool with the test overlay, whose texts name the result code, or with the program's own.
 CliRun RunCli(const std::string& arguments, bool testOverlay = true) {
-    return clitest::RunCliCommand(testOverlay ? arguments + " --overlay " +
-                                                    Quoted(testsupport::TestDataPath("image/clonefile.ovl").string())
-                                              : arguments);
+    return clitest::RunCliCommand(
+        testOverlay ? arguments + " --overlay " + Quoted(testsupport::TestDataPath("image/clonefile.ovl").string())
+                    : arguments);
 }
 
 // A radio image the desktop program accepts: byte 0x60B is 1, model type (byte 0x609) 0 to 4.
