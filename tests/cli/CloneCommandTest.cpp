@@ -2,6 +2,7 @@
 // status and the messages.
 
 #include "CliRun.h"
+#include "support/Pty.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
@@ -27,35 +28,7 @@ CliRun RunCli(const std::string& arguments) {
     return clitest::RunCliCommand(arguments);
 }
 
-// A pseudo-terminal pair: the test keeps the master; the tool gets the other end's path.
-class Pty {
-public:
-    Pty() {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ::grantpt(m_master);
-        ::unlockpt(m_master);
-        path = ::ptsname(m_master);
-    }
-    ~Pty() { ::close(m_master); }
-    Pty(const Pty&) = delete;
-    Pty& operator=(const Pty&) = delete;
-    int Master() const { return m_master; }
-    // Waits up to `ms` for bytes from the other end; true when some came.
-    bool AwaitBytes(int ms) const {
-        char buffer[256];
-        for (int waited = 0; waited < ms; waited += 5) {
-            if (::read(m_master, buffer, sizeof buffer) > 0) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
-    }
-    std::string path;
-
-private:
-    int m_master = -1;
-};
+using testsupport::Pty;
 
 // The tool started in the background with `args`, standard input from `input` (a path), standard
 // output to `output` and standard error to `errors` (empty: to `output` as well).

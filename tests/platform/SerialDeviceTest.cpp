@@ -1,6 +1,7 @@
 #include "platform/serial/SerialDevice.h"
 
 #include "platform/serial/PosixTty.h"
+#include "support/Pty.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
@@ -17,22 +18,7 @@ namespace {
 
 using Kind = clonelink::OpenFailure::Kind;
 
-// A pseudo-terminal pair: the test keeps the master, the device opens the other end.
-class Pty {
-public:
-    Pty() {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ::grantpt(m_master);
-        ::unlockpt(m_master);
-        path = ::ptsname(m_master);
-    }
-    ~Pty() { ::close(m_master); }
-    int Master() const { return m_master; }
-    std::string path;
-
-private:
-    int m_master;
-};
+using testsupport::Pty;
 
 TEST(SerialDevice, OpenFailuresSayWhy) {
     testsupport::TempDir dir;
