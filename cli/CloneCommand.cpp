@@ -128,7 +128,7 @@ int Run(CliContext& context, Op op) {
     if (args->maker) {
         app.SwitchMakerModeOn();
         if (!app.IsMakerMode()) {
-            return SignalGuard::Pending() != 0 ? kExitSignalBase + SignalGuard::Pending() : kExitDeclined;
+            return kExitDeclined; // a signal during the question turns into 128 + n on the way out
         }
     }
     if (op == Op::Write) {
@@ -145,11 +145,13 @@ int Run(CliContext& context, Op op) {
     cmcMessages& messages = app.Messages();
     cuiMainCloneDocument document(app, cli.Events());
 
+    // Declared before the manager, which may still close the progress display when a signal ends the
+    // command part-way, and closes the device on its way out.
     platform::SteadyClock clock;
     platform::ManualTimerSource timers(clock);
     platform::SerialDevice device;
-    indCloneMan manager(messages, device, timers, clock);
     CliCloneView view(app.Overlay().GetText("GI_Cli_Progress"));
+    indCloneMan manager(messages, device, timers, clock);
     manager.SetView(&view);
 
     // The simulated radio runs on the same timers, so one loop drives both ends of the line.
