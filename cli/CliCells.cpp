@@ -117,6 +117,10 @@ std::string CliCells::Set(const CellIdentity& id, const std::string& text) {
     if (!m_commands.openedList.empty()) {
         return Choose(cell, m_commands.openedList, text);
     }
+    if (enter.JumpTo != 0 && enter.JumpKind != id.kind) {
+        // The window would move to another cell of the row first (a row without a receive frequency).
+        return "give this row its " + std::string(model::KindName(enter.JumpKind)) + " first";
+    }
     if (result != ICellBehaviour::kOpenEditor) {
         return "this cell takes no entry";
     }

@@ -17,42 +17,42 @@ std::string Line(CellAnswer& a, std::string_view key, int line) {
     return a.document.Texts().GetLine(key, line);
 }
 
+// Commands that only run on Enter.
+struct EnterCommand {
+    std::int32_t kind;
+    void (IMainCommands::*run)();
+};
+constexpr EnterCommand kEnterCommands[] = {
+    {25, &IMainCommands::NewDocument},
+    {26, &IMainCommands::OpenWithDialog},
+    {27, &IMainCommands::Save},
+    {28, &IMainCommands::SaveWithDialog},
+    {30, &IMainCommands::PrintAll},
+    {32, &IMainCommands::Exit},
+    {39, &IMainCommands::CloneRead},
+    {40, &IMainCommands::CloneWrite},
+    {41, &IMainCommands::CloneInfo},
+};
+
 // Kinds 25 to 49: the main window's commands and their check marks.
 bool MenuCommand(CellAnswer& a) {
     IMainCommands& m = a.commands;
     cmcCellObj& cell = *a.capsule.Cell;
     const bool enter = a.OnEnter();
+    for (const EnterCommand& command : kEnterCommands) {
+        if (command.kind == a.kind) {
+            if (enter) {
+                (m.*command.run)();
+            }
+            return true;
+        }
+    }
     switch (a.kind) {
-    case 25:
-        if (enter) {
-            m.NewDocument();
-        }
-        return true;
-    case 26:
-        if (enter) {
-            m.OpenWithDialog();
-        }
-        return true;
-    case 27:
-        if (enter) {
-            m.Save();
-        }
-        return true;
-    case 28:
-        if (enter) {
-            m.SaveWithDialog();
-        }
-        return true;
     case 29:
         if (!m.CanPrintCurrent()) {
             cell.SetFlag(kDisabled, true);
         } else if (enter) {
             m.PrintCurrent();
-        }
-        return true;
-    case 30:
-        if (enter) {
-            m.PrintAll();
         }
         return true;
     case 31: {
@@ -70,11 +70,6 @@ bool MenuCommand(CellAnswer& a) {
         }
         return true;
     }
-    case 32:
-        if (enter) {
-            m.Exit();
-        }
-        return true;
     case 33:
         if (m.HasMenuItem(33)) {
             a.document.Events().PostText(kEvRebuildSubmenu, 0, 33, "GI_PMenu_NoItem");
@@ -104,21 +99,6 @@ bool MenuCommand(CellAnswer& a) {
             m.ShowPortNotice();
         }
         cell.SetFlag(kTicked, m.Port() > 4);
-        return true;
-    case 39:
-        if (enter) {
-            m.CloneRead();
-        }
-        return true;
-    case 40:
-        if (enter) {
-            m.CloneWrite();
-        }
-        return true;
-    case 41:
-        if (enter) {
-            m.CloneInfo();
-        }
         return true;
     case 42:
         if (enter) {
