@@ -167,6 +167,19 @@ TEST(ActiveCell, PopupItemsOfChannelRows) {
     EXPECT_FALSE(item.Flag(1));
 }
 
+TEST(ActiveCell, TheEditItemOfAPopupMenuActsAsEnter) {
+    CellBench bench;
+    cmcCellObj cell;
+    cell.SetKind(137); // display contrast: Enter opens its list
+    cmcCellCapsule capsule;
+    capsule.Cell = &cell;
+    capsule.Grid = celltest::AnyGrid();
+    capsule.Param = 59;
+    EXPECT_EQ(bench.behaviour.Answer(capsule, 1), 1);
+    EXPECT_EQ(bench.commands.calls, std::vector<std::string>{"List GI_Sheet_Sel_Contrast 0"});
+    EXPECT_EQ(capsule.Param, 0);
+}
+
 TEST(ActiveCell, PopupEditCommandOutsideTheEditableRowsIsHandledWithoutTheKind) {
     CellBench bench;
     cmcCellObj cell;
