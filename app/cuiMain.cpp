@@ -2,12 +2,17 @@
 
 #include "app/indEnviron.h"
 #include "events/cmcEvMan.h"
+#include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
+#include "overlay/cmcHash2.h"
+#include "sheets/CellListReader.h"
 
 #include <system_error>
 
 cuiMain::cuiMain(const Services& services, std::int32_t imageSize)
-    : m_services(services), m_messages(services.overlay, services.messageBox), m_imageSize(imageSize) {
+    : m_services(services), m_messages(services.overlay, services.messageBox), m_imageSize(imageSize),
+      m_definitions(std::make_unique<GTexDefinitionSource>(services.overlay)),
+      m_cellTables(std::make_unique<cmcHash2>(*m_definitions, CellListReader(*m_definitions))) {
     std::error_code error;
     m_lastDirectory = std::filesystem::current_path(error);
     m_main.SetSize(m_imageSize);

@@ -9,10 +9,14 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <utility>
 
 class cmcEvMan;
 class cmcGTex;
+class cmcHash2;
+class IDefinitionSource;
 class cmcQcfFile;
 class indEnviron;
 
@@ -132,6 +136,18 @@ public:
     // The six factory adjustment values (shown read-only in maker mode).
     const std::array<std::uint8_t, 6>& FactoryAdjustments() const { return m_factoryAdjustments; }
 
+    // --- What the cells read. ---
+    // The overlay as a definition source, and the one cell-table registry of selection lists; both
+    // live as long as the object.
+    IDefinitionSource& Definitions() { return *m_definitions; }
+    cmcHash2& CellTables() { return *m_cellTables; }
+    // The information bytes of the radio's last information reply (zeros before any).
+    const std::array<std::uint8_t, 22>& CloneIdentityBytes() const { return m_cloneIdentity; }
+    void SetCloneIdentityBytes(const std::array<std::uint8_t, 22>& bytes) { m_cloneIdentity = bytes; }
+    // A cell edit re-arms the delayed warning check; the main task takes the request when it runs it.
+    void ArmWarningCheck() { m_warningCheckArmed = true; }
+    bool TakeWarningCheckRequest() { return std::exchange(m_warningCheckArmed, false); }
+
     void SetView(IMainView* view) { m_view = view ? view : &m_noView; }
     cmcMessages& Messages() { return m_messages; }
     cmcGTex& Overlay() { return m_services.overlay; }
@@ -167,4 +183,8 @@ private:
     std::string m_fileName;
     std::filesystem::path m_lastDirectory;
     cmcQcfRange m_coveredRanges[2] = {{0, 0}, {1, 0}};
+    std::unique_ptr<IDefinitionSource> m_definitions;
+    std::unique_ptr<cmcHash2> m_cellTables;
+    std::array<std::uint8_t, 22> m_cloneIdentity{};
+    bool m_warningCheckArmed = false;
 };

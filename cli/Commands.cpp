@@ -9,6 +9,9 @@ int RunCloneInfo(CliContext& context);
 int RunCloneRead(CliContext& context);
 int RunCloneWrite(CliContext& context);
 int RunLayout(CliContext& context);
+int RunGet(CliContext& context);
+int RunSet(CliContext& context);
+int RunShow(CliContext& context);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
@@ -61,6 +64,32 @@ const std::vector<CliCommand>& Commands() {
          "shown, for the USA variant without option bits. A definition error ends it with its fault\n"
          "message and status 3.",
          RunLayout},
+        {"get",
+         "FILE CELL...",
+         "Prints, one line each, the text the program's window shows in each CELL of the\n"
+         "clone file FILE. A CELL is named [CATEGORY.]KIND[:INDEX] with the names of the\n"
+         "cell tables, for example CL_ComCom_Beep_UP (a setting), CT_UsaCh.CL_ChList_Atr:32\n"
+         "(the mark of USA channel row 32) or CT_FreeCh.CL_Fch_FreqR:5 (the receive\n"
+         "frequency of free channel 6). Exit status 2 for an unknown cell name.",
+         RunGet},
+        {"set",
+         "FILE CELL=TEXT...",
+         "Types each TEXT into its CELL, in order, as into the window's cell editor, and\n"
+         "saves FILE as Save does. A cell with a selection list takes the text of an item\n"
+         "or #N for the item that stands for N, for example\n"
+         "  vqn58-cli set boat.qcf CL_ComSet_Backlight=On CL_ComAtis_AtisId=1234567890\n"
+         "  vqn58-cli set boat.qcf CT_FreeCh.CL_Fch_FreqR:5=156.0125\n"
+         "All or nothing: an entry a cell refuses saves nothing and ends with status 4\n"
+         "after a message naming the cell and why; 2 for an unknown cell name.",
+         RunSet},
+        {"show",
+         "FILE SHEET",
+         "Prints the sheet SHEET of the overlay (for example GI_Sheet_ComSet) as the window\n"
+         "shows it for the clone file FILE, one CSV line per cell after the header\n"
+         "row,column,category,kind,index,text,grey,warning\n"
+         "(grey: a setting whose function the radio lacks, or a cell that cannot change).\n"
+         "Exit status 2 for a sheet the overlay does not define.",
+         RunShow},
     };
     return commands;
 }

@@ -1,6 +1,7 @@
 // vqn58-cli layout: lays a sheet of the overlay out as the desktop program does and prints its cells.
 
 #include "CliCommand.h"
+#include "CsvField.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
 #include "platform/FontMetrics.h"
@@ -12,27 +13,6 @@
 
 namespace cli {
 namespace {
-
-// A CSV field: a text holding a comma, a double quote or a line end is quoted with doubled quotes;
-// line feeds are written as \n and backslashes as \\, so every cell stays on one line.
-std::string CsvField(std::string_view text) {
-    std::string field;
-    bool quote = false;
-    for (const char c : text) {
-        if (c == '\n') {
-            field += "\\n";
-        } else if (c == '\\') {
-            field += "\\\\";
-        } else {
-            quote = quote || c == ',' || c == '"' || c == '\r';
-            field += c;
-            if (c == '"') {
-                field += '"';
-            }
-        }
-    }
-    return quote ? '"' + field + '"' : field;
-}
 
 void PrintCells(const cmcSheetLayout& layout) {
     std::printf("row,column,line,category,kind,index,selectable,joinleft,multiselectable,argument,text\n");

@@ -57,6 +57,12 @@ public:
     void* RefreshRelatedData = nullptr;
     ReopenEditorFn ReopenEditor = nullptr;
     void* ReopenEditorData = nullptr;
+    // Answers for drawing that the behaviour object cannot paint itself (it has no toolkit): the text
+    // colour (kDefaultTextColor: the sheet's own) and a grey mark over the cell.
+    static constexpr std::uint32_t kDefaultTextColor = 0xFFFFFFFF;
+    enum Marks : std::uint8_t { kMarkNone = 0, kMarkQuarterPillar = 1, kMarkCannotEdit = 2 };
+    std::uint32_t TextColor = kDefaultTextColor;
+    std::uint8_t Mark = kMarkNone;
 
     bool IsCurrent() const { return (State & kIsCurrent) != 0; }
     bool IsPrinting() const { return (State & kIsPrinting) != 0; }

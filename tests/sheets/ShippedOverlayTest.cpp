@@ -171,4 +171,69 @@ TEST_F(ShippedOverlay, ChannelPlanSheetsShowEveryChannel) {
     }
 }
 
+// The selection lists and texts the setting cells name: each list has an item for every value it must
+// show, numbered from 0, and each text is there.
+TEST_F(ShippedOverlay, SettingListsAndTextsExist) {
+    cmcHash2 registry(source, CellListReader(source));
+    const std::pair<const char*, std::int32_t> lists[] = {
+        {"GI_Sheet_Sel_Beep", 2},           {"GI_Sheet_Sel_ScanF", 2},          {"GI_Sheet_Sel_Misc_Appear", 2},
+        {"GI_Sheet_Sel_Misc_OnOff", 2},     {"GI_Sheet_Sel_DualTri", 2},        {"GI_Sheet_Sel_Moni", 2},
+        {"GI_Sheet_Sel_Contrast", 2},       {"GI_Sheet_Sel_UserSetPowSave", 3}, {"GI_Sheet_Sel_Misc_Able", 2},
+        {"GI_Sheet_Sel_Misc_Accept", 2},    {"GI_Sheet_Sel_SQLkey", 2},         {"GI_Sheet_Sel_UserSetLcdIntE", 4},
+        {"GI_Sheet_Sel_UserSetLcdIntU", 4}, {"GI_Sheet_Sel_UserSetLcdUsaE", 4}, {"GI_Sheet_Sel_UserSetLcdUsaU", 4},
+        {"GI_Sheet_Sel_UserSetLcdCanE", 4}, {"GI_Sheet_Sel_UserSetLcdCanU", 4}, {"GI_Sheet_Sel_UserSetTxPow", 2},
+        {"GI_Sheet_Sel_Misc_I_Accept", 2},
+    };
+    for (const auto& [name, values] : lists) {
+        SCOPED_TRACE(name);
+        for (std::int32_t value = 0; value < values; ++value) {
+            EXPECT_NE(registry.NameByNumber(name, 1, value), "error") << value;
+        }
+        // In the order of the values they stand for.
+        const auto& items = registry.Find(name, 1)->byPosition;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(items[i].number, static_cast<std::int32_t>(i));
+        }
+    }
+    for (const char* key : {"GI_AppInd_TimerOff",
+                            "GI_AppInd_Dsc_SelfIdOff",
+                            "GI_Botttom_EditRestrected",
+                            "GI_AppMess_S_NoNumber",
+                            "GI_AppMess_S_OffNotAllowed",
+                            "GI_AppMess_S_DigitCount",
+                            "GI_AppMess_S_FixedByModel",
+                            "GI_Sys_MyHelpFile"}) {
+        const std::string text = source.GetLine(key, 0);
+        EXPECT_FALSE(text.empty() || text.front() == '#') << key;
+    }
+    for (const char* key : {"GI_AppInd_Mode", "GI_Sheet_Info_Batt_Cells"}) {
+        EXPECT_NE(source.GetLine(key, 1).front(), '#') << key; // two lines: values 0 and 1
+    }
+}
+
+// Every setting kind has its cell on exactly one of the settings sheets.
+TEST_F(ShippedOverlay, SettingsSheetsHoldEverySetting) {
+    std::multiset<std::int32_t> kinds;
+    for (const char* name :
+         {"GI_Sheet_ComSet", "GI_Sheet_Atis", "GI_Sheet_ComCom", "GI_Sheet_ComExp", "GI_Sheet_MakerR"}) {
+        iuiSheetLayout layout(source, name, metrics, ChannelSheetState{});
+        layout.Build();
+        ASSERT_TRUE(layout.TitleString().has_value()) << name;
+        for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
+            for (std::int32_t column = 0; column < layout.ColumnCount(); ++column) {
+                const cmcCellObj& cell = layout.Slot(column, row).Cell();
+                if (cell.HasKind()) {
+                    kinds.insert(cell.Kind());
+                    EXPECT_TRUE(cell.Selectable()) << name << " " << cell.Kind();
+                }
+            }
+        }
+    }
+    for (std::int32_t kind = 122; kind <= 253; ++kind) {
+        if (kind < 149 || kind >= 200) {
+            EXPECT_EQ(kinds.count(kind), 1U) << kind;
+        }
+    }
+}
+
 } // namespace

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "CliApp.h"
+#include "app/cuiMainCellDocument.h"
+#include "model/IMainCommands.h"
+#include "model/indActiveCell.h"
+#include "sheets/cmcCellObj.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+inline constexpr int kExitRefused = 4; // an entry refused by a cell
+
+// A cell named on the command line: [CATEGORY.]KIND[:INDEX] with the names of the cell tables.
+// Nothing when a name is unknown or the index is no number.
+std::optional<CellIdentity> ParseCellName(std::string_view name);
+
+// The cells of a clone file without a window: the application object of the desktop program on console
+// doubles, its document as the behaviour object sees it, and the behaviour object itself. A window
+// that is never there answers the commands; a selection list that a cell would open is only noted.
+class CliCells {
+public:
+    explicit CliCells(const CliContext& context);
+
+    // Opens `file` as the desktop program's Open does; the exit status (0 or 10 + clone-file code).
+    int Open(const std::string& file);
+    // Saves the document under its name as Save does; the exit status.
+    int Save();
+
+    // The text the window draws for the cell, with its grey and warning state.
+    struct Drawn {
+        std::string text;
+        bool grey = false;
+        bool warning = false;
+    };
+    Drawn Draw(cmcCellObj& cell);
+
+    // Commits `text` into the cell as typed into its in-place editor, or as the choice of the item
+    // named `text` (or "#N") of the cell's selection list. Empty when accepted; else why not.
+    std::string Set(const CellIdentity& id, const std::string& text);
+
+    CliApp& App() { return m_cli; }
+
+private:
+    // The window that is not there: notes the selection list a cell asks to open.
+    class Commands final : public NoMainCommands {
+    public:
+        void OpenSelectionList(cmcCellCapsule& capsule, std::string_view list, int value) override;
+        std::string openedList;
+    };
+    std::string Choose(cmcCellObj& cell, const std::string& list, const std::string& text);
+
+    CliApp m_cli;
+    cuiMainCellDocument m_document;
+    Commands m_commands;
+    indActiveCell m_behaviour;
+};
+
+} // namespace cli

@@ -1,0 +1,78 @@
+// vqn58-cli show FILE SHEET: prints a sheet of the clone file as the window shows it, one CSV line per
+// cell.
+
+#include "CliCells.h"
+#include "CsvField.h"
+#include "platform/FontMetrics.h"
+#include "sheets/iuiSheetLayout.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace cli {
+namespace {
+
+// Whether the overlay defines sheet `sheet`: a line "#<sheet>_Cells". Asking the overlay reader for a
+// missing section would end the program with a fault, which is no answer to a typing mistake.
+bool HasSheet(const std::filesystem::path& overlay, const std::string& sheet) {
+    std::ifstream in(overlay, std::ios::binary);
+    const std::string header = "#" + sheet + "_Cells";
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line == header) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int RunShow(CliContext& context) {
+    const auto& args = context.args;
+    if (args.size() != 2) {
+        std::fprintf(stderr, "vqn58-cli: show needs a FILE and a SHEET\nTry 'vqn58-cli --help'.\n");
+        return kExitUsage;
+    }
+    if (!HasSheet(context.overlayPath, args[1])) {
+        std::fprintf(stderr, "vqn58-cli: the overlay has no sheet '%s'\nTry 'vqn58-cli --help'.\n", args[1].c_str());
+        return kExitUsage;
+    }
+    CliCells cells(context);
+    if (const int status = cells.Open(args[0]); status != kExitOk) {
+        return status;
+    }
+    indMain& app = cells.App().App();
+    ChannelSheetState state;
+    state.modelVariant = app.ModelType();
+    state.optionBits = app.CloneIdentityBytes()[19];
+    platform::FixedFontMetrics metrics;
+    iuiSheetLayout layout(app.Definitions(), args[1], metrics, state);
+    layout.Build();
+    std::printf("row,column,category,kind,index,text,grey,warning\n");
+    for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
+        for (std::int32_t column = 0; column < layout.ColumnCount(); ++column) {
+            cmcCellObj& cell = layout.Slot(column, row).Cell();
+            const CliCells::Drawn drawn = cells.Draw(cell);
+            std::printf("%d,%d,%d,%d,%d,%s,%d,%d\n",
+                        row,
+                        column,
+                        cell.Category(),
+                        cell.Kind(),
+                        cell.Index(),
+                        CsvField(drawn.text).c_str(),
+                        drawn.grey ? 1 : 0,
+                        drawn.warning ? 1 : 0);
+        }
+    }
+    if (std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "vqn58-cli: cannot write the sheet\n");
+        return 5;
+    }
+    return kExitOk;
+}
+
+} // namespace cli

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/CellColours.h"
+#include "model/ICellDocument.h"
+#include "model/IMainCommands.h"
+#include "model/ValueEditors.h"
+#include "model/datCh.h"
+#include "sheets/cmcCellCapsule.h"
+
+#include <cstdint>
+#include <string>
+
+// The working state of one answer of the behaviour object, handed to the handlers of each kind
+// family. Lives for one call of indActiveCell::Answer.
+namespace model {
+
+// Scope bits of RefreshRelated.
+inline constexpr int kScopeCell = 0x01;
+inline constexpr int kScopeRow = 0x08;
+inline constexpr int kScopeAllKinds = 0x20;
+
+struct CellAnswer {
+    CellAnswer(cmcCellCapsule& c, ICellDocument& d, IMainCommands& m)
+        : capsule(c), document(d), commands(m), record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, 0, {}} {}
+
+    cmcCellCapsule& capsule;
+    ICellDocument& document;
+    IMainCommands& commands;
+    datCh record;          // the channel row of the cell, when it belongs to a channel list
+    EditorContext editors; // result and refusal of the value editors
+    std::int32_t category = 0;
+    std::int32_t kind = 0;
+    std::int32_t index = 0;
+    int plan = 0;
+    int scope = kScopeCell;
+    bool restricted = false; // raised when the restricted rule cancelled a key
+
+    cmcEeprom& Image() { return document.CellImage(); }
+    // True only for Command 13 (Enter, double click, the Edit item of a pop-up menu).
+    bool OnEnter() const { return capsule.Command == 13; }
+
+    // The restricted rule: the text drawn in olive; a typed key, Enter included, is cancelled and
+    // explained by the restricted status text.
+    void Restrict() {
+        capsule.TextColor = kColourOlive;
+        if (capsule.Command >= 1 && capsule.Command <= 126) {
+            capsule.Command = 0;
+            restricted = true;
+        }
+    }
+    // A value that cannot be changed, with the status text that says why: keys and commits alike.
+    void Refuse(std::string why) {
+        const bool asked = capsule.Command != 0 || capsule.EditState != cmcCellCapsule::kEditNone;
+        Restrict();
+        if (asked) {
+            editors.refusal = std::move(why);
+        }
+    }
+};
+
+} // namespace model

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+// Text colours the behaviour object answers in the capsule (colour values as the overlay writes them:
+// blue in the high byte).
+namespace model {
+
+inline constexpr std::uint32_t kColourOlive = 0x008080;  // a cell that cannot be changed
+inline constexpr std::uint32_t kColourSilver = 0xC0C0C0; // a setting whose function the radio lacks
+inline constexpr std::uint32_t kColourGrey = 0x808080;
+
+} // namespace model

@@ -1,0 +1,173 @@
+#include "model/EditorKeys.h"
+#include "model/EditorTexts.h"
+#include "model/ValueEditors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace model {
+namespace {
+
+using namespace keys;
+
+bool IsNumberChar(char c) {
+    return (c >= '0' && c <= '9') || c == '.';
+}
+
+// Rounds half away from zero; `v` is small enough for 32 bits (at most nine characters were read).
+std::int32_t RoundHalfAway(double v) {
+    return static_cast<std::int32_t>(v < 0 ? -std::floor(-v + 0.5) : std::floor(v + 0.5));
+}
+
+std::int32_t Wrap(std::int64_t v, std::int32_t min, std::int32_t max) {
+    if (v < min) {
+        return max;
+    }
+    if (v > max) {
+        return min;
+    }
+    return static_cast<std::int32_t>(v);
+}
+
+bool Clamp(std::int32_t& value, std::int32_t min, std::int32_t max) {
+    const std::int32_t limited = std::clamp(value, min, max);
+    const bool moved = limited != value;
+    value = limited;
+    return moved;
+}
+
+// Steps 1 and 2 of both integer editors: the commit and the clamp.
+bool Commit(cmcCellCapsule& capsule,
+            EditorContext& context,
+            std::int32_t& value,
+            std::int32_t min,
+            std::int32_t max,
+            std::int32_t offset,
+            std::int32_t step) {
+    if (capsule.EditState != cmcCellCapsule::kEditTyped) {
+        return false;
+    }
+    if (Filtered(capsule.InputText, IsNumberChar).empty()) {
+        // A text without a number keeps the value instead of storing 0.
+        context.refusal = RefusalText(context.texts, kRefusedNoNumber);
+        return false;
+    }
+    std::int64_t v = std::int64_t{ParseNumber(capsule.InputText)} - offset;
+    if (step > 1) {
+        v = std::int64_t{step} * RoundHalfAway(static_cast<double>(v) / step);
+    }
+    value = static_cast<std::int32_t>(std::clamp<std::int64_t>(v, min, max));
+    return true;
+}
+
+// Steps 3 to 5, with the stepping rule of the caller.
+template <typename StepFn>
+bool ShowAndStep(cmcCellCapsule& capsule,
+                 EditorContext& context,
+                 std::int32_t& value,
+                 std::int32_t min,
+                 std::int32_t max,
+                 std::int32_t offset,
+                 std::string_view fixedText,
+                 bool clamp,
+                 StepFn stepBy) {
+    bool changed = false;
+    if (clamp) {
+        changed = Clamp(value, min, max);
+    }
+    capsule.OutText = fixedText.empty() ? std::to_string(std::int64_t{value} + offset) : std::string(fixedText);
+    SelectAll(capsule);
+    if (FromGrid(capsule)) {
+        const std::int32_t key = capsule.Command;
+        if (key == kSpace || key == kBackspace) {
+            value = stepBy(key == kSpace ? 1 : -1);
+            changed = true;
+        } else if (IsDigit(key) || (key == '-' && min < 0) || key == kEnter) {
+            context.result = 2;
+            TrimOutText(capsule);
+            if (key != kEnter) {
+                StartWithKey(capsule);
+            }
+        }
+    }
+    if (clamp) {
+        changed = Clamp(value, min, max) || changed;
+    }
+    return changed;
+}
+
+double ToneOf(double f) {
+    return std::floor(499200.0 / (2.0 * f) + 0.5);
+}
+
+} // namespace
+
+std::int32_t ParseNumber(std::string_view text) {
+    const std::string kept = Filtered(
+        text, [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }, 9);
+    return RoundHalfAway(std::strtod(kept.c_str(), nullptr));
+}
+
+std::int32_t ToneDivider(std::int32_t frequency) {
+    if (frequency <= 0) {
+        return 0; // no tone; never reached by the editors, whose minimum is above 0
+    }
+    return static_cast<std::int32_t>(ToneOf(frequency));
+}
+
+bool EditInteger(cmcCellCapsule& capsule,
+                 EditorContext& context,
+                 std::int32_t& value,
+                 std::int32_t min,
+                 std::int32_t max,
+                 std::int32_t offset,
+                 std::int32_t step,
+                 std::string_view fixedText,
+                 bool clamp) {
+    step = std::max(step, 1);
+    const bool committed = Commit(capsule, context, value, min, max, offset, step);
+    const bool changed = ShowAndStep(capsule, context, value, min, max, offset, fixedText, clamp, [&](int sign) {
+        const std::int32_t v = Wrap(std::int64_t{value} + sign * step, min, max);
+        return step * (v / step);
+    });
+    return committed || changed;
+}
+
+bool EditByte(cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t min, std::int32_t max) {
+    std::int32_t value = byte;
+    if (!EditInteger(capsule, context, value, min, max, 0, 1, {}, false)) {
+        return false;
+    }
+    byte = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+    return true;
+}
+
+bool EditTone(cmcCellCapsule& capsule,
+              EditorContext& context,
+              std::int32_t& value,
+              std::int32_t min,
+              std::int32_t max,
+              std::int32_t offset,
+              std::int32_t step,
+              std::string_view fixedText,
+              bool clamp) {
+    step = std::max(step, 1);
+    const bool committed = Commit(capsule, context, value, min, max, offset, step);
+    const bool changed = ShowAndStep(capsule, context, value, min, max, offset, fixedText, clamp, [&](int sign) {
+        // The next tone the radio can make: stop at the first candidate whose round trip differs.
+        const std::int64_t tries = (std::int64_t{max} - min) / step + 1;
+        std::int32_t candidate = value;
+        for (std::int64_t i = 0; i < tries; ++i) {
+            candidate = Wrap(std::int64_t{candidate} + sign * step, min, max);
+            const auto tone = static_cast<std::int32_t>(ToneOf(ToneOf(candidate)));
+            if (tone != value) {
+                return tone;
+            }
+        }
+        return value;
+    });
+    return committed || changed;
+}
+
+} // namespace model

@@ -1,0 +1,129 @@
+#include "model/EditorKeys.h"
+#include "model/EditorTexts.h"
+#include "model/ValueEditors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace model {
+namespace {
+
+using namespace keys;
+
+bool IsOffText(const std::string& off) {
+    return off.size() >= 2 && (off[0] == 'o' || off[0] == 'O') && (off[1] == 'f' || off[1] == 'F');
+}
+
+// Step 1: the commit. Returns true when the value was replaced.
+bool Commit(cmcCellCapsule& capsule,
+            EditorContext& context,
+            std::int32_t& value,
+            std::int32_t scale,
+            std::int32_t min,
+            std::int32_t max,
+            bool offAllowed) {
+    if (capsule.EditState != cmcCellCapsule::kEditTyped) {
+        return false;
+    }
+    const std::string& input = capsule.InputText;
+    const std::string number = Filtered(
+        input, [](char c) { return (c >= '0' && c <= '9') || c == '.'; }, 9);
+    const std::string off =
+        Filtered(input, [](char c) { return (c >= '0' && c <= '9') || c == 'o' || c == 'O' || c == 'f' || c == 'F'; });
+    if (IsOffText(off)) {
+        if (!offAllowed) {
+            // Off would store a value below the minimum, which the radio cannot use.
+            context.refusal = RefusalText(context.texts, kRefusedOffNotAllowed);
+            return false;
+        }
+        value = 0;
+        return true;
+    }
+    if (number.empty()) {
+        context.refusal = RefusalText(context.texts, kRefusedNoNumber);
+        return false;
+    }
+    // Limited while still a floating-point number, so no typed size can overflow the conversion.
+    const double units = (std::strtod(number.c_str(), nullptr) + 0.0005) * scale;
+    value =
+        static_cast<std::int32_t>(std::floor(std::clamp(units, static_cast<double>(min), static_cast<double>(max))));
+    return true;
+}
+
+std::string Seconds(std::int32_t value, std::int32_t scale, int trimCount) {
+    char text[32];
+    const std::int64_t whole = value / scale;
+    const std::int64_t thousandths = (std::int64_t{value} * 1000 / scale) % 1000;
+    std::snprintf(
+        text, sizeof text, "%3lld.%03lld", static_cast<long long>(whole), static_cast<long long>(thousandths));
+    std::string shown = text;
+    for (int i = 0; i < trimCount && !shown.empty(); ++i) {
+        if (shown.back() == '0') {
+            shown.pop_back();
+        } else {
+            if (shown.back() == '.') {
+                shown.pop_back();
+            }
+            break;
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+bool EditTimer(cmcCellCapsule& capsule,
+               EditorContext& context,
+               std::int32_t& value,
+               std::int32_t scale,
+               std::int32_t min,
+               std::int32_t max,
+               bool offAllowed,
+               int trimCount) {
+    scale = std::max(scale, 1);
+    bool changed = Commit(capsule, context, value, scale, min, max, offAllowed);
+    if (capsule.Command != 0 || !offAllowed || value != 0) {
+        capsule.OutText = Seconds(value, scale, trimCount);
+    } else {
+        capsule.OutText = context.texts.GetLine("GI_AppInd_TimerOff", 0);
+    }
+    SelectAll(capsule);
+    if (!FromGrid(capsule)) {
+        return changed;
+    }
+    const std::int32_t key = capsule.Command;
+    if (key == kSpace || key == kBackspace) {
+        const std::int64_t v = std::int64_t{value} + (key == kSpace ? 1 : -1);
+        // Past the maximum comes the minimum and below the minimum the maximum; stepping up from a
+        // value below the minimum (off) lands on the minimum.
+        if (v > max) {
+            value = min;
+        } else if (v < min) {
+            value = key == kSpace ? min : max;
+        } else {
+            value = static_cast<std::int32_t>(v);
+        }
+        changed = true;
+    } else if (key == kEnter) {
+        context.result = 2;
+        TrimOutText(capsule);
+    } else if (IsDigit(key) || key == '.' || key == 'O' || key == 'o') {
+        context.result = 2;
+        StartWithKey(capsule);
+    }
+    return changed;
+}
+
+bool EditTimerByte(
+    cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t scale, bool offAllowed) {
+    std::int32_t value = byte;
+    if (!EditTimer(capsule, context, value, scale, 0, 255, offAllowed, 0)) {
+        return false;
+    }
+    byte = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+    return true;
+}
+
+} // namespace model

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+class cmcCellCapsule;
+class cmcHash2;
+class IDefinitionSource;
+class IMainCommands;
+
+// The shared value editors: each formats one stored value into the capsule's OutText, takes a
+// committed InputText (EditState 1) or a selection list's answer (EditState 2) back, steps the value
+// with space (up) and backspace (down), and decides whether a typed key opens the in-place editor. Keys
+// count only when the capsule's Grid is set (a real key in a grid); drawing and probing only format.
+//
+// Each editor returns true when it replaced the value. It never touches the image: the caller stores
+// the value when it changed.
+namespace model {
+
+// What the editors share for one answer.
+struct EditorContext {
+    IDefinitionSource& texts;
+    cmcHash2& tables;
+    IMainCommands& commands;
+    // Out: 0 nothing more; 1 a selection list window was opened; 2 open the in-place editor.
+    int result = 0;
+    // Out: set when a commit was refused and the value kept; the status text that says why.
+    std::string refusal;
+};
+
+// Numeric text of a commit: every character but digits, '.' and '-' removed, the first 9 kept, read
+// as a decimal number and rounded half away from zero. Nothing readable gives 0.
+std::int32_t ParseNumber(std::string_view text);
+
+// One item of the selection list `listName` (the Flex0 cells of that sheet; an item's index is the
+// value it stands for). Space and backspace step through the items in their position order, wrapping;
+// Enter opens the list window. OutText: the item's text, empty when no item has the value.
+bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t& value);
+
+// An integer shown as value + offset (or `fixedText` when not empty), committed within min..max and
+// rounded to a multiple of `step`; stepping wraps between min and max. With `clamp` a stored value
+// outside min..max is shown limited. A commit without any digit is refused and keeps the value.
+bool EditInteger(cmcCellCapsule& capsule,
+                 EditorContext& context,
+                 std::int32_t& value,
+                 std::int32_t min,
+                 std::int32_t max,
+                 std::int32_t offset,
+                 std::int32_t step,
+                 std::string_view fixedText,
+                 bool clamp);
+
+// EditInteger on one byte, offset 0, step 1; the byte is replaced only when the value changed.
+bool EditByte(cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t min, std::int32_t max);
+
+// EditInteger for tone frequencies in Hz: a step moves to the next tone the radio can make (the next
+// value whose tone round trip differs from the current value), trying at most (max - min) / step + 1
+// candidates.
+bool EditTone(cmcCellCapsule& capsule,
+              EditorContext& context,
+              std::int32_t& value,
+              std::int32_t min,
+              std::int32_t max,
+              std::int32_t offset,
+              std::int32_t step,
+              std::string_view fixedText,
+              bool clamp);
+
+// The tone divider of a frequency and the frequency of a divider: floor(499200 / (2 x f) + 0.5).
+std::int32_t ToneDivider(std::int32_t frequency);
+
+// A time counted in 1/scale seconds, shown "%3d.%03d" seconds (trailing zeros trimmed up to
+// trimCount times). A commit reads seconds, limited to min..max; "OFF" (any letter case) stores 0
+// where offAllowed, and is refused elsewhere. With offAllowed a value 0 shows line 0 of
+// "GI_AppInd_TimerOff" unless a key is pending. Stepping moves one raw unit and wraps.
+bool EditTimer(cmcCellCapsule& capsule,
+               EditorContext& context,
+               std::int32_t& value,
+               std::int32_t scale,
+               std::int32_t min,
+               std::int32_t max,
+               bool offAllowed,
+               int trimCount);
+
+// EditTimer on one byte, 0..255, no trimming; the byte is replaced only when the value changed.
+bool EditTimerByte(
+    cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t scale, bool offAllowed);
+
+// A fixed-length text of printable ASCII padded with spaces. A commit takes its first bytes.size()
+// characters (a character outside printable ASCII becomes one space); bytes outside 32..126 are shown
+// and kept as spaces. OutText: the text without trailing spaces.
+bool EditText(cmcCellCapsule& capsule, EditorContext& context, std::span<std::uint8_t> bytes);
+
+// A run of `digitCount` decimal digits, two per byte (each byte 0..99). A commit of exactly digitCount
+// digits stores them, a commit without digits clears the run (every byte 0xFF, "not set"), and any
+// other count is refused and keeps the old digits. OutText: the digits, empty when a byte is above 99.
+bool EditDigits(cmcCellCapsule& capsule, EditorContext& context, std::span<std::uint8_t> bytes, int digitCount);
+
+} // namespace model

@@ -1,0 +1,171 @@
+#include "model/indActiveCell.h"
+
+#include "events/EventNumbers.h"
+#include "events/cmcEvMan.h"
+#include "model/CellKinds.h"
+#include "model/EditorTexts.h"
+#include "model/KindHandlers.h"
+#include "sheets/cmcCellObj.h"
+
+#include <cstdio>
+
+namespace {
+
+using model::CellAnswer;
+
+constexpr std::uint32_t kClWindowText = 0x80000008;
+constexpr std::uint32_t kClBtnFace = 0x8000000F;
+constexpr std::uint32_t kRefusalText = 0x00FFFF;
+constexpr std::uint32_t kRefusalBack = 0x000080;
+constexpr std::int32_t kKindChNo = 112;
+constexpr std::int32_t kKindChAtr = 113;
+constexpr std::int32_t kKindChSimp = 117;
+constexpr std::int32_t kKindFreqR = 119;
+constexpr std::int32_t kKindFreqT = 120;
+constexpr std::int32_t kFirstFreeRow = 234;
+
+// Step 8: the items of a channel row's pop-up menu. True when the request was handled here.
+bool PopupCommand(CellAnswer& a) {
+    cmcCellCapsule& c = a.capsule;
+    if (c.Param == 59) { // Edit acts like Enter
+        c.Command = 13;
+        c.Param = 0;
+        return false;
+    }
+    if (c.Param < 60 || c.Param > 66) {
+        return false;
+    }
+    std::int32_t first = 0;
+    std::int32_t last = -1;
+    if (model::EditableRowRange(a.plan, first, last) && a.index >= first && a.index <= last) {
+        model::RunEditCommand(a, c.Param);
+    }
+    c.Command = 0;
+    return true;
+}
+
+// Step 9: the rules of the channel categories. True when the request was handled here.
+bool CategoryRule(CellAnswer& a) {
+    cmcCellCapsule& c = a.capsule;
+    switch (a.category) {
+    case model::CT_PopupMenu:
+        if (c.Parent != nullptr && c.Parent->Cell != nullptr) {
+            const cmcCellObj& opener = *c.Parent->Cell;
+            a.record.Load(static_cast<std::uint8_t>(model::PlanOfCategory(opener.Category())), opener.Index());
+        }
+        return false;
+    case model::CT_IntCh:
+    case model::CT_UsaCh:
+    case model::CT_CanCh:
+        if (a.record.Inhibited && a.kind != kKindChNo && a.kind != kKindChAtr && c.Command <= 127) {
+            c.OutText = "---";
+            a.Restrict();
+            return true;
+        }
+        if (a.kind == kKindChSimp && c.Command <= 127 && (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
+            a.Restrict();
+            if (a.index < kFirstFreeRow) {
+                c.OutText = "---";
+                return true;
+            }
+        }
+        [[fallthrough]];
+    case model::CT_FreeCh:
+        if (a.record.RxBlank && c.Command <= 127 && a.kind != kKindFreqR && a.kind != kKindFreqT) {
+            // A row without a receive frequency is edited in its frequency cell first: the key goes there.
+            c.OutText.clear();
+            c.JumpKind = kKindFreqR;
+            c.JumpTo = 1;
+            c.ReplayCommand = c.Command;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void AnswerKind(CellAnswer& a) {
+    if (model::AnswerCommandKind(a) || model::AnswerChannelKind(a) || model::AnswerSettingKind(a)) {
+        return;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%d *Yet*", a.kind);
+    a.capsule.OutText = text;
+}
+
+} // namespace
+
+indActiveCell::indActiveCell(ICellDocument& document, IMainCommands& commands)
+    : m_document(document), m_commands(commands) {}
+
+int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
+    m_lastRefusal.clear();
+    if (capsule.Cell == nullptr) {
+        return kNothing;
+    }
+    CellAnswer a(capsule, m_document, m_commands);
+    const cmcCellObj& cell = *capsule.Cell;
+    a.category = cell.Category();
+    a.kind = cell.Kind();
+    a.index = cell.Index();
+    a.plan = model::PlanOfCategory(a.category); // an unknown category is a fault
+    cmcEvMan& events = m_document.Events();
+    if (capsule.Command != 0) {
+        events.SendText(kEvStatusText, kClWindowText, kClBtnFace, ""); // any key clears the status line
+    }
+    capsule.OutText.clear();
+    capsule.SetState(cmcCellCapsule::kWarning, false);
+    capsule.SetState(cmcCellCapsule::kCaution, false);
+    capsule.TextColor = cmcCellCapsule::kDefaultTextColor;
+    capsule.Mark = cmcCellCapsule::kMarkNone;
+    if (a.plan != model::kPlanNone) {
+        a.record.Load(static_cast<std::uint8_t>(a.plan), a.index);
+    }
+    capsule.JumpCategory = a.category;
+    capsule.JumpKind = a.kind;
+    capsule.JumpIndex = a.index;
+    if (capsule.Command == 256) {
+        capsule.Command = 13;
+    }
+    const bool handled = PopupCommand(a) || CategoryRule(a);
+    if (handled) {
+        a.kind = 0;
+    }
+    AnswerKind(a);
+    if (a.record.Plan != model::kPlanNone) {
+        a.scope |= model::kScopeRow;
+    }
+    if (mode == kCommand) {
+        capsule.CallRefreshRelated(a.scope);
+    }
+    if (capsule.Command != 0 || capsule.EditState != cmcCellCapsule::kEditNone || capsule.Param != 0) {
+        m_document.CellAnswered();
+    }
+    if (a.restricted && a.editors.refusal.empty()) {
+        a.editors.refusal = model::RefusalText(m_document.Texts(), model::kRefusedRestricted);
+    }
+    if (!a.editors.refusal.empty()) {
+        m_lastRefusal = a.editors.refusal;
+        events.PostText(kEvStatusText, kRefusalText, kRefusalBack, m_lastRefusal);
+    }
+    return a.editors.result;
+}
+
+int indActiveCell::RunCellCommand(cmcCellObj& cell, std::int32_t command) {
+    cmcCellCapsule capsule;
+    capsule.Cell = &cell;
+    capsule.Command = command;
+    return Answer(capsule, kDraw);
+}
+
+bool indActiveCell::ProbeWarning(std::int32_t category, std::int32_t kind, std::int32_t index) {
+    cmcCellObj cell;
+    cell.SetCategory(category);
+    cell.SetKind(kind);
+    cell.SetIndex(index);
+    cmcCellCapsule capsule;
+    capsule.Cell = &cell;
+    Answer(capsule, kDraw);
+    return capsule.Warning();
+}
