@@ -15,6 +15,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Timer.h"
 #include "platform/serial/SerialDevice.h"
+#include "tools/radiosim/OwnerImage.h"
 #include "tools/radiosim/PtyRadio.h"
 #include "tools/radiosim/SimOptions.h"
 
@@ -158,7 +159,7 @@ int Run(CliContext& context, Op op) {
     std::unique_ptr<radiosim::RadioSim> radio;
     std::unique_ptr<radiosim::PtyRadio> line;
     if (args->device == "sim") {
-        radio = std::make_unique<radiosim::RadioSim>(radiosim::DefaultImage());
+        radio = std::make_unique<radiosim::RadioSim>(radiosim::OwnerImage(0));
         line = std::make_unique<radiosim::PtyRadio>(*radio);
         std::string failure;
         if (!line->Create(failure)) {

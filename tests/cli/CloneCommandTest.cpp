@@ -77,6 +77,12 @@ TEST(CliClone, InfoReadAndWriteAgainstTheSimulatedRadio) {
     const CliRun read = RunCli("read " + file + " --device sim");
     ASSERT_EQ(read.status, 0) << read.output;
     EXPECT_EQ(RunCli("check " + file).status, 0); // saved as Save saves: Open takes it back
+    // The simulated radio is an owner's radio: the export reads like a real channel list.
+    const CliRun exported = RunCli("export " + file);
+    ASSERT_EQ(exported.status, 0) << exported.output;
+    for (const char* line : {"usa,32,16,P,0,1,0,0,1,,,\n", "free,0,1,,,,,,,156425000,156425000,CLb\n"}) {
+        EXPECT_NE(exported.output.find(line), std::string::npos) << line;
+    }
     // An existing file is replaced only when asked to.
     const std::string saved = testsupport::ReadFileBytes(file);
     EXPECT_EQ(RunCli("read " + file + " --device sim").status, 2);

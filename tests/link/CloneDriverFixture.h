@@ -84,7 +84,7 @@ protected:
     testsupport::FakeTime time;
     testsupport::MemorySerialPort port;
     cmcCloneDrv driver{port, time.Timers(), time.Clock()};
-    radiosim::RadioSim radio{radiosim::DefaultImage()};
+    radiosim::RadioSim radio{radiosim::PatternImage()};
     std::optional<dst_CDrv_Result> result;
     std::uint32_t finishedAt = 0;
     std::uint32_t replyAt = 0;

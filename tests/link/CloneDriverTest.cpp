@@ -74,11 +74,11 @@ TEST_F(CloneDriverTest, WriteSendsBlockAlignedFramesAndTheirCount) {
     } cases[] = {{kNormal, 112, "70"}, {kFactory, 127, "7F"}};
     for (const auto& c : cases) {
         port.written.clear();
-        cmcEeprom image = radiosim::DefaultImage();
+        cmcEeprom image = radiosim::PatternImage();
         for (std::int32_t a = 0; a < 0x800; ++a) {
             image.SetByte(a, static_cast<std::uint8_t>(0xFF - (a & 0x7F)));
         }
-        radio = radiosim::RadioSim(radiosim::DefaultImage());
+        radio = radiosim::RadioSim(radiosim::PatternImage());
         AttachRadio();
         ASSERT_TRUE(driver.StartWrite(image, c.ranges, &Done, this));
         image.Fill(0); // later edits do not change what is sent
@@ -95,7 +95,7 @@ TEST_F(CloneDriverTest, WriteSendsBlockAlignedFramesAndTheirCount) {
 TEST_F(CloneDriverTest, WriteSplitsARangeAtBlockBoundaries) {
     const CloneRange ranges[] = {{0x005, 0x013}, {1, 0}};
     AttachRadio();
-    ASSERT_TRUE(driver.StartWrite(radiosim::DefaultImage(), ranges, &Done, this));
+    ASSERT_TRUE(driver.StartWrite(radiosim::PatternImage(), ranges, &Done, this));
     RunToEnd();
     ASSERT_EQ(result->code, 0);
     const std::string sent = Text(port.written);
@@ -209,7 +209,7 @@ TEST_F(CloneDriverTest, DataWaitsWhileTheEchoTrailsByMoreThanTheHoldLimit) {
                 port.Feed(&held.front(), 1);
             }
         });
-        ASSERT_TRUE(driver.StartWrite(radiosim::DefaultImage(), kNormal, &Done, this));
+        ASSERT_TRUE(driver.StartWrite(radiosim::PatternImage(), kNormal, &Done, this));
         time.Advance(900);
         const int frames = CountFrames(port.written, 0xE4);
         if (flows) {
@@ -242,7 +242,7 @@ TEST_F(CloneDriverTest, TimeOutsRunFromTheLastProgress) {
     for (const auto& [wait, code] : {std::pair{1900u, 0}, std::pair{2100u, 5}}) {
         replyAt = 0;
         ReplyTo(0xE5, {});
-        ASSERT_TRUE(driver.StartWrite(radiosim::DefaultImage(), kNormal, &Done, this));
+        ASSERT_TRUE(driver.StartWrite(radiosim::PatternImage(), kNormal, &Done, this));
         time.AdvanceUntil([&] { return replyAt != 0; }, 5000);
         time.Advance(wait);
         port.Feed(RadioFrame(0xE6, std::string(1, '\0')));
@@ -253,7 +253,7 @@ TEST_F(CloneDriverTest, TimeOutsRunFromTheLastProgress) {
 
 TEST_F(CloneDriverTest, RefusedWriteOpenFailureAndShortWrite) {
     ReplyTo(0xE5, RadioFrame(0xE6, "\x01"));
-    ASSERT_TRUE(driver.StartWrite(radiosim::DefaultImage(), kNormal, &Done, this));
+    ASSERT_TRUE(driver.StartWrite(radiosim::PatternImage(), kNormal, &Done, this));
     RunToEnd();
     EXPECT_EQ(result->code, 10);
 
@@ -288,7 +288,7 @@ TEST_F(CloneDriverTest, TheAcknowledgementDecidesTheWrite) {
     for (const auto& c : cases) {
         ReplyTo(0xE5, c.reply);
         result.reset();
-        ASSERT_TRUE(driver.StartWrite(radiosim::DefaultImage(), kNormal, &Done, this));
+        ASSERT_TRUE(driver.StartWrite(radiosim::PatternImage(), kNormal, &Done, this));
         RunToEnd();
         ASSERT_TRUE(result) << c.name;
         EXPECT_EQ(result->code, c.code) << c.name;
@@ -394,12 +394,12 @@ TEST_F(CloneDriverTest, AnOperationChainedAfterAFailureStartsClean) {
             ch->first = r.code;
             ch->test->port.openFailure = clonelink::OpenFailure::Kind::None;
             ch->test->port.acceptLimit = -1;
-            ch->test->radio = radiosim::RadioSim(radiosim::DefaultImage());
+            ch->test->radio = radiosim::RadioSim(radiosim::PatternImage());
             ch->test->AttachRadio();
             ch->test->driver.StartInfo(&Self::Done, ch->test);
         };
         result.reset();
-        ASSERT_TRUE(c.write ? driver.StartWrite(radiosim::DefaultImage(), kNormal, handler, &chain)
+        ASSERT_TRUE(c.write ? driver.StartWrite(radiosim::PatternImage(), kNormal, handler, &chain)
                             : driver.StartRead(kWhole, handler, &chain))
             << c.name;
         RunToEnd();

@@ -23,7 +23,7 @@ namespace {
 class TestDocument final : public ICloneDocument {
 public:
     TestDocument() {
-        image = radiosim::DefaultImage();
+        image = radiosim::PatternImage();
         for (std::int32_t a = 0; a < 0x600; ++a) {
             image.SetByte(a, static_cast<std::uint8_t>(0xA5 ^ (a & 0xFF)));
         }
@@ -61,7 +61,7 @@ protected:
 
     void StartRadio(const radiosim::Faults& faults = {},
                     const radiosim::Identity& identity = {},
-                    const cmcEeprom& memory = radiosim::DefaultImage()) {
+                    const cmcEeprom& memory = radiosim::PatternImage()) {
         radio = std::make_unique<radiosim::RadioSim>(memory);
         radio->SetFaults(faults);
         radio->SetIdentity(identity);
@@ -122,7 +122,7 @@ TEST_F(CloneOverPty, WriteSendsTheNormalOrTheFactoryRange) {
         box.Script({platform::IMessageBox::Answer::Ok});
         ASSERT_EQ(Run(&CloneCommands::CloneWrite), 0) << maker;
         const std::int32_t last = maker ? 0x7EF : 0x6FF;
-        const cmcEeprom before = radiosim::DefaultImage();
+        const cmcEeprom before = radiosim::PatternImage();
         for (std::int32_t a = 0; a < 0x801; ++a) {
             const auto expected = a <= last ? document.image.GetByte(a) : before.GetByte(a);
             ASSERT_EQ(radio->Image().GetByte(a), expected) << maker << " " << a;
@@ -177,7 +177,7 @@ std::vector<FaultCase> FaultCases() {
 
 TEST_F(CloneOverPty, EveryFaultEndsInItsOneMessageAndLeavesTheDocument) {
     for (const FaultCase& c : FaultCases()) {
-        cmcEeprom memory = radiosim::DefaultImage();
+        cmcEeprom memory = radiosim::PatternImage();
         if (c.address >= 0) {
             memory.SetByte(c.address, c.value);
         }

@@ -2,6 +2,7 @@
 
 #include "model/ImageMap.h"
 #include "model/ModelRules.h"
+#include "tools/radiosim/OwnerImage.h"
 
 #include <cctype>
 #include <cerrno>
@@ -42,12 +43,15 @@ bool HexBytes(const std::string& text, std::vector<std::uint8_t>& bytes) {
 const char* SimUsage() {
     return "Usage: vqn58-radiosim [OPTIONS]\n"
            "Simulates a VQ-N58 radio on a pseudo-terminal and prints the path the program opens.\n"
-           "  --image FILE         start from this clone file (default: a test pattern)\n"
+           "  --image FILE         start from this clone file (default: an owner's radio, see --model)\n"
            "  --save FILE          save the memory to FILE after every accepted write\n"
            "  --overlay FILE       overlay used for clone-file messages\n"
            "  --pace               send at the real line rate (960 bytes per second)\n"
-           "  --blank              start from an erased memory instead of the test pattern\n"
-           "  --model HEX --sub HEX --info HEX   identity of the information reply\n"
+           "  --model N            the owner's radio of model type N (0 USA, 1 Europe, 2 United Kingdom,\n"
+           "                       3 Europe ATIS, 4 Nordic; default 0)\n"
+           "  --pattern            start from a test pattern (every byte differs from its neighbours)\n"
+           "  --blank              start from an erased memory (every byte 0xFF)\n"
+           "  --model-code HEX --sub-code HEX --info HEX   identity of the information reply\n"
            "Faults:\n"
            "  --silent             never answer (the cable still echoes)\n"
            "  --corrupt N          alter the radio's N-th byte (from 0)\n"
@@ -88,10 +92,16 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             options.pace = true;
         } else if (arg == "--blank") {
             options.blank = true;
-        } else if (arg == "--model" || arg == "--sub") {
+        } else if (arg == "--pattern") {
+            options.pattern = true;
+        } else if (arg == "--model") {
+            if (!needs(Number(value, 10, number) && number < kOwnerModelTypes))
+                return false;
+            options.modelType = static_cast<int>(number);
+        } else if (arg == "--model-code" || arg == "--sub-code") {
             if (!needs(Number(value, 16, number) && number <= 0xFFFF))
                 return false;
-            (arg == "--model" ? options.identity.modelCode : options.identity.subCode) =
+            (arg == "--model-code" ? options.identity.modelCode : options.identity.subCode) =
                 static_cast<std::uint16_t>(number);
         } else if (arg == "--info") {
             if (!needs(HexBytes(value, options.identity.info)))
@@ -133,7 +143,14 @@ cmcEeprom ImageOf(std::uint8_t (*byteAt)(std::int32_t address)) {
 
 } // namespace
 
-cmcEeprom DefaultImage() {
+cmcEeprom StartImage(const SimOptions& options) {
+    if (options.blank) {
+        return BlankImage();
+    }
+    return options.pattern ? PatternImage() : OwnerImage(options.modelType);
+}
+
+cmcEeprom PatternImage() {
     return ImageOf([](std::int32_t a) { return static_cast<std::uint8_t>((a * 7 + a / 256 + 3) & 0xFF); });
 }
 

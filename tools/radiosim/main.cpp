@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     platform::StreamMessageBox box;
     cmcMessages messages(gtex, box);
 
-    cmcEeprom image = options.blank ? radiosim::BlankImage() : radiosim::DefaultImage();
+    cmcEeprom image = radiosim::StartImage(options);
     if (!options.imageFile.empty()) {
         cmcQcfFile file(messages);
         Prepare(file, image);
