@@ -1,0 +1,388 @@
+#include "sheets/qt/cuiSheet.h"
+
+#include "events/EventNumbers.h"
+#include "events/cmcEvMan.h"
+#include "platform/qt/QtFont.h"
+#include "sheets/CellRelations.h"
+#include "sheets/qt/CellPainter.h"
+#include "sheets/qt/cuiGrid.h"
+#include "sheets/qt/cuiInPlaceEditor.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace {
+
+// What answers cells when the sheet has no behaviour: static texts, no commands.
+class NoBehaviour final : public ICellBehaviour {
+public:
+    int Answer(cmcCellCapsule& /*capsule*/, int /*mode*/) override { return kNothing; }
+};
+
+constexpr cmcEvArg kMenuKind = 33; // the menu builder's submenu of the cell's context menu
+
+} // namespace
+
+cuiSheet::cuiSheet(SheetEnv& env,
+                   QWidget* parentArea,
+                   const cmcCellCapsule* context,
+                   std::int32_t initialKind,
+                   std::int32_t initialIndex,
+                   std::string key)
+    : QWidget(parentArea), m_env(env), m_key(key),
+      m_context(context != nullptr ? std::make_unique<cmcCellCapsule>(*context) : nullptr), m_initialKind(initialKind),
+      m_initialIndex(initialIndex), m_sourceArgument(std::move(key)) {
+    m_drawCapsule.Parent = m_context.get();
+    m_env.events.Register(&cuiSheet::OnEvent, this);
+    if (parentArea != nullptr && parentArea->layout() != nullptr) {
+        parentArea->layout()->addWidget(this);
+    }
+}
+
+cuiSheet::~cuiSheet() {
+    // The text of an open editor is dropped: the image it was typed for may be gone already.
+    if (m_editor != nullptr) {
+        m_editorOpen = false;
+        m_editor->onFocusLost = nullptr;
+        m_editor->onKey = nullptr;
+    }
+    ReleaseMenu();
+    m_env.events.Send(kEvWindowClosing, 0, reinterpret_cast<cmcEvArg>(m_grid));
+    m_env.events.Unregister(&cuiSheet::OnEvent, this);
+    if (m_grid != nullptr) {
+        m_grid->On() = cuiGrid::Handlers();
+    }
+}
+
+std::unique_ptr<cmcSheetLayout> cuiSheet::CreateLayout() {
+    return std::make_unique<cmcSheetLayout>(m_env.source, m_key, m_env.metrics);
+}
+
+void cuiSheet::Build() {
+    if (m_built) {
+        return;
+    }
+    m_building = true;
+    m_layout = CreateLayout();
+    m_layout->SetFontPercentage(m_env.fontPercentage);
+    m_layout->Build();
+    m_selection = std::make_unique<SheetSelection>(*m_layout, [this](GridPos pos) { RepaintCell(pos); });
+    BuildPanels();
+
+    std::vector<int> widths;
+    std::vector<int> heights;
+    for (std::int32_t c = 0; c < m_layout->ColumnCount(); ++c) {
+        widths.push_back(m_layout->ColumnWidth(c));
+    }
+    for (std::int32_t r = 0; r < m_layout->RowCount(); ++r) {
+        heights.push_back(m_layout->RowHeight(r));
+    }
+    m_grid->SetSizes(std::move(widths), std::move(heights));
+    m_grid->SetFixed(m_layout->FixedCols(), m_layout->FixedRows());
+    m_grid->SetBackground(platform::ToQColor(m_layout->BasicCell().Color(), palette()));
+    m_grid->setFont(platform::ToQFont(m_layout->BasicCell().EffectiveFont(m_layout->BasicCell())));
+
+    ApplyStartPosition();
+    AttachGrid();
+    if (!m_layout->Slot(Current().column, Current().row).Cell().Selectable()) {
+        m_grid->setEnabled(false);
+    }
+    m_building = false;
+    m_built = true;
+    m_grid->viewport()->update();
+    Announce(false);
+}
+
+void cuiSheet::BuildPanels() {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    if (m_layout->TitleString()) {
+        m_title = new QLabel(this);
+        m_title->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_title->setLineWidth(2);
+        m_title->setTextFormat(Qt::PlainText);
+        m_title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_title->setIndent(4);
+        m_title->setAutoFillBackground(true);
+        if (const platform::FontDesc* font = m_layout->TitleFont()) {
+            m_title->setFont(platform::ToQFont(*font));
+            QPalette colours = m_title->palette();
+            colours.setColor(QPalette::WindowText, platform::ToQColor(font->colour, palette()));
+            m_title->setPalette(colours);
+        }
+        QPalette colours = m_title->palette();
+        colours.setColor(QPalette::Window, platform::ToQColor(m_layout->TitleColor(), palette()));
+        m_title->setPalette(colours);
+        m_title->setText(QString::fromStdString(*m_layout->TitleString()));
+        m_title->setFixedHeight(QFontMetrics(m_title->font()).height() + 2 * 2 + 8);
+        column->addWidget(m_title);
+    }
+    m_panel = new QFrame(this);
+    auto* inside = new QVBoxLayout(m_panel);
+    if (m_popupMode) {
+        m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        m_panel->setLineWidth(1);
+        inside->setContentsMargins(3, 3, 3, 3);
+    } else {
+        m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_panel->setLineWidth(2);
+        inside->setContentsMargins(2, 2, 2, 2);
+    }
+    m_grid = new cuiGrid(m_panel);
+    inside->addWidget(m_grid);
+    column->addWidget(m_panel, 1);
+}
+
+void cuiSheet::ApplyStartPosition() {
+    const cmcSheetLayout& layout = *m_layout;
+    auto firstSelectable = [&layout](auto&& match) -> std::optional<GridPos> {
+        for (std::int32_t r = 0; r < layout.RowCount(); ++r) {
+            for (std::int32_t c = 0; c < layout.ColumnCount(); ++c) {
+                const cmcCellObj& cell = layout.Slot(c, r).Cell();
+                if (cell.Selectable() && match(cell)) {
+                    return GridPos{c, r};
+                }
+            }
+        }
+        return std::nullopt;
+    };
+    m_grid->MoveTo({0, 0}, false);
+    if (const auto first = firstSelectable([](const cmcCellObj&) { return true; })) {
+        SetCurrentCell(*first, 2);
+    }
+    MoveCursor(0, 0);
+
+    const bool savedOnGrid = m_saved.column >= 0 && m_saved.row >= 0 && m_saved.column < layout.ColumnCount() &&
+                             m_saved.row < layout.RowCount();
+    if (!savedOnGrid) {
+        if (m_initialKind != 0) {
+            const auto initial = firstSelectable([this](const cmcCellObj& cell) {
+                return cell.Kind() == m_initialKind && cell.Index() == m_initialIndex;
+            });
+            if (initial) {
+                SetCurrentCell(*initial, 1);
+            }
+        }
+    } else if (layout.Slot(m_saved.column, m_saved.row).Cell().Selectable()) {
+        // The grid clamps a left column or top row that no longer fits.
+        m_grid->SetLeftCol(m_saved.leftCol);
+        m_grid->SetTopRow(m_saved.topRow);
+        SetCurrentCell({m_saved.column, m_saved.row}, 2);
+    }
+}
+
+std::string cuiSheet::TitleText() const {
+    return m_layout && m_layout->TitleString() ? *m_layout->TitleString() : std::string();
+}
+
+bool cuiSheet::Printable() const {
+    return m_layout && m_layout->Printable();
+}
+
+cuiSheet::Position cuiSheet::CurrentPosition() const {
+    if (m_grid == nullptr) {
+        return {};
+    }
+    return {Current().column, Current().row, m_grid->LeftCol(), m_grid->TopRow()};
+}
+
+GridPos cuiSheet::Current() const {
+    return m_grid != nullptr ? m_grid->Current() : GridPos{0, 0};
+}
+
+bool cuiSheet::Highlighted(GridPos pos) const {
+    const GridPos current = Current();
+    if (pos == current) {
+        return true;
+    }
+    const clsSheetCellId& slot = m_layout->Slot(pos.column, pos.row);
+    if (slot.MultiSelectable() && (slot.Selected() || slot.LineMarked())) {
+        return true;
+    }
+    if (pos.row == current.row && slot.Cell().FollowLeft()) {
+        std::int32_t owner = pos.column;
+        while (owner > 0 && m_layout->Slot(owner, pos.row).Cell().FollowLeft()) {
+            --owner;
+        }
+        return m_layout->Slot(owner, pos.row).Cell().Selectable();
+    }
+    return false;
+}
+
+GridPos cuiSheet::ClickTarget(GridPos pos) const {
+    while (pos.column > 0 && m_layout->Slot(pos.column, pos.row).Cell().FollowLeft()) {
+        --pos.column;
+    }
+    return pos;
+}
+
+int cuiSheet::Answer(cmcCellCapsule& capsule, int mode) {
+    static NoBehaviour none;
+    ICellBehaviour& behaviour = m_env.behaviour != nullptr ? *m_env.behaviour : none;
+    return behaviour.Answer(capsule, mode);
+}
+
+void cuiSheet::DrawCell(QPainter& painter, GridPos pos, const QRect& rect) {
+    if (m_building || !m_layout) {
+        return;
+    }
+    static NoBehaviour none;
+    CellPaintContext context{painter,
+                             *m_layout,
+                             m_env.behaviour != nullptr ? *m_env.behaviour : none,
+                             m_drawCapsule,
+                             m_env.images,
+                             m_grid->palette(),
+                             m_layout->Scale(),
+                             false,
+                             m_grid->hasFocus() || m_popupMode,
+                             m_editorOpen,
+                             [this](GridPos p) { return Highlighted(p); }};
+    CellPainter(context).Draw(pos, rect);
+}
+
+void cuiSheet::RepaintCell(GridPos pos) {
+    if (m_grid == nullptr) {
+        return;
+    }
+    m_grid->RepaintCell(pos);
+    // A FollowLeft cell's highlight follows its owner on the left.
+    for (std::int32_t c = pos.column + 1; c < m_layout->ColumnCount() && m_layout->Slot(c, pos.row).Cell().FollowLeft();
+         ++c) {
+        m_grid->RepaintCell({c, pos.row});
+    }
+}
+
+void cuiSheet::RepaintMarked() {
+    for (std::int32_t r = 0; r < m_layout->RowCount(); ++r) {
+        for (std::int32_t c = 0; c < m_layout->ColumnCount(); ++c) {
+            const clsSheetCellId& slot = m_layout->Slot(c, r);
+            if (slot.Selected() || slot.LineMarked()) {
+                RepaintCell({c, r});
+            }
+        }
+    }
+    RepaintCell(Current());
+}
+
+void cuiSheet::RefreshRelated(const cmcCellCapsule& capsule, int scopeBits) {
+    if (capsule.Cell == nullptr || !m_layout || m_grid == nullptr) {
+        return;
+    }
+    const std::int32_t rows = std::min(m_layout->RowCount(), m_grid->TopRow() + m_grid->VisibleRowCount() + 1);
+    const std::int32_t columns = std::min(m_layout->ColumnCount(), m_grid->LeftCol() + m_grid->VisibleColCount() + 1);
+    for (std::int32_t r = 0; r < rows; ++r) {
+        for (std::int32_t c = 0; c < columns; ++c) {
+            if (IsRelatedCell(*capsule.Cell, m_layout->Slot(c, r).Cell(), scopeBits)) {
+                RepaintCell({c, r});
+            }
+        }
+    }
+}
+
+void cuiSheet::RefreshRelatedThunk(void* data, cmcCellCapsule& capsule, int scopeBits) {
+    static_cast<cuiSheet*>(data)->RefreshRelated(capsule, scopeBits);
+}
+
+void cuiSheet::ReopenEditorThunk(void* data, cmcCellCapsule& capsule, int flag) {
+    static_cast<cuiSheet*>(data)->ReopenEditor(capsule, flag);
+}
+
+void cuiSheet::OnEvent(void* context, const cmcEvent& event) {
+    auto* sheet = static_cast<cuiSheet*>(context);
+    if (!sheet->m_built) {
+        return;
+    }
+    cmcCellObj compare;
+    compare.SetCategory(0);
+    compare.SetKind(0);
+    compare.SetIndex(-1);
+    cmcCellCapsule capsule;
+    capsule.Cell = &compare;
+    switch (event.type) {
+    case kEvQueryActiveCell:
+        if (sheet->m_menu != nullptr && event.first == reinterpret_cast<cmcEvArg>(sheet->m_menu.data())) {
+            const cmcCellObj* cell = &sheet->m_layout->Slot(sheet->Current().column, sheet->Current().row).Cell();
+            sheet->m_env.events.Answer(static_cast<const void*>(&cell), sizeof cell);
+        }
+        break;
+    case kEvRepaintKindCells:
+        sheet->RefreshRelated(capsule, 1 << 5);
+        break;
+    case kEvRepaintKind:
+        compare.SetKind(static_cast<std::int32_t>(event.second));
+        sheet->RefreshRelated(capsule, 1 << 2);
+        break;
+    case kEvRepaintIndex:
+        compare.SetIndex(static_cast<std::int32_t>(event.second));
+        sheet->RefreshRelated(capsule, 1 << 3);
+        break;
+    case kEvCommitInput:
+        sheet->CommitEditor();
+        break;
+    default:
+        break;
+    }
+}
+
+QSize cuiSheet::NeededSize() const {
+    if (!m_layout || m_grid == nullptr) {
+        return size();
+    }
+    const auto& viewport = *m_grid->viewport();
+    const auto extraWidth = static_cast<int>(m_layout->TotalWidth()) - viewport.width();
+    const auto extraHeight = static_cast<int>(m_layout->TotalHeight()) - viewport.height();
+    return {width() + extraWidth, height() + extraHeight};
+}
+
+void cuiSheet::ClearStatus() {
+    m_env.events.SendText(kEvStatusText, 0x80000008, 0x8000000F, "");
+}
+
+void cuiSheet::ReleaseMenu() {
+    if (m_menu != nullptr) {
+        m_menu->deleteLater();
+        m_menu = nullptr;
+    }
+}
+
+void cuiSheet::Announce(bool force) {
+    if (m_grid == nullptr || !m_grid->hasFocus()) {
+        return;
+    }
+    const GridPos current = Current();
+    if (current == m_announced && !force) {
+        return;
+    }
+    m_announced = current;
+    const std::string key(m_layout->Slot(current.column, current.row).Cell().EffectivePopupMenu());
+    if (force || (!key.empty() && key != m_menuKey)) {
+        m_menuKey = key;
+        ReleaseMenu();
+        m_env.events.Send(kEvClearSubmenu, 0, kMenuKind);
+        if (!key.empty() && m_env.fillMenu) {
+            m_menu = new QMenu(m_grid);
+            QPointer<cuiSheet> self(this);
+            m_env.fillMenu(*m_menu, key, [self](int kind) {
+                if (self != nullptr) {
+                    self->SendCellCommand(self->Current(), 0, kind);
+                }
+            });
+            m_env.events.SendText(kEvRebuildSubmenu, reinterpret_cast<cmcEvArg>(m_menu.data()), kMenuKind, key);
+        }
+    }
+    m_env.events.Send(kEvRefreshMenu);
+}
+
+void cuiSheet::ShowContextMenu(QPoint globalPos) {
+    // Only a cell with a menu of its own shows one: never the menu a previous cell left behind.
+    const GridPos current = Current();
+    const std::string_view key = m_layout->Slot(current.column, current.row).Cell().EffectivePopupMenu();
+    if (m_menu != nullptr && !key.empty() && key == m_menuKey) {
+        m_menu->popup(globalPos);
+    }
+}
