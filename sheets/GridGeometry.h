@@ -36,6 +36,9 @@ public:
     // Sum of all widths (heights).
     std::int64_t TotalWidth() const { return m_colStart.back(); }
     std::int64_t TotalHeight() const { return m_rowStart.back(); }
+    // Distance of column `column` (row `row`) from the grid's left (top) edge; 0 ... count allowed.
+    std::int64_t ColumnStart(std::int32_t column) const { return m_colStart.at(static_cast<std::size_t>(column)); }
+    std::int64_t RowStart(std::int32_t row) const { return m_rowStart.at(static_cast<std::size_t>(row)); }
     // Width of the fixed columns, height of the fixed rows.
     int FixedWidth() const { return static_cast<int>(m_colStart[static_cast<std::size_t>(m_fixedCols)]); }
     int FixedHeight() const { return static_cast<int>(m_rowStart[static_cast<std::size_t>(m_fixedRows)]); }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <cstdlib>
 
 namespace {
 
@@ -74,7 +75,8 @@ void cuiGrid::SetLeftCol(std::int32_t column) {
     m_geometry.SetLeftCol(column);
     if (m_geometry.LeftCol() != before) {
         UpdateScrollBars();
-        viewport()->update();
+        const auto dx = m_geometry.ColumnStart(before) - m_geometry.ColumnStart(m_geometry.LeftCol());
+        ScrollPixels(static_cast<int>(dx), 0);
         if (m_handlers.topLeftChanged) {
             m_handlers.topLeftChanged();
         }
@@ -86,10 +88,28 @@ void cuiGrid::SetTopRow(std::int32_t row) {
     m_geometry.SetTopRow(row);
     if (m_geometry.TopRow() != before) {
         UpdateScrollBars();
-        viewport()->update();
+        const auto dy = m_geometry.RowStart(before) - m_geometry.RowStart(m_geometry.TopRow());
+        ScrollPixels(0, static_cast<int>(dy));
         if (m_handlers.topLeftChanged) {
             m_handlers.topLeftChanged();
         }
+    }
+}
+
+void cuiGrid::ScrollPixels(int dx, int dy) {
+    // Moves what is already drawn and paints only what comes into view; fixed rows and columns stay.
+    const int fixedWidth = m_geometry.FixedWidth();
+    const int fixedHeight = m_geometry.FixedHeight();
+    const QRect body(0, 0, viewport()->width(), viewport()->height());
+    if (std::abs(dx) >= body.width() || std::abs(dy) >= body.height()) {
+        viewport()->update();
+        return;
+    }
+    if (dy != 0) {
+        viewport()->scroll(0, dy, body.adjusted(0, fixedHeight, 0, 0));
+    }
+    if (dx != 0) {
+        viewport()->scroll(dx, 0, body.adjusted(fixedWidth, 0, 0, 0));
     }
 }
 

@@ -96,6 +96,7 @@ protected:
 
 private:
     void UpdateScrollBars();
+    void ScrollPixels(int dx, int dy);
     void DragStep();
     int DragDirections() const;
 

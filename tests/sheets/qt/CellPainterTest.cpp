@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,6 +158,24 @@ TEST(SheetPaint, CurrentCellHighlightFollowsTheFocus) {
     h.Grid().clearFocus();
     QApplication::processEvents();
     EXPECT_EQ(h.Grid().grab().toImage().pixelColor(probe), platform::ToQColor(0x8000000F, palette));
+}
+
+TEST(SheetPaint, ScrollingMovesPixelsToTheSamePicture) {
+    sheetsqt::Harness h(sheetsqt::ChannelSheet(120));
+    cuiSheet& sheet = h.Build();
+    QApplication::processEvents();
+    for (int step = 0; step < 40; ++step) {
+        sheet.MoveCursor(0, 1);
+        QApplication::processEvents();
+    }
+    sheet.MoveCursor(0, -25);
+    QApplication::processEvents();
+    ASSERT_GT(h.Grid().TopRow(), 1);
+    QWidget* window = h.area.window();
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage painted = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), painted.size());
+    EXPECT_TRUE(shown == painted);
 }
 
 } // namespace
