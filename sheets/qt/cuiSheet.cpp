@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -126,11 +127,11 @@ void cuiSheet::BuildPanels() {
     if (m_popupMode) {
         m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         m_panel->setLineWidth(1);
-        inside->setContentsMargins(3, 3, 3, 3);
+        inside->setContentsMargins(2, 2, 2, 2); // a border of 2 inside the raised bevel
     } else {
         m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_panel->setLineWidth(2);
-        inside->setContentsMargins(2, 2, 2, 2);
+        inside->setContentsMargins(0, 0, 0, 0);
     }
     m_grid = new cuiGrid(m_panel);
     inside->addWidget(m_grid);
@@ -333,10 +334,19 @@ QSize cuiSheet::NeededSize() const {
     if (!m_layout || m_grid == nullptr) {
         return size();
     }
-    const auto& viewport = *m_grid->viewport();
-    const auto extraWidth = static_cast<int>(m_layout->TotalWidth()) - viewport.width();
-    const auto extraHeight = static_cast<int>(m_layout->TotalHeight()) - viewport.height();
-    return {width() + extraWidth, height() + extraHeight};
+    // Worked out from the parts rather than from the present sizes: a window that was never shown has
+    // not laid out its children yet.
+    const QMargins margins = m_panel->layout()->contentsMargins();
+    const int frame = 2 * m_panel->frameWidth();
+    int width = static_cast<int>(m_layout->TotalWidth()) + margins.left() + margins.right() + frame;
+    int height = static_cast<int>(m_layout->TotalHeight()) + margins.top() + margins.bottom() + frame;
+    if (m_title != nullptr) {
+        height += m_title->maximumHeight();
+    }
+    if (m_grid->HasScrollBars()) {
+        width += m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid);
+    }
+    return {width, height};
 }
 
 void cuiSheet::ClearStatus() {

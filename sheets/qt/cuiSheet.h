@@ -94,7 +94,8 @@ public:
     bool EditorShown() const { return m_editorOpen; }
     cuiInPlaceEditor* Editor() const { return m_editor; }
 
-    // The window size that shows every column and row without scrolling.
+    // The size this sheet needs to show every column and row without scrolling (with room for the
+    // vertical scroll bar when scroll bars are on).
     QSize NeededSize() const;
 
     GridPos Current() const;

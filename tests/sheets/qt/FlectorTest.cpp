@@ -75,6 +75,18 @@ TEST_F(FlectorFixture, OpensBelowTheCellAndWraps) {
     EXPECT_EQ(flector->Sheet()->Current(), (GridPos{0, 2}));
 }
 
+TEST_F(FlectorFixture, TheCursorFollowsTheMouse) {
+    Open();
+    QTest::mouseMove(List().viewport(), List().CellRect({0, 0}).center());
+    QTest::mouseMove(List().viewport(), List().CellRect({0, 2}).center());
+    EXPECT_EQ(flector->Sheet()->Current(), (GridPos{0, 2}));
+    EXPECT_TRUE(Choices().empty());
+    const QImage picture = window->grab().toImage();
+    if (const QByteArray shot = qgetenv("VQN58_LIST_SHOT"); !shot.isEmpty()) {
+        picture.save(QString::fromLocal8Bit(shot));
+    }
+}
+
 TEST_F(FlectorFixture, EnterSendsTheChoiceToTheOpener) {
     Open();
     QTest::keyClick(&List(), Qt::Key_Down);

@@ -1,8 +1,12 @@
 // The sheet on screen: building, cursor keys, selection, commands and their follow-ups.
 #include "SheetHarness.h"
 #include "sheets/qt/SheetKeys.h"
+#include "sheets/qt/iuiSheet.h"
 
+#include <QMouseEvent>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -216,6 +220,30 @@ TEST(SheetMouse, ClicksFollowLeftAndDoubleClick) {
     EXPECT_EQ(calls[0].cell.index, 6);
 }
 
+TEST(SheetMouse, DraggingBeyondTheBottomStepsAndExtends) {
+    Harness h(ChannelSheet(60));
+    cuiSheet& sheet = h.Build();
+    QWidget* viewport = h.Grid().viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, h.Centre({1, 2}));
+    EXPECT_EQ(sheet.Current(), (GridPos{1, 2}));
+    QMouseEvent drag(QEvent::MouseMove,
+                     QPointF(h.Centre({1, 2}).x(), viewport->height() + 20),
+                     viewport->mapToGlobal(QPointF(h.Centre({1, 2}).x(), viewport->height() + 20)),
+                     Qt::NoButton,
+                     Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drag);
+    QTest::qWait(180); // the auto-scroll steps every 50 ms
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, h.Centre({1, 2}));
+    const std::int32_t reached = sheet.Current().row;
+    EXPECT_GE(reached, 4);
+    EXPECT_TRUE(sheet.Selection().Exists());
+    EXPECT_TRUE(sheet.Layout().Slot(1, 2).Selected());
+    EXPECT_TRUE(sheet.Layout().Slot(1, reached).Selected());
+    QTest::qWait(120);
+    EXPECT_EQ(sheet.Current().row, reached); // the release stopped it
+}
+
 TEST(SheetMouse, ContextMenuOnlyForACellWithItsOwnKey) {
     Harness h(sheetstest::SheetText(
         "", "{<-(%CT_IntCh.)}", {"{SWH(%CL_ChList_No[0])(PopupMenu=M_Cell)}AAAA|{SWH(%CL_ChList_Atr[0])}BBBB"}));
@@ -238,6 +266,40 @@ TEST(SheetMouse, ContextMenuOnlyForACellWithItsOwnKey) {
     h.Click({1, 0}, Qt::RightButton);
     EXPECT_EQ(sheet.Current(), (GridPos{1, 0}));
     EXPECT_TRUE(sheet.ContextMenu() == nullptr || !sheet.ContextMenu()->isVisible());
+}
+
+TEST(SheetBuild, ShippedInternationalSheet) {
+    const std::string overlay = [] {
+        std::ifstream in(VQN58_BIN_DIR "/VQN58.OVL", std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }();
+    ASSERT_FALSE(overlay.empty());
+    Harness h(overlay);
+    const ChannelSheetState state;
+    h.sheet = new iuiSheet(h.env, &h.area, nullptr, 0, 0, "GI_Sheet_IntCh", state);
+    h.sheet->Build();
+    h.area.show();
+    h.Grid().setFocus();
+    cuiSheet& sheet = *h.sheet;
+    EXPECT_EQ(sheet.Layout().RowCount(), 305);
+    EXPECT_EQ(sheet.TitleText(), "International channels");
+    EXPECT_EQ(sheet.Current(), (GridPos{1, 1}));
+    // Rows are as high as their text, so the channels show.
+    EXPECT_GT(h.Grid().CellRect({2, 1}).height(), 10);
+    h.Key(Qt::Key_PageDown);
+    h.Key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(sheet.Current(), (GridPos{1, 12}));
+    EXPECT_TRUE(sheet.Highlighted({7, 11}));
+    for (int i = 0; i < 40; ++i) {
+        h.Key(Qt::Key_PageDown);
+    }
+    EXPECT_EQ(sheet.Current(), (GridPos{1, 304}));
+    EXPECT_EQ(h.Grid().TopRow(), h.Grid().Geometry().MaxTopRow());
+    h.Key(Qt::Key_Left); // the row number column is not selectable
+    EXPECT_EQ(sheet.Current(), (GridPos{1, 304}));
+    EXPECT_EQ(h.TakeCalls().back().command, 0x2500);
 }
 
 TEST(SheetEvents, RepaintRequestsAndCommitReachTheSheet) {
