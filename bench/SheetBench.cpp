@@ -28,8 +28,9 @@ QApplication& App() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: Qt's own globals are gone when static objects end.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 // Answers every cell with a kind like a channel list does: a short text, a mark on every seventh row.

@@ -27,8 +27,8 @@ struct SheetEnv {
     ICellBehaviour* behaviour = nullptr;
     // Images of the warning and caution marks; none: no marks drawn.
     cuiImageList* images = nullptr;
-    // Blocks for `ms` milliseconds between the repeated commands of a chain (the platform's sleep;
-    // tests advance a fake clock).
+    // Blocks for `ms` milliseconds between the repeated commands of a chain; none: the platform's
+    // sleep (tests advance a fake clock instead).
     std::function<void(int ms)> pause;
     // The user's display font size in percent (25 to 1000).
     std::int32_t fontPercentage = 100;

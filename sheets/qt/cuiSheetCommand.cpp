@@ -1,6 +1,7 @@
 // cuiSheet: commands to cells, cursor movement and the in-place editor.
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
+#include "platform/Clock.h"
 #include "platform/qt/QtFont.h"
 #include "sheets/qt/cuiGrid.h"
 #include "sheets/qt/cuiInPlaceEditor.h"
@@ -90,6 +91,8 @@ void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::o
             m_grid->RepaintNow();
             if (m_env.pause) {
                 m_env.pause(delay);
+            } else {
+                platform::SleepMs(delay);
             }
             delay = std::max(0, delay - kPauseStepMs);
         }

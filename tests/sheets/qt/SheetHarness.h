@@ -16,21 +16,39 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace sheetsqt {
+
+// Ends the application object after the last test, before the program's exit handlers run (Qt's own
+// globals are gone by then, so a static application object would crash on its way out).
+class AppEnvironment final : public ::testing::Environment {
+public:
+    static QApplication*& Instance() {
+        static QApplication* application = nullptr;
+        return application;
+    }
+    void TearDown() override {
+        delete Instance();
+        Instance() = nullptr;
+    }
+};
 
 // The one application object of the widget tests (offscreen platform).
 inline QApplication& App() {
     static int argc = 1;
     static char name[] = "sheets_qt_tests";
     static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (AppEnvironment::Instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        AppEnvironment::Instance() = new QApplication(argc, argv);
+        ::testing::AddGlobalTestEnvironment(new AppEnvironment);
     }
-    static QApplication application(argc, argv);
-    return application;
+    return *AppEnvironment::Instance();
 }
 
 // A channel-like sheet "S": a header row that is not selectable, then `rows` rows of a row number

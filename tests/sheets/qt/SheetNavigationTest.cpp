@@ -56,6 +56,7 @@ TEST(SheetKeys, ArrowsPagesAndFunctionKeys) {
     h.Key(Qt::Key_PageUp);
     h.Key(Qt::Key_PageUp);
     EXPECT_EQ(sheet.Current(), (GridPos{2, 1}));
+    EXPECT_EQ(h.Grid().TopRow(), 1); // nothing selectable above: the sheet shows its start
     h.Key(Qt::Key_Home);
     h.Key(Qt::Key_End);
     h.Key(Qt::Key_Down, Qt::ControlModifier); // Ctrl alone holds the cursor
