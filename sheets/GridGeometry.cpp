@@ -136,34 +136,26 @@ std::int32_t GridGeometry::MaxTopRow() const {
     return MaxFirst(m_rowStart, m_fixedRows, m_clientHeight - FixedHeight());
 }
 
+std::int32_t GridGeometry::FirstToShow(
+    const std::vector<std::int64_t>& starts, std::int32_t fixed, std::int32_t first, std::int32_t index, int room) {
+    const auto count = static_cast<std::int32_t>(starts.size()) - 1;
+    if (index < fixed || index >= count) {
+        return first;
+    }
+    if (index < first) {
+        return index;
+    }
+    while (first < index &&
+           starts[static_cast<std::size_t>(index) + 1] - starts[static_cast<std::size_t>(first)] > room) {
+        ++first;
+    }
+    return first;
+}
+
 std::int32_t GridGeometry::LeftColToShow(std::int32_t column) const {
-    if (column < m_fixedCols || column >= ColumnCount()) {
-        return m_leftCol;
-    }
-    if (column < m_leftCol) {
-        return column;
-    }
-    std::int32_t left = m_leftCol;
-    const int room = m_clientWidth - FixedWidth();
-    while (left < column &&
-           m_colStart[static_cast<std::size_t>(column) + 1] - m_colStart[static_cast<std::size_t>(left)] > room) {
-        ++left;
-    }
-    return left;
+    return FirstToShow(m_colStart, m_fixedCols, m_leftCol, column, m_clientWidth - FixedWidth());
 }
 
 std::int32_t GridGeometry::TopRowToShow(std::int32_t row) const {
-    if (row < m_fixedRows || row >= RowCount()) {
-        return m_topRow;
-    }
-    if (row < m_topRow) {
-        return row;
-    }
-    std::int32_t top = m_topRow;
-    const int room = m_clientHeight - FixedHeight();
-    while (top < row &&
-           m_rowStart[static_cast<std::size_t>(row) + 1] - m_rowStart[static_cast<std::size_t>(top)] > room) {
-        ++top;
-    }
-    return top;
+    return FirstToShow(m_rowStart, m_fixedRows, m_topRow, row, m_clientHeight - FixedHeight());
 }

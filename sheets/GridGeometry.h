@@ -69,6 +69,8 @@ private:
     static std::int32_t
     IndexAt(const std::vector<std::int64_t>& starts, std::int32_t fixed, std::int32_t first, int position);
     static std::int32_t VisibleCount(const std::vector<std::int64_t>& starts, std::int32_t first, int room);
+    static std::int32_t FirstToShow(
+        const std::vector<std::int64_t>& starts, std::int32_t fixed, std::int32_t first, std::int32_t index, int room);
     static std::int32_t MaxFirst(const std::vector<std::int64_t>& starts, std::int32_t fixed, int room);
     void Clamp();
 

@@ -112,6 +112,9 @@ protected:
     SheetEnv& Env() { return m_env; }
 
 private:
+    // The menu builder's submenu that holds the current cell's context menu (events 10 and 11).
+    static constexpr std::uintptr_t kMenuKind = 33;
+
     static void OnEvent(void* context, const cmcEvent& event);
     static void RefreshRelatedThunk(void* data, cmcCellCapsule& capsule, int scopeBits);
     static void ReopenEditorThunk(void* data, cmcCellCapsule& capsule, int flag);
@@ -122,6 +125,8 @@ private:
     void DrawCell(QPainter& painter, GridPos pos, const QRect& rect);
     void RepaintCell(GridPos pos);
     void RepaintMarked();
+    // The installed behaviour, or one that answers nothing.
+    ICellBehaviour& Behaviour();
     int Answer(cmcCellCapsule& capsule, int mode);
     void FillCommandCapsule(cmcCellCapsule& capsule, GridPos pos, SheetRect& rect);
     void Announce(bool force);

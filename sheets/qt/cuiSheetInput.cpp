@@ -213,7 +213,7 @@ void cuiSheet::OnFocusGained() {
 void cuiSheet::OnFocusLost() {
     ReleaseMenu();
     m_menuKey.clear();
-    m_env.events.Send(kEvClearSubmenu, 0, 33);
+    m_env.events.Send(kEvClearSubmenu, 0, kMenuKind);
     m_env.events.Send(kEvRefreshMenu);
     RepaintMarked();
 }
