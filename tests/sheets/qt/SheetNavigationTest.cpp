@@ -293,6 +293,9 @@ TEST(SheetBuild, ShippedInternationalSheet) {
     h.Key(Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(sheet.Current(), (GridPos{1, 12}));
     EXPECT_TRUE(sheet.Highlighted({7, 11}));
+    if (const QByteArray shot = qgetenv("VQN58_SHEET_SHOT"); !shot.isEmpty()) {
+        h.area.grab().save(QString::fromLocal8Bit(shot));
+    }
     for (int i = 0; i < 40; ++i) {
         h.Key(Qt::Key_PageDown);
     }
