@@ -4,6 +4,8 @@
 #include "sheets/qt/iuiSheet.h"
 
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -256,6 +258,13 @@ TEST(SheetMouse, ContextMenuOnlyForACellWithItsOwnKey) {
     cuiSheet& sheet = h.Build();
     ASSERT_NE(sheet.ContextMenu(), nullptr);
     EXPECT_EQ(filled, (std::vector<std::string>{"M_Cell"}));
+    // The menu's owner is asked for the cell the menu belongs to.
+    const cmcEvAns* answer = h.events.Query(kEvQueryActiveCell, reinterpret_cast<cmcEvArg>(sheet.ContextMenu()));
+    ASSERT_NE(answer, nullptr);
+    const cmcCellObj* cell = nullptr;
+    ASSERT_EQ(answer->Length(), static_cast<std::int32_t>(sizeof cell));
+    std::memcpy(&cell, answer->Data(), sizeof cell);
+    EXPECT_EQ(cell, &sheet.Layout().Slot(0, 0).Cell());
     h.Click({0, 0}, Qt::RightButton);
     EXPECT_TRUE(sheet.ContextMenu()->isVisible());
     sheet.ContextMenu()->actions().front()->trigger();
@@ -296,6 +305,9 @@ TEST(SheetBuild, ShippedInternationalSheet) {
     if (const QByteArray shot = qgetenv("VQN58_SHEET_SHOT"); !shot.isEmpty()) {
         h.area.grab().save(QString::fromLocal8Bit(shot));
     }
+    // Thumb tracking: the rows follow the scroll bar's value.
+    h.Grid().verticalScrollBar()->setValue(100);
+    EXPECT_EQ(h.Grid().TopRow(), 100);
     for (int i = 0; i < 40; ++i) {
         h.Key(Qt::Key_PageDown);
     }
