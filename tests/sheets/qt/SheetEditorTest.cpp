@@ -3,6 +3,7 @@
 #include "SheetHarness.h"
 #include "sheets/qt/cuiInPlaceEditor.h"
 
+#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,6 +99,19 @@ TEST_F(EditorFixture, AClickOnAnotherCellCommitsBeforeTheMove) {
     EXPECT_EQ(commit.cell.index, 0);
     EXPECT_TRUE(commit.isCurrent); // evaluated while the edited cell was still current
     EXPECT_EQ(h.sheet->Current(), (GridPos{2, 3}));
+}
+
+TEST_F(EditorFixture, AMenuTakingTheFocusDoesNotCommit) {
+    OpenAndType();
+    QMenu menu;
+    menu.addAction(QStringLiteral("item"));
+    menu.popup(h.area.mapToGlobal(QPoint(10, 10)));
+    QApplication::processEvents();
+    EXPECT_TRUE(h.sheet->EditorShown());
+    menu.close();
+    QApplication::processEvents();
+    EXPECT_TRUE(h.sheet->EditorShown());
+    EXPECT_TRUE(h.TakeCalls().empty());
 }
 
 TEST_F(EditorFixture, ReopenEditorOnlyForTheCurrentCell) {
