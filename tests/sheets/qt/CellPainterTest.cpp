@@ -126,6 +126,13 @@ TEST_F(PaintFixture, WarningMarkPlaces) {
     // Default on a right-aligned cell: left.
     place = cmcCellCapsule::kIconDefault;
     EXPECT_NEAR(redColumns({1, 0}).first, rect.left() + 1, 1);
+    // Printed: a black vector cross half the cell's height, at the right edge.
+    place = cmcCellCapsule::kIconRightEdge;
+    const QImage printed = Paint(layout, {0, 0}, rect, false, true);
+    const auto [first, last] = InkColumns(printed, rect, Dark);
+    EXPECT_NEAR(last, rect.right() - 1 - 1, 1);
+    EXPECT_NEAR(last - first + 1, rect.height() / 2 - 1, 1); // the tips at x = 0 and W − 1 cover no pixel
+    EXPECT_EQ(InkColumns(printed, rect, Red).first, -1);
 }
 
 TEST_F(PaintFixture, JoinedCellShowsItsOwner) {
