@@ -134,7 +134,7 @@ void cuiGrid::MoveTo(GridPos pos, bool show) {
     RepaintCell(before);
     RepaintCell(pos);
     if (before != pos && m_handlers.currentChanged) {
-        m_handlers.currentChanged();
+        m_handlers.currentChanged(before, pos);
     }
 }
 

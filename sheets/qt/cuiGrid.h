@@ -31,8 +31,8 @@ public:
         std::function<void(Qt::FocusReason)> focusGained;
         std::function<void(Qt::FocusReason)> focusLost;
         std::function<void()> topLeftChanged;
-        // The current cell changed (after the move).
-        std::function<void()> currentChanged;
+        // The current cell moved from `before` to `after` (both already marked for repainting).
+        std::function<void(GridPos before, GridPos after)> currentChanged;
         // The cell a click at `pos` selects (FollowLeft cells pass the click to their owner).
         std::function<GridPos(GridPos)> clickTarget;
         // Input; a key handler returns true when it consumed the key. `mouseFirst` runs before the grid

@@ -250,9 +250,12 @@ void cuiSheet::RepaintCell(GridPos pos) {
         return;
     }
     m_grid->RepaintCell(pos);
-    // A FollowLeft cell's highlight follows its owner on the left.
-    for (std::int32_t c = pos.column + 1; c < m_layout->ColumnCount() && m_layout->Slot(c, pos.row).Cell().FollowLeft();
-         ++c) {
+    // JoinLeft cells show their owner on the left, and FollowLeft cells take its highlight.
+    for (std::int32_t c = pos.column + 1; c < m_layout->ColumnCount(); ++c) {
+        const cmcCellObj& cell = m_layout->Slot(c, pos.row).Cell();
+        if (!cell.JoinLeft() && !cell.FollowLeft()) {
+            break;
+        }
         m_grid->RepaintCell({c, pos.row});
     }
 }

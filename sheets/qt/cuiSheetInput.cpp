@@ -35,7 +35,12 @@ void cuiSheet::AttachGrid() {
             OnFocusLost();
         }
     };
-    on.currentChanged = [this] { Announce(false); };
+    on.currentChanged = [this](GridPos before, GridPos after) {
+        // Cells drawn as part of these (joined or following on the right) change with them.
+        RepaintCell(before);
+        RepaintCell(after);
+        Announce(false);
+    };
     on.clickTarget = [this](GridPos pos) { return ClickTarget(pos); };
     on.keyPress = [this](QKeyEvent& event) { return OnGridKey(event); };
     on.keyRelease = [this](QKeyEvent& /*event*/) { m_shiftHeld = false; };

@@ -167,6 +167,38 @@ TEST(SheetPaint, CurrentCellHighlightFollowsTheFocus) {
     EXPECT_EQ(h.Grid().grab().toImage().pixelColor(probe), platform::ToQColor(0x8000000F, palette));
 }
 
+// What the window shows (its backing store), against a fresh paint of the whole window.
+bool ShowsWhatItPaints(QWidget& widget) {
+    QApplication::processEvents();
+    QWidget* window = widget.window();
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage painted = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return shown.size() == painted.size() && shown == painted;
+}
+
+TEST(SheetPaint, JoinedAndFollowingCellsRepaintWithTheirOwner) {
+    sheetsqt::Harness h(sheetstest::SheetText(
+        "",
+        "{<-(%CT_IntCh.)}",
+        {":(LoopFrom 5)", "{SWH(%CL_ChList_No[0])}AAAA|{+W}xxxx|{SWH(%CL_ChList_Atr[0])}BBBB|{TW}yyyy", ":(LoopTo)"}));
+    cuiSheet& sheet = h.Build();
+    const QColor highlight = platform::ToQColor(0x8000000D, h.Grid().palette());
+    auto colourAt = [&](GridPos pos) {
+        const QPoint probe = h.Grid().viewport()->mapTo(&h.Grid(), h.Grid().CellRect(pos).topLeft() + QPoint(1, 1));
+        return h.Grid().grab().toImage().pixelColor(probe);
+    };
+    EXPECT_EQ(colourAt({1, 0}), highlight); // the joined cell is drawn as its owner
+    EXPECT_TRUE(ShowsWhatItPaints(h.Grid()));
+    h.Key(Qt::Key_Right);
+    ASSERT_EQ(sheet.Current(), (GridPos{2, 0}));
+    EXPECT_NE(colourAt({1, 0}), highlight);
+    EXPECT_EQ(colourAt({3, 0}), highlight); // the following cell takes its owner's highlight
+    EXPECT_TRUE(ShowsWhatItPaints(h.Grid()));
+    h.Key(Qt::Key_Down);
+    EXPECT_NE(colourAt({3, 0}), highlight);
+    EXPECT_TRUE(ShowsWhatItPaints(h.Grid()));
+}
+
 TEST(SheetPaint, ScrollingMovesPixelsToTheSamePicture) {
     sheetsqt::Harness h(sheetsqt::ChannelSheet(120));
     cuiSheet& sheet = h.Build();
@@ -178,11 +210,7 @@ TEST(SheetPaint, ScrollingMovesPixelsToTheSamePicture) {
     sheet.MoveCursor(0, -25);
     QApplication::processEvents();
     ASSERT_GT(h.Grid().TopRow(), 1);
-    QWidget* window = h.area.window();
-    const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage painted = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(shown.size(), painted.size());
-    EXPECT_TRUE(shown == painted);
+    EXPECT_TRUE(ShowsWhatItPaints(h.Grid()));
 }
 
 } // namespace
