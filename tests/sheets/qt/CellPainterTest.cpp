@@ -165,15 +165,7 @@ TEST(SheetPaint, CurrentCellHighlightFollowsTheFocus) {
     h.Grid().clearFocus();
     QApplication::processEvents();
     EXPECT_EQ(h.Grid().grab().toImage().pixelColor(probe), platform::ToQColor(0x8000000F, palette));
-}
-
-// What the window shows (its backing store), against a fresh paint of the whole window.
-bool ShowsWhatItPaints(QWidget& widget) {
-    QApplication::processEvents();
-    QWidget* window = widget.window();
-    const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage painted = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return shown.size() == painted.size() && shown == painted;
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
 }
 
 TEST(SheetPaint, JoinedAndFollowingCellsRepaintWithTheirOwner) {
@@ -188,15 +180,15 @@ TEST(SheetPaint, JoinedAndFollowingCellsRepaintWithTheirOwner) {
         return h.Grid().grab().toImage().pixelColor(probe);
     };
     EXPECT_EQ(colourAt({1, 0}), highlight); // the joined cell is drawn as its owner
-    EXPECT_TRUE(ShowsWhatItPaints(h.Grid()));
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
     h.Key(Qt::Key_Right);
     ASSERT_EQ(sheet.Current(), (GridPos{2, 0}));
     EXPECT_NE(colourAt({1, 0}), highlight);
     EXPECT_EQ(colourAt({3, 0}), highlight); // the following cell takes its owner's highlight
-    EXPECT_TRUE(ShowsWhatItPaints(h.Grid()));
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
     h.Key(Qt::Key_Down);
     EXPECT_NE(colourAt({3, 0}), highlight);
-    EXPECT_TRUE(ShowsWhatItPaints(h.Grid()));
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
 }
 
 TEST(SheetPaint, ScrollingMovesPixelsToTheSamePicture) {
@@ -210,7 +202,7 @@ TEST(SheetPaint, ScrollingMovesPixelsToTheSamePicture) {
     sheet.MoveCursor(0, -25);
     QApplication::processEvents();
     ASSERT_GT(h.Grid().TopRow(), 1);
-    EXPECT_TRUE(ShowsWhatItPaints(h.Grid()));
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
 }
 
 } // namespace

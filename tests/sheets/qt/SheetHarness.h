@@ -12,6 +12,8 @@
 #include "support/RecordingBehaviour.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -49,6 +51,16 @@ inline QApplication& App() {
         ::testing::AddGlobalTestEnvironment(new AppEnvironment);
     }
     return *AppEnvironment::Instance();
+}
+
+// Whether the window shows (in its backing store) what a fresh paint of the whole window gives: no
+// cell was left unpainted after a change.
+inline bool ShowsWhatItPaints(QWidget& widget) {
+    QApplication::processEvents();
+    QWidget* window = widget.window();
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage painted = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return shown.size() == painted.size() && shown == painted;
 }
 
 // A channel-like sheet "S": a header row that is not selectable, then `rows` rows of a row number

@@ -119,6 +119,7 @@ TEST(SheetSelection, ShiftDownSelectsLinesAndAPlainMoveDrops) {
         EXPECT_TRUE(sheet.Highlighted({3, row})) << row; // the whole line is marked
     }
     EXPECT_FALSE(sheet.Highlighted({1, 8}));
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
 
     // A command is sent with the selected range and drops the selection after the answer.
     h.Key(Qt::Key_X);
@@ -133,6 +134,7 @@ TEST(SheetSelection, ShiftDownSelectsLinesAndAPlainMoveDrops) {
     h.Key(Qt::Key_Down);
     EXPECT_FALSE(sheet.Selection().Exists());
     EXPECT_FALSE(sheet.Layout().Slot(1, 8).Selected());
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
 }
 
 TEST(SheetSelection, AnAnswerThatSelectsARangeKeepsIt) {
