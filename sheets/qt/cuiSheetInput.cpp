@@ -169,6 +169,7 @@ void cuiSheet::OnMousePress(QMouseEvent& event) {
 
 void cuiSheet::OnMouseRelease(QMouseEvent& event) {
     m_dragLatch = false;
+    m_shiftHeld = false;
     const bool pressed = m_pressInside;
     m_pressInside = false;
     // In a pop-up list a release chooses, but only after a press inside the list: the release of the
