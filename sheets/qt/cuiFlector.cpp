@@ -30,7 +30,14 @@ cuiFlector::cuiFlector(SheetEnv& env, QWidget* window, const cmcCellCapsule& ope
 }
 
 cuiFlector::~cuiFlector() {
-    m_env.events.Unregister(&cuiFlector::OnEvent, this);
+    Unregister();
+}
+
+void cuiFlector::Unregister() {
+    if (m_registered) {
+        m_registered = false;
+        m_env.events.Unregister(&cuiFlector::OnEvent, this);
+    }
 }
 
 cuiFlector* cuiFlector::Create(SheetEnv& env,
@@ -84,7 +91,12 @@ void cuiFlector::SizeAndPlace() {
     m_window->move(placed.left, placed.top);
 }
 
-bool cuiFlector::eventFilter(QObject* /*watched*/, QEvent* event) {
+bool cuiFlector::eventFilter(QObject* watched, QEvent* event) {
+    // A closed list hears no more events, although its window is deleted only later.
+    if (watched == m_window && event->type() == QEvent::Close) {
+        Unregister();
+        return false;
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         m_window->close();
         return true;

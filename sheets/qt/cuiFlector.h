@@ -40,6 +40,7 @@ protected:
 private:
     cuiFlector(SheetEnv& env, QWidget* window, const cmcCellCapsule& opener);
     static void OnEvent(void* context, const cmcEvent& event);
+    void Unregister();
     void SizeAndPlace();
 
     SheetEnv& m_env;
@@ -48,4 +49,5 @@ private:
     SheetRect m_cellRect; // the opening cell on the owner, kept for the list's copy of the capsule
     cmcCellCapsule m_opener;
     cuiSheet* m_sheet = nullptr;
+    bool m_registered = true;
 };

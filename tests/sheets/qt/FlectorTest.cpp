@@ -34,6 +34,13 @@ struct FlectorFixture : ::testing::Test {
         };
     }
 
+    // A list still open closes with its opener here, and its window goes before the opener's world.
+    ~FlectorFixture() override {
+        delete h.sheet;
+        h.sheet = nullptr;
+        Closed();
+    }
+
     void Open() {
         h.Key(Qt::Key_Return);
         ASSERT_NE(flector, nullptr);
