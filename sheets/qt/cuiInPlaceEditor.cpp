@@ -1,0 +1,27 @@
+#include "sheets/qt/cuiInPlaceEditor.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+cuiInPlaceEditor::cuiInPlaceEditor(QWidget* parent) : QLineEdit(parent) {
+    setFrame(false);
+    setMaxLength(kMaxLength);
+    setTextMargins(0, 0, 0, 0);
+    setContentsMargins(0, 0, 0, 0);
+    hide();
+}
+
+void cuiInPlaceEditor::keyPressEvent(QKeyEvent* event) {
+    if (onKey && onKey(*event)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void cuiInPlaceEditor::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (isVisible() && onFocusLost) {
+        onFocusLost(event->reason());
+    }
+}

@@ -1,0 +1,184 @@
+#pragma once
+
+#include "sheets/SheetCursorSearch.h"
+#include "sheets/SheetSelection.h"
+#include "sheets/cmcCellCapsule.h"
+#include "sheets/cmcSheetLayout.h"
+#include "sheets/qt/SheetEnv.h"
+
+#include <QMenu>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QFrame;
+class cuiGrid;
+class cuiInPlaceEditor;
+struct cmcEvent;
+
+// One sheet on screen: an optional title strip above a grid whose cells come from the sheet's
+// definition. The sheet owns the cursor (the current cell), the multi-selection, the in-place editor
+// and a context menu per cell, handles keys, mouse and focus, and draws every cell through
+// CellPainter; what a cell shows and what a command does is asked of the behaviour through capsules.
+// In popup-list mode the same class fills a pop-up list (cuiFlector).
+//
+// Lifetime: create, set the options, Build() once, destroy. Destroying the sheet discards an open
+// editor (it never writes after its owner may have replaced the image); call CommitEditor() first to
+// keep the text. Everything runs on the user-interface thread.
+class cuiSheet : public QWidget {
+public:
+    // The cursor and scroll position saved when a sheet closes and restored when it is built again.
+    struct Position {
+        std::int32_t column = -1;
+        std::int32_t row = -1;
+        std::int32_t leftCol = -1;
+        std::int32_t topRow = -1;
+    };
+
+    // `context`: the capsule the sheet was opened with (copied), or none. `initialKind` 0: none.
+    cuiSheet(SheetEnv& env,
+             QWidget* parentArea,
+             const cmcCellCapsule* context,
+             std::int32_t initialKind,
+             std::int32_t initialIndex,
+             std::string key);
+    ~cuiSheet() override;
+    cuiSheet(const cuiSheet&) = delete;
+    cuiSheet& operator=(const cuiSheet&) = delete;
+
+    // Before Build.
+    void SetParameter(std::string text) { m_parameter = std::move(text); }
+    const std::string& Parameter() const { return m_parameter; }
+    void SetSourceArgument(std::string text) { m_sourceArgument = std::move(text); }
+    const std::string& SourceArgument() const { return m_sourceArgument; }
+    void SetPopupListMode(bool on) { m_popupMode = on; }
+    bool PopupListMode() const { return m_popupMode; }
+    void SetSavedPosition(const Position& position) { m_saved = position; }
+    // Called in popup-list mode after a choice was sent to the opener (the pop-up window hides).
+    void SetChoiceMade(std::function<void()> done) { m_choiceMade = std::move(done); }
+
+    // Reads the definition, makes the panels and the grid, and sets the first current cell.
+    void Build();
+
+    const std::string& Key() const { return m_key; }
+    std::string TitleText() const;
+    bool Printable() const;
+    // The present cursor and scroll position (to save under the sheet's key).
+    Position CurrentPosition() const;
+
+    // Sends `command` (or typed `text`) to the cell at `pos` and follows the answer: jump, selection,
+    // in-place editor, repeated follow-up commands (pausing 30, 24, 18, 12, 6 ms before the second to
+    // sixth). A chain ends when the cursor did not move and never runs more times than the sheet has rows.
+    void SendCellCommand(GridPos pos, int command, int param, const std::optional<std::string>& text = std::nullopt);
+    // Moves the cursor by whole selectable cells; returns whether the current cell changed.
+    bool MoveCursor(std::int32_t dx, std::int32_t dy);
+    // Makes the first selectable cell with this identity current; nothing when there is none.
+    void JumpToCell(std::int32_t category, std::int32_t kind, std::int32_t index);
+    // Form 1 (cursor keys, clicks) scrolls the cell into view; form 2 (jumps, editor, build) moves the
+    // cursor as it is, scrolling only once the sheet is built.
+    void SetCurrentCell(GridPos pos, int form);
+    void ResetScrollPosition();
+    void RefreshRelated(const cmcCellCapsule& capsule, int scopeBits);
+    void ReopenEditor(const cmcCellCapsule& capsule, int flag);
+
+    // Opens the in-place editor on `pos` with `text` and the caret at `selStart` with `selLength`
+    // characters selected.
+    void OpenEditor(GridPos pos, const std::string& text, int selStart, int selLength);
+    // Commits (sends the text to the edited cell) or discards an open editor; nothing when none is open.
+    void CommitEditor() { HideEditor(true); }
+    void DiscardEditor() { HideEditor(false); }
+    bool EditorShown() const { return m_editorOpen; }
+    cuiInPlaceEditor* Editor() const { return m_editor; }
+
+    // The size this sheet needs to show every column and row without scrolling (with room for the
+    // vertical scroll bar when scroll bars are on).
+    QSize NeededSize() const;
+
+    GridPos Current() const;
+    bool Highlighted(GridPos pos) const;
+    cmcSheetLayout& Layout() { return *m_layout; }
+    const cmcSheetLayout& Layout() const { return *m_layout; }
+    cuiGrid& Grid() { return *m_grid; }
+    const SheetSelection& Selection() const { return *m_selection; }
+    QMenu* ContextMenu() const { return m_menu; }
+
+protected:
+    // Makes the layout that reads the definition; channel sheets give their own.
+    virtual std::unique_ptr<cmcSheetLayout> CreateLayout();
+    SheetEnv& Env() { return m_env; }
+
+private:
+    // The menu builder's submenu that holds the current cell's context menu (events 10 and 11).
+    static constexpr std::uintptr_t kMenuKind = 33;
+
+    static void OnEvent(void* context, const cmcEvent& event);
+    static void RefreshRelatedThunk(void* data, cmcCellCapsule& capsule, int scopeBits);
+    static void ReopenEditorThunk(void* data, cmcCellCapsule& capsule, int flag);
+
+    void BuildPanels();
+    void AttachGrid();
+    void ApplyStartPosition();
+    void DrawCell(QPainter& painter, GridPos pos, const QRect& rect);
+    void RepaintCell(GridPos pos);
+    void RepaintMarked();
+    // The installed behaviour, or one that answers nothing.
+    ICellBehaviour& Behaviour();
+    int Answer(cmcCellCapsule& capsule, int mode);
+    void FillCommandCapsule(cmcCellCapsule& capsule, GridPos pos, SheetRect& rect);
+    void Announce(bool force);
+    void ReleaseMenu();
+    void ShowContextMenu(QPoint globalPos);
+    void ClearStatus();
+    bool Extending() const { return m_shiftHeld || m_dragLatch; }
+    GridPos ClickTarget(GridPos pos) const;
+    void HideEditor(bool commit);
+
+    // Input (cuiSheetInput.cpp).
+    bool OnGridKey(QKeyEvent& event);
+    bool OnEditorKey(QKeyEvent& event);
+    void OnSelectCell(GridPos pos, bool& allowed);
+    void OnMousePress(QMouseEvent& event);
+    void OnMouseRelease(QMouseEvent& event);
+    void OnDoubleClick(QMouseEvent& event);
+    void OnMouseMove(QMouseEvent& event);
+    void OnDragScroll(int directions);
+    void OnFocusGained();
+    void OnFocusLost();
+
+    SheetEnv& m_env;
+    std::string m_key;
+    std::unique_ptr<cmcCellCapsule> m_context;
+    std::int32_t m_initialKind;
+    std::int32_t m_initialIndex;
+    std::string m_parameter;
+    std::string m_sourceArgument;
+    bool m_popupMode = false;
+    bool m_building = false;
+    bool m_built = false;
+    Position m_saved;
+    std::function<void()> m_choiceMade;
+
+    std::unique_ptr<cmcSheetLayout> m_layout;
+    std::unique_ptr<SheetSelection> m_selection;
+    cmcCellCapsule m_drawCapsule;
+
+    QLabel* m_title = nullptr;
+    QFrame* m_panel = nullptr;
+    cuiGrid* m_grid = nullptr;
+    cuiInPlaceEditor* m_editor = nullptr;
+    bool m_editorOpen = false;
+    GridPos m_edited{-1, -1};
+
+    QPointer<QMenu> m_menu;
+    std::string m_menuKey;
+    GridPos m_announced{-1, -1};
+
+    bool m_shiftHeld = false;
+    bool m_dragLatch = false;
+    bool m_pressInside = false;
+    std::optional<QPoint> m_lastMouse;
+};
