@@ -86,8 +86,13 @@ void datCh::LoadListRow(int plan, std::int32_t index) {
 void datCh::LoadFree(std::int32_t index) {
     const cmcEeprom& image = BoundImage();
     const std::int32_t at = FreeRecordAddress(index);
-    RxHz = GetWord(image, at) * kFreeStepHz + kFreeRxOffsetHz;
-    TxHz = GetWord(image, at + 2) * kFreeStepHz;
+    const std::uint16_t rxStep = GetWord(image, at);
+    const std::uint16_t txStep = GetWord(image, at + 2);
+    RxHz = rxStep * kFreeStepHz + kFreeRxOffsetHz;
+    TxHz = txStep * kFreeStepHz;
+    // Step 0 is the empty form of the factory data (21.7 MHz and 0 Hz are no channel of the radio).
+    RxBlank = rxStep == 0;
+    TxBlank = txStep == 0;
     for (int i = 0; i < kFreeNameLength; ++i) {
         Name[static_cast<std::size_t>(i)] = image.GetByte(at + 4 + i);
     }
@@ -133,15 +138,19 @@ void datCh::StoreListRow(int plan, std::int32_t index) {
 void datCh::StoreFree(std::int32_t index) {
     cmcEeprom& image = BoundImage();
     const std::int32_t at = FreeRecordAddress(index);
-    // Unsigned 32-bit arithmetic kept in 16 bits, as the radio's records hold it.
-    SetWord(image, at, static_cast<std::uint16_t>((RxHz - kFreeRxOffsetHz) / kFreeStepHz));
-    SetWord(image, at + 2, static_cast<std::uint16_t>(TxHz / kFreeStepHz));
+    // Unsigned 32-bit arithmetic kept in 16 bits, as the radio's records hold it. A blank frequency is
+    // stored as step 0, the empty form, never as the step of a frequency below the offset (which would
+    // wrap round to 198.9625 MHz).
+    SetWord(image, at, RxBlank ? 0 : static_cast<std::uint16_t>((RxHz - kFreeRxOffsetHz) / kFreeStepHz));
+    SetWord(image, at + 2, TxBlank ? 0 : static_cast<std::uint16_t>(TxHz / kFreeStepHz));
     for (int i = 0; i < kFreeNameLength; ++i) {
-        image.SetByte(at + 4 + i, Name[static_cast<std::size_t>(i)]);
+        const std::uint8_t byte = Name[static_cast<std::size_t>(i)];
+        image.SetByte(at + 4 + i, byte == 0 && RxBlank ? ' ' : byte); // a blank record's name is blank
     }
     // The free channel's rows in the three channel lists follow its simplex state.
+    const bool simplex = !RxBlank && !TxBlank && RxHz == TxHz;
     for (const int plan : {kPlanUsa, kPlanInternational, kPlanCanada}) {
-        SetBit(image, AttributeAddress(plan, kFirstFreeRow + index), 1, RxHz == TxHz);
+        SetBit(image, AttributeAddress(plan, kFirstFreeRow + index), 1, simplex);
     }
 }
 
