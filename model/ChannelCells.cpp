@@ -96,8 +96,7 @@ void AnswerChannelNumber(CellAnswer& a) {
 void AnswerMarks(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
     datCh& r = a.record;
-    const std::string_view list =
-        a.document.UsableChannelsOnly() ? "GI_Sheet_Sel_ChATRUse" : "GI_Sheet_Sel_ChATRAll";
+    const std::string_view list = a.document.UsableChannelsOnly() ? "GI_Sheet_Sel_ChATRUse" : "GI_Sheet_Sel_ChATRAll";
     std::int32_t item = 0;
     if (c.Parent != nullptr) {
         if (EditSelection(c, a.editors, list, item)) {

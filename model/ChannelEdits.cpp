@@ -192,7 +192,8 @@ void ChannelEdits::Paste() {
         return;
     }
     for (std::size_t i = 0; i < n; ++i) {
-        m_clipboard.StoreOne(m_answer.Image(), m_plan, m_rows[at + i], m_clipboard.Record(static_cast<std::int32_t>(i)));
+        m_clipboard.StoreOne(
+            m_answer.Image(), m_plan, m_rows[at + i], m_clipboard.Record(static_cast<std::int32_t>(i)));
     }
     cmcEvMan& events = m_answer.document.Events();
     if (n == 1) {
@@ -255,8 +256,8 @@ void ChannelEdits::Delete() {
 void ChannelEdits::Insert() {
     const auto [begin, end] = WorkingPositions();
     const std::size_t count = end - begin;
-    if (begin == end ||
-        (AnyHoldsData(m_rows.size() - count, m_rows.size()) && !m_answer.document.Confirm("GI_AppMess_Conv_Overflow"))) {
+    if (begin == end || (AnyHoldsData(m_rows.size() - count, m_rows.size()) &&
+                         !m_answer.document.Confirm("GI_AppMess_Conv_Overflow"))) {
         return;
     }
     if (end < m_rows.size()) {

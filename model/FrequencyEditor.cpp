@@ -28,13 +28,14 @@ std::string FrequencyText(std::int64_t hz) {
 
 // The typed text as a raster frequency: 0 when it holds no number, -1 when it is off the raster.
 std::int64_t CommittedHz(std::string_view input) {
-    const std::string kept = Filtered(input, [](char c) { return IsDigit(c) || c == '.'; }, 10);
+    const std::string kept = Filtered(
+        input, [](char c) { return IsDigit(c) || c == '.'; }, 10);
     if (kept.empty()) {
         return 0;
     }
     const double mhz = std::strtod(kept.c_str(), nullptr);
-    const double limited =
-        std::clamp(mhz * 1e6 + 0.5, static_cast<double>(kLowestFrequencyHz) + 0.5, static_cast<double>(kHighestCommittedHz) + 0.5);
+    const double limited = std::clamp(
+        mhz * 1e6 + 0.5, static_cast<double>(kLowestFrequencyHz) + 0.5, static_cast<double>(kHighestCommittedHz) + 0.5);
     return SnapToRaster(static_cast<std::int64_t>(limited));
 }
 
@@ -46,8 +47,9 @@ bool StartEdit(cmcCellCapsule& capsule, const datCh& record, bool isRx) {
         capsule.SelStart = static_cast<std::int32_t>(dot == std::string::npos ? capsule.OutText.size() : dot + 1);
         capsule.SelLength = 0;
     } else if (key == '=' && !isRx) {
-        capsule.OutText = record.RxBlank ? std::string() : FrequencyText(std::clamp<std::int64_t>(
-                                                               record.RxHz, kLowestFrequencyHz, kHighestShownHz));
+        capsule.OutText =
+            record.RxBlank ? std::string()
+                           : FrequencyText(std::clamp<std::int64_t>(record.RxHz, kLowestFrequencyHz, kHighestShownHz));
         SelectAll(capsule);
     } else if (IsDigit(key) || key == kSpace) {
         StartWithKey(capsule);

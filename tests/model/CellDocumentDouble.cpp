@@ -17,7 +17,7 @@ constexpr ListSpec kLists[] = {
     {"GI_Sheet_Sel_Misc_Accept", 2},    {"GI_Sheet_Sel_SQLkey", 2},         {"GI_Sheet_Sel_UserSetLcdIntE", 4},
     {"GI_Sheet_Sel_UserSetLcdIntU", 4}, {"GI_Sheet_Sel_UserSetLcdUsaE", 4}, {"GI_Sheet_Sel_UserSetLcdUsaU", 4},
     {"GI_Sheet_Sel_UserSetLcdCanE", 4}, {"GI_Sheet_Sel_UserSetLcdCanU", 4}, {"GI_Sheet_Sel_UserSetTxPow", 2},
-    {"GI_Sheet_Sel_Misc_I_Accept", 2}, {"GI_Sheet_Sel_ChTag", 2},          {"GI_Sheet_Sel_ChTxInh", 2},
+    {"GI_Sheet_Sel_Misc_I_Accept", 2},  {"GI_Sheet_Sel_ChTag", 2},          {"GI_Sheet_Sel_ChTxInh", 2},
     {"GI_Sheet_Sel_ChPoc", 2},          {"GI_Sheet_Sel_ChSimp", 2},         {"GI_Sheet_Sel_WxChAtr", 2},
     {"GI_Sheet_Sel_ChATRAll", 5},       {"GI_Sheet_Sel_ChATRUse", 5},
 };
