@@ -162,6 +162,24 @@ TEST(datCh, FreeChannelStoreWritesStepsNameAndTheSimplexBitsOfItsRows) {
     EXPECT_EQ(GetWord(image, 0x390 + 8 * 69 + 2), 24968); // 156.05 MHz / 6.25 kHz
 }
 
+// The simplex of an "A" row comes from its number: it stays on the "A" row whatever is stored there,
+// and a record loaded from an "A" row leaves another row's own simplex bit as it is.
+TEST(datCh, SimplexByNumberStaysWithTheRow) {
+    cmcEeprom image = EmptyImage();
+    image.SetByte(0x130 + 7, 0x40); // International 3A, its byte without the simplex bit
+    image.SetByte(0x130 + 8, 0x02); // International 4: simplex by choice
+    datCh record(image);
+    record.Load(kPlanInternational, 6); // duplex
+    record.Store(0, 7);
+    EXPECT_EQ(image.GetByte(0x130 + 7), 0x02);
+    record.Load(kPlanInternational, 7);
+    record.Tagged = true;
+    record.Store(0, 8);
+    record.Store(0, 10);
+    EXPECT_EQ(image.GetByte(0x130 + 8), 0x42);
+    EXPECT_EQ(image.GetByte(0x130 + 10), 0x40);
+}
+
 // A blank record is stored as the empty form of the factory data (steps 0, a name of spaces, duplex),
 // never as the step of a frequency below the receive offset, and loads back blank.
 TEST(datCh, BlankFreeChannelStaysBlank) {
