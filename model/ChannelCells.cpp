@@ -26,17 +26,6 @@ void Save(CellAnswer& a) {
     a.record.StoreReload(0, a.record.ChIndex);
 }
 
-// Shows `value` on `list` without taking a key or a choice.
-void ShowOnly(CellAnswer& a, std::string_view list, std::int32_t value) {
-    cmcCellCapsule show = a.capsule;
-    show.Command = 0;
-    show.EditState = cmcCellCapsule::kEditNone;
-    show.Parent = nullptr;
-    show.Grid = nullptr;
-    EditSelection(show, a.editors, list, value);
-    a.capsule.OutText = show.OutText;
-}
-
 // Shows and edits one attribute bit of the row through a two-item list; saves a change.
 void AnswerAttributeBit(CellAnswer& a, std::string_view list, bool& bit) {
     std::int32_t value = bit ? 1 : 0;
@@ -196,7 +185,7 @@ bool AnswerChannelKind(CellAnswer& a) {
     case 117:
         if (a.index >= kFirstFreeRow) {
             // The free channel's own frequencies decide its simplex bit: a choice here would be undone.
-            ShowOnly(a, "GI_Sheet_Sel_ChSimp", r.Simplex ? 1 : 0);
+            ShowSelection(a.capsule, a.editors, "GI_Sheet_Sel_ChSimp", r.Simplex ? 1 : 0);
             if (c.Parent != nullptr) {
                 a.Refuse(RefusalText(a.document.Texts(), kRefusedRestricted));
             }

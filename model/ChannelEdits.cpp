@@ -15,12 +15,6 @@ bool ICellDocument::ClipboardHolds(int plan) {
 }
 
 namespace model {
-namespace {
-
-constexpr std::uint32_t kClWindowText = 0x80000008;
-constexpr std::uint32_t kClBtnFace = 0x8000000F;
-
-} // namespace
 
 bool StructuralEditsAllowed(int /*plan*/) {
     return false;
