@@ -216,7 +216,8 @@ TEST_F(ShippedOverlay, SettingsSheetsHoldEverySetting) {
     std::multiset<std::int32_t> kinds;
     for (const char* name :
          {"GI_Sheet_ComSet", "GI_Sheet_Atis", "GI_Sheet_ComCom", "GI_Sheet_ComExp", "GI_Sheet_MakerR"}) {
-        iuiSheetLayout layout(source, name, metrics, ChannelSheetState{});
+        const ChannelSheetState state;
+        iuiSheetLayout layout(source, name, metrics, state);
         layout.Build();
         ASSERT_TRUE(layout.TitleString().has_value()) << name;
         for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
@@ -239,7 +240,8 @@ TEST_F(ShippedOverlay, SettingsSheetsHoldEverySetting) {
 // The free-channel sheet: 70 rows of receive and transmit frequency and name; every channel sheet names
 // the row menu, whose items are the seven edit commands with Edit and the placeholder.
 TEST_F(ShippedOverlay, FreeChannelSheetAndTheChannelRowMenu) {
-    iuiSheetLayout free(source, "GI_Sheet_FreeCh", metrics, ChannelSheetState{});
+    const ChannelSheetState state;
+    iuiSheetLayout free(source, "GI_Sheet_FreeCh", metrics, state);
     free.Build();
     ASSERT_EQ(free.RowCount(), 1 + 70);
     for (const std::int32_t kind : {119, 120, 121}) {
@@ -256,7 +258,7 @@ TEST_F(ShippedOverlay, FreeChannelSheetAndTheChannelRowMenu) {
     }
     for (const char* name :
          {"GI_Sheet_IntCh", "GI_Sheet_UsaCh", "GI_Sheet_CanCh", "GI_Sheet_WxCh", "GI_Sheet_FreeCh"}) {
-        iuiSheetLayout layout(source, name, metrics, ChannelSheetState{});
+        iuiSheetLayout layout(source, name, metrics, state);
         layout.Build();
         EXPECT_EQ(layout.Slot(layout.ColumnCount() - 1, layout.RowCount() - 1).Cell().EffectivePopupMenu(),
                   "GI_PMenu_ChList")
