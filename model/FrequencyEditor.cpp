@@ -30,8 +30,8 @@ std::string FrequencyText(std::int64_t hz) {
 std::int64_t CommittedHz(std::string_view input) {
     const std::string kept = Filtered(
         input, [](char c) { return IsDigit(c) || c == '.'; }, 10);
-    if (kept.empty()) {
-        return 0;
+    if (kept.find_first_of("0123456789") == std::string::npos) {
+        return 0; // dots alone are no frequency (they would read as 0 and be raised to 100 MHz)
     }
     const double mhz = std::strtod(kept.c_str(), nullptr);
     const double limited = std::clamp(

@@ -170,6 +170,7 @@ TEST(ChannelCells, FrequencyCommitsStoreRasterCodes) {
         {119, " 161.600 MHz", 22384, "161.60000", ""},
         {119, "156.013", 0, "156.80000", "off raster"},
         {120, "MHz", 0, "", "no number"},
+        {119, "..", 0, "156.80000", "no number"},
     };
     for (const auto& c : cases) {
         CellBench bench;
