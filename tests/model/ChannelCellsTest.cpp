@@ -7,6 +7,7 @@
 #include "model/ImageWords.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -104,6 +105,32 @@ TEST(ChannelCells, MarksMoveWithTheChosenItemAndAMarkedRowMustNotBeInhibited) {
     bench.document.TakeEvents();
     bench.Choose(113, 4, 32, CT_UsaCh);
     EXPECT_EQ(bench.document.TakeEvents(), (std::vector<std::string>{"28:0:0:"}));
+}
+
+// A mark or inhibit change repaints every cell with a kind (another row loses its mark); a change of
+// another attribute repaints its row.
+TEST(ChannelCells, MarkChangesRepaintEveryCell) {
+    CellBench bench;
+    for (const auto& [kind, item, scope] : {std::tuple{113, 1, 0x29}, {113, 3, 0x29}, {114, 1, 0x09}}) {
+        cmcCellObj cell;
+        cell.SetCategory(CT_IntCh);
+        cell.SetKind(kind);
+        cell.SetIndex(40);
+        cmcCellObj chosen;
+        chosen.SetKind(1);
+        chosen.SetIndex(item);
+        cmcCellCapsule parent;
+        parent.Cell = &chosen;
+        cmcCellCapsule capsule;
+        capsule.Cell = &cell;
+        capsule.Parent = &parent;
+        capsule.EditState = cmcCellCapsule::kEditChoice;
+        int seen = 0;
+        capsule.RefreshRelatedData = &seen;
+        capsule.RefreshRelated = [](void* data, cmcCellCapsule&, int bits) { *static_cast<int*>(data) = bits; };
+        bench.behaviour.Answer(capsule, ICellBehaviour::kCommand);
+        EXPECT_EQ(seen, scope) << kind << " " << item;
+    }
 }
 
 TEST(ChannelCells, EnterOnTheMarksOpensTheListOfTheView) {
