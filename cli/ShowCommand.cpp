@@ -59,11 +59,7 @@ int RunShow(CliContext& context) {
     app.SetUsableChannelsOnly(usableOnly);
     ChannelSheetState state;
     state.usableOnly = usableOnly;
-    state.isUsable = [&app](int plan, int channel) {
-        datCh record(app.MainImage());
-        record.Load(static_cast<std::uint8_t>(plan), channel);
-        return record.IsUsable();
-    };
+    state.isUsable = [&app](int plan, int channel) { return IsUsableChannel(app.MainImage(), plan, channel); };
     state.modelVariant = app.ModelType();
     state.optionBits = app.CloneIdentityBytes()[19];
     platform::FixedFontMetrics metrics;

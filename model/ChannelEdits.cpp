@@ -56,15 +56,10 @@ ChannelEdits::ChannelEdits(
     : m_answer(answer), m_clipboard(clipboard), m_plan(static_cast<std::uint8_t>(answer.plan)),
       m_structural(structural) {
     const bool usableOnly = answer.document.UsableChannelsOnly() && IsChannelListPlan(m_plan);
-    datCh row(answer.Image());
     for (std::int32_t channel = first; channel <= last; ++channel) {
-        if (usableOnly && channel != answer.index) {
-            row.Load(m_plan, channel);
-            if (!row.IsUsable()) {
-                continue;
-            }
+        if (!usableOnly || channel == answer.index || IsUsableChannel(answer.Image(), m_plan, channel)) {
+            m_rows.push_back(channel);
         }
-        m_rows.push_back(channel);
     }
 }
 

@@ -171,3 +171,9 @@ void datCh::StoreReload(std::uint8_t plan, std::int32_t index) {
     Store(plan, index);
     Reload();
 }
+
+bool IsUsableChannel(cmcEeprom& image, int plan, std::int32_t channel) {
+    datCh record(image);
+    record.Load(static_cast<std::uint8_t>(plan), channel);
+    return record.IsUsable();
+}

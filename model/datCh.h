@@ -64,3 +64,7 @@ private:
     void LoadFree(std::int32_t index);
     void StoreFree(std::int32_t index);
 };
+
+// Whether `channel` of `plan` is usable, as a channel sheet's usable-only view asks it (a record loaded
+// from the image and IsUsable).
+bool IsUsableChannel(cmcEeprom& image, int plan, std::int32_t channel);
