@@ -17,6 +17,8 @@ public:
     virtual void BuildTree(const std::string& /*rootSuffix*/) {}
     // Maker mode was switched on: show the maker status panel with `statusText`.
     virtual void MakerModeSwitchedOn(const std::string& /*statusText*/) {}
+    // The channel sheets switched between all and usable channels only: reopen the open sheet.
+    virtual void UsableChannelsToggled() {}
     // Show or take back the hourglass cursor around long file work.
     virtual void SetBusy(bool /*busy*/) {}
 };

@@ -3,6 +3,7 @@
 #include "app/IMainView.h"
 #include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
+#include "model/cmcClipCh.h"
 #include "overlay/Messages.h"
 #include "platform/FileDialogs.h"
 
@@ -148,6 +149,14 @@ public:
     void ArmWarningCheck() { m_warningCheckArmed = true; }
     bool TakeWarningCheckRequest() { return std::exchange(m_warningCheckArmed, false); }
 
+    // --- Channel lists. ---
+    // The application-wide channel clipboard: it keeps copies of the rows of the last Copy for the
+    // whole run, whatever becomes of the image they came from.
+    cmcClipCh& ChannelClipboard() { return m_clipCh; }
+    // The channel sheets show the usable channels only (toggled by event 28).
+    bool UsableChannelsOnly() const { return m_usableChannelsOnly; }
+    void SetUsableChannelsOnly(bool on) { m_usableChannelsOnly = on; }
+
     void SetView(IMainView* view) { m_view = view ? view : &m_noView; }
     cmcMessages& Messages() { return m_messages; }
     cmcGTex& Overlay() { return m_services.overlay; }
@@ -155,6 +164,7 @@ public:
 
 protected:
     void SendEvent(std::uint8_t type);
+    cmcEvMan& EventManager() { return m_services.events; }
     // What clone files carry: 0 to the last clone address.
     cmcQcfRangeTable CoveredRanges();
     // Attaches `image` and sets the model codes and the map-revision test.
@@ -187,4 +197,6 @@ private:
     std::unique_ptr<cmcHash2> m_cellTables;
     std::array<std::uint8_t, 22> m_cloneIdentity{};
     bool m_warningCheckArmed = false;
+    cmcClipCh m_clipCh;
+    bool m_usableChannelsOnly = false;
 };

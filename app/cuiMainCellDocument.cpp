@@ -1,6 +1,7 @@
 #include "app/cuiMainCellDocument.h"
 
 #include "app/cuiMain.h"
+#include "overlay/cmcGTex.h"
 
 cmcEeprom& cuiMainCellDocument::CellImage() {
     return m_app.MainImage();
@@ -29,4 +30,18 @@ std::span<const std::uint8_t> cuiMainCellDocument::CloneIdentityBytes() {
 void cuiMainCellDocument::CellAnswered() {
     m_app.ArmWarningCheck();
     m_app.IsModified(); // sets the flag the first time the image differs from the snapshot
+}
+
+cmcClipCh* cuiMainCellDocument::ChannelClipboard() {
+    return &m_app.ChannelClipboard();
+}
+
+bool cuiMainCellDocument::UsableChannelsOnly() {
+    return m_app.UsableChannelsOnly();
+}
+
+bool cuiMainCellDocument::Confirm(std::string_view textKey) {
+    const std::string text = m_app.Overlay().GetLongText(textKey);
+    return m_app.Messages().Show(text, cmcMessages::Icon::Warning, cmcMessages::Buttons::OkCancel) ==
+           cmcMessages::Answer::Ok;
 }

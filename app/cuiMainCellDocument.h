@@ -20,6 +20,10 @@ public:
     int ModelType() override;
     const model::FactoryAdjustments& Adjustments() override;
     std::span<const std::uint8_t> CloneIdentityBytes() override;
+    cmcClipCh* ChannelClipboard() override;
+    bool UsableChannelsOnly() override;
+    // A warning box with OK and Cancel through the application's message box.
+    bool Confirm(std::string_view textKey) override;
     // Re-arms the warning check and sets the modified flag when the image differs from the snapshot.
     void CellAnswered() override;
 

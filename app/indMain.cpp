@@ -2,6 +2,7 @@
 
 #include "app/indEnviron.h"
 #include "events/EventNumbers.h"
+#include "events/cmcEvMan.h"
 #include "model/ModelRules.h"
 #include "overlay/cmcGTex.h"
 
@@ -9,9 +10,20 @@
 
 indMain::indMain(const Services& services) : cuiMain(services, model::kImageSize) {
     indMain::InitModelDefaults();
+    services.events.Register(&indMain::OnEvent, this);
 }
 
-indMain::~indMain() = default;
+indMain::~indMain() {
+    EventManager().Unregister(&indMain::OnEvent, this);
+}
+
+void indMain::OnEvent(void* context, const cmcEvent& event) {
+    auto* self = static_cast<indMain*>(context);
+    if (event.type == kEvToggleUsableChannels) {
+        self->SetUsableChannelsOnly(!self->UsableChannelsOnly());
+        self->View().UsableChannelsToggled();
+    }
+}
 
 void indMain::InitModelDefaults() {
     cuiMain::InitModelDefaults();

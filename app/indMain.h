@@ -2,6 +2,8 @@
 
 #include "app/cuiMain.h"
 
+struct cmcEvent;
+
 #include <string>
 #include <vector>
 
@@ -42,4 +44,8 @@ public:
     void ScanMakerSwitch(const std::vector<std::string>& arguments);
     // The text appended to the tree's root entry: the name of the current model type.
     std::string ModelName();
+
+private:
+    // Event 28: toggles the usable-channels-only view and lets the window reopen its sheet.
+    static void OnEvent(void* context, const cmcEvent& event);
 };

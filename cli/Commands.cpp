@@ -83,11 +83,13 @@ const std::vector<CliCommand>& Commands() {
          "after a message naming the cell and why; 2 for an unknown cell name.",
          RunSet},
         {"show",
-         "FILE SHEET",
+         "FILE SHEET [--usable]",
          "Prints the sheet SHEET of the overlay (for example GI_Sheet_ComSet) as the window\n"
          "shows it for the clone file FILE, one CSV line per cell after the header\n"
          "row,column,category,kind,index,text,grey,warning\n"
          "(grey: a setting whose function the radio lacks, or a cell that cannot change).\n"
+         "--usable shows the channel lists as the window's usable-channels-only view does:\n"
+         "only the channels that are not inhibited or carry the P or C mark.\n"
          "Exit status 2 for a sheet the overlay does not define.",
          RunShow},
     };

@@ -3,12 +3,14 @@
 
 #include "CliCells.h"
 #include "CsvField.h"
+#include "model/datCh.h"
 #include "platform/FontMetrics.h"
 #include "sheets/iuiSheetLayout.h"
 
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace cli {
 namespace {
@@ -32,7 +34,15 @@ bool HasSheet(const std::filesystem::path& overlay, const std::string& sheet) {
 } // namespace
 
 int RunShow(CliContext& context) {
-    const auto& args = context.args;
+    std::vector<std::string> args;
+    bool usableOnly = false;
+    for (const std::string& arg : context.args) {
+        if (arg == "--usable") {
+            usableOnly = true;
+        } else {
+            args.push_back(arg);
+        }
+    }
     if (args.size() != 2) {
         std::fprintf(stderr, "vqn58-cli: show needs a FILE and a SHEET\nTry 'vqn58-cli --help'.\n");
         return kExitUsage;
@@ -46,7 +56,10 @@ int RunShow(CliContext& context) {
         return status;
     }
     indMain& app = cells.App().App();
+    app.SetUsableChannelsOnly(usableOnly);
     ChannelSheetState state;
+    state.usableOnly = usableOnly;
+    state.isUsable = [&app](int plan, int channel) { return IsUsableChannel(app.MainImage(), plan, channel); };
     state.modelVariant = app.ModelType();
     state.optionBits = app.CloneIdentityBytes()[19];
     platform::FixedFontMetrics metrics;

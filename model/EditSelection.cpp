@@ -59,4 +59,14 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
     return false;
 }
 
+void ShowSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t value) {
+    cmcCellCapsule show = capsule;
+    show.Command = 0;
+    show.EditState = cmcCellCapsule::kEditNone;
+    show.Parent = nullptr;
+    show.Grid = nullptr;
+    EditSelection(show, context, listName, value);
+    capsule.OutText = show.OutText;
+}
+
 } // namespace model

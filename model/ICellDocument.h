@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+class cmcClipCh;
 class cmcEeprom;
 class cmcEvMan;
 class cmcHash2;
@@ -36,6 +37,13 @@ public:
     // A cell command or commit was answered: re-arm the delayed warning check and mark the document
     // modified when the image now differs from the saved snapshot.
     virtual void CellAnswered() = 0;
+    // The application-wide channel clipboard; none where the document has no clipboard.
+    virtual cmcClipCh* ChannelClipboard() { return nullptr; }
     // Whether the channel clipboard holds rows of channel plan `plan`; none while there is no clipboard.
-    virtual bool ClipboardHolds(int /*plan*/) { return false; }
+    virtual bool ClipboardHolds(int plan);
+    // Whether the channel sheets show the usable channels only (the view toggled by event 28).
+    virtual bool UsableChannelsOnly() { return false; }
+    // Asks the user the question of overlay entry `textKey` (all its lines) in a warning box with OK
+    // and Cancel under the application's title; true only for OK. Without a user to ask: false.
+    virtual bool Confirm(std::string_view /*textKey*/) { return false; }
 };

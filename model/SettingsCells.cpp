@@ -38,17 +38,6 @@ void RefuseFixed(CellAnswer& a) {
     a.Refuse(RefusalText(a.document.Texts(), kRefusedFixedByModel, {model}));
 }
 
-// Shows `value` on `list` without taking a key or a choice.
-void ShowOnly(CellAnswer& a, std::string_view list, std::int32_t value) {
-    cmcCellCapsule show = a.capsule;
-    show.Command = 0;
-    show.EditState = cmcCellCapsule::kEditNone;
-    show.Parent = nullptr;
-    show.Grid = nullptr;
-    EditSelection(show, a.editors, list, value);
-    a.capsule.OutText = show.OutText;
-}
-
 void AnswerBitSetting(CellAnswer& a, const BitSetting& row) {
     cmcEeprom& image = a.Image();
     std::int32_t value = row.bit < 0 ? image.GetByte(row.address) : GetBit(image, row.address, row.bit);
@@ -56,7 +45,7 @@ void AnswerBitSetting(CellAnswer& a, const BitSetting& row) {
         a.capsule.TextColor = kColourSilver; // still editable: the function may be switched on later
     }
     if (IsFixedForModel(a, row.fixed)) {
-        ShowOnly(a, row.list, value);
+        ShowSelection(a.capsule, a.editors, row.list, value);
         RefuseFixed(a);
         return;
     }
@@ -109,7 +98,7 @@ void AnswerLcd(CellAnswer& a, int bit, std::string_view listE, std::string_view 
         return;
     }
     if (usaVariant && (value & 2) != (old & 2)) {
-        ShowOnly(a, list, old);
+        ShowSelection(a.capsule, a.editors, list, old);
         RefuseFixed(a);
         a.capsule.TextColor = cmcCellCapsule::kDefaultTextColor; // the other half stays editable
         return;

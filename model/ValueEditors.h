@@ -39,6 +39,9 @@ std::int32_t ParseNumber(std::string_view text);
 // Enter opens the list window. OutText: the item's text, empty when no item has the value.
 bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t& value);
 
+// Shows `value` as EditSelection does, without taking a key, a commit or a choice from the capsule.
+void ShowSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t value);
+
 // An integer shown as value + offset (or `fixedText` when not empty), committed within min..max and
 // rounded to a multiple of `step`; stepping wraps between min and max. With `clamp` a stored value
 // outside min..max is shown limited. A commit without any digit is refused and keeps the value.

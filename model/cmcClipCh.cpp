@@ -24,6 +24,13 @@ void cmcClipCh::CopyRows(cmcEeprom& image, std::uint8_t plan, std::int32_t first
     }
 }
 
+void cmcClipCh::CopyChannels(cmcEeprom& image, std::uint8_t plan, std::span<const std::int32_t> channels) {
+    Keep(plan, channels.empty() ? 0 : channels.front(), static_cast<std::int32_t>(channels.size()));
+    for (std::int32_t i = 0; i < m_count; ++i) {
+        LoadOne(image, plan, channels[static_cast<std::size_t>(i)], Record(i));
+    }
+}
+
 void cmcClipCh::LoadOne(cmcEeprom& image, std::uint8_t plan, std::int32_t index, datCh& record) {
     record.Bind(image);
     record.Load(plan, index);

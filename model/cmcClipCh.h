@@ -3,6 +3,7 @@
 #include "model/datCh.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // A run of channel records of one plan: the application-wide channel clipboard and the working copy of
@@ -26,6 +27,9 @@ public:
     virtual void PasteRows(cmcEeprom& image, std::uint8_t plan, std::int32_t first, std::int32_t count);
     virtual void StoreOne(cmcEeprom& image, std::uint8_t plan, std::int32_t index, datCh& record);
 
+    // Clear, then holds one record per channel of `channels` (in that order), loaded through LoadOne;
+    // First is the first of them. The channel edits of the usable-only view copy rows with gaps.
+    void CopyChannels(cmcEeprom& image, std::uint8_t plan, std::span<const std::int32_t> channels);
     // Clear, then holds count blank records bound to the image, each Blank(plan, first).
     void FillBlank(cmcEeprom& image, std::uint8_t plan, std::int32_t first, std::int32_t count);
 

@@ -12,6 +12,10 @@ bool IsRowOfPlan(int plan, std::int32_t index) {
     return index >= 0 && index < RowCountOfPlan(plan);
 }
 
+bool IsSimplexByNumber(std::int32_t row) {
+    return row % 2 == 1 && row < kFirstFreeRow;
+}
+
 std::int32_t FreeRecordAddress(std::int32_t index) {
     return kFreeRecordBase + kFreeRecordSize * index;
 }
@@ -34,7 +38,7 @@ void datCh::ClearFields() {
     ChIndex = 0;
     MarkA = MarkB = false;
     Inhibited = Tagged = TxInhibit = Poc = Simplex = false;
-    Loaded = RxBlank = TxBlank = false;
+    Loaded = RxBlank = TxBlank = SimplexByNumber = false;
     RxHz = TxHz = 0;
     Name = {};
 }
@@ -80,14 +84,20 @@ void datCh::LoadListRow(int plan, std::int32_t index) {
     TxInhibit = (a & kAttrTxInhibit) != 0;
     Poc = (a & kAttrPoc) != 0;
     // "A" channels are simplex by definition, whatever their byte says.
-    Simplex = (index % 2 == 1 && index < kFirstFreeRow) || (a & kAttrSimplex) != 0;
+    SimplexByNumber = IsSimplexByNumber(index);
+    Simplex = SimplexByNumber || (a & kAttrSimplex) != 0;
 }
 
 void datCh::LoadFree(std::int32_t index) {
     const cmcEeprom& image = BoundImage();
     const std::int32_t at = FreeRecordAddress(index);
-    RxHz = GetWord(image, at) * kFreeStepHz + kFreeRxOffsetHz;
-    TxHz = GetWord(image, at + 2) * kFreeStepHz;
+    const std::uint16_t rxStep = GetWord(image, at);
+    const std::uint16_t txStep = GetWord(image, at + 2);
+    RxHz = rxStep * kFreeStepHz + kFreeRxOffsetHz;
+    TxHz = txStep * kFreeStepHz;
+    // Step 0 is the empty form of the factory data (21.7 MHz and 0 Hz are no channel of the radio).
+    RxBlank = rxStep == 0;
+    TxBlank = txStep == 0;
     for (int i = 0; i < kFreeNameLength; ++i) {
         Name[static_cast<std::size_t>(i)] = image.GetByte(at + 4 + i);
     }
@@ -126,26 +136,44 @@ void datCh::StoreListRow(int plan, std::int32_t index) {
     a |= Tagged ? kAttrTagged : 0;
     a |= TxInhibit ? kAttrTxInhibit : 0;
     a |= Poc ? kAttrPoc : 0;
-    a |= Simplex ? kAttrSimplex : 0;
+    // An "A" row stays simplex whatever record is stored on it; a row of another kind keeps its own bit
+    // when the record's simplex only came from the number of the row it was loaded from.
+    bool simplex = Simplex;
+    if (IsSimplexByNumber(index)) {
+        simplex = true;
+    } else if (SimplexByNumber) {
+        simplex = (image.GetByte(address) & kAttrSimplex) != 0;
+    }
+    a |= simplex ? kAttrSimplex : 0;
     image.SetByte(address, a);
 }
 
 void datCh::StoreFree(std::int32_t index) {
     cmcEeprom& image = BoundImage();
     const std::int32_t at = FreeRecordAddress(index);
-    // Unsigned 32-bit arithmetic kept in 16 bits, as the radio's records hold it.
-    SetWord(image, at, static_cast<std::uint16_t>((RxHz - kFreeRxOffsetHz) / kFreeStepHz));
-    SetWord(image, at + 2, static_cast<std::uint16_t>(TxHz / kFreeStepHz));
+    // Unsigned 32-bit arithmetic kept in 16 bits, as the radio's records hold it. A blank frequency is
+    // stored as step 0, the empty form, never as the step of a frequency below the offset (which would
+    // wrap round to 198.9625 MHz).
+    SetWord(image, at, RxBlank ? 0 : static_cast<std::uint16_t>((RxHz - kFreeRxOffsetHz) / kFreeStepHz));
+    SetWord(image, at + 2, TxBlank ? 0 : static_cast<std::uint16_t>(TxHz / kFreeStepHz));
     for (int i = 0; i < kFreeNameLength; ++i) {
-        image.SetByte(at + 4 + i, Name[static_cast<std::size_t>(i)]);
+        const std::uint8_t byte = Name[static_cast<std::size_t>(i)];
+        image.SetByte(at + 4 + i, byte == 0 && RxBlank ? ' ' : byte); // a blank record's name is blank
     }
     // The free channel's rows in the three channel lists follow its simplex state.
+    const bool simplex = !RxBlank && !TxBlank && RxHz == TxHz;
     for (const int plan : {kPlanUsa, kPlanInternational, kPlanCanada}) {
-        SetBit(image, AttributeAddress(plan, kFirstFreeRow + index), 1, RxHz == TxHz);
+        SetBit(image, AttributeAddress(plan, kFirstFreeRow + index), 1, simplex);
     }
 }
 
 void datCh::StoreReload(std::uint8_t plan, std::int32_t index) {
     Store(plan, index);
     Reload();
+}
+
+bool IsUsableChannel(cmcEeprom& image, int plan, std::int32_t channel) {
+    datCh record(image);
+    record.Load(static_cast<std::uint8_t>(plan), channel);
+    return record.IsUsable();
 }

@@ -48,6 +48,9 @@ public:
     bool Loaded = false;
     bool RxBlank = false;
     bool TxBlank = false;
+    // Loaded from an "A" row (odd, below 234), whose Simplex comes from its number, not from its byte:
+    // stored on another kind of row it leaves that row's own simplex bit as it is.
+    bool SimplexByNumber = false;
     // free plan
     std::uint32_t RxHz = 0;
     std::uint32_t TxHz = 0;
@@ -61,3 +64,7 @@ private:
     void LoadFree(std::int32_t index);
     void StoreFree(std::int32_t index);
 };
+
+// Whether `channel` of `plan` is usable, as a channel sheet's usable-only view asks it (a record loaded
+// from the image and IsUsable).
+bool IsUsableChannel(cmcEeprom& image, int plan, std::int32_t channel);

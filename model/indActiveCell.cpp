@@ -12,9 +12,9 @@
 namespace {
 
 using model::CellAnswer;
+using model::kClBtnFace;
+using model::kClWindowText;
 
-constexpr std::uint32_t kClWindowText = 0x80000008;
-constexpr std::uint32_t kClBtnFace = 0x8000000F;
 constexpr std::uint32_t kRefusalText = 0x00FFFF;
 constexpr std::uint32_t kRefusalBack = 0x000080;
 constexpr std::int32_t kKindChNo = 112;

@@ -98,6 +98,13 @@ void iuiSheetLayout::CellDone(cmcCellObj& cell) {
         ++index;
     }
     cell.SetIndex(std::min(index, kChannelCount));
+    if (index >= kChannelCount) {
+        // No channel left to show (a plan without a usable channel): an empty row that cannot be
+        // selected, not a row of a channel the plan does not have.
+        cell.SetKind(model::kNoKind);
+        cell.SetSelectable(false);
+        cell.SetDisplayText(std::string());
+    }
 }
 
 bool iuiSheetLayout::IsUsable(int plan, int channel) const {

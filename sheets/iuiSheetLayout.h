@@ -30,6 +30,11 @@ public:
                    std::string key,
                    platform::IFontMetrics& metrics,
                    const ChannelSheetState& state);
+    // The state is kept by reference: a temporary would be gone before Build reads it.
+    iuiSheetLayout(IDefinitionSource& source,
+                   std::string key,
+                   platform::IFontMetrics& metrics,
+                   const ChannelSheetState&& state) = delete;
 
 protected:
     void ApplyStyleProperty(std::string_view property) override;

@@ -65,4 +65,42 @@ TEST_F(CellDocument, AnEditMarksTheDocumentAndArmsTheWarningCheckDrawingDoesNot)
     EXPECT_FALSE(app.TakeWarningCheckRequest());
 }
 
+// The channel edits on the application object: one clipboard for the whole run, the paste question in
+// the application's message box, and the usable-only view toggled by event 28.
+TEST_F(CellDocument, ChannelClipboardQuestionAndUsableView) {
+    indMain& app = Started();
+    cuiMainCellDocument document(app, Services().events);
+    NoMainCommands commands;
+    indActiveCell behaviour(document, commands);
+    cmcCellObj cell;
+    cell.SetCategory(3); // USA
+    cell.SetKind(113);
+    auto command = [&](std::int32_t param, std::int32_t row) {
+        cell.SetIndex(row);
+        cmcCellCapsule capsule;
+        capsule.Cell = &cell;
+        capsule.Param = param;
+        behaviour.Answer(capsule, ICellBehaviour::kCommand);
+    };
+    app.MainImage().SetByte(40, 0x40);
+    command(60, 40);
+    EXPECT_TRUE(document.ClipboardHolds(2));
+    EXPECT_FALSE(document.ClipboardHolds(1));
+    m_box.Script({testsupport::ScriptedMessageBox::Answer::Cancel, testsupport::ScriptedMessageBox::Answer::Ok});
+    command(61, 42);
+    EXPECT_EQ(app.MainImage().GetByte(42) & 0x40, 0);
+    EXPECT_EQ(m_box.Last().text, "GI_AppMess_Conv_Overwrite\nsecond line");
+    EXPECT_EQ(m_box.Last().caption, "Title");
+    EXPECT_EQ(m_box.Last().icon, platform::IMessageBox::Icon::Warning);
+    command(61, 42);
+    EXPECT_EQ(app.MainImage().GetByte(42) & 0x40, 0x40);
+    EXPECT_TRUE(app.IsModified());
+
+    EXPECT_FALSE(app.UsableChannelsOnly());
+    Services().events.Post(28);
+    m_time.Advance(10);
+    EXPECT_TRUE(app.UsableChannelsOnly());
+    EXPECT_TRUE(document.UsableChannelsOnly());
+}
+
 } // namespace

@@ -30,6 +30,9 @@ constexpr const char* kOverlay =
     "#GI_Mess_Confirm_WriteAnother\nGI_Mess_Confirm_WriteAnother\n"
     "#GI_Mess_Maker_Caution\nGI_Mess_Maker_Caution\nsecond line\n"
     "#GI_AppMess_ChangeModel\nGI_AppMess_ChangeModel\n"
+    "#GI_AppMess_Conv_Overwrite\nGI_AppMess_Conv_Overwrite\nsecond line\n"
+    "#GI_AppMess_S_Copy\nGI_AppMess_S_Copy\n"
+    "#GI_AppMess_S_Paste\nGI_AppMess_S_Paste\n"
     "#End_Of_Ovl\n";
 
 std::filesystem::path ShippedInitialFiles() {

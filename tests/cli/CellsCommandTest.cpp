@@ -4,8 +4,10 @@
 #include "CliRun.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -98,6 +100,59 @@ TEST_F(CellsCommand, ShowPrintsTheSheetAsTheWindowDrawsIt) {
     EXPECT_NE(run.output.find(",7,135,0,On,0,0\n"), std::string::npos) << run.output;          // backlight
     EXPECT_NE(run.output.find(",7,123,0,Normal scan,1,0\n"), std::string::npos) << run.output; // no scan: grey
     EXPECT_NE(run.output.find(",256,0,Backlight,0,0\n"), std::string::npos);
+}
+
+// Every column of every channel list: attributes, marks, frequencies and names.
+TEST_F(CellsCommand, ChannelCellsRoundTrip) {
+    const struct {
+        const char* entry;
+        const char* shown;
+    } cases[] = {
+        {"CT_UsaCh.CL_ChList_Atr:40=#1", "P"},
+        {"CT_UsaCh.CL_ChList_Tag:40=#1", "Tag"},
+        {"CT_CanCh.CL_ChList_TxInh:12=#1", "Inhibit"},
+        {"CT_IntCh.CL_ChList_Poc:20=#1", "Poc"},
+        {"CT_IntCh.CL_ChList_Simp:20=Duplex", "Duplex"},
+        {"CT_WxCh.CL_WX_ChAtr:3=Inhibit", "Inhibit"},
+        {"CT_FreeCh.CL_Fch_FreqR:5=156.8", "156.80000"},
+        {"CT_FreeCh.CL_Fch_FreqT:5=156.01", "156.01250"},
+        {"CT_FreeCh.CL_Fch_ChName:5=abc", "ab"},
+    };
+    for (const auto& c : cases) {
+        const CliRun set = Set(c.entry);
+        ASSERT_EQ(set.status, 0) << c.entry << ": " << set.output;
+        const std::string name = std::string(c.entry).substr(0, std::string(c.entry).find('='));
+        EXPECT_EQ(Get(name).output, std::string(c.shown) + "\n") << c.entry;
+    }
+    EXPECT_EQ(Get("CT_UsaCh.CL_ChList_No:239").output, "ab  \n"); // free channel 5 in the USA list
+    const std::string before = testsupport::ReadFileBytes(file);
+    const CliRun refused = Set("CT_FreeCh.CL_Fch_FreqR:6=156.013");
+    EXPECT_EQ(refused.status, 4);
+    EXPECT_NE(refused.output.find("raster"), std::string::npos) << refused.output;
+    EXPECT_EQ(testsupport::ReadFileBytes(file), before);
+}
+
+// The usable-only view: an inhibited channel disappears from the list, a marked one stays.
+TEST_F(CellsCommand, ShowUsableListsOnlyTheUsableChannels) {
+    ASSERT_EQ(Set("CT_IntCh.CL_ChList_Atr:2=#3").status, 0); // inhibits 1
+    auto channels = [&](const std::string& options) {
+        const CliRun run = RunCliCommand("show " + Quoted(file) + " GI_Sheet_IntCh" + options);
+        EXPECT_EQ(run.status, 0) << run.output;
+        std::vector<std::string> shown;
+        std::size_t at = 0;
+        while ((at = run.output.find(",1,2,112,", at)) != std::string::npos) {
+            at += 9;
+            shown.push_back(run.output.substr(at, run.output.find(',', at) - at));
+        }
+        return shown;
+    };
+    const auto all = channels("");
+    const auto usable = channels(" --usable");
+    EXPECT_EQ(all.size(), 304U);
+    EXPECT_LT(usable.size(), all.size());
+    EXPECT_NE(std::find(all.begin(), all.end(), "2"), all.end());
+    EXPECT_EQ(std::find(usable.begin(), usable.end(), "2"), usable.end());
+    EXPECT_NE(std::find(usable.begin(), usable.end(), "32"), usable.end()); // channel 16, the P channel
 }
 
 TEST_F(CellsCommand, HelpNamesTheCellsWithExamples) {

@@ -17,7 +17,9 @@ constexpr ListSpec kLists[] = {
     {"GI_Sheet_Sel_Misc_Accept", 2},    {"GI_Sheet_Sel_SQLkey", 2},         {"GI_Sheet_Sel_UserSetLcdIntE", 4},
     {"GI_Sheet_Sel_UserSetLcdIntU", 4}, {"GI_Sheet_Sel_UserSetLcdUsaE", 4}, {"GI_Sheet_Sel_UserSetLcdUsaU", 4},
     {"GI_Sheet_Sel_UserSetLcdCanE", 4}, {"GI_Sheet_Sel_UserSetLcdCanU", 4}, {"GI_Sheet_Sel_UserSetTxPow", 2},
-    {"GI_Sheet_Sel_Misc_I_Accept", 2},
+    {"GI_Sheet_Sel_Misc_I_Accept", 2},  {"GI_Sheet_Sel_ChTag", 2},          {"GI_Sheet_Sel_ChTxInh", 2},
+    {"GI_Sheet_Sel_ChPoc", 2},          {"GI_Sheet_Sel_ChSimp", 2},         {"GI_Sheet_Sel_WxChAtr", 2},
+    {"GI_Sheet_Sel_ChATRAll", 5},       {"GI_Sheet_Sel_ChATRUse", 5},
 };
 
 } // namespace
@@ -44,6 +46,17 @@ std::string TestOverlay() {
             "#GI_AppInd_Mode\nUser\nFactory\n"
             "#GI_Sheet_Info_Batt_Cells\nNiMH\nLi-ion\n"
             "#GI_Sys_MyHelpFile\nvqn58.html\n"
+            "#GI_Sys_AppTitle\nTitle\n"
+            "#GI_AppMess_S_OffRaster\noff raster\n"
+            "#GI_AppMess_Conv_Overwrite\noverwrite?\n"
+            "#GI_AppMess_Conv_Clear\nclear?\n"
+            "#GI_AppMess_Conv_Delete\ndelete?\n"
+            "#GI_AppMess_Conv_Overflow\noverflow?\n"
+            "#GI_AppMess_S_Copy\ncopied\n"
+            "#GI_AppMess_S_Paste\npasted\n"
+            "#GI_AppMess_S_Clear\ncleared\n"
+            "#GI_AppMess_S_Delete\ndeleted\n"
+            "#GI_AppMess_S_Insert\ninserted\n"
             "#End_Of_Ovl\n";
     return text;
 }
@@ -66,6 +79,14 @@ void CellDocumentDouble::Record(void* context, const cmcEvent& event) {
 std::vector<std::string> CellDocumentDouble::TakeEvents() {
     time.Advance(10);
     return std::exchange(m_events, {});
+}
+
+bool CellDocumentDouble::Confirm(std::string_view textKey) {
+    using Box = platform::IMessageBox;
+    return messageBox.Show(texts.GetLine("GI_Sys_AppTitle", 0),
+                           texts.GetLine(textKey, 0),
+                           Box::Icon::Warning,
+                           Box::Buttons::OkCancel) == Box::Answer::Ok;
 }
 
 cuiGrid* AnyGrid() {

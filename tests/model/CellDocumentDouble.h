@@ -7,6 +7,7 @@
 #include "model/CellColours.h"
 #include "model/ICellDocument.h"
 #include "model/IMainCommands.h"
+#include "model/cmcClipCh.h"
 #include "model/indActiveCell.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcHash2.h"
@@ -14,6 +15,7 @@
 #include "sheets/cmcCellCapsule.h"
 #include "sheets/cmcCellObj.h"
 #include "support/FakeClock.h"
+#include "support/ScriptedMessageBox.h"
 
 #include <array>
 #include <string>
@@ -40,7 +42,10 @@ public:
     const model::FactoryAdjustments& Adjustments() override { return adjustments; }
     std::span<const std::uint8_t> CloneIdentityBytes() override { return identity; }
     void CellAnswered() override { ++answeredCount; }
-    bool ClipboardHolds(int plan) override { return plan == clipboardPlan; }
+    cmcClipCh* ChannelClipboard() override { return &clipboard; }
+    bool UsableChannelsOnly() override { return usableOnly; }
+    // Asks through the scripted message box, as the application object does.
+    bool Confirm(std::string_view textKey) override;
 
     // Events seen, as "<type>:<first>:<second>:<text>"; a queue pass runs first so posted ones count.
     std::vector<std::string> TakeEvents();
@@ -54,7 +59,9 @@ public:
     model::FactoryAdjustments adjustments{};
     std::array<std::uint8_t, 22> identity{};
     int answeredCount = 0;
-    int clipboardPlan = -1;
+    cmcClipCh clipboard;
+    bool usableOnly = false;
+    testsupport::ScriptedMessageBox messageBox;
 
 private:
     static void Record(void* context, const cmcEvent& event);

@@ -49,6 +49,7 @@ TEST(ChannelExport, FreeChannelNamesAsTheSheetsShowThem) {
     record.Load(kPlanFree, 5);
     record.RxHz = 156'800'000;
     record.TxHz = 156'800'000;
+    record.RxBlank = record.TxBlank = false;
     record.Name = {'L', ',', 0x01};
     record.Store(0, 5);
     record.Load(kPlanFree, 6);

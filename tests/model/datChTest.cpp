@@ -128,8 +128,10 @@ TEST(datCh, FreeChannelStoreWritesStepsNameAndTheSimplexBitsOfItsRows) {
     image.SetByte(0x397, 0x5A); // the eighth byte is not the record's
     datCh record(image);
     record.Load(kPlanFree, 0);
+    EXPECT_TRUE(record.RxBlank && record.TxBlank); // step 0: the factory's empty channel
     record.RxHz = 156'800'000;
     record.TxHz = 156'800'000;
+    record.RxBlank = record.TxBlank = false;
     record.Name = {'1', '6', 'A'};
     record.Store(0, 0);
     EXPECT_EQ(GetWord(image, 0x390), 21616);
@@ -151,12 +153,61 @@ TEST(datCh, FreeChannelStoreWritesStepsNameAndTheSimplexBitsOfItsRows) {
     record.Load(kPlanFree, 69);
     record.RxHz = 160'650'000;
     record.TxHz = 156'050'000;
+    record.RxBlank = record.TxBlank = false;
     record.Store(0, 69);
     for (const std::int32_t address : {0x12F, 0x25F, 0x38F}) {
         EXPECT_EQ(image.GetByte(address), 0xFD) << address;
     }
     EXPECT_EQ(GetWord(image, 0x390 + 8 * 69), 22232);     // (160.65 - 21.7) MHz / 6.25 kHz
     EXPECT_EQ(GetWord(image, 0x390 + 8 * 69 + 2), 24968); // 156.05 MHz / 6.25 kHz
+}
+
+// The simplex of an "A" row comes from its number: it stays on the "A" row whatever is stored there,
+// and a record loaded from an "A" row leaves another row's own simplex bit as it is.
+TEST(datCh, SimplexByNumberStaysWithTheRow) {
+    cmcEeprom image = EmptyImage();
+    image.SetByte(0x130 + 7, 0x40); // International 3A, its byte without the simplex bit
+    image.SetByte(0x130 + 8, 0x02); // International 4: simplex by choice
+    datCh record(image);
+    record.Load(kPlanInternational, 6); // duplex
+    record.Store(0, 7);
+    EXPECT_EQ(image.GetByte(0x130 + 7), 0x02);
+    record.Load(kPlanInternational, 7);
+    record.Tagged = true;
+    record.Store(0, 8);
+    record.Store(0, 10);
+    EXPECT_EQ(image.GetByte(0x130 + 8), 0x42);
+    EXPECT_EQ(image.GetByte(0x130 + 10), 0x40);
+}
+
+// A blank record is stored as the empty form of the factory data (steps 0, a name of spaces, duplex),
+// never as the step of a frequency below the receive offset, and loads back blank.
+TEST(datCh, BlankFreeChannelStaysBlank) {
+    cmcEeprom image = EmptyImage();
+    datCh record(image);
+    record.Load(kPlanFree, 3);
+    record.RxHz = record.TxHz = 156'800'000;
+    record.RxBlank = record.TxBlank = false;
+    record.Name = {'A', 'B', 'b'};
+    record.Store(0, 3);
+    EXPECT_EQ(image.GetByte(0x0EA + 3), 0x02);
+    record.Blank(kPlanFree, 3);
+    record.Store(0, 3);
+    EXPECT_EQ(GetWord(image, 0x390 + 8 * 3), 0);
+    EXPECT_EQ(GetWord(image, 0x390 + 8 * 3 + 2), 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(image.GetByte(0x390 + 8 * 3 + 4 + i), ' ');
+    }
+    EXPECT_EQ(image.GetByte(0x0EA + 3), 0x00);
+    record.Reload();
+    EXPECT_TRUE(record.RxBlank && record.TxBlank);
+    // A receive frequency without a transmit one keeps the transmit side blank.
+    record.RxHz = 156'800'000;
+    record.RxBlank = false;
+    record.StoreReload(0, 3);
+    EXPECT_EQ(GetWord(image, 0x390 + 8 * 3), 21616);
+    EXPECT_FALSE(record.RxBlank);
+    EXPECT_TRUE(record.TxBlank);
 }
 
 TEST(datCh, BlankResetAndRowsOutsideThePlan) {

@@ -82,6 +82,12 @@ TEST(ChannelSheetLayout, UsableViewStepsOverUnusableChannels) {
     EXPECT_THAT(other.Indices(0), ElementsAre(0, 1, 2, 3));
     const ChannelLayout none("GI_Sheet_IntCh", "", kChannelList, UsableOnly({}));
     EXPECT_THAT(none.Indices(0), ElementsAre(304));
+    for (std::int32_t column = 0; column < none.layout.ColumnCount(); ++column) {
+        const cmcCellObj& empty = none.layout.Slot(column, 0).Cell();
+        EXPECT_FALSE(empty.HasKind() || empty.Selectable()) << column;
+        EXPECT_EQ(empty.DisplayText(), "");
+    }
+    EXPECT_EQ(none.layout.FirstSelectableRow(), -1);
 }
 
 TEST(ChannelSheetLayout, ModelDirectivesSkipLines) {

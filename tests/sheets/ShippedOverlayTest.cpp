@@ -216,7 +216,8 @@ TEST_F(ShippedOverlay, SettingsSheetsHoldEverySetting) {
     std::multiset<std::int32_t> kinds;
     for (const char* name :
          {"GI_Sheet_ComSet", "GI_Sheet_Atis", "GI_Sheet_ComCom", "GI_Sheet_ComExp", "GI_Sheet_MakerR"}) {
-        iuiSheetLayout layout(source, name, metrics, ChannelSheetState{});
+        const ChannelSheetState state;
+        iuiSheetLayout layout(source, name, metrics, state);
         layout.Build();
         ASSERT_TRUE(layout.TitleString().has_value()) << name;
         for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
@@ -233,6 +234,63 @@ TEST_F(ShippedOverlay, SettingsSheetsHoldEverySetting) {
         if (kind < 149 || kind >= 200) {
             EXPECT_EQ(kinds.count(kind), 1U) << kind;
         }
+    }
+}
+
+// The free-channel sheet: 70 rows of receive and transmit frequency and name; every channel sheet names
+// the row menu, whose items are the seven edit commands with Edit and the placeholder.
+TEST_F(ShippedOverlay, FreeChannelSheetAndTheChannelRowMenu) {
+    const ChannelSheetState state;
+    iuiSheetLayout free(source, "GI_Sheet_FreeCh", metrics, state);
+    free.Build();
+    ASSERT_EQ(free.RowCount(), 1 + 70);
+    for (const std::int32_t kind : {119, 120, 121}) {
+        bool found = false;
+        for (std::int32_t column = 0; column < free.ColumnCount(); ++column) {
+            const cmcCellObj& cell = free.Slot(column, 70).Cell();
+            if (cell.Kind() == kind) {
+                found = true;
+                EXPECT_EQ(cell.Index(), 69);
+                EXPECT_EQ(cell.Category(), 6);
+            }
+        }
+        EXPECT_TRUE(found) << kind;
+    }
+    for (const char* name :
+         {"GI_Sheet_IntCh", "GI_Sheet_UsaCh", "GI_Sheet_CanCh", "GI_Sheet_WxCh", "GI_Sheet_FreeCh"}) {
+        iuiSheetLayout layout(source, name, metrics, state);
+        layout.Build();
+        EXPECT_EQ(layout.Slot(layout.ColumnCount() - 1, layout.RowCount() - 1).Cell().EffectivePopupMenu(),
+                  "GI_PMenu_ChList")
+            << name;
+    }
+    std::set<std::int32_t> kinds;
+    cmcCellObj basic;
+    basic.Parse(source.GetLine("GI_PMenu_ChList_BasicCell", 0), nullptr, nullptr, source);
+    for (int line = 0;; ++line) {
+        const std::string text = source.GetLine("GI_PMenu_ChList_Body", line);
+        if (!text.empty() && text.front() == '#') {
+            break;
+        }
+        cmcCellObj item;
+        item.Parse(std::string_view(text).substr(text.find('+') + 1), &basic, nullptr, source);
+        EXPECT_EQ(item.Category(), 1) << text;
+        kinds.insert(item.Kind());
+    }
+    EXPECT_EQ(kinds, (std::set<std::int32_t>{58, 59, 60, 61, 62, 63, 64, 65, 66}));
+    for (const char* key : {"GI_AppMess_Conv_Overwrite",
+                            "GI_AppMess_Conv_Clear",
+                            "GI_AppMess_Conv_Delete",
+                            "GI_AppMess_Conv_Overflow",
+                            "GI_AppMess_S_Copy",
+                            "GI_AppMess_S_Paste",
+                            "GI_AppMess_S_Clear",
+                            "GI_AppMess_S_Delete",
+                            "GI_AppMess_S_Insert",
+                            "GI_AppMess_S_OffRaster",
+                            "GI_AppInd_chSheet_Usable_Title"}) {
+        const std::string text = source.GetLine(key, 0);
+        EXPECT_FALSE(text.empty() || text.front() == '#') << key;
     }
 }
 
