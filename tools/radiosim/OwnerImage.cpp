@@ -89,6 +89,8 @@ void ProgramFreeChannels(cmcEeprom& image, std::uint8_t plan, int first, const s
         record.Load(kPlanFree, index);
         record.RxHz = channels[i].rxHz;
         record.TxHz = channels[i].txHz;
+        record.RxBlank = false; // an unused channel loads as blank; this one is programmed now
+        record.TxBlank = false;
         for (std::size_t k = 0; k < record.Name.size(); ++k) {
             record.Name[k] = static_cast<std::uint8_t>(k < channels[i].name.size() ? channels[i].name[k] : ' ');
         }
