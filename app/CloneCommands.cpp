@@ -10,6 +10,7 @@ CloneCommands::CloneCommands(indCloneMan& manager, cmcMessages& messages, IClone
     m_manager.SetInfoHandler(&CloneCommands::InfoHandler, this);
     m_manager.SetReadHandler(&CloneCommands::ReadHandler, this);
     m_manager.SetPortSource([this] { return m_document.ComPort(); });
+    m_manager.Driver().Comm().SetPathResolver([this](int port) { return m_document.DevicePath(port); });
 }
 
 void CloneCommands::Finish(int code) {
@@ -108,17 +109,22 @@ void CloneCommands::InfoHandler(void* data, dst_CDrv_Result& result) {
         result.code = clonecode::kWrongRadio;
         return;
     }
-    self->m_identity.modelCode = static_cast<std::uint16_t>(result.modelCode);
-    self->m_identity.subCode = static_cast<std::uint16_t>(result.subCode);
+    // Judged on a copy: the identity shown is the last one of an exchange that ended well, never a
+    // part of a refused reply.
+    CloneIdentity identity;
+    identity.modelCode = static_cast<std::uint16_t>(result.modelCode);
+    identity.subCode = static_cast<std::uint16_t>(result.subCode);
     const int count = result.info.Length();
-    if (count < static_cast<int>(self->m_identity.bytes.size()) || result.info.At(0) != count) {
+    if (count < static_cast<int>(identity.bytes.size()) || result.info.At(0) != count) {
         result.code = clonecode::kWrongRadio;
         return;
     }
-    std::copy_n(result.info.Data(), self->m_identity.bytes.size(), self->m_identity.bytes.begin());
-    if (self->m_identity.bytes[2] != 1) {
+    std::copy_n(result.info.Data(), identity.bytes.size(), identity.bytes.begin());
+    if (identity.bytes[2] != 1) {
         result.code = clonecode::kBadIdentity;
+        return;
     }
+    self->m_identity = identity;
 }
 
 void CloneCommands::ReadHandler(void* data, dst_CDrv_Result& result) {

@@ -30,8 +30,8 @@ public:
     static constexpr CloneRange kWriteRangesNormal[] = {{0x000, 0x6FF}, {1, 0}};
     static constexpr CloneRange kWriteRangesMaker[] = {{0x000, 0x7EF}, {1, 0}};
 
-    // Installs the handlers and the settings' COM port in `manager`; every reference must outlive this
-    // object.
+    // Installs the handlers, the settings' COM port and the document's device path of a port in
+    // `manager`; every reference must outlive this object.
     CloneCommands(indCloneMan& manager, cmcMessages& messages, ICloneDocument& document);
 
     void CloneRead();
@@ -42,6 +42,7 @@ public:
     // was asked, by the user or by data errors).
     void OnFinished(std::function<void(int code)> finished) { m_finished = std::move(finished); }
 
+    // The identity of the last information exchange that ended with code 0 (all zero before one did).
     const CloneIdentity& Identity() const { return m_identity; }
 
     // The handlers, public for the manager's function-pointer interface.

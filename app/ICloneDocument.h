@@ -2,6 +2,8 @@
 
 #include "image/cmcEeprom.h"
 
+#include <string>
+
 // The document side of the clone commands: what the main application object (or the command-line
 // tool's document) does around a clone read or write. Every call comes on the user-interface thread.
 class ICloneDocument {
@@ -17,6 +19,8 @@ public:
     virtual bool IsMakerMode() const = 0;
     // The COM port of the settings (1..256), read at the start of every operation.
     virtual int ComPort() = 0;
+    // The device path of COM port `port` (the user's settings take part), asked at every open.
+    virtual std::string DevicePath(int port) = 0;
     // The write permission (in maker mode the user is asked).
     virtual bool MayCloneWrite() = 0;
     virtual bool RejectImage(const cmcEeprom& image) = 0;

@@ -25,7 +25,7 @@ int cuiMainCloneDocument::ComPort() {
     return m_app.Environ().comPort;
 }
 
-std::string cuiMainCloneDocument::DevicePath(int port) const {
+std::string cuiMainCloneDocument::DevicePath(int port) {
     return clonelink::DevicePath(port, m_app.Environ().ConfiguredPortPath(port));
 }
 

@@ -24,8 +24,8 @@ public:
     bool IsMakerMode() const override;
     int ComPort() override;
     // The device path of COM port `port`: environment, then the user's settings value, then the fixed
-    // table. Given to the clone port as its path resolver.
-    std::string DevicePath(int port) const;
+    // table.
+    std::string DevicePath(int port) override;
     bool MayCloneWrite() override;
     bool RejectImage(const cmcEeprom& image) override;
     bool IsNewerImage(const cmcEeprom& image) override;

@@ -4,6 +4,7 @@
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
 #include "platform/FontMetrics.h"
+#include "sheets/cmcSheetLayout.h"
 #include "sheets/iuiSheetLayout.h"
 
 #include <benchmark/benchmark.h>
@@ -46,5 +47,21 @@ void BM_LayoutChannelSheetFromOverlayFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LayoutChannelSheetFromOverlayFile)->Unit(benchmark::kMillisecond);
+
+// Loops of the largest count, one with an empty body and one cut at the row limit: a hostile sheet
+// definition costs no more than the rows it may make.
+void BM_LayoutHugeLoopCounts(benchmark::State& state) {
+    TextDefinitionSource source("#S_Style\n\n#S_BasicCell\n\n#S_Cells\n"
+                                ":(LoopFrom 2147483647)(LoopTo)\n"
+                                ":(LoopFrom 2147483647)\n:(LoopTo)\n"
+                                ":(LoopFrom 2147483647)\nx\n:(LoopTo)\n#\n#End_Of_Ovl\n");
+    platform::FixedFontMetrics metrics;
+    for (auto _ : state) {
+        cmcSheetLayout layout(source, "S", metrics);
+        layout.Build();
+        benchmark::DoNotOptimize(layout.RowCount());
+    }
+}
+BENCHMARK(BM_LayoutHugeLoopCounts)->Unit(benchmark::kMillisecond);
 
 } // namespace

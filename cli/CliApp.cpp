@@ -5,7 +5,8 @@
 namespace cli {
 
 CliApp::CliApp(const CliContext& context)
-    : m_app(cuiMain::Services{m_overlay, m_box, m_dialogs, m_settings, m_events, platform::ProgramDataDir()}) {
+    : m_box(m_overlay, context.assumeYes),
+      m_app(cuiMain::Services{m_overlay, m_box, m_dialogs, m_settings, m_events, platform::ProgramDataDir()}) {
     m_overlay.SetSourceFile(context.overlayPath.string());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CliCommand.h"
-
+#include "TerminalMessageBox.h"
 #include "app/indEnviron.h"
 #include "app/indMain.h"
 #include "events/cmcEvMan.h"
@@ -14,8 +14,8 @@
 namespace cli {
 
 // The desktop program's application object on console doubles: messages go to standard error and
-// answer as a closed box would, file dialogs are never shown, the settings take their defaults and are
-// never read nor written (the user's settings stay untouched), and the initial files come from the
+// questions are asked on the terminal (TerminalMessageBox), file dialogs are never shown, the settings take their
+// defaults and are never read nor written (the user's settings stay untouched), and the initial files come from the
 // program data directory.
 class CliApp {
 public:
@@ -37,7 +37,7 @@ private:
     platform::SteadyClock m_clock;
     platform::ManualTimerSource m_timers{m_clock};
     cmcEvMan m_events{m_timers};
-    platform::StreamMessageBox m_box;
+    TerminalMessageBox m_box;
     platform::NoFileDialogs m_dialogs;
     indMain m_app;
 };

@@ -1,14 +1,17 @@
-// vqn58-cli info | read FILE | write FILE [--maker], with --port N or --device PATH|sim: the desktop
-// program's clone chains on the steady clock, without a window.
+// vqn58-cli info | read FILE [--force] | write FILE [--maker] [--yes], with --port N or
+// --device PATH|sim: the desktop program's clone chains on the steady clock, without a window.
 
 #include "app/CloneCommands.h"
 #include "app/cuiMainCloneDocument.h"
 #include "cli/CliApp.h"
 #include "cli/CliCloneView.h"
 #include "cli/CliCommand.h"
+#include "cli/SignalGuard.h"
+#include "image/QcfTypes.h"
 #include "link/indCloneMan.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
+#include "platform/AtomicFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Timer.h"
 #include "platform/serial/SerialDevice.h"
@@ -17,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -28,36 +32,68 @@ enum class Op { Info, Read, Write };
 
 struct CloneArgs {
     std::string file;
-    int port = 1;
-    std::string device; // a path, "sim", or empty for the port's own path
-    bool maker = false;
+    int port = 0;       // 0: none given
+    std::string device; // a path, "sim", or empty when a port is given
+    bool maker = false; // write only
+    bool yes = false;   // write only
+    bool force = false; // read only
 };
 
-std::optional<CloneArgs> ParseCloneArgs(const std::vector<std::string>& args, bool needsFile) {
+int UsageError(const std::string& problem) {
+    std::fprintf(stderr, "vqn58-cli: %s\nTry 'vqn58-cli --help'.\n", problem.c_str());
+    return kExitUsage;
+}
+
+// The arguments of `op`, or the usage error's message in `problem`.
+std::optional<CloneArgs> ParseCloneArgs(const std::vector<std::string>& args, Op op, std::string& problem) {
     CloneArgs parsed;
+    bool hasPort = false;
+    bool hasDevice = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--maker") {
+        if (arg == "--maker" && op == Op::Write) {
             parsed.maker = true;
-        } else if (arg == "--port" && i + 1 < args.size()) {
+        } else if (arg == "--yes" && op == Op::Write) {
+            parsed.yes = true;
+        } else if (arg == "--force" && op == Op::Read) {
+            parsed.force = true;
+        } else if (arg == "--port" && i + 1 < args.size() && !hasPort) {
+            const std::string& text = args[++i];
             char* end = nullptr;
-            const long port = std::strtol(args[++i].c_str(), &end, 10);
-            if (*end != '\0' || port < 1 || port > 256) {
+            const long port = std::strtol(text.c_str(), &end, 10);
+            if (text.empty() || *end != '\0' || port < 1 || port > 256) {
+                problem = "--port needs a number from 1 to 256";
                 return std::nullopt;
             }
             parsed.port = static_cast<int>(port);
-        } else if (arg == "--device" && i + 1 < args.size()) {
+            hasPort = true;
+        } else if (arg == "--device" && i + 1 < args.size() && !hasDevice && !args[i + 1].empty()) {
             parsed.device = args[++i];
-        } else if (arg.empty() || arg[0] == '-' || !parsed.file.empty() || !needsFile) {
+            hasDevice = true;
+        } else if (arg.empty() || arg[0] == '-' || !parsed.file.empty() || op == Op::Info) {
+            problem = "wrong arguments: '" + arg + "'";
             return std::nullopt;
         } else {
             parsed.file = arg;
         }
     }
-    if (needsFile && parsed.file.empty()) {
+    if (op != Op::Info && parsed.file.empty()) {
+        problem = "wrong arguments: a FILE is needed";
+        return std::nullopt;
+    }
+    if (hasPort == hasDevice) {
+        problem = "wrong arguments: give either --port N or --device PATH|sim";
         return std::nullopt;
     }
     return parsed;
+}
+
+// True when a file can be created beside `file` (the way a save starts); nothing is left behind.
+bool CanSaveTo(const std::string& file) {
+    platform::AtomicFile probe;
+    const bool ok = probe.Open(file);
+    probe.Discard();
+    return ok;
 }
 
 void PrintIdentity(const CloneIdentity& id) {
@@ -74,19 +110,25 @@ void PrintIdentity(const CloneIdentity& id) {
 }
 
 int Run(CliContext& context, Op op) {
-    const auto args = ParseCloneArgs(context.args, op != Op::Info);
-    if (!args || (args->maker && op != Op::Write)) {
-        std::fprintf(stderr, "vqn58-cli: wrong arguments; see vqn58-cli --help\n");
-        return kExitUsage;
+    std::string problem;
+    const auto args = ParseCloneArgs(context.args, op, problem);
+    if (!args) {
+        return UsageError(problem);
     }
+    // There is no dialog to ask before a file is replaced: an existing file is kept unless forced.
+    std::error_code error;
+    if (op == Op::Read && !args->force && std::filesystem::exists(args->file, error)) {
+        return UsageError("'" + args->file + "' exists; add --force to replace it");
+    }
+    context.assumeYes = args->yes;
     CliApp cli(context);
-    cli.Settings().comPort = args->port; // the tool's settings are never saved
+    cli.Settings().comPort = args->device.empty() ? args->port : 1; // the tool's settings are never saved
     indMain& app = cli.App();
     app.BuildDocument();
     if (args->maker) {
         app.SwitchMakerModeOn();
         if (!app.IsMakerMode()) {
-            return 1;
+            return kExitDeclined; // a signal during the question turns into 128 + n on the way out
         }
     }
     if (op == Op::Write) {
@@ -95,14 +137,21 @@ int Run(CliContext& context, Op op) {
             return CliApp::ExitStatus(code);
         }
     }
+    if (op == Op::Read && !CanSaveTo(args->file)) {
+        // Found before the radio is asked for anything, rather than after a whole read.
+        app.Messages().ShowCloneFileResult(qcf::kFileOpen);
+        return kExitCloneFileBase + qcf::kFileOpen;
+    }
     cmcMessages& messages = app.Messages();
     cuiMainCloneDocument document(app, cli.Events());
 
+    // Declared before the manager, which may still close the progress display when a signal ends the
+    // command part-way, and closes the device on its way out.
     platform::SteadyClock clock;
     platform::ManualTimerSource timers(clock);
     platform::SerialDevice device;
-    indCloneMan manager(messages, device, timers, clock);
     CliCloneView view(app.Overlay().GetText("GI_Cli_Progress"));
+    indCloneMan manager(messages, device, timers, clock);
     manager.SetView(&view);
 
     // The simulated radio runs on the same timers, so one loop drives both ends of the line.
@@ -111,19 +160,21 @@ int Run(CliContext& context, Op op) {
     if (args->device == "sim") {
         radio = std::make_unique<radiosim::RadioSim>(radiosim::DefaultImage());
         line = std::make_unique<radiosim::PtyRadio>(*radio);
-        std::string error;
-        if (!line->Create(error)) {
-            std::fprintf(stderr, "vqn58-cli: no pseudo-terminal for the simulated radio: %s\n", error.c_str());
+        std::string failure;
+        if (!line->Create(failure)) {
+            std::fprintf(stderr, "vqn58-cli: no pseudo-terminal for the simulated radio: %s\n", failure.c_str());
             return kExitCloneBase + clonecode::kPortFailed;
         }
         line->Attach(timers, clock);
     }
-    if (!args->device.empty()) {
-        const std::string path = line ? line->DevicePath() : args->device;
-        manager.Driver().Comm().SetPathResolver([path](int) { return path; });
-    }
 
     CloneCommands commands(manager, messages, document);
+    if (!args->device.empty()) {
+        // After the commands: they install the settings' device of the port, which a path replaces.
+        const std::string path = line ? line->DevicePath() : args->device;
+        manager.Driver().Comm().SetPathResolver([path](int) { return path; });
+        manager.SetDeviceName(path);
+    }
     std::optional<int> finished;
     commands.OnFinished([&](int code) { finished = code; });
     document.SetInfoWindow([&] { PrintIdentity(commands.Identity()); });
@@ -138,12 +189,16 @@ int Run(CliContext& context, Op op) {
         commands.CloneWrite();
         break;
     }
-    platform::RunLoopUntil(timers, [&] { return finished.has_value(); });
+    // A signal ends the loop; leaving this function closes the port and clears its exclusive mode.
+    platform::RunLoopUntil(timers, [&] { return finished.has_value() || SignalGuard::Pending() != 0; });
+    if (SignalGuard::Pending() != 0) {
+        return kExitSignalBase + SignalGuard::Pending();
+    }
     if (!finished) {
         return kExitCloneBase + clonecode::kPortFailed;
     }
     if (*finished < 0) {
-        return 1;
+        return kExitDeclined;
     }
     if (*finished != 0) {
         return kExitCloneBase + *finished;

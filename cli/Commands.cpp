@@ -34,22 +34,27 @@ const std::vector<CliCommand>& Commands() {
          "Prints every channel row of the clone file FILE as comma-separated text:\n"
          "plan,row,channel,mark,inhibited,tagged,tx_inhibit,poc,simplex,rx_hz,tx_hz,name\n"
          "for rows 0 to 303 of the International, USA and Canada lists, 0 to 9 of the\n"
-         "weather channels and 0 to 69 of the free channels. The file is read as Open\n"
-         "reads it; exit status 10 + the clone-file result code when it is refused.",
+         "weather channels and 0 to 69 of the free channels. The file is read as check\n"
+         "reads it; exit status 10 + the clone-file result code when it is refused, 5\n"
+         "when standard output cannot be written.",
          &RunExport},
         {"info",
          "--port N | --device PATH|sim",
          "Asks the radio who it is and prints its identity.\nFails with 20 + the clone result code.",
          RunCloneInfo},
         {"read",
-         "FILE --port N | --device PATH|sim",
-         "Reads the radio's memory and saves it as the clone file FILE.\n"
-         "Fails with 20 + the clone result code, or 10 + the clone-file code of FILE.",
+         "FILE [--force] --port N | --device PATH|sim",
+         "Reads the radio's memory and saves it as the clone file FILE; an existing\n"
+         "FILE is only replaced with --force (else 2). A FILE that cannot be written\n"
+         "is found before the radio is asked. Fails with 20 + the clone result code,\n"
+         "or 10 + the clone-file code of FILE.",
          RunCloneRead},
         {"write",
-         "FILE [--maker] --port N | --device PATH|sim",
-         "Writes the clone file FILE into the radio (with --maker: the factory range too).\n"
-         "Fails with 10 + the clone-file code of FILE, or 20 + the clone result code.",
+         "FILE [--maker] [--yes] --port N | --device PATH|sim",
+         "Writes the clone file FILE into the radio (with --maker: the factory range too)\n"
+         "after asking on the terminal (--yes: without asking; no terminal and no --yes:\n"
+         "status 1). Fails with 10 + the clone-file code of FILE, or 20 + the clone\n"
+         "result code.",
          RunCloneWrite},
         {"layout",
          "SHEET",

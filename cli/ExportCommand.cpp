@@ -1,8 +1,6 @@
 // vqn58-cli export FILE: prints every channel row of a clone file as comma-separated text.
 
-#include "CliCommand.h"
-#include "OpenCloneFile.h"
-#include "image/QcfTypes.h"
+#include "CliApp.h"
 #include "model/ChannelExport.h"
 
 #include <cstdio>
@@ -14,15 +12,16 @@ int RunExport(CliContext& context) {
         std::fprintf(stderr, "vqn58-cli: export needs exactly one FILE\nTry 'vqn58-cli --help'.\n");
         return kExitUsage;
     }
-    // A file the desktop program would refuse exports nothing.
-    cmcEeprom scratch;
-    const std::uint8_t result = OpenCloneFile(context, context.args[0], scratch);
-    if (result != qcf::kOk) {
-        return kExitCloneFileBase + result;
+    // Read as check reads it: the desktop program's Open with the model's adoption of the file and the
+    // merge with the factory data of its model type. A file Open refuses exports nothing.
+    CliApp cli(context);
+    cli.App().BuildDocument();
+    if (const int result = cli.App().OpenFile(context.args[0]); result != 0) {
+        return CliApp::ExitStatus(result);
     }
-    const std::string text = model::ExportChannels(scratch);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kExitOk : kExitFault;
+    const std::string text = model::ExportChannels(cli.App().MainImage());
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    return written && std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? kExitOk : kExitOutput;
 }
 
 } // namespace cli

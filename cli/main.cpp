@@ -1,9 +1,10 @@
 // vqn58-cli: the document and clone logic of the desktop program without a window.
 
 #include "CliCommand.h"
-
+#include "SignalGuard.h"
 #include "platform/ProgramPaths.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -37,15 +38,33 @@ void PrintHelp(std::FILE* out) {
                  "\n"
                  "Messages are the overlay's texts, written to standard error.\n"
                  "\n"
+                 "Questions (the write confirmation, the factory-mode caution) are asked on the\n"
+                 "terminal, default No; --yes answers them Yes.\n"
+                 "\n"
                  "Exit status:\n"
                  "  0        success\n"
-                 "  2        the command line is wrong\n"
+                 "  1        a question was answered No, or there was no terminal to ask and no --yes\n"
+                 "  2        the command line is wrong, or an existing file is kept without --force\n"
                  "  3        a fault ended the program (overlay or program data inconsistent)\n"
+                 "  5        standard output could not be written\n"
                  "  11-19    10 + clone-file result code: 1 cannot open, 2 cannot write, 3 other model,\n"
                  "           4 other model variant, 5 map revision refused, 6 malformed line,\n"
                  "           7 addresses missing, 8 data outside the radio's memory or refused,\n"
                  "           9 newer than this program supports\n"
-                 "  22-37    20 + clone result code (see the radio commands)\n");
+                 "  22-37    20 + clone result code (see the radio commands)\n"
+                 "  128+N    ended by signal N (the serial port released, no temporary file left)\n");
+}
+
+// The command's status, unless a signal asked it to end or standard output could not be written.
+int Finished(int status) {
+    if (const int signal = cli::SignalGuard::Pending(); signal != 0) {
+        return cli::kExitSignalBase + signal;
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "vqn58-cli: standard output could not be written: %s\n", std::strerror(errno));
+        return cli::kExitOutput;
+    }
+    return status;
 }
 
 int Usage(const char* problem) {
@@ -56,13 +75,14 @@ int Usage(const char* problem) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const cli::SignalGuard signals;
     cli::CliContext context;
     context.overlayPath = platform::ProgramDataDir() / "VQN58.OVL";
     int i = 1;
     for (; i < argc && argv[i][0] == '-'; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             PrintHelp(stdout);
-            return cli::kExitOk;
+            return Finished(cli::kExitOk);
         }
         if (std::strcmp(argv[i], "--overlay") == 0) {
             if (++i == argc) {
@@ -90,7 +110,7 @@ int main(int argc, char** argv) {
                 }
                 context.args.emplace_back(argv[i]);
             }
-            return command.run(context);
+            return Finished(command.run(context));
         }
     }
     return Usage(("unknown command '" + name + "'").c_str());

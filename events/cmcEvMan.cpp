@@ -159,6 +159,18 @@ const cmcEvAns* cmcEvMan::Query(std::uint8_t type, cmcEvArg first, cmcEvArg seco
     return context->m_inner.get();
 }
 
+std::size_t cmcEvMan::RecordsFrom(const cmcEvAns* record) {
+    std::size_t count = 0;
+    for (; record != nullptr; record = record->Next()) {
+        count += 1 + RecordsFrom(record->m_inner.get());
+    }
+    return count;
+}
+
+std::size_t cmcEvMan::AnswerRecords() const {
+    return RecordsFrom(&m_root);
+}
+
 void cmcEvMan::Answer(const void* data, std::int32_t length) {
     if (m_queries == 0) {
         return;

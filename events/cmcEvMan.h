@@ -54,6 +54,8 @@ public:
     std::size_t HandlerEntries() const { return m_handlers.size(); }
     // Posted events not yet delivered and freed.
     std::size_t QueuedEvents() const { return m_queue.size(); }
+    // Answer records held: the outermost context, and every record of the query results still valid.
+    std::size_t AnswerRecords() const;
 
 private:
     struct HandlerEntry {
@@ -72,6 +74,8 @@ private:
     void QueuePass();
     void Deliver(const cmcEvent& event);
     void Remove(Handler handler, void* context);
+    // The records of the chain starting at `record`, with the query results hanging from them.
+    static std::size_t RecordsFrom(const cmcEvAns* record);
 
     std::list<HandlerEntry> m_handlers; // front first
     std::list<QueueEntry> m_queue;      // oldest first

@@ -10,7 +10,7 @@ int QcfLineReader::Get() {
 
 bool QcfLineReader::Next(Line& line) {
     line.text.clear();
-    line.cut = false;
+    line.ended = false;
     if (m_failed) {
         return false;
     }
@@ -18,24 +18,25 @@ bool QcfLineReader::Next(Line& line) {
     if (c == EOF) {
         return false;
     }
-    std::size_t length = 0; // of the whole physical line, not only the kept part
-    bool pendingReturn = false;
-    for (; c != EOF && c != '\n'; c = Get()) {
-        // A carriage return is held back until the next byte shows whether it ends the line.
-        if (pendingReturn) {
-            if (length++ < kKeptBytes) {
-                line.text.push_back('\r');
+    for (; c != EOF; c = Get()) {
+        if (c == '\r') {
+            // A carriage return counts only when no line feed follows it.
+            const int next = Get();
+            if (next == '\n') {
+                c = next;
+            } else if (next != EOF) {
+                std::ungetc(next, m_file);
             }
         }
-        pendingReturn = c == '\r';
-        if (!pendingReturn && length++ < kKeptBytes) {
-            line.text.push_back(static_cast<char>(c));
+        if (c == '\n') {
+            line.ended = true;
+            break;
+        }
+        line.text.push_back(static_cast<char>(c));
+        // The buffer is full when only its line feed would still fit: the rest is the next line.
+        if (line.text.size() == kLineBytes) {
+            break;
         }
     }
-    // A carriage return at the very end of the file, with no line feed after it, is data.
-    if (pendingReturn && c == EOF && length++ < kKeptBytes) {
-        line.text.push_back('\r');
-    }
-    line.cut = length > kKeptBytes;
     return !m_failed;
 }

@@ -4,17 +4,17 @@
 #include <cstdio>
 #include <string>
 
-// Splits a clone file, opened in binary, into lines. A line ends at a line feed; a carriage return just
-// before it is dropped (as a text-mode read would), and the file's last line counts whether or not it
-// has a line end. Only the first kKeptBytes bytes of a line are kept: no valid line is longer, and a
-// hostile file cannot make the reader hold more.
+// Splits a clone file, opened in binary, into lines as a text-mode read into a buffer of 768 bytes
+// would. A line ends at a line feed; a carriage return just before it is dropped. A physical line of
+// more than kLineBytes bytes (its line feed counted) is taken as several lines: each holds kLineBytes
+// bytes, the last one the rest. The file's last line counts whether or not it has a line end.
 class QcfLineReader {
 public:
-    static constexpr std::size_t kKeptBytes = 767;
+    static constexpr std::size_t kLineBytes = 767;
 
     struct Line {
-        std::string text; // without its line end, cut to kKeptBytes
-        bool cut = false; // the physical line was longer than kKeptBytes
+        std::string text;   // without its line feed
+        bool ended = false; // a line feed ended it (false for a piece of a longer line and at the end of the file)
     };
 
     explicit QcfLineReader(std::FILE* file) : m_file(file) {}

@@ -161,24 +161,36 @@ std::uint8_t cmcQcfFile::Read(const std::filesystem::path& path, cmcQcfRangeTabl
     return ReadFrom(path, &table);
 }
 
+std::uint8_t cmcQcfFile::Read(std::FILE* stream, cmcQcfRangeTable table) {
+    return ReadStream(stream, &table);
+}
+
 std::uint8_t cmcQcfFile::ReadFrom(const std::filesystem::path& path, const cmcQcfRangeTable* table) {
+    std::error_code error;
+    // Only a regular file can be a clone file: a directory opens on some systems and fails only on
+    // reading, a FIFO would block the open and a device such as /dev/zero would be read forever.
+    std::FILE* file = std::filesystem::is_regular_file(path, error) ? std::fopen(path.c_str(), "rb") : nullptr;
+    const std::uint8_t result = ReadStream(file, table);
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+    return result;
+}
+
+std::uint8_t cmcQcfFile::ReadStream(std::FILE* stream, const cmcQcfRangeTable* table) {
     const cmcEeprom backup = *m_image;
     m_mapRevision = -1; // only what this file says counts
     ResizeBitmaps();
     std::fill(m_loaded.begin(), m_loaded.end(), std::uint8_t{0});
 
     std::uint8_t result = qcf::kFileOpen;
-    std::error_code error;
-    // Only a regular file can be a clone file: a directory opens on some systems and fails only on
-    // reading, a FIFO would block the open and a device such as /dev/zero would be read forever.
-    std::FILE* file = std::filesystem::is_regular_file(path, error) ? std::fopen(path.c_str(), "rb") : nullptr;
-    if (file != nullptr) {
-        QcfLineReader reader(file);
+    if (stream != nullptr) {
+        QcfLineReader reader(stream);
         result = ReadLines(reader);
-        if (result == qcf::kOk && reader.Failed()) {
+        // A read error ends the lines early: whatever they held, the file could not be read.
+        if (reader.Failed()) {
             result = qcf::kFileOpen;
         }
-        std::fclose(file);
     }
     if (result == qcf::kOk && table != nullptr) {
         result = CheckCoverage(*table);
@@ -193,8 +205,9 @@ std::uint8_t cmcQcfFile::ReadFrom(const std::filesystem::path& path, const cmcQc
 
 std::uint8_t cmcQcfFile::ReadLines(QcfLineReader& reader) {
     QcfLineReader::Line line;
+    // Exactly eight digits and the line end.
     const bool isIdentification =
-        reader.Next(line) && !line.cut && line.text.size() == 8 &&
+        reader.Next(line) && line.ended && line.text.size() == 8 &&
         std::all_of(line.text.begin(), line.text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!isIdentification) {
         return reader.Failed() ? qcf::kFileOpen : qcf::kFormat;
@@ -224,7 +237,7 @@ std::uint8_t cmcQcfFile::ReadLines(QcfLineReader& reader) {
                 return qcf::kMapRev;
             }
         }
-        const std::uint8_t result = line.cut ? qcf::kFormat : ReadDataLine(text);
+        const std::uint8_t result = ReadDataLine(text);
         if (result != qcf::kOk) {
             return result;
         }

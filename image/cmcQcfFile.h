@@ -4,6 +4,7 @@
 #include "image/cmcEeprom.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -52,6 +53,9 @@ public:
     // any addresses inside the image are accepted. 0 to 8.
     std::uint8_t Read(const std::filesystem::path& path, cmcQcfRangeTable table);
     std::uint8_t Read(const std::filesystem::path& path);
+    // Loads from `stream`, opened for reading in binary and left open, as Read(path, table) does. A read
+    // error of the stream, at any point, is code 1.
+    std::uint8_t Read(std::FILE* stream, cmcQcfRangeTable table);
 
     // Compares the addresses loaded by the last Read with those of `table`: 0 when they are the same, 8
     // when an address outside the table was loaded, else 7 (some were missing). Shows nothing.
@@ -62,6 +66,7 @@ public:
 
 private:
     std::uint8_t ReadFrom(const std::filesystem::path& path, const cmcQcfRangeTable* table);
+    std::uint8_t ReadStream(std::FILE* stream, const cmcQcfRangeTable* table);
     std::uint8_t ReadLines(QcfLineReader& reader);
     std::uint8_t ReadDataLine(std::string_view text);
     std::string Compose(cmcQcfRangeTable table) const;

@@ -71,6 +71,11 @@ bool cmcCloneDrv::Begin(std::uint8_t op, const CloneRange* ranges, Handler handl
     }
     m_handler = handler;
     m_handlerData = data;
+    // Nothing of an earlier operation carries over: a failed one may have left its unmatched echo, a
+    // half frame or unread replies behind, and a completion handler starts the next one at once.
+    m_receive.Clear();
+    m_frame.Clear();
+    m_echo.Clear();
     m_read = {m_imageSize, 0, 0};
     m_op = op;
     m_state = kStart;

@@ -200,7 +200,9 @@ std::string indCloneMan::ErrorText(int code) {
     cmcGTex& gtex = m_messages.Overlay();
     std::string text;
     if (code == clonecode::kPortFailed) {
-        text = FillPlaceholders(gtex.GetLine("GI_Mess_CloneErr_Head", 2), {std::to_string(m_driver.Port())});
+        text = m_deviceName.empty()
+                   ? FillPlaceholders(gtex.GetLine("GI_Mess_CloneErr_Head", 2), {std::to_string(m_driver.Port())})
+                   : FillPlaceholders(gtex.GetLine("GI_Mess_CloneErr_Device", 0), {m_deviceName});
         const std::string why = OpenFailureText();
         if (!why.empty()) {
             text += "\n" + why;

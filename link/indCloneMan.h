@@ -29,6 +29,9 @@ public:
 
     // Where the COM port number comes from at every start (the settings); port 1 when none.
     void SetPortSource(PortSource source) { m_portSource = std::move(source); }
+    // A device chosen by its path rather than by a COM port: the port-failure message then names this
+    // path (line 0 of `GI_Mess_CloneErr_Device`) instead of the port number. Empty: the port.
+    void SetDeviceName(std::string name) { m_deviceName = std::move(name); }
     // The progress display; none shows nothing. Borrowed.
     void SetView(clonelink::ICloneView* view) { m_view = view; }
 
@@ -66,6 +69,7 @@ private:
 
     cmcMessages& m_messages;
     PortSource m_portSource;
+    std::string m_deviceName;
     clonelink::ICloneView* m_view = nullptr;
     Callback m_info;
     Callback m_read;

@@ -24,6 +24,25 @@ void SyncDirectory(const fs::path& directory) {
     }
 }
 
+// Follows `path` through symbolic links to the file they lead to, which need not exist: a dangling
+// link leads to the file it names. A relative link is taken from the link's own directory. Empty after
+// too many links (a loop) or when a link cannot be read.
+fs::path FinalTarget(fs::path path) {
+    constexpr int kMostLinks = 40; // as the system's own path resolution allows
+    for (int links = 0; links <= kMostLinks; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) {
+            return path;
+        }
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) {
+            return {};
+        }
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return {};
+}
+
 } // namespace
 
 AtomicFile::~AtomicFile() {
@@ -33,19 +52,19 @@ AtomicFile::~AtomicFile() {
 bool AtomicFile::Open(const fs::path& target) {
     Discard();
     m_failed = false;
-    std::error_code error;
-    m_target = target;
-    if (fs::is_symlink(target, error)) {
-        const auto resolved = fs::weakly_canonical(target, error);
-        if (!error) {
-            m_target = resolved;
-        }
+    // The file a link leads to is replaced, never the link; a link loop cannot be saved to.
+    m_target = FinalTarget(target);
+    if (m_target.empty()) {
+        return false;
     }
-    const auto status = fs::status(m_target, error);
-    const bool exists = fs::exists(status);
+    struct stat old {};
+    const bool exists = ::stat(m_target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) {
+        return false; // a folder on the way is a loop, not a folder, or may not be searched
+    }
     // Only a regular file is replaced: a rename would put a plain file in place of a directory, a device
     // or a pipe. And a rename would succeed where writing the file in place is refused; honour that too.
-    if (exists && (!fs::is_regular_file(status) || ::access(m_target.c_str(), W_OK) != 0)) {
+    if (exists && (!S_ISREG(old.st_mode) || ::access(m_target.c_str(), W_OK) != 0)) {
         return false;
     }
     const fs::path directory = m_target.has_parent_path() ? m_target.parent_path() : fs::path(".");
@@ -68,8 +87,13 @@ bool AtomicFile::Open(const fs::path& target) {
         return false;
     }
     if (exists) {
-        // The replacement keeps the permissions of the file it replaces.
-        ::fchmod(m_fd, static_cast<mode_t>(status.permissions() & fs::perms::mask));
+        // The replacement keeps the owner and group of the file it replaces where this process may set
+        // them (the group alone often, both only with privilege), then its permissions: a change of
+        // owner may clear the set-id bits.
+        if (::fchown(m_fd, old.st_uid, old.st_gid) != 0) {
+            (void)::fchown(m_fd, static_cast<uid_t>(-1), old.st_gid);
+        }
+        ::fchmod(m_fd, old.st_mode & 07777);
     }
     return true;
 }

@@ -17,9 +17,11 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Prepares to replace `target` (a symbolic link is followed, so the link stays). False when the
-    // target exists but is not a regular file or may not be written, or the temporary file cannot be
-    // created.
+    // Prepares to replace `target`. Symbolic links are followed to the file they lead to, which is
+    // replaced (or made, for a dangling link) while the links stay. The new file keeps the owner, group
+    // and permissions of the old one as far as this process may set them. False when the links form a
+    // loop, the target exists but is not a regular file or may not be written, or the temporary file
+    // cannot be created.
     bool Open(const std::filesystem::path& target);
 
     // Appends bytes to the temporary file; false on any write failure (the file is then spoiled and

@@ -222,11 +222,11 @@ void CellDefParser::ApplyKind(std::string_view text) {
 
 void CellDefParser::ApplyLoopCommand(std::string_view command) {
     std::int32_t& variable = TakeLoopVarRef(command, m_loopVars);
-    command = ui::SkipBlanks(command);
+    // "++" right after the digit; "=" may follow blanks. Any other text does nothing.
     if (StartsWith(command, "++")) {
         variable = static_cast<std::int32_t>(static_cast<std::uint32_t>(variable) + 1U);
-    } else if (StartsWith(command, "=")) {
-        variable = ui::ReadDecimal(ui::SkipBlanks(command.substr(1)));
+    } else if (const std::string_view rest = ui::SkipBlanks(command); StartsWith(rest, "=")) {
+        variable = ui::ReadDecimal(ui::SkipBlanks(rest.substr(1)));
     }
 }
 

@@ -15,7 +15,7 @@ using ui::StartsWith;
 using ui::ValueOf;
 
 int ClampPixels(std::int64_t pixels) {
-    return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, INT32_MAX / 4));
+    return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, cmcSheetLayout::kMaxCellPixels));
 }
 
 } // namespace
@@ -55,7 +55,10 @@ void cmcSheetLayout::CloseLoopIfComplete() {
     if (m_loopStart < 0 || m_loopEnd < 0 || m_loopCount < 1) {
         return;
     }
-    for (std::int32_t copy = 1; copy < m_loopCount && static_cast<std::int64_t>(m_rows.Count()) < kMaxCells; ++copy) {
+    // Every copy adds rows until the limit: an empty body adds none, however large the count.
+    for (std::int32_t copy = 1;
+         m_loopBody > 0 && copy < m_loopCount && static_cast<std::int64_t>(m_rows.Count()) < kMaxCells;
+         ++copy) {
         for (std::int32_t i = 0; i < m_loopBody; ++i) {
             m_rows.Append(m_loopStart + 1 + i, m_selectOn);
         }

@@ -81,8 +81,8 @@ void cmcSheetLayout::ReadCells() {
     BuildBasicCell();
     CountingPass();
     m_slots.assign(static_cast<std::size_t>(m_columnCount) * static_cast<std::size_t>(m_rowCount), {});
-    m_columnWidths.assign(static_cast<std::size_t>(m_columnCount), m_scale);
-    m_rowHeights.assign(static_cast<std::size_t>(m_rowCount), m_scale);
+    m_columnWidths.assign(static_cast<std::size_t>(m_columnCount), std::min(m_scale, kMaxCellPixels));
+    m_rowHeights.assign(static_cast<std::size_t>(m_rowCount), std::min(m_scale, kMaxCellPixels));
     InstantiationPass();
 }
 
@@ -123,7 +123,7 @@ SheetRect cmcSheetLayout::CellRectOf(std::int32_t column, std::int32_t row) cons
     (void)Slot(column, row); // faults outside the grid
     const auto left = std::accumulate(m_columnWidths.begin(), m_columnWidths.begin() + column, std::int64_t{0});
     const auto top = std::accumulate(m_rowHeights.begin(), m_rowHeights.begin() + row, std::int64_t{0});
-    // Sizes are held far below the int range, so the sums fit for every grid the limits allow.
+    // No size exceeds kMaxCellPixels, so the sums fit for every grid the limits allow.
     return {static_cast<int>(left),
             static_cast<int>(top),
             static_cast<int>(left + ColumnWidth(column)),

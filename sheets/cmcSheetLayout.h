@@ -33,6 +33,10 @@ public:
     // are not used, and rows are cut so that columns × rows stays within kMaxCells.
     static constexpr std::int32_t kMaxColumns = 1024;
     static constexpr std::int64_t kMaxCells = 1 << 16;
+    // The widest column and the tallest row, in pixels: any sum of sizes along a row or a column of the
+    // largest grid fits an int, whatever font size a definition asks for.
+    static constexpr int kMaxCellPixels = 32767;
+    static_assert(kMaxCells * kMaxCellPixels <= INT32_MAX);
 
     // `source` gives the sections, `metrics` measures texts; neither is owned.
     cmcSheetLayout(IDefinitionSource& source, std::string key, platform::IFontMetrics& metrics);

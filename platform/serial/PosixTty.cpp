@@ -59,8 +59,10 @@ clonelink::OpenFailure ClassifyOpenError(const std::string& path, int error) {
     case EACCES:
     case EPERM: {
         failure.kind = Kind::Denied;
+        // Joining the owning group only helps when its members may read and write the device.
+        constexpr mode_t kGroupReadWrite = S_IRGRP | S_IWGRP;
         struct stat info {};
-        if (::stat(path.c_str(), &info) == 0) {
+        if (::stat(path.c_str(), &info) == 0 && (info.st_mode & kGroupReadWrite) == kGroupReadWrite) {
             if (const group* owner = ::getgrgid(info.st_gid); owner != nullptr) {
                 failure.ownerGroup = owner->gr_name;
             }

@@ -7,8 +7,8 @@
 // Helpers shared by both ways of driving a serial device on a POSIX system.
 namespace platform::posixtty {
 
-// The failure that the errno of a failed open stands for, with the device's owning group when the
-// open was not permitted.
+// The failure that the errno of a failed open stands for; when the open was not permitted, with the
+// device's owning group if that group may read and write it.
 clonelink::OpenFailure ClassifyOpenError(const std::string& path, int error);
 
 // Takes the exclusive advisory lock and sets TIOCEXCL; false (errno set) when another holds the lock.

@@ -87,8 +87,21 @@ TEST_F(CloneCommandsTest, ReadLeavesTheDocumentUntitledAndModified) {
     EXPECT_GE(m_view.sheetCloses, 1);
     EXPECT_EQ(m_commands->Identity().modelCode, 0x2691);
     EXPECT_EQ(m_commands->Identity().bytes[2], 1);
-    EXPECT_EQ(m_port.opens, 2); // information, then the read
+    EXPECT_EQ(m_port.opens, 2);                   // information, then the read
     EXPECT_EQ(m_port.openedPath, "/dev/ttyACM0"); // COM9 of the settings
+}
+
+// The device of a COM port comes from the user's settings value Ports/COM<n> when there is one, for
+// every operation of every chain.
+TEST_F(CloneCommandsTest, ASettingsValueChoosesTheDeviceOfThePort) {
+    m_store.WriteString("Ports", "COM9", "/dev/ttyCableOfTheUser");
+    Started();
+    App().Environ().comPort = 9;
+    EXPECT_EQ(Run(&CloneCommands::CloneInfo), 0);
+    EXPECT_EQ(m_port.openedPath, "/dev/ttyCableOfTheUser");
+    App().Environ().comPort = 8;
+    EXPECT_EQ(Run(&CloneCommands::CloneRead), 0);
+    EXPECT_EQ(m_port.openedPath, "/dev/ttyUSB3"); // no value for COM8: the fixed table
 }
 
 TEST_F(CloneCommandsTest, WriteSendsTheNormalOrTheFactoryRange) {
@@ -133,11 +146,13 @@ TEST_F(CloneCommandsTest, TheInformationHandlerJudgesTheRadio) {
         int infoBytes;
         std::uint8_t marker;
         int code;
+        int count = -1; // byte 0 of the information; -1: the number of information bytes
     };
     const Case cases[] = {
         {"sub code 0", 0, 22, 1, 11},
         {"21 information bytes", 1, 21, 1, 11},
         {"30 information bytes", 1, 30, 1, 0},
+        {"byte 0 not the length", 1, 30, 1, 11, 22},
         {"marker byte", 1, 22, 0, 14},
     };
     for (const Case& c : cases) {
@@ -147,14 +162,21 @@ TEST_F(CloneCommandsTest, TheInformationHandlerJudgesTheRadio) {
         identity.subCode = static_cast<std::uint16_t>(c.sub);
         identity.info = radiosim::DefaultInfo();
         identity.info.resize(static_cast<std::size_t>(c.infoBytes), 0x77);
-        identity.info[0] = static_cast<std::uint8_t>(c.infoBytes);
+        identity.info[0] = static_cast<std::uint8_t>(c.count < 0 ? c.infoBytes : c.count);
         identity.info[2] = c.marker;
         Radio(InitialFile(0), identity);
         Started();
         EXPECT_EQ(Run(&CloneCommands::CloneRead), c.code) << c.name;
         EXPECT_EQ(m_port.opens, c.code == 0 ? 2 : 1) << c.name; // a refused radio is never read
+        // The identity is kept only from an exchange that ends well; a refused reply leaves none.
+        const CloneIdentity& kept = m_commands->Identity();
         if (c.code == 0) {
-            EXPECT_EQ(m_commands->Identity().bytes[21], identity.info[21]) << c.name;
+            EXPECT_EQ(kept.modelCode, 0x2691) << c.name;
+            EXPECT_EQ(kept.bytes[21], identity.info[21]) << c.name;
+        } else {
+            EXPECT_EQ(kept.modelCode, 0) << c.name;
+            EXPECT_EQ(kept.subCode, 0) << c.name;
+            EXPECT_EQ(kept.bytes, CloneIdentity{}.bytes) << c.name;
         }
     }
 }

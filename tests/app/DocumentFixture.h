@@ -7,14 +7,15 @@
 #include "image/cmcEeprom.h"
 #include "overlay/cmcGTex.h"
 #include "support/FakeClock.h"
+#include "support/FakeInstanceLock.h"
+#include "support/MemorySettingsStore.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,7 +69,11 @@ public:
     testsupport::ScriptedMessageBox m_box;
     testsupport::ScriptedFileDialogs m_dialogs;
     testsupport::FakeTime m_time;
-    indEnviron m_environ{ScreenSize{}};
+    // The settings as the first instance of the desktop program has them, on an in-memory store.
+    bool m_instanceHeld = false;
+    testsupport::FakeInstanceLock m_instanceLock{m_instanceHeld};
+    testsupport::MemorySettingsStore m_store;
+    indEnviron m_environ{m_instanceLock, m_store, ScreenSize{}};
     RecordingView m_view;
     std::vector<std::uint8_t> m_events;
 

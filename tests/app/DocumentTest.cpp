@@ -2,7 +2,6 @@
 // question, and the initial files.
 
 #include "DocumentFixture.h"
-
 #include "events/EventNumbers.h"
 #include "platform/Fault.h"
 #include "support/TempDir.h"
@@ -273,6 +272,18 @@ TEST_F(Document, DialogsStartInTheLastDirectoryAndCancelChangesNothing) {
     EXPECT_EQ(app.FileName(), path.string());
 }
 
+TEST_F(Document, OpeningAFileAgainListsItOnce) {
+    indMain& app = Started();
+    const auto first = WriteImage("first.qcf", InitialFile(0)).string();
+    const auto second = WriteImage("second.qcf", InitialFile(0)).string();
+    for (const auto& path : {first, second, first, first}) {
+        ASSERT_EQ(app.OpenFile(path), 0) << path;
+    }
+    ASSERT_EQ(m_environ.recent.Count(), 2);
+    EXPECT_EQ(m_environ.recent.Entry(0), first);
+    EXPECT_EQ(m_environ.recent.Entry(1), second);
+}
+
 TEST_F(Document, RecentEntryThatNoLongerExistsIsRefusedAndKept) {
     indMain& app = Started();
     const auto gone = (m_dir / "gone.qcf").string();
@@ -288,13 +299,15 @@ using DocumentDeathTest = Document;
 TEST_F(DocumentDeathTest, MissingOrRefusedInitialFileEndsTheProgram) {
     const auto path = m_programDir / "VQN58_0.qcf";
     std::filesystem::remove(path);
-    EXPECT_EXIT(Started(), testing::ExitedWithCode(platform::kFaultExitStatus),
+    EXPECT_EXIT(Started(),
+                testing::ExitedWithCode(platform::kFaultExitStatus),
                 Literally("Cannot open '" + path.string() + "'."));
 
     cmcEeprom refused = InitialFile(1);
     refused.SetByte(0x60B, 2);
     std::filesystem::copy_file(WriteImage("refused.qcf", refused), path);
-    EXPECT_EXIT(Started(), testing::ExitedWithCode(platform::kFaultExitStatus),
+    EXPECT_EXIT(Started(),
+                testing::ExitedWithCode(platform::kFaultExitStatus),
                 Literally("Cannot open '" + path.string() + "'."));
 }
 
@@ -303,10 +316,12 @@ TEST_F(DocumentDeathTest, ModelChangeToATypeWithoutItsInitialFileEndsTheProgram)
     const auto ofType2 = WriteImage("uk.qcf", InitialFile(2));
     std::filesystem::remove(m_programDir / "VQN58_2.qcf");
     std::filesystem::remove(m_programDir / "VQN58_3.qcf");
-    EXPECT_EXIT(app.OpenFile(ofType2), testing::ExitedWithCode(platform::kFaultExitStatus),
+    EXPECT_EXIT(app.OpenFile(ofType2),
+                testing::ExitedWithCode(platform::kFaultExitStatus),
                 Literally("Cannot open '" + (m_programDir / "VQN58_2.qcf").string() + "'."));
     m_box.Script({Answer::Ok});
-    EXPECT_EXIT(app.ChangeModel(3, true), testing::ExitedWithCode(platform::kFaultExitStatus),
+    EXPECT_EXIT(app.ChangeModel(3, true),
+                testing::ExitedWithCode(platform::kFaultExitStatus),
                 Literally("Cannot open '" + (m_programDir / "VQN58_3.qcf").string() + "'."));
 }
 

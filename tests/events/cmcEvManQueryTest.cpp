@@ -73,14 +73,29 @@ TEST_F(EventsTest, NestedQueryInsideAHandlerKeepsTheOuterAnswers) {
     EXPECT_EQ(answer->Next()->Next(), nullptr);
 }
 
+// A stray answer stores nothing: outside a query there is no record to fill.
 TEST_F(EventsTest, AnswerOutsideAQueryIsIgnored) {
     Listener a = MakeListener("a");
-    a.action = [&](const cmcEvent&) { AnswerText(m_man, "stray"); };
+    a.action = [&](const cmcEvent& event) {
+        if (event.type == 4) {
+            AnswerText(m_man, "stray");
+        } else {
+            AnswerText(m_man, "real");
+        }
+    };
     Register(a);
+    EXPECT_EQ(m_man.AnswerRecords(), 1u); // the outermost context alone
     m_man.Send(4);
     AnswerText(m_man, "stray");
+    EXPECT_EQ(m_man.AnswerRecords(), 1u);
+    const cmcEvAns* answer = m_man.Query(12);
+    ASSERT_NE(answer, nullptr);
+    EXPECT_STREQ(answer->Text(), "real");
+    EXPECT_EQ(answer->Next(), nullptr);
+    EXPECT_EQ(m_man.AnswerRecords(), 2u); // and the one answer, valid until the next query
     Unregister(a);
     EXPECT_EQ(m_man.Query(12), nullptr);
+    EXPECT_EQ(m_man.AnswerRecords(), 1u);
 }
 
 } // namespace

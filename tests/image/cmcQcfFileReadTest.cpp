@@ -5,10 +5,13 @@
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <functional>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -85,13 +88,23 @@ const std::vector<ReadCase>& ReadCases() {
          0,
          ExpectCarriesSource},
         {"LastLineWithoutLineEnd", [](Lines l) { return Join(l, "\r\n", false); }, 0, ExpectCarriesSource},
-        {"HeaderLinesAmongDataAndLongCommentIgnored",
+        // The longest line that fits the line buffer: 766 characters and the line feed.
+        {"HeaderLinesAmongDataAndLongestCommentIgnored",
          [](Lines l) {
-             l = Inserted(l, LineOf(0x400), "#Comment=" + std::string(2000, 'x'));
+             l = Inserted(l, LineOf(0x400), "#Comment=" + std::string(757, 'x'));
              return Crlf(Inserted(l, LineOf(0x100), "#MapRev=7"));
          },
          0,
          ExpectCarriesSource},
+        // One character more and the line feed is a line of its own: an empty data line.
+        {"HeaderLineOneByteTooLong",
+         [](Lines l) { return Crlf(Inserted(l, LineOf(0x400), "#Comment=" + std::string(758, 'x'))); },
+         6},
+        // A longer '#' line goes on as lines that are no header lines.
+        {"LongCommentAmongData",
+         [](Lines l) { return Crlf(Inserted(l, LineOf(0x400), "#Comment=" + std::string(2000, 'x'))); },
+         6},
+        {"LongCommentBeforeMapRevision", [](Lines l) { return Crlf(Replaced(l, 1, "#" + std::string(800, 'c'))); }, 5},
         {"LaterMapRevisionLineReplacesEarlier", [](Lines l) { return Crlf(Inserted(l, 2, "#MapRev=3")); }, 0},
         {"MapRevisionWithBlanksSignAndTrailingText",
          [](Lines l) { return Crlf(Replaced(l, 2, "#MapRev=  +1 (first map)")); },
@@ -114,6 +127,7 @@ const std::vector<ReadCase>& ReadCases() {
         {"OtherModel", [](Lines l) { return Crlf(Replaced(l, 0, "26920001")); }, 3},
         {"OtherExtraCode", [](Lines l) { return Crlf(Replaced(l, 0, "26910002")); }, 4},
         {"IdentificationWithTrailingBlank", [](Lines l) { return Crlf(Replaced(l, 0, "26910001 ")); }, 6},
+        {"IdentificationWithoutLineEnd", [](Lines l) { return l[0]; }, 6},
         {"IdentificationMissing", [](Lines l) { return Crlf(Without(l, 0)); }, 6},
         {"EmptyFile", [](Lines) { return std::string(); }, 6},
         {"MapRevisionMissing", [](Lines l) { return Crlf(Without(l, 2)); }, 5},
@@ -144,6 +158,7 @@ const std::vector<ReadCase>& ReadCases() {
          6},
         {"StrayCarriageReturn", [](Lines l) { return Crlf(Replaced(l, LineOf(0x010), l[LineOf(0x010)] + "\r")); }, 6},
         {"TruncatedInsideALine", [](Lines l) { return Crlf(l).substr(0, Crlf(l).size() - 9); }, 6},
+        {"CutBetweenCrAndLfOfLastLine", [](Lines l) { return Crlf(l).substr(0, Crlf(l).size() - 1); }, 6},
         {"TruncatedAtALineEnd", [](Lines l) { return Crlf(l).substr(0, Crlf(l).size() - 40); }, 7},
         {"LineForLastBlockMissing", [](Lines l) { return Crlf(Without(l, LineOf(0x7F0))); }, 7},
         {"IdentificationOnly", [](Lines l) { return Crlf({l[0]}); }, 7},
@@ -224,10 +239,60 @@ TEST_F(cmcQcfFileRead, UnopenablePathsGiveCodeOne) {
     EXPECT_EQ(Read(m_dir.Path()), 1); // a directory
     const auto fifo = m_dir / "pipe.qcf";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(Read(fifo), 1);         // opening it would wait for a writer forever
-    EXPECT_EQ(Read("/dev/zero"), 1);  // reading it would never end
+    EXPECT_EQ(Read(fifo), 1);        // opening it would wait for a writer forever
+    EXPECT_EQ(Read("/dev/zero"), 1); // reading it would never end
     EXPECT_EQ(m_box.Count(), 4u);
     EXPECT_TRUE(m_image.Equals(before));
+}
+
+// A stream that gives the first `good` bytes of a text, then fails (unless that is the whole text).
+struct FailingSource {
+    std::string text;
+    std::size_t good = 0;
+    std::size_t offset = 0;
+};
+
+ssize_t ReadFailing(void* cookie, char* buffer, std::size_t size) {
+    auto& source = *static_cast<FailingSource*>(cookie);
+    if (source.offset >= source.good) {
+        if (source.good >= source.text.size()) {
+            return 0; // the whole text: an ordinary end of the file
+        }
+        errno = EIO;
+        return -1;
+    }
+    const std::size_t n = std::min(size, source.good - source.offset);
+    std::memcpy(buffer, source.text.data() + source.offset, n);
+    source.offset += n;
+    return static_cast<ssize_t>(n);
+}
+
+// A read error is a file that cannot be read, wherever it strikes: not a malformed or short file.
+TEST_F(cmcQcfFileRead, ReadErrorPartWayThroughIsCodeOne) {
+    const std::string good = Join(CloneFileLines(Source()));
+    const cmcEeprom before = m_image;
+    for (const std::size_t cut : {std::size_t{0}, std::size_t{5}, good.size() / 2, good.size() - 1}) {
+        FailingSource source{good, cut};
+        std::FILE* stream = ::fopencookie(&source, "rb", {ReadFailing, nullptr, nullptr, nullptr});
+        ASSERT_NE(stream, nullptr);
+        std::setvbuf(stream, nullptr, _IONBF, 0);
+        cmcQcfFile file(m_messages);
+        file.AttachImage(m_image);
+        file.SetModelCodes(0x2691, 0x0001);
+        file.SetMapRevisionTest([](std::int32_t revision) { return revision == 1; });
+        EXPECT_EQ(file.Read(stream, kCovered), 1) << "cut at " << cut;
+        std::fclose(stream);
+        EXPECT_TRUE(m_image.Equals(before));
+    }
+    // The same stream without the error reads.
+    FailingSource whole{good, good.size()};
+    std::FILE* stream = ::fopencookie(&whole, "rb", {ReadFailing, nullptr, nullptr, nullptr});
+    cmcQcfFile file(m_messages);
+    file.AttachImage(m_image);
+    file.SetModelCodes(0x2691, 0x0001);
+    file.SetMapRevisionTest([](std::int32_t revision) { return revision == 1; });
+    EXPECT_EQ(file.Read(stream, kCovered), 0);
+    std::fclose(stream);
 }
 
 TEST_F(cmcQcfFileRead, MapRevisionTestSeesMinusOneWhenNoneWasRead) {

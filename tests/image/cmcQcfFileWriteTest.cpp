@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -119,6 +120,73 @@ TEST_F(cmcQcfFileWrite, ReplacesAnExistingFileKeepingItsPermissions) {
     EXPECT_EQ(testsupport::ReadFileBytes(path), testimage::Join(testimage::CloneFileLines(other, "SEA SPRITE")));
 }
 
+TEST_F(cmcQcfFileWrite, LinksAreFollowedAndLoopsRefused) {
+    cmcEeprom image = testimage::PatternImage(9);
+    const std::string written = testimage::Join(testimage::CloneFileLines(image, "SEA SPRITE"));
+    // A dangling link is saved through: the file it names is made and the link stays.
+    fs::create_directory(m_dir / "sub");
+    fs::create_symlink("sub/../sub/new.qcf", m_dir / "dangling.qcf");
+    fs::create_symlink("dangling.qcf", m_dir / "chain.qcf");
+    ASSERT_EQ(Write(m_dir / "chain.qcf", image), 0);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(m_dir / "dangling.qcf")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(m_dir / "chain.qcf")));
+    EXPECT_EQ(testsupport::ReadFileBytes(m_dir / "sub" / "new.qcf"), written);
+
+    // A loop of links, or a link to itself, cannot be opened; the links stay as they are.
+    fs::create_symlink("b.qcf", m_dir / "a.qcf");
+    fs::create_symlink("a.qcf", m_dir / "b.qcf");
+    fs::create_symlink("self.qcf", m_dir / "self.qcf");
+    EXPECT_EQ(Write(m_dir / "a.qcf", image), 1);
+    EXPECT_EQ(Write(m_dir / "self.qcf", image), 1);
+    EXPECT_EQ(fs::read_symlink(m_dir / "a.qcf"), "b.qcf");
+    EXPECT_EQ(fs::read_symlink(m_dir / "self.qcf"), "self.qcf");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.qcf", "b.qcf", "chain.qcf", "dangling.qcf", "self.qcf", "sub"}));
+}
+
+// Run as another user: the superuser may write any file, so a read-only file refuses only others.
+constexpr uid_t kNobody = 65534;
+
+TEST_F(cmcQcfFileWrite, ReadOnlyFileIsLeftAsItIs) {
+    cmcEeprom image = testimage::PatternImage(10);
+    const auto path = m_dir.Write("radio.qcf", "old content\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    if (::geteuid() == 0) {
+        GTEST_FLAG_SET(death_test_style, "fast");
+        fs::permissions(m_dir.Path(), fs::perms::all);
+        const auto saveAsNobody = [&] {
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+                std::_Exit(99);
+            }
+            if (testsupport::ReadFileBytes(path) != "old content\n") {
+                std::_Exit(98); // the file must be within reach, or the refusal proves nothing
+            }
+            std::_Exit(Write(path, image));
+        };
+        EXPECT_EXIT(saveAsNobody(), ::testing::ExitedWithCode(1), "");
+    } else {
+        EXPECT_EQ(Write(path, image), 1);
+    }
+    EXPECT_EQ(testsupport::ReadFileBytes(path), "old content\n");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"radio.qcf"});
+}
+
+// The superuser can hand the new file to the old one's owner; anyone else keeps what is theirs.
+TEST_F(cmcQcfFileWrite, ReplacedFileKeepsItsOwnerAndGroup) {
+    cmcEeprom image = testimage::PatternImage(11);
+    const auto path = m_dir.Write("radio.qcf", "old content\n");
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+        before.st_uid = before.st_gid = kNobody;
+    }
+    ASSERT_EQ(Write(path, image), 0);
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+}
+
 TEST_F(cmcQcfFileWrite, SaveThatCannotStartChangesNothing) {
     cmcEeprom image = testimage::PatternImage(4);
     EXPECT_EQ(Write(m_dir / "no-such-dir" / "radio.qcf", image), 1);
@@ -138,8 +206,10 @@ using cmcQcfFileWriteDeathTest = cmcQcfFileWrite;
 
 // A disk that fills up in the middle of a save: the process may write at most 1000 bytes per file,
 // so the new file's data fail part-way. The old file must survive whole and no temporary file remain.
+// The child is forked, not run afresh: it saves into this test's directory, and makes no directory of
+// its own that nothing would remove.
 TEST_F(cmcQcfFileWriteDeathTest, FailureInTheMiddleOfASaveKeepsTheOldFile) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    GTEST_FLAG_SET(death_test_style, "fast");
     const cmcEeprom oldImage = testimage::PatternImage(5);
     const std::string oldFile = testimage::Join(testimage::CloneFileLines(oldImage, "OLD"));
     const auto path = m_dir.Write("radio.qcf", oldFile);

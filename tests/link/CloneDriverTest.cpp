@@ -1,5 +1,8 @@
 #include "CloneDriverFixture.h"
 
+#include <deque>
+#include <functional>
+
 namespace {
 
 constexpr CloneRange kWhole[] = {{0x000, 0x7FF}, {1, 0}};
@@ -132,6 +135,7 @@ TEST_F(CloneDriverTest, EveryReadFrameCheckEndsWithItsCode) {
     const ReadCase cases[] = {
         {"outside the image", DataFrame(0x07F8, block), 9},
         {"wrong checksum", RadioFrame(0xE4, "0010020102EA"), 6},
+        {"checksum off by 0x80", RadioFrame(0xE4, "00100201026B"), 6},
         {"odd data byte count", RadioFrame(0xE4, "00100101EE"), 6},
         {"lowercase digits", RadioFrame(0xE4, "0010020102eb"), 6},
         {"length field", RadioFrame(0xE4, "0010030102EA"), 6},
@@ -140,6 +144,9 @@ TEST_F(CloneDriverTest, EveryReadFrameCheckEndsWithItsCode) {
         {"maker string", Join({DataFrame(0, block), RadioFrame(0xE5, "Quon Inx.01")}), 6},
         {"end count",
          Join({DataFrame(0, block), DataFrame(16, block), DataFrame(32, block), DataFrame(48, block), end("05")}),
+         7},
+        {"end count wrong in its first digit",
+         Join({DataFrame(0, block), DataFrame(16, block), DataFrame(32, block), DataFrame(48, block), end("14")}),
          7},
         {"missing block", Join({allButOne, end("7F")}), 8},
         {"overlong frame", Join({{0xFE, 0xFE, 0xEF, 0xEE, 0xE4}, std::vector<std::uint8_t>(600, '0')}), 6},
@@ -190,23 +197,30 @@ TEST_F(CloneDriverTest, EchoFaultsEndWithCode4) {
     EXPECT_EQ(calls, 2);
 }
 
+// While data frames go out, the echo may trail by up to 128 bytes; beyond that nothing more is sent
+// until it catches up. The line here echoes everything but its last `lag` bytes.
 TEST_F(CloneDriverTest, DataWaitsWhileTheEchoTrailsByMoreThanTheHoldLimit) {
-    bool echoing = true;
-    port.SetPeer([&](const std::uint8_t* bytes, int n) {
-        if (echoing) {
-            port.Feed(bytes, n);
+    for (const auto& [lag, flows] : {std::pair{std::size_t{100}, true}, std::pair{std::size_t{200}, false}}) {
+        std::deque<std::uint8_t> held;
+        port.written.clear();
+        port.SetPeer([&, lag = lag](const std::uint8_t* bytes, int n) {
+            held.insert(held.end(), bytes, bytes + n);
+            for (; held.size() > lag; held.pop_front()) {
+                port.Feed(&held.front(), 1);
+            }
+        });
+        ASSERT_TRUE(driver.StartWrite(radiosim::DefaultImage(), kNormal, &Done, this));
+        time.Advance(900);
+        const int frames = CountFrames(port.written, 0xE4);
+        if (flows) {
+            EXPECT_EQ(frames, 112) << lag; // every data frame, though the echo never quite catches up
+        } else {
+            EXPECT_GT(frames, 0) << lag;
+            EXPECT_LE(frames, 8) << lag; // one step's frames, then nothing more until the echo comes
         }
-        echoing = echoing && !(n >= 2 && bytes[n - 1] == 0xFD && bytes[n - 6] == 0xE3);
-    });
-    ASSERT_TRUE(driver.StartWrite(radiosim::DefaultImage(), kNormal, &Done, this));
-    time.Advance(500);
-    const std::size_t sentWhileHeld = port.written.size();
-    EXPECT_GT(sentWhileHeld, 22u);
-    EXPECT_LE(sentWhileHeld, 22u + 8 * 48); // one step's frames, then nothing more until the echo comes
-    time.Advance(400);
-    EXPECT_EQ(port.written.size(), sentWhileHeld);
-    RunToEnd();
-    EXPECT_EQ(result->code, 4);
+        RunToEnd();
+        EXPECT_EQ(result->code, 4) << lag;
+    }
 }
 
 TEST_F(CloneDriverTest, TimeOutsRunFromTheLastProgress) {
@@ -256,6 +270,51 @@ TEST_F(CloneDriverTest, RefusedWriteOpenFailureAndShortWrite) {
     EXPECT_FALSE(port.IsOpen());
 }
 
+// The acknowledgement decides the write: exactly FE FE EF EE E6 00 FD accepts it; anything else, an
+// extra byte included, refuses it; of two acknowledgements arriving together the last one counts.
+TEST_F(CloneDriverTest, TheAcknowledgementDecidesTheWrite) {
+    const auto accepted = RadioFrame(0xE6, std::string(1, '\0'));
+    const auto refused = RadioFrame(0xE6, std::string("\x00\x01", 2));
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> reply;
+        std::uint8_t code;
+    } cases[] = {
+        {"accepted", accepted, 0},
+        {"an extra byte", refused, 10},
+        {"refusal then acceptance", Join({refused, accepted}), 0},
+        {"acceptance then refusal", Join({accepted, refused}), 10},
+    };
+    for (const auto& c : cases) {
+        ReplyTo(0xE5, c.reply);
+        result.reset();
+        ASSERT_TRUE(driver.StartWrite(radiosim::DefaultImage(), kNormal, &Done, this));
+        RunToEnd();
+        ASSERT_TRUE(result) << c.name;
+        EXPECT_EQ(result->code, c.code) << c.name;
+    }
+}
+
+TEST(CloneFrames, TheInformationReplyCarriesDecimalCodes) {
+    const struct {
+        std::vector<std::uint8_t> frame; // without FD
+        std::uint8_t code;
+    } cases[] = {
+        {{0xFE, 0xEF, 0xEE, 0xE1, 0x26, 0x91, 0x00, 0x01, 22}, 0},
+        {{0xFE, 0xEF, 0xEE, 0xE1, 0x26, 0x9A, 0x00, 0x01, 22}, 6}, // a low half above 9
+        {{0xFE, 0xEF, 0xEE, 0xE1, 0xA6, 0x91, 0x00, 0x01, 22}, 6}, // a high half above 9
+        {{0xFE, 0xEF, 0xEE, 0xE1, 0x26, 0x91, 0x00}, 6},
+        {{0xFE, 0xEF, 0xEE, 0xE0, 0x26, 0x91, 0x00, 0x01}, 6},
+    };
+    for (const auto& c : cases) {
+        cmcBuff frame;
+        frame.Append(c.frame.data(), static_cast<std::int32_t>(c.frame.size()));
+        dst_CDrv_Result result;
+        cloneframes::CheckInfoReply(frame, result);
+        EXPECT_EQ(result.code, c.code) << c.frame.size();
+    }
+}
+
 TEST_F(CloneDriverTest, ACompletionHandlerMayStartTheNextOperation) {
     AttachRadio();
     struct Chain {
@@ -280,6 +339,75 @@ TEST_F(CloneDriverTest, ACompletionHandlerMayStartTheNextOperation) {
     EXPECT_EQ(result->code, 0);
     EXPECT_EQ(result->op, 2);
     EXPECT_EQ(port.opens, 2);
+}
+
+// Whatever an ended operation left behind (its unmatched echo, a half frame, unread replies) must not
+// reach the operation its completion handler starts: after every kind of failure the next information
+// exchange, started from the handler, succeeds against a well-behaved radio.
+TEST_F(CloneDriverTest, AnOperationChainedAfterAFailureStartsClean) {
+    const struct {
+        const char* name;
+        std::uint8_t code;
+        std::function<void()> arrange;
+        bool write = false;
+    } cases[] = {
+        {"no echo", 4, [this] { port.SetPeer(nullptr); }},
+        {"wrong echo",
+         4,
+         [this] {
+             port.SetPeer([this](const std::uint8_t* bytes, int n) {
+                 std::vector<std::uint8_t> echo(bytes, bytes + n);
+                 echo[0] ^= 0x01;
+                 port.Feed(echo);
+             });
+         }},
+        {"silent radio", 5, [this] { ReplyTo(0xE2, {}); }},
+        {"half a frame",
+         5,
+         [this] {
+             ReplyTo(0xE2, {0xFE, 0xFE, 0xEF, 0xEE, 0xE4, '0', '0'});
+         }},
+        {"bad frame then more",
+         6,
+         [this] {
+             ReplyTo(0xE2, Join({RadioFrame(0xE4, "0010020102EA"), {0xFE, 0xFE, 0xEF, 0xEE, 0xE1, 0x26}}));
+         }},
+        {"refused write",
+         10,
+         [this] {
+             ReplyTo(0xE5, Join({RadioFrame(0xE6, "\x01"), {0xFE, 0xFE, 0xEF}}));
+         },
+         true},
+        {"port busy", 2, [this] { port.openFailure = clonelink::OpenFailure::Kind::Busy; }},
+        {"short write", 17, [this] { port.acceptLimit = 5; }},
+    };
+    using Self = std::remove_pointer_t<decltype(this)>;
+    struct Chain {
+        Self* test;
+        std::optional<int> first;
+    };
+    for (const auto& c : cases) {
+        c.arrange();
+        Chain chain{this, std::nullopt};
+        auto handler = [](void* data, dst_CDrv_Result& r) {
+            auto* ch = static_cast<Chain*>(data);
+            ch->first = r.code;
+            ch->test->port.openFailure = clonelink::OpenFailure::Kind::None;
+            ch->test->port.acceptLimit = -1;
+            ch->test->radio = radiosim::RadioSim(radiosim::DefaultImage());
+            ch->test->AttachRadio();
+            ch->test->driver.StartInfo(&Self::Done, ch->test);
+        };
+        result.reset();
+        ASSERT_TRUE(c.write ? driver.StartWrite(radiosim::DefaultImage(), kNormal, handler, &chain)
+                            : driver.StartRead(kWhole, handler, &chain))
+            << c.name;
+        RunToEnd();
+        EXPECT_EQ(chain.first, c.code) << c.name;
+        ASSERT_TRUE(result) << c.name;
+        EXPECT_EQ(result->op, 1) << c.name;
+        EXPECT_EQ(result->code, 0) << c.name;
+    }
 }
 
 } // namespace

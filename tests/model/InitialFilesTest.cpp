@@ -1,12 +1,15 @@
 #include "CloneFiles.h"
 #include "model/ChannelPlan.h"
+#include "model/ImageMap.h"
 #include "model/ImageWords.h"
 #include "model/ModelRules.h"
 #include "model/datCh.h"
 #include "overlay/cmcGTex.h"
+#include "tools/mkinitial/MarinePlans.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -91,6 +94,54 @@ TEST_P(InitialFiles, ChannelFactsOfThePublicPlans) {
     EXPECT_FALSE(Load(kPlanCanada, Row(4, true)).Inhibited);
     EXPECT_FALSE(Load(kPlanCanada, Row(83, true)).Inhibited);
     EXPECT_FALSE(Load(kPlanCanada, Row(83)).Inhibited);
+}
+
+// Every variant has dual watch, tri-watch, the time-out timer and the three power-save functions; the
+// inland-waterways variant also starts on low power.
+TEST_P(InitialFiles, FunctionsByteOfTheVariant) {
+    const std::uint8_t expected = GetParam() == 3 ? 0xFD : 0xFC;
+    EXPECT_EQ(m_image.GetByte(kFunctions), expected);
+    EXPECT_EQ(m_image.GetByte(kTxPowerState), expected & 1);
+}
+
+// A row that is no channel of its plan is inhibited and nothing else: no tag, no Poc, no transmit
+// inhibit, no factory bit. Its simplex bit is the one the channel record derives (odd rows below the
+// free channels, free channels with equal receive and transmit frequencies).
+TEST_P(InitialFiles, RowsThatAreNoChannelOfTheirPlanShareOnePattern) {
+    const std::pair<std::uint8_t, std::vector<mkinitial::PlanChannel>> plans[] = {
+        {kPlanInternational, mkinitial::InternationalPlan()},
+        {kPlanUsa, mkinitial::UsaPlan()},
+        {kPlanCanada, mkinitial::CanadaPlan()}};
+    for (const auto& [plan, channels] : plans) {
+        std::set<int> rows;
+        for (const auto& channel : channels) {
+            rows.insert(channel.row);
+        }
+        for (int row = 0; row < kPlanRowCount; ++row) {
+            const bool programmedFree = row >= kFirstFreeRow && Load(kPlanFree, row - kFirstFreeRow).TxHz != 0;
+            if (rows.count(row) != 0 || (plan == kPlanInternational && programmedFree)) {
+                continue;
+            }
+            const std::uint8_t attribute = m_image.GetByte(AttributeAddress(plan, row));
+            EXPECT_EQ(attribute & ~kAttrSimplex, kAttrInhibited) << "plan " << int(plan) << " row " << row;
+        }
+    }
+}
+
+// Channels reserved to government stations can be received but carry the transmit inhibit.
+TEST_P(InitialFiles, GovernmentChannelsAreTransmitInhibited) {
+    for (const int channel : {3, 21, 23, 81, 82, 83}) {
+        const datCh usa = Load(kPlanUsa, Row(channel, true));
+        EXPECT_TRUE(!usa.Inhibited && usa.TxInhibit) << channel << "A";
+    }
+    for (const int channel : {21, 61, 62, 81, 82}) {
+        const datCh canada = Load(kPlanCanada, Row(channel, true));
+        EXPECT_TRUE(!canada.Inhibited && canada.TxInhibit) << channel << "A";
+    }
+    // The Coast Guard answers vessels on 22A (both lists) and on 83A (Canada).
+    EXPECT_FALSE(Load(kPlanUsa, Row(22, true)).TxInhibit);
+    EXPECT_FALSE(Load(kPlanCanada, Row(22, true)).TxInhibit);
+    EXPECT_FALSE(Load(kPlanCanada, Row(83, true)).TxInhibit);
 }
 
 TEST_P(InitialFiles, SettingsInsideTheRangesOfTheirEditors) {

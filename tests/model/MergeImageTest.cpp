@@ -72,6 +72,9 @@ void SetAtis(cmcEeprom& image, std::array<std::uint8_t, 5> id, std::uint8_t chec
     image.SetByte(0x685, check);
 }
 
+// The bytes of which the merge takes some bits from the factory and keeps the others.
+constexpr std::int32_t kBitRuleAddresses[] = {0x636, 0x637, 0x648, 0x64A, 0x64C, 0x64E};
+
 // Addresses any rule may change; a merge leaves every other byte of the user's image as it was.
 std::vector<bool> Touched() {
     std::vector<bool> touched(kImageSize, false);
@@ -318,6 +321,10 @@ TEST(MergeImage, EachRuleOnCraftedImages) {
         Merged m;
         cmcEeprom user = PatternImage(2);
         m.factory = PatternImage(1);
+        // Where a rule takes single bits from the factory, every bit differs, so each one shows.
+        for (const std::int32_t a : kBitRuleAddresses) {
+            user.SetByte(a, static_cast<std::uint8_t>(~m.factory.GetByte(a)));
+        }
         c.prepare(user, m.factory);
         m.before = user;
         m.adjustments = kUntouched;

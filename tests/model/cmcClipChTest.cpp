@@ -18,6 +18,8 @@ cmcEeprom ImageWithInhibitedRows(std::uint8_t plan, int first, int count) {
     return image;
 }
 
+// The target is filled with user bits the source rows lack, so every row written shows, and only
+// the held records may be written, from the first channel on.
 TEST(cmcClipCh, CopiesAndPastesRowsWithinOnePlan) {
     cmcEeprom source = ImageWithInhibitedRows(kPlanUsa, 40, 4);
     cmcClipCh clip;
@@ -27,12 +29,26 @@ TEST(cmcClipCh, CopiesAndPastesRowsWithinOnePlan) {
     EXPECT_EQ(clip.Count(), 4);
     EXPECT_TRUE(clip.Record(3).Inhibited);
 
-    cmcEeprom target;
-    target.SetSize(kImageSize);
-    clip.PasteRows(target, kPlanUsa, 100, 10); // holds 4: writes 4
-    for (int row = 98; row < 106; ++row) {
-        const bool inhibited = (target.GetByte(AttributeAddress(kPlanUsa, row)) & kAttrInhibited) != 0;
-        EXPECT_EQ(inhibited, row >= 100 && row < 104) << row;
+    struct Case {
+        int count;   // asked for
+        int written; // rows that must change
+    } cases[] = {{10, 4}, {4, 4}, {1, 1}};
+    for (const auto& c : cases) {
+        cmcEeprom target;
+        target.SetSize(kImageSize);
+        target.Fill(kAttrTagged | kAttrPoc | kAttrTxInhibit | kAttrSimplex);
+        const cmcEeprom before = target;
+        clip.PasteRows(target, kPlanUsa, 100, c.count);
+        for (std::int32_t a = 0; a < kImageSize; ++a) {
+            const std::int32_t row = a - AttributeAddress(kPlanUsa, 0);
+            if (row >= 100 && row < 100 + c.written) {
+                // Inhibited, the rest of the user bits from the source (simplex for the odd rows).
+                const std::uint8_t simplex = row % 2 == 1 ? kAttrSimplex : 0;
+                EXPECT_EQ(target.GetByte(a) & kAttrUserBits, kAttrInhibited | simplex) << row;
+            } else {
+                EXPECT_EQ(target.GetByte(a), before.GetByte(a)) << "count " << c.count << " address " << a;
+            }
+        }
     }
 }
 

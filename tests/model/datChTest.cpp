@@ -115,6 +115,12 @@ TEST(datCh, WeatherChannelsAreBitsOfOneWord) {
     record.StoreReload(0, 9);
     EXPECT_FALSE(record.Inhibited);
     EXPECT_EQ(GetWord(image, kWeatherBits), 0x0001);
+    // Storing the state a bit already has changes nothing, allowed or inhibited.
+    record.Load(kPlanWeather, 5);
+    record.Store(0, 5);
+    record.Load(kPlanWeather, 0);
+    record.Store(0, 0);
+    EXPECT_EQ(GetWord(image, kWeatherBits), 0x0001);
 }
 
 TEST(datCh, FreeChannelStoreWritesStepsNameAndTheSimplexBitsOfItsRows) {

@@ -1,6 +1,7 @@
 #include "platform/serial/SerialDevice.h"
 
 #include "platform/serial/PosixTty.h"
+#include "support/Pty.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
@@ -10,28 +11,14 @@
 #include <stdlib.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
 
 using Kind = clonelink::OpenFailure::Kind;
 
-// A pseudo-terminal pair: the test keeps the master, the device opens the other end.
-class Pty {
-public:
-    Pty() {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ::grantpt(m_master);
-        ::unlockpt(m_master);
-        path = ::ptsname(m_master);
-    }
-    ~Pty() { ::close(m_master); }
-    int Master() const { return m_master; }
-    std::string path;
-
-private:
-    int m_master;
-};
+using testsupport::Pty;
 
 TEST(SerialDevice, OpenFailuresSayWhy) {
     testsupport::TempDir dir;
@@ -44,13 +31,18 @@ TEST(SerialDevice, OpenFailuresSayWhy) {
     EXPECT_EQ(failure.kind, Kind::NotSerial);
     EXPECT_FALSE(device.IsOpen());
 
-    // Not permitted: the group that owns the device is named, so the user knows what to join.
+    // Not permitted: the group that owns the device is named when its members may read and write it,
+    // so the user knows what to join; joining a group that may not open it would not help.
     const auto file = dir.Write("ttyLocked", "");
-    const auto denied = platform::posixtty::ClassifyOpenError(file.string(), EACCES);
-    EXPECT_EQ(denied.kind, Kind::Denied);
     struct stat info {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
-    EXPECT_EQ(denied.ownerGroup, ::getgrgid(info.st_gid)->gr_name);
+    const std::string group = ::getgrgid(info.st_gid)->gr_name;
+    for (const auto& [mode, named] : {std::pair{0660, true}, std::pair{0600, false}, std::pair{0640, false}}) {
+        ASSERT_EQ(::chmod(file.c_str(), static_cast<mode_t>(mode)), 0);
+        const auto denied = platform::posixtty::ClassifyOpenError(file.string(), EACCES);
+        EXPECT_EQ(denied.kind, Kind::Denied) << mode;
+        EXPECT_EQ(denied.ownerGroup, named ? group : "") << std::oct << mode;
+    }
     EXPECT_EQ(platform::posixtty::ClassifyOpenError("/dev/x", EBUSY).kind, Kind::Busy);
 }
 
@@ -60,7 +52,6 @@ TEST(SerialDevice, APseudoTerminalOpensExclusivelyAndCarriesBytes) {
     platform::SerialDevice other;
     clonelink::OpenFailure failure;
     ASSERT_TRUE(device.Open(pty.path, {}, failure)) << static_cast<int>(failure.kind);
-    EXPECT_FALSE(device.UsesLibSerialPort());
     EXPECT_FALSE(other.Open(pty.path, {}, failure));
     EXPECT_EQ(failure.kind, Kind::Busy);
     // The refused second opener must not take away the holder's exclusive mode on its way out.
@@ -92,6 +83,33 @@ TEST(SerialDevice, APseudoTerminalOpensExclusivelyAndCarriesBytes) {
 
     device.Close();
     EXPECT_TRUE(other.Open(pty.path, {}, failure)); // released on close
+}
+
+// The locks come before anything touches the line: an opener refused because the device is held has
+// not changed the holder's line settings on its way.
+TEST(SerialDevice, ARefusedOpenerLeavesTheHoldersLineAlone) {
+    Pty pty;
+    platform::SerialDevice holder;
+    platform::SerialDevice other;
+    clonelink::OpenFailure failure;
+    clonelink::LineSettings slow;
+    slow.baud = 2400;
+    slow.dataBits = 7;
+    slow.stopBits = clonelink::LineSettings::StopBits::Two;
+    ASSERT_TRUE(holder.Open(pty.path, slow, failure));
+    termios before{};
+    ASSERT_EQ(::tcgetattr(pty.Master(), &before), 0); // the master reports its terminal's settings
+    ASSERT_EQ(::cfgetospeed(&before), static_cast<speed_t>(B2400));
+
+    EXPECT_FALSE(other.Open(pty.path, {}, failure));
+    EXPECT_EQ(failure.kind, Kind::Busy);
+    termios after{};
+    ASSERT_EQ(::tcgetattr(pty.Master(), &after), 0);
+    EXPECT_EQ(::cfgetospeed(&after), ::cfgetospeed(&before));
+    EXPECT_EQ(after.c_cflag, before.c_cflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_TRUE(holder.IsOpen());
 }
 
 } // namespace

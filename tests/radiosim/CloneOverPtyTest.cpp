@@ -34,6 +34,7 @@ public:
     int WarningCheckErrors() override { return 0; }
     bool IsMakerMode() const override { return maker; }
     int ComPort() override { return 3; }
+    std::string DevicePath(int port) override { return "/dev/ttyS" + std::to_string(port - 1); }
     bool MayCloneWrite() override { return true; }
     bool RejectImage(const cmcEeprom& i) override { return model::RejectImage(i); }
     bool IsNewerImage(const cmcEeprom& i) override { return model::IsNewerImage(i); }
@@ -56,9 +57,7 @@ public:
 
 class CloneOverPty : public ::testing::Test {
 protected:
-    CloneOverPty() {
-        gtex.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
-    }
+    CloneOverPty() { gtex.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL"); }
 
     void StartRadio(const radiosim::Faults& faults = {},
                     const radiosim::Identity& identity = {},
@@ -196,16 +195,30 @@ TEST_F(CloneOverPty, EveryFaultEndsInItsOneMessageAndLeavesTheDocument) {
     }
 }
 
-TEST_F(CloneOverPty, AHangUpInTheMiddleEndsWithACode) {
+// A line that goes dead part-way ends the operation with its message within two seconds of the hang-up.
+TEST_F(CloneOverPty, AHangUpInTheMiddleEndsWithACodeSoon) {
     for (const bool write : {false, true}) {
         radiosim::Faults faults;
         faults.hangUpAfter = 1500;
         StartRadio(faults);
         box.Clear();
         box.Script({platform::IMessageBox::Answer::Ok});
-        const int code = Run(write ? &CloneCommands::CloneWrite : &CloneCommands::CloneRead);
-        EXPECT_GT(code, 0) << write;
-        EXPECT_TRUE(line->HungUp());
+        std::optional<int> finished;
+        std::optional<std::uint32_t> hungUpAt;
+        commands.OnFinished([&](int code) { finished = code; });
+        write ? commands.CloneWrite() : commands.CloneRead();
+        platform::RunLoopUntil(timers, [&] {
+            if (!hungUpAt && line->HungUp()) {
+                hungUpAt = clock.NowMs();
+            }
+            return finished.has_value();
+        });
+        ASSERT_TRUE(finished.has_value()) << write;
+        EXPECT_GT(*finished, 0) << write;
+        ASSERT_TRUE(hungUpAt.has_value()) << write;
+        EXPECT_LT(clock.NowMs() - *hungUpAt, 2000u) << write;
+        EXPECT_EQ(box.Count(), write ? 2u : 1u) << write; // the confirmation of a write, then the failure
+        EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Error) << write;
         EXPECT_EQ(document.adopted, 0);
         EXPECT_FALSE(manager.IsBusy());
     }

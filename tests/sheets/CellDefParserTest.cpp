@@ -163,9 +163,9 @@ TEST(CellNotation, LoopCommandsRunInTextOrder) {
     LoopVarArray vars{};
     EXPECT_EQ(Parse("{(@ch3=41)(@ch3++)}\\(@ch3)", nullptr, &vars).DisplayText(), "42");
     EXPECT_EQ(Parse("{(@ch3 = \t-2)(@ch3 ++)(@ch3 junk)}", nullptr, &vars).Index(), 0);
-    EXPECT_EQ(vars[3], -1);
-    EXPECT_EQ(Parse("{(%CL_ChList_No[@ch3])}", nullptr, &vars).Index(), -1);
-    EXPECT_EQ(Parse("{(%CL_ChList_No[@ch3+9])}", nullptr, &vars).Index(), -1) << "text after the reference is ignored";
+    EXPECT_EQ(vars[3], -2) << "only \"++\" right after the digit increments";
+    EXPECT_EQ(Parse("{(%CL_ChList_No[@ch3])}", nullptr, &vars).Index(), -2);
+    EXPECT_EQ(Parse("{(%CL_ChList_No[@ch3+9])}", nullptr, &vars).Index(), -2) << "text after the reference is ignored";
     vars[4] = INT32_MAX;
     Parse("{(@ch4++)}", nullptr, &vars);
     EXPECT_EQ(vars[4], INT32_MIN);

@@ -235,6 +235,38 @@ TEST(SheetLayout, MalformedInputStaysBounded) {
 
     Sheet braces(SheetText("({(", "{(", {"{(%CL_Null[)}|{{{|}}}|\\", ":((((", "(((|)))"}));
     EXPECT_EQ(braces.Build().ColumnCount(), 4);
+
+    // A loop with an empty body adds nothing, whatever its count.
+    Sheet empty(SheetText("", "", {":(LoopFrom 2147483647)(LoopTo)", "a", ":(LoopFrom 2147483647)", ":(LoopTo)"}));
+    EXPECT_EQ(empty.Build().RowCount(), 1);
+}
+
+// Absurd font sizes in the widest and the tallest grid: every rectangle stays inside the sheet, the
+// last one ends at its edge.
+TEST(SheetLayout, AbsurdFontSizesKeepCellRectanglesInRange) {
+    const std::string big = "(Font=,,,99999999,,,)";
+    std::string wide = "{WH" + big + "}x";
+    for (int i = 1; i < cmcSheetLayout::kMaxColumns; ++i) {
+        wide += "|{+W" + big + "}x";
+    }
+    Sheet widest(SheetText("", "", {wide}));
+    const cmcSheetLayout& w = widest.Build();
+    const std::int32_t last = w.ColumnCount() - 1;
+    ASSERT_EQ(last, cmcSheetLayout::kMaxColumns - 1);
+    const SheetRect right = w.CellRectOf(last, 0);
+    EXPECT_GT(right.left, 0);
+    EXPECT_GT(right.Width(), 0);
+    EXPECT_EQ(right.right, w.TotalWidth());
+    EXPECT_EQ(w.DrawingRect(0, 0).right, w.TotalWidth()) << "every cell after the first joins it";
+    EXPECT_GT(w.RowHeight(0), 0);
+
+    Sheet tallest(SheetText("", "", {":(LoopFrom 99999)", "{H" + big + "}x", ":(LoopTo)"}));
+    const cmcSheetLayout& t = tallest.Build();
+    ASSERT_EQ(t.RowCount(), cmcSheetLayout::kMaxCells);
+    const SheetRect bottom = t.CellRectOf(0, t.RowCount() - 1);
+    EXPECT_GT(bottom.top, 0);
+    EXPECT_GT(bottom.Height(), 0);
+    EXPECT_EQ(bottom.bottom, t.TotalHeight());
 }
 
 TEST(SheetLayoutDeath, NoCellsIsIllegal) {

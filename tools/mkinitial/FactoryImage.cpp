@@ -21,7 +21,7 @@ constexpr std::uint8_t kUsaPlans = 0x97;
 constexpr std::uint8_t kEuropePlans = 0x10;
 // Functions byte 0x649: dual watch (7), time-out timer (6), tri-watch (5), power save on channel,
 // scan and dual/tri-watch (4, 3, 2); bit 0 selects the low-power start.
-constexpr std::uint8_t kFunctions = 0xFC;
+constexpr std::uint8_t kFactoryFunctions = 0xFC;
 
 std::uint8_t AttributeOf(const PlanChannel& channel) {
     const bool simplex = channel.row % 2 == 1 || !channel.duplex;
@@ -102,7 +102,7 @@ void WriteSettings(cmcEeprom& image, const Variant& variant) {
     image.SetByte(kSettings2, 0x00);
     image.SetByte(kBeep, 1);
     image.SetByte(kPlansAddress, variant.plans);
-    image.SetByte(kFunctions, variant.functions);
+    image.SetByte(model::kFunctions, variant.functions);
     image.SetByte(kUserSetMode1, (variant.plans & 0x02) != 0 ? 0x1F : 0x0F);
     image.SetByte(kUserSetMode2, 0xF8);
     image.SetByte(kAtisFunctions, variant.atisFunctions);
@@ -147,8 +147,8 @@ void WriteSettings(cmcEeprom& image, const Variant& variant) {
 
 const std::vector<Variant>& Variants() {
     static const std::vector<Variant> variants = {
-        {0, "VQN58_0.qcf", " (USA)", "VQN58-US", kUsaPlans, kFunctions, 0x00, 0, {}},
-        {1, "VQN58_1.qcf", " (Europe)", "VQN58-EU", kEuropePlans, kFunctions, 0x00, 1, {}},
+        {0, "VQN58_0.qcf", " (USA)", "VQN58-US", kUsaPlans, kFactoryFunctions, 0x00, 0, {}},
+        {1, "VQN58_1.qcf", " (Europe)", "VQN58-EU", kEuropePlans, kFactoryFunctions, 0x00, 1, {}},
         // United Kingdom: the private channels M (157.850 MHz) and M2 (161.425 MHz); the display has
         // no M, so they show as U1 and U2.
         {2,
@@ -156,19 +156,19 @@ const std::vector<Variant>& Variants() {
          " (United Kingdom)",
          "VQN58-UK",
          kEuropePlans,
-         kFunctions,
+         kFactoryFunctions,
          0x00,
          1,
          {{"U1 ", 157'850'000, 157'850'000}, {"U2 ", 161'425'000, 161'425'000}}},
         // Inland waterways: ATIS on the International list, low power at power-on.
-        {3, "VQN58_3.qcf", " (Europe ATIS)", "VQN58-EA", kEuropePlans, kFunctions | 0x01, 0x02, 1, {}},
+        {3, "VQN58_3.qcf", " (Europe ATIS)", "VQN58-EA", kEuropePlans, kFactoryFunctions | 0x01, 0x02, 1, {}},
         // Nordic countries: the leisure channels L1 (155.500 MHz) and L2 (155.525 MHz).
         {4,
          "VQN58_4.qcf",
          " (Nordic)",
          "VQN58-NO",
          kEuropePlans,
-         kFunctions,
+         kFactoryFunctions,
          0x00,
          1,
          {{"L1 ", 155'500'000, 155'500'000}, {"L2 ", 155'525'000, 155'525'000}}},

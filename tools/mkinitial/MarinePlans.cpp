@@ -26,10 +26,12 @@ constexpr std::string_view kUsa =
 // Canada: the Canadian VHF maritime channel plan (Industry Canada / ISED radio information circular
 // RIC-13, and the Canadian Coast Guard's Radio Aids to Marine Navigation). The receive-only broadcast
 // channels 21B, 23B, 25B, 28B and 83B have no row in this radio (their broadcasts are weather channels).
+// 21A, 61A, 62A, 81A and 82A are the Coast Guard's own working channels: the public may listen, not
+// transmit. 83A stays open: the Coast Guard's traffic centres answer vessels on it, as on 22A.
 constexpr std::string_view kCanada =
-    "1:D 2:D 3:D 4A 5A 6 7A 8 9 10 11 12 13:L 14 15:L 16 17:L 18A 19A 20:DL 21A 22A 23:D 24:D 25:D 26:D "
-    "27:D 28:D 60:D 61A 62A 64:D 64A 65A 66A 67 68 69 70:X 71 72 73 74 77:L 78A 79A 80A 81A 82A 83:D 83A "
-    "84:D 85:D 86:D 88A";
+    "1:D 2:D 3:D 4A 5A 6 7A 8 9 10 11 12 13:L 14 15:L 16 17:L 18A 19A 20:DL 21A:G 22A 23:D 24:D 25:D 26:D "
+    "27:D 28:D 60:D 61A:G 62A:G 64:D 64A 65A 66A 67 68 69 70:X 71 72 73 74 77:L 78A 79A 80A 81A:G 82A:G 83:D "
+    "83A 84:D 85:D 86:D 88A";
 
 [[noreturn]] void BadEntry(std::string_view entry) {
     std::fprintf(stderr, "mkinitial: bad plan entry '%.*s'\n", static_cast<int>(entry.size()), entry.data());

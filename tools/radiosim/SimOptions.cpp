@@ -3,16 +3,23 @@
 #include "model/ImageMap.h"
 #include "model/ModelRules.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
 
 namespace radiosim {
 
 namespace {
 
+// Digits of `base` only (no sign, no blanks); false also when the value does not fit a long.
 bool Number(const std::string& text, int base, long& value) {
+    if (text.empty() || !std::isxdigit(static_cast<unsigned char>(text[0]))) {
+        return false;
+    }
     char* end = nullptr;
+    errno = 0;
     value = std::strtol(text.c_str(), &end, base);
-    return !text.empty() && end != nullptr && *end == '\0' && value >= 0;
+    return errno != ERANGE && end != nullptr && *end == '\0' && value >= 0;
 }
 
 bool HexBytes(const std::string& text, std::vector<std::uint8_t>& bytes) {
