@@ -1,0 +1,47 @@
+#pragma once
+
+#include "overlay/DefinitionSource.h"
+#include "sheets/cmcCellCapsule.h"
+#include "sheets/cmcCellObj.h"
+
+#include <QApplication>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace uitest {
+
+// The one application object of a widget test executable (offscreen platform).
+inline QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "ui_widgets_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// A behaviour double: records every request (kind, index, command) and lets a test decide the answer
+// of a cell through `answer`.
+class RecordingBehaviour final : public ICellBehaviour {
+public:
+    struct Request {
+        std::int32_t kind;
+        std::int32_t index;
+        std::int32_t command;
+        std::string argument;
+    };
+
+    int Answer(cmcCellCapsule& capsule, int /*mode*/) override {
+        const cmcCellObj& cell = *capsule.Cell;
+        requests.push_back({cell.Kind(), cell.Index(), capsule.Command, cell.Argument().value_or("")});
+        if (answer) {
+            answer(capsule);
+        }
+        return 0;
+    }
+
+    std::vector<Request> requests;
+    std::function<void(cmcCellCapsule&)> answer;
+};
+
+} // namespace uitest

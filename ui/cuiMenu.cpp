@@ -1,0 +1,222 @@
+#include "ui/cuiMenu.h"
+
+#include "events/EventNumbers.h"
+#include "events/cmcEvMan.h"
+#include "overlay/DefinitionSource.h"
+#include "sheets/cmcCellCapsule.h"
+#include "sheets/cmcCellObj.h"
+#include "ui/BodyLines.h"
+
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+constexpr int kTicked = 0;
+constexpr int kHidden = 1;
+constexpr int kDisabled = 2;
+constexpr int kCaptionFromText = 3;
+
+QString Caption(const cmcCellObj& cell) {
+    return QString::fromStdString(std::string(cell.DisplayText()));
+}
+
+} // namespace
+
+cuiMenu::cuiMenu(QWidget* root,
+                 IDefinitionSource& definitions,
+                 cmcEvMan& events,
+                 ICellBehaviour& behaviour,
+                 std::string name,
+                 ClickHandler click)
+    : m_root(root), m_definitions(definitions), m_events(events), m_behaviour(behaviour), m_name(std::move(name)),
+      m_click(std::move(click)) {
+    m_events.Register(&cuiMenu::EventHandler, this);
+}
+
+cuiMenu::~cuiMenu() {
+    m_events.Unregister(&cuiMenu::EventHandler, this);
+}
+
+void cuiMenu::Build() {
+    if (m_root == nullptr) {
+        return;
+    }
+    // Later: Build may run inside a click of one of these items.
+    for (QAction* action : m_root->actions()) {
+        m_root->removeAction(action);
+        action->deleteLater();
+    }
+    m_cells.clear();
+    m_basic = std::make_unique<cmcCellObj>();
+    m_basic->Parse(m_definitions.GetLine(m_name + "_BasicCell", 0), nullptr, nullptr, m_definitions);
+    BuildBody(m_name, m_root);
+}
+
+void cuiMenu::BuildBody(const std::string& name, QWidget* parent) {
+    const std::vector<ui::BodyNode> nodes = ui::NestBody(ui::ReadBodyLines(m_definitions, name + "_Body"));
+    std::vector<bool> hasChildren(nodes.size(), false);
+    for (const ui::BodyNode& node : nodes) {
+        if (node.parent >= 0) {
+            hasChildren[static_cast<std::size_t>(node.parent)] = true;
+        }
+    }
+    // Items of a menu bar always open a menu, so a top item without children can still be filled.
+    const bool barRoot = qobject_cast<QMenuBar*>(parent) != nullptr;
+    std::vector<QAction*> made;
+    made.reserve(nodes.size());
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        QWidget* under = nodes[i].parent < 0 ? parent : made[static_cast<std::size_t>(nodes[i].parent)]->menu();
+        const bool withMenu = hasChildren[i] || (barRoot && nodes[i].parent < 0);
+        made.push_back(AddItem(nodes[i].line.definition, under, withMenu));
+    }
+}
+
+QAction* cuiMenu::AddItem(const std::string& definition, QWidget* parent, bool withMenu) {
+    auto cell = std::make_unique<cmcCellObj>();
+    cell->Parse(definition, m_basic.get(), nullptr, m_definitions);
+    QAction* action = nullptr;
+    if (cell->DisplayText() == "-") {
+        action = new QAction(parent);
+        action->setSeparator(true);
+    } else if (withMenu) {
+        auto* menu = new QMenu(Caption(*cell), parent);
+        action = menu->menuAction();
+    } else {
+        action = new QAction(Caption(*cell), parent);
+    }
+    if (cell->Argument() && !cell->Argument()->empty()) {
+        action->setShortcut(QKeySequence(QString::fromStdString(*cell->Argument())));
+    }
+    action->setData(QVariant::fromValue(reinterpret_cast<quintptr>(cell.get())));
+    cmcCellObj* raw = cell.get();
+    m_cells.push_back(std::move(cell));
+    if (!withMenu) {
+        QObject::connect(action, &QAction::triggered, action, [this, raw] { Clicked(*raw); });
+    }
+    parent->addAction(action);
+    return action;
+}
+
+cmcCellObj* cuiMenu::CellOf(const QAction* action) {
+    return action != nullptr ? reinterpret_cast<cmcCellObj*>(action->data().value<quintptr>()) : nullptr;
+}
+
+std::vector<QAction*> cuiMenu::Items(QMenu* menu) const {
+    QWidget* owner = menu != nullptr ? static_cast<QWidget*>(menu) : m_root.data();
+    if (owner == nullptr) {
+        return {};
+    }
+    const QList<QAction*> actions = owner->actions();
+    return {actions.begin(), actions.end()};
+}
+
+void cuiMenu::ForEachItem(QWidget* menu, const std::function<bool(QAction*)>& visit) const {
+    if (menu == nullptr) {
+        return;
+    }
+    for (QAction* action : menu->actions()) {
+        if (!visit(action)) {
+            return;
+        }
+        ForEachItem(action->menu(), visit);
+    }
+}
+
+QAction* cuiMenu::FindByKind(int kind) const {
+    QAction* found = nullptr;
+    ForEachItem(m_root, [&](QAction* action) {
+        const cmcCellObj* cell = CellOf(action);
+        if (found == nullptr && cell != nullptr && cell->Kind() == kind) {
+            found = action;
+        }
+        return found == nullptr;
+    });
+    return found;
+}
+
+void cuiMenu::Refresh() {
+    ForEachItem(m_root, [this](QAction* action) {
+        RefreshItem(action);
+        return true;
+    });
+}
+
+void cuiMenu::RefreshItem(QAction* action) {
+    cmcCellObj* cell = CellOf(action);
+    if (cell == nullptr) {
+        action->setChecked(false);
+        return;
+    }
+    for (int flag = kTicked; flag <= kCaptionFromText; ++flag) {
+        cell->SetFlag(flag, false);
+    }
+    cmcCellCapsule capsule;
+    capsule.Cell = cell;
+    m_behaviour.Answer(capsule, ICellBehaviour::kDraw);
+    // A check mark needs a checkable action; an item that is never ticked stays a plain one.
+    if (cell->Flag(kTicked)) {
+        action->setCheckable(true);
+    }
+    action->setChecked(cell->Flag(kTicked));
+    action->setVisible(!cell->Flag(kHidden));
+    action->setEnabled(!cell->Flag(kDisabled));
+    if (cell->Flag(kCaptionFromText) && Caption(*cell) != action->text()) {
+        action->setText(Caption(*cell));
+    }
+}
+
+void cuiMenu::ClearSubmenu(int kind) {
+    QAction* item = FindByKind(kind);
+    if (item == nullptr || item->menu() == nullptr) {
+        return;
+    }
+    for (QAction* action : item->menu()->actions()) {
+        item->menu()->removeAction(action);
+        action->deleteLater();
+    }
+}
+
+void cuiMenu::RebuildSubmenu(int kind, const std::string& name) {
+    QAction* item = FindByKind(kind);
+    if (item == nullptr || item->menu() == nullptr) {
+        return;
+    }
+    ClearSubmenu(kind);
+    BuildBody(name, item->menu());
+    Refresh();
+}
+
+void cuiMenu::Clicked(cmcCellObj& cell) {
+    if (m_click) {
+        m_click(cell);
+    } else {
+        Execute(cell, m_behaviour);
+    }
+    Refresh();
+}
+
+void cuiMenu::Execute(cmcCellObj& cell, ICellBehaviour& behaviour) {
+    cmcCellCapsule capsule;
+    capsule.Cell = &cell;
+    capsule.Command = 13;
+    behaviour.Answer(capsule, ICellBehaviour::kDraw);
+}
+
+void cuiMenu::EventHandler(void* context, const cmcEvent& event) {
+    auto* self = static_cast<cuiMenu*>(context);
+    switch (event.type) {
+    case kEvRefreshMenu:
+        self->Refresh();
+        break;
+    case kEvClearSubmenu:
+        self->ClearSubmenu(static_cast<int>(event.second));
+        break;
+    case kEvRebuildSubmenu:
+        self->RebuildSubmenu(static_cast<int>(event.second), event.Text());
+        break;
+    default:
+        break;
+    }
+}
