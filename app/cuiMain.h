@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 class cmcEvMan;
@@ -76,6 +77,10 @@ public:
     virtual void BuildTree();
     // The comment line written into a clone file of `image`; the base writes none.
     virtual std::string FileComment(const cmcEeprom& image);
+    // A character typed while the About window is open. When the recent characters, lower-cased, end
+    // with the hidden word, shows the notice line ("GI_App_About_Notice") captioned with the
+    // executable's file name.
+    virtual void AboutKeyTyped(char character);
 
     // --- Document commands. ---
     // The document part of the window build: a stored model type outside 0 to 4 becomes 0, its initial
@@ -154,6 +159,8 @@ public:
     indEnviron& Environ() { return m_services.settings; }
 
 protected:
+    // Whether the characters typed in the About window, lower-cased, end with `word`.
+    bool TypedEndsWith(std::string_view word) const;
     void SendEvent(std::uint8_t type);
     // What clone files carry: 0 to the last clone address.
     cmcQcfRangeTable CoveredRanges();
@@ -187,4 +194,5 @@ private:
     std::unique_ptr<cmcHash2> m_cellTables;
     std::array<std::uint8_t, 22> m_cloneIdentity{};
     bool m_warningCheckArmed = false;
+    std::string m_typed; // the last characters typed in the About window, lower-cased
 };

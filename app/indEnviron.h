@@ -53,6 +53,9 @@ public:
     // none is set. Not part of the all-or-nothing load: an absent value is the usual case. Only the
     // first instance reads the store.
     std::string ConfiguredPortPath(int port) const;
+    // Sets (or, with an empty path, removes) the device path of COM port `port` in the store; only the
+    // first instance writes.
+    void SetConfiguredPortPath(int port, const std::string& path);
 
     // The settings, read and written directly by their users.
     cmcRecent recent{kRecentCapacity};

@@ -55,7 +55,6 @@ std::vector<std::string> Captions(const std::vector<QAction*>& actions) {
 class MenuTest : public ::testing::Test {
 protected:
     MenuTest() {
-        uitest::Application();
         images.assign(13, QIcon());
         // The port of the behaviour's world: ticks COM<port>, and a recent file only when there is one.
         behaviour.answer = [this](cmcCellCapsule& c) {
@@ -74,6 +73,7 @@ protected:
         };
     }
 
+    QApplication& application = uitest::Application(); // before any widget
     TextDefinitionSource source{kOverlay};
     testsupport::FakeTime time;
     cmcEvMan events{time.Timers()};

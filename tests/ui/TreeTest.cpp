@@ -35,7 +35,6 @@ const char* const kOverlay = R"(#GI_Sys_TreeChangeDelay
 class TreeTest : public ::testing::Test {
 protected:
     TreeTest() {
-        uitest::Application();
         for (int i = 0; i < 6; ++i) {
             QPixmap pixmap(16, 16);
             pixmap.fill(QColor::fromHsv(i * 50, 200, 200));
@@ -52,6 +51,7 @@ protected:
         return texts;
     }
 
+    QApplication& application = uitest::Application(); // before any widget
     TextDefinitionSource source{kOverlay};
     testsupport::FakeTime time;
     std::vector<QIcon> images;
