@@ -1,0 +1,61 @@
+// vqn58 [FILE]: the desktop program. A second copy ends at once without a word; FILE is opened as Open
+// does; "/servmod" among the arguments asks to switch maker mode on.
+
+#include "app/indEnviron.h"
+#include "app/qt/MainProgram.h"
+#include "app/qt/TitleSheetFactory.h"
+#include "events/cmcEvMan.h"
+#include "overlay/DefinitionSource.h"
+#include "overlay/cmcGTex.h"
+#include "platform/Clock.h"
+#include "platform/ProgramPaths.h"
+#include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtInstanceLock.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtTimerSource.h"
+#include "platform/serial/PortList.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    platform::InstallQtFaultHandler();
+    ScreenSize screen;
+    if (const QScreen* primary = QGuiApplication::primaryScreen(); primary != nullptr) {
+        screen = {primary->availableGeometry().width(), primary->availableGeometry().height()};
+    }
+    // The process-wide objects in their order: settings (with the single-instance lock), overlay, events.
+    platform::QtInstanceLock lock(indEnviron::kMutexName);
+    platform::QtSettingsStore store;
+    indEnviron settings(lock, store, screen);
+    if (!settings.IsFirstInstance()) {
+        return 0;
+    }
+    const std::filesystem::path data = platform::ProgramDataDir();
+    cmcGTex overlay;
+    overlay.SetSourceFile((data / "VQN58.OVL").string());
+    platform::QtTimerSource timers;
+    platform::SteadyClock clock;
+    cmcEvMan events(timers);
+    platform::QtMessageBox messageBox;
+    platform::QtFileDialogs fileDialogs;
+    GTexDefinitionSource definitions(overlay);
+    TitleSheetFactory sheets(definitions);
+
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.emplace_back(argv[i]);
+    }
+    MainProgram program(
+        {overlay, events, settings, messageBox, fileDialogs, timers, clock, sheets, &platform::ListSerialPorts, data},
+        arguments);
+    messageBox.SetParent(&program.Form());
+    fileDialogs.SetParent(&program.Form());
+    program.Form().show();
+    if (argc > 1 && argv[1][0] != '/') {
+        program.App().OpenFile(argv[1]);
+    }
+    return QApplication::exec();
+}
