@@ -1,8 +1,11 @@
 // vqn58 [FILE]: the desktop program. A second copy ends at once without a word; FILE is opened as Open
 // does; "/servmod" among the arguments asks to switch maker mode on.
+// vqn58 --screenshots DIR: writes pictures of the window for every sheet of the tree and of each small
+// window into DIR, then ends (run it on the offscreen platform).
 
 #include "app/indEnviron.h"
 #include "app/qt/MainProgram.h"
+#include "app/qt/Screenshots.h"
 #include "app/qt/TitleSheetFactory.h"
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
@@ -18,6 +21,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -54,8 +58,16 @@ int main(int argc, char** argv) {
     messageBox.SetParent(&program.Form());
     fileDialogs.SetParent(&program.Form());
     program.Form().show();
-    if (argc > 1 && argv[1][0] != '/') {
-        program.App().OpenFile(argv[1]);
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--screenshots") {
+        if (argc != 3) {
+            std::fprintf(stderr, "usage: vqn58 --screenshots DIR\n");
+            return 2;
+        }
+        return WriteScreenshots(program, argv[2]) ? 0 : 3;
+    }
+    if (!first.empty() && first[0] != '/') {
+        program.App().OpenFile(first);
     }
     return QApplication::exec();
 }

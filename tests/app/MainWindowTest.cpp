@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, TheAboutKeyWordSwitchesMakerModeOn) {
     Start();
     events.Post(3);
     Run(20);
-    auto* about = Form().findChild<cuiAbout*>();
+    auto* about = Form().findChild<QDialog*>(QStringLiteral("cuiAbout"));
     ASSERT_NE(about, nullptr);
     box.Script({Answer::Ok});
     QTest::keyClicks(about, QStringLiteral("trimpot"));
