@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 
+class ICellBehaviour;
 class QWidget;
 class cmcCellCapsule;
+class indMain;
 
 // The cursor and scroll position a sheet is reopened at.
 struct SheetPosition {
@@ -36,6 +38,9 @@ public:
 class ISheetFactory {
 public:
     virtual ~ISheetFactory() = default;
+    // The program's application object and behaviour object, once they exist (before any sheet opens);
+    // both outlive the sheets.
+    virtual void Attach(indMain& /*app*/, ICellBehaviour& /*behaviour*/) {}
     // Builds sheet `key` inside `area` with `parameter`, remembering `sourceArgument`, at `position`
     // when one is given.
     virtual std::unique_ptr<IOpenSheet> Open(QWidget* area,

@@ -35,6 +35,7 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
     });
     m_cloneDocument.SetWarningCheck([this] { return m_form->RunWarningCheck(); });
     m_cloneDocument.SetInfoWindow([this] { m_form->ShowCloneInformation(); });
+    platform.sheets.Attach(m_app, *m_behaviour);
     m_form->BuildWindow(*m_behaviour, *m_link);
     m_app.ScanMakerSwitch(arguments);
 }

@@ -7,6 +7,10 @@
 #include "app/qt/MainProgram.h"
 #include "app/qt/Screenshots.h"
 #include "app/qt/TitleSheetFactory.h"
+#ifdef VQN58_SHEET_WIDGETS
+#include "app/qt/WidgetSheetFactory.h"
+#include "platform/qt/QtFontMetrics.h"
+#endif
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
@@ -46,7 +50,12 @@ int main(int argc, char** argv) {
     platform::QtMessageBox messageBox;
     platform::QtFileDialogs fileDialogs;
     GTexDefinitionSource definitions(overlay);
+#ifdef VQN58_SHEET_WIDGETS
+    platform::QtFontMetrics metrics;
+    WidgetSheetFactory sheets(definitions, events, metrics);
+#else
     TitleSheetFactory sheets(definitions);
+#endif
 
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i) {
