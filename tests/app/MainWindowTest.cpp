@@ -38,8 +38,10 @@ QApplication& Application() {
     static int argc = 1;
     static char name[] = "app_window_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: key clicks leave Qt devices whose own clean-up at exit must find the
+    // application still there.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 class MainWindowTest : public ::testing::Test {

@@ -16,8 +16,10 @@ inline QApplication& Application() {
     static int argc = 1;
     static char name[] = "ui_widgets_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: key clicks leave Qt devices whose own clean-up at exit must find the
+    // application still there.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 // A behaviour double: records every request (kind, index, command) and lets a test decide the answer
