@@ -185,7 +185,11 @@ void cuiMenu::RebuildSubmenu(int kind, const std::string& name) {
     }
     ClearSubmenu(kind);
     BuildBody(name, item->menu());
-    Refresh();
+    // Only the new items: answering the item of `kind` again may ask for this very rebuild.
+    ForEachItem(item->menu(), [this](QAction* action) {
+        RefreshItem(action);
+        return true;
+    });
 }
 
 void cuiMenu::Clicked(cmcCellObj& cell) {

@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -190,6 +191,28 @@ TEST_F(MainWindowTest, CloseAsksToSaveAModifiedDocument) {
         EXPECT_EQ(std::filesystem::exists(dir.Path() / "closing.qcf"), c.answer == Answer::Yes);
         std::filesystem::remove(dir.Path() / "closing.qcf");
     }
+}
+
+TEST_F(MainWindowTest, AModelChangeOffersToSaveAModifiedDocumentFirst) {
+    Start();
+    App().MainImage().SetByte(model::kCommentAddress, 'X');
+    App().SetModified();
+    auto* models = qobject_cast<QMenu*>(MenuItem(42)->parent());
+    ASSERT_NE(models, nullptr);
+    QAction* europe = Form().Menu().Items(models)[1];
+    ASSERT_EQ(cuiMenu::CellOf(europe)->Index(), 1);
+    box.Script({Answer::Cancel});
+    europe->trigger();
+    EXPECT_EQ(box.Count(), 1u); // the save question only
+    EXPECT_EQ(App().ModelType(), 0);
+    EXPECT_TRUE(App().IsModified());
+
+    box.Script({Answer::No, Answer::Ok}); // not saved; the change confirmed
+    europe->trigger();
+    EXPECT_EQ(box.Count(), 3u);
+    EXPECT_EQ(App().ModelType(), 1);
+    EXPECT_FALSE(App().IsModified());
+    EXPECT_EQ(Form().Tree()->topLevelItem(0)->text(0).toStdString(), "VQ-N58 (Europe)");
 }
 
 TEST_F(MainWindowTest, TheAboutKeyWordSwitchesMakerModeOn) {

@@ -144,6 +144,22 @@ TEST_F(MenuTest, SubmenuEventsFillAndEmptyTheItemOfAKind) {
     EXPECT_TRUE(menu.Items(edit).empty());
 }
 
+TEST_F(MenuTest, ASubmenuAskedForByItsItemsAnswerIsBuiltOnce) {
+    QMenuBar bar;
+    cuiMenu menu(&bar, source, events, behaviour, "M");
+    menu.Build();
+    // As the behaviour object does for the Edit menu: every answer of its item asks for the placeholder.
+    behaviour.answer = [this](cmcCellCapsule& c) {
+        if (c.Cell->Kind() == 33) {
+            events.PostText(kEvRebuildSubmenu, 0, 33, "P");
+        }
+    };
+    menu.Refresh();
+    time.Advance(200);
+    EXPECT_EQ(menu.Items(menu.FindByKind(33)->menu()).size(), 2U);
+    EXPECT_EQ(events.QueuedEvents(), 0U);
+}
+
 TEST_F(MenuTest, EmptyBodyBuildsNothing) {
     TextDefinitionSource empty("#E_BasicCell\n{}\n#E_Body\n#x\n#End_Of_Ovl\n");
     QMenuBar bar;
