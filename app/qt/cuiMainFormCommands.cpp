@@ -6,6 +6,8 @@
 #include "app/qt/cuiMainForm.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
+#include "overlay/Messages.h"
+#include "overlay/cmcGTex.h"
 #include "ui/cuiComSelDialog.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
@@ -137,7 +139,15 @@ void cuiMainForm::ChangeModel(int modelType) {
 
 void cuiMainForm::OpenHelpContents(std::string_view fileName) {
     const std::filesystem::path help = m_parts.dataDirectory / std::string(fileName);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+    std::error_code error;
+    if (!std::filesystem::exists(help, error) ||
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())))) {
+        std::string text = m_parts.app.Overlay().GetLongText("GI_Mess_NoHelp");
+        if (const std::size_t at = text.find("%s"); at != std::string::npos) {
+            text.replace(at, 2, help.string());
+        }
+        m_parts.app.Messages().Show(text, cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+    }
 }
 
 void cuiMainForm::OpenSheet(std::string_view sheet) {

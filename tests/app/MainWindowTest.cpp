@@ -215,6 +215,13 @@ TEST_F(MainWindowTest, AModelChangeOffersToSaveAModifiedDocumentFirst) {
     EXPECT_EQ(Form().Tree()->topLevelItem(0)->text(0).toStdString(), "VQ-N58 (Europe)");
 }
 
+TEST_F(MainWindowTest, AMissingHelpFileIsSaidSo) {
+    Start();
+    Form().OpenHelpContents("no-such-help.html");
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "The help file could not be shown:\n" VQN58_BIN_DIR "/no-such-help.html");
+}
+
 TEST_F(MainWindowTest, TheAboutKeyWordSwitchesMakerModeOn) {
     Start();
     events.Post(3);
