@@ -47,6 +47,8 @@ cuiTree::cuiTree(QWidget* parent,
     setSelectionMode(QAbstractItemView::SingleSelection);
     setObjectName(QStringLiteral("cuiTree"));
     m_changeDelayMs = ui::ReadDecimal(m_definitions.GetLine("GI_Sys_TreeChangeDelay", 0));
+    m_markTips = {QString::fromStdString(m_definitions.GetLine("GI_Tree_MarkTips", 0)),
+                  QString::fromStdString(m_definitions.GetLine("GI_Tree_MarkTips", 1))};
     m_changeTimer = timers.CreateTimer([this] {
         m_changeTimer->Stop();
         if (cmcCellObj* cell = SelectedCell(); cell != nullptr && m_settled) {
@@ -137,6 +139,7 @@ int cuiTree::MarkOf(const QTreeWidgetItem* item) {
 
 void cuiTree::ShowMark(QTreeWidgetItem* item, int mark) {
     item->setData(0, kMarkRole, mark);
+    item->setToolTip(0, mark == kWarning ? m_markTips[0] : mark == kCaution ? m_markTips[1] : QString());
     const cmcCellObj* cell = CellOf(item);
     const int image = cell != nullptr ? cell->ImageIndex() : -1;
     if (image < 0 || image >= static_cast<int>(m_images.size())) {

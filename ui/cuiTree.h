@@ -4,7 +4,9 @@
 #include "ui/OptionalTreeEntries.h"
 
 #include <QIcon>
+#include <QString>
 #include <QTreeWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <set>
@@ -99,5 +101,6 @@ private:
     std::vector<std::unique_ptr<cmcCellObj>> m_cells;
     std::unique_ptr<platform::ITimer> m_changeTimer;
     int m_changeDelayMs = 0;
+    std::array<QString, 2> m_markTips; // the tool tips of a Warning and a Caution mark
     std::function<void(cmcCellObj&)> m_settled;
 };

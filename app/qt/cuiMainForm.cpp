@@ -94,6 +94,7 @@ void cuiMainForm::BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link) 
     m_treePanel = Panel(m_splitter, "TreePanel");
     m_sheetPanel = Panel(m_splitter, "SheetPanel");
     m_treePanel->setMinimumWidth(8);
+    m_sheetPanel->setAccessibleName(QString::fromStdString(m_parts.app.Overlay().GetLine("GI_Access_Names", 1)));
     m_splitter->addWidget(m_treePanel);
     m_splitter->addWidget(m_sheetPanel);
     m_splitter->setStretchFactor(1, 1);

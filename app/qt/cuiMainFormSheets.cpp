@@ -7,6 +7,7 @@
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
 #include "model/ModelRules.h"
+#include "overlay/cmcGTex.h"
 #include "platform/Clock.h"
 #include "sheets/cmcCellObj.h"
 #include "ui/OptionalTreeEntries.h"
@@ -56,7 +57,7 @@ void cuiMainForm::BuildTree(const std::string& rootSuffix) {
     CloseCurrentSheet();
     delete m_tree.data();
     m_tree = new cuiTree(m_treePanel, m_parts.app.Definitions(), m_parts.timers, "GI_Tree_Main", m_treeImages);
-    m_tree->setAccessibleName(QStringLiteral("tree"));
+    m_tree->setAccessibleName(QString::fromStdString(m_parts.app.Overlay().GetLine("GI_Access_Names", 0)));
     m_tree->hide();
     m_tree->Build();
     if (QTreeWidgetItem* root = m_tree->topLevelItem(0); root != nullptr) {

@@ -11,6 +11,9 @@ namespace {
 // the flags of their optional groups.
 const char* const kOverlay = R"(#GI_Sys_TreeChangeDelay
 300
+#GI_Tree_MarkTips
+In error
+Needs a look
 #T_BasicCell
 {(%CallSheet)}
 #T_Body
@@ -107,10 +110,13 @@ TEST_F(TreeTest, WarningWinsOverCautionAndACollapsedParentShowsItsChildsMark) {
     EXPECT_EQ(cuiTree::MarkOf(tree.FindNodeByArgument("GI_Sheet_UsaCh")), cuiTree::kCaution);
     QTreeWidgetItem* settings = tree.FindNodeByArgument("GI_Sheet_ComSet")->parent();
     EXPECT_EQ(cuiTree::MarkOf(settings), cuiTree::kWarning);
+    EXPECT_EQ(settings->toolTip(0).toStdString(), "In error");
+    EXPECT_EQ(tree.FindNodeByArgument("GI_Sheet_UsaCh")->toolTip(0).toStdString(), "Needs a look");
     EXPECT_EQ(cuiTree::MarkOf(tree.topLevelItem(0)), cuiTree::kNoMark); // expanded
     settings->setExpanded(true);
     tree.WarningCheck(behaviour, &panel);
     EXPECT_EQ(cuiTree::MarkOf(settings), cuiTree::kNoMark);
+    EXPECT_TRUE(settings->toolTip(0).isEmpty());
     behaviour.answer = nullptr;
     EXPECT_EQ(tree.WarningCheck(behaviour, &panel).warnings, 0);
     EXPECT_EQ(cuiTree::MarkOf(tree.FindNodeByArgument("GI_Sheet_IntCh")), cuiTree::kNoMark);
