@@ -1,6 +1,7 @@
 #include "ui/cuiMenu.h"
 
 #include "events/EventNumbers.h"
+#include "events/cmcEvAns.h"
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
 #include "sheets/cmcCellCapsule.h"
@@ -10,6 +11,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <cstring>
 
 namespace {
 
@@ -93,7 +95,7 @@ QAction* cuiMenu::AddItem(const std::string& definition, QWidget* parent, bool w
     cmcCellObj* raw = cell.get();
     m_cells.push_back(std::move(cell));
     if (!withMenu) {
-        QObject::connect(action, &QAction::triggered, action, [this, raw] { Clicked(*raw); });
+        QObject::connect(action, &QAction::triggered, action, [this, raw, parent] { Clicked(*raw, parent); });
     }
     parent->addAction(action);
     return action;
@@ -192,17 +194,30 @@ void cuiMenu::RebuildSubmenu(int kind, const std::string& name) {
     });
 }
 
-void cuiMenu::Clicked(cmcCellObj& cell) {
+void cuiMenu::Clicked(cmcCellObj& cell, QObject* menu) {
     if (m_click) {
         m_click(cell);
     } else {
-        Execute(cell, m_behaviour);
+        // The sheet whose menu this is answers with its current cell, on which the item then acts.
+        const cmcCellObj* current = nullptr;
+        if (const cmcEvAns* answer = m_events.Query(kEvQueryActiveCell, reinterpret_cast<cmcEvArg>(menu));
+            answer != nullptr && answer->Length() == static_cast<std::int32_t>(sizeof current)) {
+            std::memcpy(&current, answer->Data(), sizeof current);
+        }
+        Execute(cell, m_behaviour, current);
     }
     Refresh();
 }
 
-void cuiMenu::Execute(cmcCellObj& cell, ICellBehaviour& behaviour) {
+void cuiMenu::Execute(cmcCellObj& cell, ICellBehaviour& behaviour, const cmcCellObj* current) {
+    cmcCellObj parentCell;
+    cmcCellCapsule parent;
     cmcCellCapsule capsule;
+    if (current != nullptr) {
+        parentCell.CopyFrom(*current);
+        parent.Cell = &parentCell;
+        capsule.Parent = &parent;
+    }
     capsule.Cell = &cell;
     capsule.Command = 13;
     behaviour.Answer(capsule, ICellBehaviour::kDraw);

@@ -19,7 +19,8 @@ struct cmcEvent;
 // A menu built from the overlay (definition N: N + "_BasicCell" and N + "_Body"), each item a cell: its
 // caption is the cell's display text, its argument the shortcut, and the behaviour object decides its
 // check mark (Flag0), visibility (Flag1), enabled state (Flag2) and caption (Flag3 with the display
-// text). Clicking an item sends command 13 to its cell and refreshes the menu.
+// text). Clicking an item sends command 13 to its cell, with the current cell of the sheet that answers
+// for the item's menu (event 12) as the parent, and refreshes the menu.
 //
 // Answers events 9 (refresh), 10 (empty the submenu of the item of a kind) and 11 (build a submenu
 // from another definition). Owns its cells; the root (a menu bar or a menu) owns the items.
@@ -53,8 +54,9 @@ public:
     // Whether any item's cell has kind `kind`.
     bool HasKind(int kind) const { return FindByKind(kind) != nullptr; }
 
-    // Sends command 13 to `cell` through `behaviour` (the execute handler).
-    static void Execute(cmcCellObj& cell, ICellBehaviour& behaviour);
+    // Sends command 13 to `cell` through `behaviour` (the execute handler), with a copy of `current`
+    // (the current cell of the sheet whose menu it is, or none) as the capsule's parent.
+    static void Execute(cmcCellObj& cell, ICellBehaviour& behaviour, const cmcCellObj* current = nullptr);
 
 private:
     QAction* AddItem(const std::string& definition, QWidget* parent, bool withMenu);
@@ -62,7 +64,7 @@ private:
     void RefreshItem(QAction* action);
     void ClearSubmenu(int kind);
     void RebuildSubmenu(int kind, const std::string& name);
-    void Clicked(cmcCellObj& cell);
+    void Clicked(cmcCellObj& cell, QObject* menu);
     void ForEachItem(QWidget* menu, const std::function<bool(QAction*)>& visit) const;
     static void EventHandler(void* context, const cmcEvent& event);
 

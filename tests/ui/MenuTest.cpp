@@ -1,6 +1,7 @@
 #include "WidgetFixture.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
+#include "events/cmcEvent.h"
 #include "support/FakeClock.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,6 +144,40 @@ TEST_F(MenuTest, SubmenuEventsFillAndEmptyTheItemOfAKind) {
     EXPECT_EQ(menu.Items(edit).size(), 2U);
     events.Send(kEvClearSubmenu, 0, 33);
     EXPECT_TRUE(menu.Items(edit).empty());
+}
+
+// A sheet that answers for the Edit menu with its current cell, as a sheet does for its own menu.
+struct AnsweringSheet {
+    static void OnEvent(void* context, const cmcEvent& event) {
+        auto* self = static_cast<AnsweringSheet*>(context);
+        if (event.type == kEvQueryActiveCell && event.first == reinterpret_cast<cmcEvArg>(self->menu)) {
+            const cmcCellObj* cell = &self->current;
+            self->events->Answer(&cell, sizeof cell);
+        }
+    }
+    cmcEvMan* events;
+    QObject* menu;
+    cmcCellObj current;
+};
+
+TEST_F(MenuTest, AnItemActsOnTheCurrentCellOfTheSheetThatAnswersForItsMenu) {
+    QMenuBar bar;
+    cuiMenu menu(&bar, source, events, behaviour, "M");
+    menu.Build();
+    events.SendText(kEvRebuildSubmenu, 0, 33, "P");
+    QMenu* edit = menu.FindByKind(33)->menu();
+    AnsweringSheet sheet{&events, edit, {}};
+    sheet.current.SetKind(120);
+    events.Register(&AnsweringSheet::OnEvent, &sheet);
+    menu.Items(edit)[0]->trigger();
+    events.Unregister(&AnsweringSheet::OnEvent, &sheet);
+    const auto command = std::find_if(
+        behaviour.requests.begin(), behaviour.requests.end(), [](const auto& r) { return r.command == 13; });
+    ASSERT_NE(command, behaviour.requests.end());
+    EXPECT_EQ(command->kind, 60); // CL_PMenu_Copy
+    EXPECT_EQ(command->parentKind, 120);
+    menu.FindByKind(25)->trigger(); // an item of a menu no sheet answers for: no parent
+    EXPECT_EQ(behaviour.requests.back().parentKind, -1);
 }
 
 TEST_F(MenuTest, ASubmenuAskedForByItsItemsAnswerIsBuiltOnce) {

@@ -31,11 +31,14 @@ public:
         std::int32_t index;
         std::int32_t command;
         std::string argument;
+        std::int32_t parentKind; // the kind of the parent capsule's cell, -1 without one
     };
 
     int Answer(cmcCellCapsule& capsule, int /*mode*/) override {
         const cmcCellObj& cell = *capsule.Cell;
-        requests.push_back({cell.Kind(), cell.Index(), capsule.Command, cell.Argument().value_or("")});
+        const std::int32_t parentKind =
+            capsule.Parent != nullptr && capsule.Parent->Cell != nullptr ? capsule.Parent->Cell->Kind() : -1;
+        requests.push_back({cell.Kind(), cell.Index(), capsule.Command, cell.Argument().value_or(""), parentKind});
         if (answer) {
             answer(capsule);
         }
