@@ -48,6 +48,14 @@ std::vector<std::string> ReadBodyLines(IDefinitionSource& source, std::string_vi
     }
 }
 
+std::string JoinedLines(IDefinitionSource& source, std::string_view key) {
+    std::string joined;
+    for (const std::string& line : ReadBodyLines(source, key)) {
+        joined += (joined.empty() ? "" : "\n") + line;
+    }
+    return joined;
+}
+
 std::vector<BodyNode> NestBody(const std::vector<std::string>& lines) {
     std::vector<BodyLine> split;
     split.reserve(lines.size());

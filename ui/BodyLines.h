@@ -22,6 +22,15 @@ BodyLine SplitBodyLine(std::string_view line);
 // missing section is the overlay's fatal error.
 std::vector<std::string> ReadBodyLines(IDefinitionSource& source, std::string_view key);
 
+// All lines of section `key` up to the first '#' line, joined by "\n" (a text of several lines).
+std::string JoinedLines(IDefinitionSource& source, std::string_view key);
+
+// The state flags of a menu item's or tool button's cell as the behaviour object answers them.
+inline constexpr int kItemTicked = 0; // check mark, or a tool button held down
+inline constexpr int kItemHidden = 1;
+inline constexpr int kItemDisabled = 2;
+inline constexpr int kItemCaptionFromText = 3; // the caption follows the cell's display text
+
 // A body line placed in its nesting: `parent` is the position in the result of the node it belongs
 // under, -1 for a top-level node.
 struct BodyNode {

@@ -11,14 +11,6 @@ namespace {
 
 constexpr int kIconSize = 48;
 
-QString AllLines(IDefinitionSource& texts, const char* key) {
-    std::string joined;
-    for (const std::string& line : ui::ReadBodyLines(texts, key)) {
-        joined += (joined.empty() ? "" : "\n") + line;
-    }
-    return QString::fromStdString(joined);
-}
-
 } // namespace
 
 cuiAbout::cuiAbout(QWidget* owner, IDefinitionSource& texts, const QIcon& icon, KeyTyped keyTyped)
@@ -34,7 +26,7 @@ cuiAbout::cuiAbout(QWidget* owner, IDefinitionSource& texts, const QIcon& icon, 
     picture->setPixmap(icon.pixmap(kIconSize, kIconSize));
     picture->setGeometry(half, half, kIconSize, kIconSize);
 
-    m_text = new QLabel(AllLines(texts, "GI_App_About_Text"), this);
+    m_text = new QLabel(QString::fromStdString(ui::JoinedLines(texts, "GI_App_About_Text")), this);
     m_text->setTextFormat(Qt::PlainText);
     m_text->adjustSize();
     const int textLeft = half + kIconSize * 3 / 2;

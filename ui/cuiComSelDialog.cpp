@@ -20,14 +20,6 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-std::string AllLines(IDefinitionSource& texts, std::string_view key) {
-    std::string joined;
-    for (const std::string& line : ui::ReadBodyLines(texts, key)) {
-        joined += (joined.empty() ? "" : "\n") + line;
-    }
-    return joined;
-}
-
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -60,7 +52,7 @@ cuiComSelDialog::cuiComSelDialog(QWidget* owner,
     const QFontMetrics metrics(font());
     const int w = metrics.horizontalAdvance(QLatin1Char('W'));
 
-    m_notice = new QLabel(Q(AllLines(texts, "GI_AppInd_Opt_ComSel_Notice")), this);
+    m_notice = new QLabel(Q(ui::JoinedLines(texts, "GI_AppInd_Opt_ComSel_Notice")), this);
     m_notice->setTextFormat(Qt::PlainText);
     m_notice->setWordWrap(false);
 
@@ -131,7 +123,7 @@ void cuiComSelDialog::Accept() {
     const int port = digits ? ui::ReadDecimal(trimmed) : 0;
     if (port < 1 || port > 256) {
         m_messageBox.Show(m_texts.GetLine("GI_Sys_AppTitle", 0),
-                          AllLines(m_texts, "GI_AppInd_Opt_ComSel_OutofRange"),
+                          ui::JoinedLines(m_texts, "GI_AppInd_Opt_ComSel_OutofRange"),
                           platform::IMessageBox::Icon::Error,
                           platform::IMessageBox::Buttons::Ok);
         m_edit->setFocus();

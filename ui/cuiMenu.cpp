@@ -15,11 +15,6 @@
 
 namespace {
 
-constexpr int kTicked = 0;
-constexpr int kHidden = 1;
-constexpr int kDisabled = 2;
-constexpr int kCaptionFromText = 3;
-
 QString Caption(const cmcCellObj& cell) {
     return QString::fromStdString(std::string(cell.DisplayText()));
 }
@@ -151,20 +146,20 @@ void cuiMenu::RefreshItem(QAction* action) {
         action->setChecked(false);
         return;
     }
-    for (int flag = kTicked; flag <= kCaptionFromText; ++flag) {
+    for (int flag = ui::kItemTicked; flag <= ui::kItemCaptionFromText; ++flag) {
         cell->SetFlag(flag, false);
     }
     cmcCellCapsule capsule;
     capsule.Cell = cell;
     m_behaviour.Answer(capsule, ICellBehaviour::kDraw);
     // A check mark needs a checkable action; an item that is never ticked stays a plain one.
-    if (cell->Flag(kTicked)) {
+    if (cell->Flag(ui::kItemTicked)) {
         action->setCheckable(true);
     }
-    action->setChecked(cell->Flag(kTicked));
-    action->setVisible(!cell->Flag(kHidden));
-    action->setEnabled(!cell->Flag(kDisabled));
-    if (cell->Flag(kCaptionFromText) && Caption(*cell) != action->text()) {
+    action->setChecked(cell->Flag(ui::kItemTicked));
+    action->setVisible(!cell->Flag(ui::kItemHidden));
+    action->setEnabled(!cell->Flag(ui::kItemDisabled));
+    if (cell->Flag(ui::kItemCaptionFromText) && Caption(*cell) != action->text()) {
         action->setText(Caption(*cell));
     }
 }

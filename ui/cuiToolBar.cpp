@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int kPressed = 0;
-constexpr int kHidden = 1;
-constexpr int kDisabled = 2;
-constexpr int kCaptionFromText = 3;
 constexpr int kGapWidth = 8;
 
 } // namespace
@@ -122,16 +118,16 @@ void cuiToolBar::Refresh() {
     for (QAction* action : Buttons()) {
         cmcCellObj* cell = CellOf(action);
         // Cleared first, as the menu does, so a button of an earlier port is not left pressed.
-        for (int flag = kPressed; flag <= kCaptionFromText; ++flag) {
+        for (int flag = ui::kItemTicked; flag <= ui::kItemCaptionFromText; ++flag) {
             cell->SetFlag(flag, false);
         }
         cmcCellCapsule capsule;
         capsule.Cell = cell;
         m_behaviour.Answer(capsule, ICellBehaviour::kDraw);
-        action->setCheckable(cell->Flag(kPressed));
-        action->setChecked(cell->Flag(kPressed));
-        action->setVisible(!cell->Flag(kHidden));
-        action->setEnabled(!cell->Flag(kDisabled));
+        action->setCheckable(cell->Flag(ui::kItemTicked));
+        action->setChecked(cell->Flag(ui::kItemTicked));
+        action->setVisible(!cell->Flag(ui::kItemHidden));
+        action->setEnabled(!cell->Flag(ui::kItemDisabled));
         const std::int32_t image = cell->ImageIndex();
         if (image >= 0 && image < static_cast<std::int32_t>(m_images.size())) {
             action->setIcon(m_images[static_cast<std::size_t>(image)]);
