@@ -24,6 +24,7 @@
 #include "ui/cuiToolBar.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -213,6 +214,14 @@ TEST_F(MainWindowTest, AModelChangeOffersToSaveAModifiedDocumentFirst) {
     EXPECT_EQ(App().ModelType(), 1);
     EXPECT_FALSE(App().IsModified());
     EXPECT_EQ(Form().Tree()->topLevelItem(0)->text(0).toStdString(), "VQ-N58 (Europe)");
+}
+
+TEST_F(MainWindowTest, StatusTextsShowInTheMessagePanel) {
+    Start();
+    events.SendText(4, 0x00FFFF, 0x000080, "This cell cannot be changed.");
+    EXPECT_EQ(Form().Status().MessageText().toStdString(), "This cell cannot be changed.");
+    const QImage panel = Form().Status().grab().toImage();
+    EXPECT_EQ(panel.pixelColor(2, panel.height() / 2), QColor(0x80, 0, 0)); // the background colour
 }
 
 TEST_F(MainWindowTest, AMissingHelpFileIsSaidSo) {
