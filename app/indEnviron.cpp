@@ -13,6 +13,7 @@ constexpr const char* kViewOption = "View Option";
 constexpr const char* kWindowPosition = "Window Position";
 constexpr const char* kSetup = "Setup";
 constexpr const char* kPorts = "Ports";
+constexpr const char* kMaximized = "Maximized";
 
 std::string RecentName(int i) {
     return "Recent" + std::to_string(i);
@@ -140,6 +141,9 @@ bool indEnviron::Load() {
         // A missing entry reads as the empty text, as the entries after the last one were saved.
         recent.AddLast(m_store->ReadString(kRecentFiles, RecentName(i)).value);
     }
+    // Outside the all-or-nothing rule: stores written before it was kept lack it.
+    const auto maximizedValue = m_store->ReadInt(kWindowPosition, kMaximized);
+    maximized = maximizedValue.Ok() && maximizedValue.value != 0;
     return true;
 }
 
@@ -153,6 +157,7 @@ bool indEnviron::Save() {
     for (int i = 0; i < kRecentCapacity; ++i) {
         m_store->WriteString(kRecentFiles, RecentName(i), recent.DisplayName(i, std::string()));
     }
+    m_store->WriteInt(kWindowPosition, kMaximized, maximized ? 1 : 0);
     return m_store->Sync();
 }
 

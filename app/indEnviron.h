@@ -71,6 +71,9 @@ public:
     std::int32_t splitterV = 200;
     std::int8_t modelType = 0;
     bool chListType = false;
+    // The main window was maximised when it closed (value "Maximized" of "Window Position"; a store
+    // without it counts as not maximised and spoils nothing else).
+    bool maximized = false;
 
 private:
     bool Load();

@@ -113,15 +113,24 @@ void cuiMainForm::BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link) 
 void cuiMainForm::PlaceFromSettings() {
     const indEnviron& settings = m_parts.app.Environ();
     QRect frame(settings.left, settings.top, std::max(settings.width, 400), std::max(settings.height, 200));
-    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+    // The screen the window was on, where it is still there; else the primary one.
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
         frame = KeepReachable(frame, screen->availableGeometry());
     }
     setGeometry(frame);
+    if (settings.maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
 }
 
 void cuiMainForm::StoreGeometry() {
     indEnviron& settings = m_parts.app.Environ();
     const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    settings.maximized = isMaximized();
     settings.left = normal.x();
     settings.top = normal.y();
     settings.width = normal.width();
