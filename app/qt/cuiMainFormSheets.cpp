@@ -43,6 +43,9 @@ void cuiMainForm::OpenSheetByArgument(const std::string& argument) {
     if (m_sheet && m_sheet->Widget() != nullptr) {
         m_sheetPanel->layout()->addWidget(m_sheet->Widget());
         m_sheet->Widget()->show();
+        if (m_tree != nullptr) {
+            setTabOrder(m_tree, m_sheet->Widget());
+        }
         if (m_focusOutsideTree && !m_sheet->FocusGrid() && m_tree != nullptr) {
             m_tree->setFocus();
         }

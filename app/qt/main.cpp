@@ -75,8 +75,13 @@ int main(int argc, char** argv) {
         }
         return WriteScreenshots(program, argv[2]) ? 0 : 3;
     }
-    if (!first.empty() && first[0] != '/') {
-        program.App().OpenFile(first);
+    // The first argument that is not the maker switch is the file to open (paths may begin with '/').
+    for (int i = 1; i < argc; ++i) {
+        QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.compare(QStringLiteral("/servmod"), Qt::CaseInsensitive) != 0) {
+            program.App().OpenFile(argv[i]);
+            break;
+        }
     }
     return QApplication::exec();
 }
