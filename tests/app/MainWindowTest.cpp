@@ -160,6 +160,46 @@ TEST_F(MainWindowTest, AReadFromTheSimulatedRadioReplacesTheDocument) {
     EXPECT_EQ(program->Link().SimulatedRadio()->Image().GetByte(model::kCommentAddress), 'W');
 }
 
+// Each fault of the radio ends the read in one error message, and the document stays as it was.
+TEST_F(MainWindowTest, EveryCloneFailureEndsInItsOneMessage) {
+    struct Case {
+        const char* name;
+        radiosim::Faults faults;
+        bool wrongRadio;
+    };
+    const Case cases[] = {
+        {"silent", {.silent = true}, false},
+        {"bad checksum", {.badChecksum = true}, false},
+        {"bad end count", {.badEndCount = true}, false},
+        {"another radio", {}, true},
+    };
+    settings.comPort = 2;
+    store.WriteString("Ports", "COM2", "sim");
+    Start();
+    App().Environ().SetConfiguredPortPath(2, "sim");
+    MenuItem(41)->trigger(); // information: the simulated radio starts
+    ASSERT_TRUE(RunUntil([&] { return program->Link().SimulatedRadio() != nullptr && Form().isEnabled(); }));
+    Run(100);
+    QWidget* info = Form().findChild<QDialog*>(QStringLiteral("cuiInformation"));
+    ASSERT_NE(info, nullptr);
+    info->close();
+    for (const Case& c : cases) {
+        box.Clear();
+        radiosim::RadioSim& radio = *program->Link().SimulatedRadio();
+        radio.SetFaults(c.faults);
+        radiosim::Identity identity;
+        identity.subCode = c.wrongRadio ? 0 : 1;
+        radio.SetIdentity(identity);
+        MenuItem(39)->trigger();
+        ASSERT_TRUE(RunUntil([&] { return box.Count() > 0 && Form().isEnabled(); })) << c.name;
+        Run(300);
+        EXPECT_EQ(box.Count(), 1u) << c.name;
+        EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Error) << c.name;
+        EXPECT_FALSE(App().IsModified()) << c.name;
+        EXPECT_FALSE(Form().Progress().isVisible()) << c.name;
+    }
+}
+
 TEST_F(MainWindowTest, AMissingDeviceEndsTheReadWithOneMessage) {
     devices = {{"/dev/ttyUSB9", "cable", true, ""}};
     store.WriteString("Ports", "COM2", "/dev/vqn58-none");
