@@ -1,7 +1,10 @@
 #pragma once
 
+#include "sheets/cmcCellObj.h"
+
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +35,10 @@ public:
     virtual bool Printable() const = 0;
     // Gives the keyboard focus to the sheet's grid; false when it cannot take it.
     virtual bool FocusGrid() = 0;
+    // The identity of the cursor's cell; none when the sheet has no cursor.
+    virtual std::optional<CellIdentity> CurrentCell() const { return std::nullopt; }
+    // Puts the cursor on the first selectable cell with `cell`'s identity; nothing when there is none.
+    virtual void JumpToCell(const CellIdentity& /*cell*/) {}
 };
 
 // Makes the sheets of the main window (the sheet widget of the sheets layer), and its selection lists.

@@ -25,6 +25,15 @@ public:
         return {p.column, p.row, p.leftCol, p.topRow};
     }
     bool Printable() const override { return m_sheet->Printable(); }
+    std::optional<CellIdentity> CurrentCell() const override {
+        const GridPos at = m_sheet->Current();
+        const cmcSheetLayout& layout = m_sheet->Layout();
+        if (at.column < 0 || at.row < 0 || at.column >= layout.ColumnCount() || at.row >= layout.RowCount()) {
+            return std::nullopt;
+        }
+        return layout.Slot(at.column, at.row).Cell().Identity();
+    }
+    void JumpToCell(const CellIdentity& cell) override { m_sheet->JumpToCell(cell.category, cell.kind, cell.index); }
     bool FocusGrid() override {
         QWidget& grid = m_sheet->Grid();
         if (!grid.isVisible() || !grid.isEnabled()) {

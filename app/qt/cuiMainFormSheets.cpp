@@ -1,11 +1,13 @@
 // The main window's sheets and tree: opening and closing sheets with their remembered positions, the
 // tree build with its optional entries and warning marks, and the 50 ms main task.
 
+#include "app/UsableChannels.h"
 #include "app/indEnviron.h"
 #include "app/indMain.h"
 #include "app/qt/cuiMainForm.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
+#include "model/CellKinds.h"
 #include "model/ModelRules.h"
 #include "overlay/cmcGTex.h"
 #include "platform/Clock.h"
@@ -99,9 +101,20 @@ void cuiMainForm::ToggleUsableChannels() {
     indEnviron& settings = m_parts.app.Environ();
     settings.chListType = !settings.chListType;
     m_parts.sheets.SetUsableOnly(settings.chListType);
-    if (m_sheet) {
-        const std::string argument = m_sheet->SourceArgument();
-        OpenSheetByArgument(argument);
+    if (!m_sheet) {
+        return;
+    }
+    // The cursor stays on its column, at the nearest channel the other view shows.
+    const std::optional<CellIdentity> cell = m_sheet->CurrentCell();
+    const std::string argument = m_sheet->SourceArgument();
+    OpenSheetByArgument(argument);
+    if (cell && m_sheet) {
+        const int plan = model::PlanOfCategory(cell->category);
+        CellIdentity target = *cell;
+        if (plan >= 1 && plan <= 3) { // the three channel plans with a usable-only view
+            target.index = NearestUsableChannel(m_parts.app.MainImage(), plan, cell->index);
+        }
+        m_sheet->JumpToCell(target);
     }
 }
 
