@@ -48,10 +48,10 @@ void cuiMenu::Build() {
     m_cells.clear();
     m_basic = std::make_unique<cmcCellObj>();
     m_basic->Parse(m_definitions.GetLine(m_name + "_BasicCell", 0), nullptr, nullptr, m_definitions);
-    BuildBody(m_name, m_root);
+    BuildBody(m_name, m_root, 0);
 }
 
-void cuiMenu::BuildBody(const std::string& name, QWidget* parent) {
+void cuiMenu::BuildBody(const std::string& name, QWidget* parent, cmcEvArg owner) {
     const std::vector<ui::BodyNode> nodes = ui::NestBody(ui::ReadBodyLines(m_definitions, name + "_Body"));
     std::vector<bool> hasChildren(nodes.size(), false);
     for (const ui::BodyNode& node : nodes) {
@@ -66,11 +66,11 @@ void cuiMenu::BuildBody(const std::string& name, QWidget* parent) {
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         QWidget* under = nodes[i].parent < 0 ? parent : made[static_cast<std::size_t>(nodes[i].parent)]->menu();
         const bool withMenu = hasChildren[i] || (barRoot && nodes[i].parent < 0);
-        made.push_back(AddItem(nodes[i].line.definition, under, withMenu));
+        made.push_back(AddItem(nodes[i].line.definition, under, withMenu, owner));
     }
 }
 
-QAction* cuiMenu::AddItem(const std::string& definition, QWidget* parent, bool withMenu) {
+QAction* cuiMenu::AddItem(const std::string& definition, QWidget* parent, bool withMenu, cmcEvArg owner) {
     auto cell = std::make_unique<cmcCellObj>();
     cell->Parse(definition, m_basic.get(), nullptr, m_definitions);
     QAction* action = nullptr;
@@ -90,7 +90,10 @@ QAction* cuiMenu::AddItem(const std::string& definition, QWidget* parent, bool w
     cmcCellObj* raw = cell.get();
     m_cells.push_back(std::move(cell));
     if (!withMenu) {
-        QObject::connect(action, &QAction::triggered, action, [this, raw, parent] { Clicked(*raw, parent); });
+        // The identity the sheet answering for this menu knows it by: the context of event 11, else the
+        // menu the item stands in.
+        const cmcEvArg identity = owner != 0 ? owner : reinterpret_cast<cmcEvArg>(parent);
+        QObject::connect(action, &QAction::triggered, action, [this, raw, identity] { Clicked(*raw, identity); });
     }
     parent->addAction(action);
     return action;
@@ -175,13 +178,13 @@ void cuiMenu::ClearSubmenu(int kind) {
     }
 }
 
-void cuiMenu::RebuildSubmenu(int kind, const std::string& name) {
+void cuiMenu::RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner) {
     QAction* item = FindByKind(kind);
     if (item == nullptr || item->menu() == nullptr) {
         return;
     }
     ClearSubmenu(kind);
-    BuildBody(name, item->menu());
+    BuildBody(name, item->menu(), owner);
     // Only the new items: answering the item of `kind` again may ask for this very rebuild.
     ForEachItem(item->menu(), [this](QAction* action) {
         RefreshItem(action);
@@ -189,13 +192,13 @@ void cuiMenu::RebuildSubmenu(int kind, const std::string& name) {
     });
 }
 
-void cuiMenu::Clicked(cmcCellObj& cell, QObject* menu) {
+void cuiMenu::Clicked(cmcCellObj& cell, cmcEvArg owner) {
     if (m_click) {
         m_click(cell);
     } else {
         // The sheet whose menu this is answers with its current cell, on which the item then acts.
         const cmcCellObj* current = nullptr;
-        if (const cmcEvAns* answer = m_events.Query(kEvQueryActiveCell, reinterpret_cast<cmcEvArg>(menu));
+        if (const cmcEvAns* answer = m_events.Query(kEvQueryActiveCell, owner);
             answer != nullptr && answer->Length() == static_cast<std::int32_t>(sizeof current)) {
             std::memcpy(&current, answer->Data(), sizeof current);
         }
@@ -228,7 +231,7 @@ void cuiMenu::EventHandler(void* context, const cmcEvent& event) {
         self->ClearSubmenu(static_cast<int>(event.second));
         break;
     case kEvRebuildSubmenu:
-        self->RebuildSubmenu(static_cast<int>(event.second), event.Text());
+        self->RebuildSubmenu(static_cast<int>(event.second), event.Text(), event.first);
         break;
     default:
         break;

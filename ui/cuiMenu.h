@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/cmcEvent.h"
+
 #include <QAction>
 #include <QPointer>
 #include <functional>
@@ -20,7 +22,8 @@ struct cmcEvent;
 // caption is the cell's display text, its argument the shortcut, and the behaviour object decides its
 // check mark (Flag0), visibility (Flag1), enabled state (Flag2) and caption (Flag3 with the display
 // text). Clicking an item sends command 13 to its cell, with the current cell of the sheet that answers
-// for the item's menu (event 12) as the parent, and refreshes the menu.
+// for the item's menu (event 12: the context object of the event 11 that built the item, else the menu)
+// as the parent, and refreshes the menu.
 //
 // Answers events 9 (refresh), 10 (empty the submenu of the item of a kind) and 11 (build a submenu
 // from another definition). Owns its cells; the root (a menu bar or a menu) owns the items.
@@ -59,12 +62,12 @@ public:
     static void Execute(cmcCellObj& cell, ICellBehaviour& behaviour, const cmcCellObj* current = nullptr);
 
 private:
-    QAction* AddItem(const std::string& definition, QWidget* parent, bool withMenu);
-    void BuildBody(const std::string& name, QWidget* parent);
+    QAction* AddItem(const std::string& definition, QWidget* parent, bool withMenu, cmcEvArg owner);
+    void BuildBody(const std::string& name, QWidget* parent, cmcEvArg owner);
     void RefreshItem(QAction* action);
     void ClearSubmenu(int kind);
-    void RebuildSubmenu(int kind, const std::string& name);
-    void Clicked(cmcCellObj& cell, QObject* menu);
+    void RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner);
+    void Clicked(cmcCellObj& cell, cmcEvArg owner);
     void ForEachItem(QWidget* menu, const std::function<bool(QAction*)>& visit) const;
     static void EventHandler(void* context, const cmcEvent& event);
 

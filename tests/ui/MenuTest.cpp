@@ -164,9 +164,11 @@ TEST_F(MenuTest, AnItemActsOnTheCurrentCellOfTheSheetThatAnswersForItsMenu) {
     QMenuBar bar;
     cuiMenu menu(&bar, source, events, behaviour, "M");
     menu.Build();
-    events.SendText(kEvRebuildSubmenu, 0, 33, "P");
+    // The sheet fills the Edit menu with its own context menu's items, naming itself by its menu.
+    QMenu sheetMenu;
+    events.SendText(kEvRebuildSubmenu, reinterpret_cast<cmcEvArg>(&sheetMenu), 33, "P");
     QMenu* edit = menu.FindByKind(33)->menu();
-    AnsweringSheet sheet{&events, edit, {}};
+    AnsweringSheet sheet{&events, &sheetMenu, {}};
     sheet.current.SetKind(120);
     events.Register(&AnsweringSheet::OnEvent, &sheet);
     menu.Items(edit)[0]->trigger();
