@@ -285,6 +285,64 @@ TEST_F(MainWindowTest, TheAboutKeyWordSwitchesMakerModeOn) {
     EXPECT_NE(Form().Tree()->FindNodeByArgument("GI_Sheet_MakerR"), nullptr);
 }
 
+// Sheets that stand at a position set by the test and record the position each was opened at.
+class PositionSheets final : public ISheetFactory {
+public:
+    class Sheet final : public IOpenSheet {
+    public:
+        Sheet(QWidget* area, std::string key, SheetPosition at) : m_key(std::move(key)), m_at(at), m_widget(area) {}
+        QWidget* Widget() override { return &m_widget; }
+        const std::string& Key() const override { return m_key; }
+        const std::string& SourceArgument() const override { return m_key; }
+        SheetPosition Position() const override { return m_at; }
+        bool Printable() const override { return false; }
+        bool FocusGrid() override { return false; }
+
+    private:
+        std::string m_key;
+        SheetPosition m_at;
+        QWidget m_widget;
+    };
+    std::unique_ptr<IOpenSheet> Open(QWidget* area,
+                                     const std::string& key,
+                                     const std::string& /*parameter*/,
+                                     const std::string& /*sourceArgument*/,
+                                     const SheetPosition* position) override {
+        opened.emplace_back(key, position ? position->row : -1);
+        return std::make_unique<Sheet>(area, key, SheetPosition{1, nextRow, 0, 0});
+    }
+    void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view /*listName*/, int /*value*/) override {}
+
+    int nextRow = 0;
+    std::vector<std::pair<std::string, int>> opened; // key, row of the position given (-1: none)
+};
+
+TEST(MainWindowSheets, ASheetReopensWhereItWasLeft) {
+    QApplication& application = Application();
+    (void)application;
+    testsupport::ScriptedMessageBox box;
+    testsupport::ScriptedFileDialogs dialogs;
+    testsupport::FakeTime time;
+    bool held = false;
+    testsupport::FakeInstanceLock lock{held};
+    testsupport::MemorySettingsStore store;
+    indEnviron settings{lock, store, ScreenSize{}};
+    cmcGTex overlay;
+    overlay.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
+    cmcEvMan events{time.Timers()};
+    PositionSheets sheets;
+    MainProgram program(
+        {overlay, events, settings, box, dialogs, time.Timers(), time.Clock(), sheets, {}, VQN58_BIN_DIR}, {"vqn58"});
+    program.Form().show();
+    sheets.nextRow = 40;
+    program.Form().OpenSheetByArgument("GI_Sheet_IntCh");
+    sheets.nextRow = 7;
+    program.Form().OpenSheetByArgument("GI_Sheet_ComSet");
+    program.Form().OpenSheetByArgument("GI_Sheet_IntCh");
+    using Opened = std::vector<std::pair<std::string, int>>;
+    EXPECT_EQ(sheets.opened, (Opened{{"GI_Sheet_IntCh", -1}, {"GI_Sheet_ComSet", -1}, {"GI_Sheet_IntCh", 40}}));
+}
+
 TEST(WindowPlacement, TheWindowStaysReachableInTheWorkArea) {
     const QRect area(0, 0, 1000, 700);
     struct Case {
