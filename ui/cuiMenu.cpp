@@ -15,6 +15,9 @@
 
 namespace {
 
+// The context object whose event 11 built a submenu's items (0: the menu's own definitions).
+constexpr const char* kOwnerProperty = "vqn58MenuOwner";
+
 QString Caption(const cmcCellObj& cell) {
     return QString::fromStdString(std::string(cell.DisplayText()));
 }
@@ -176,6 +179,7 @@ void cuiMenu::ClearSubmenu(int kind) {
         item->menu()->removeAction(action);
         action->deleteLater();
     }
+    item->menu()->setProperty(kOwnerProperty, QVariant());
 }
 
 void cuiMenu::RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner) {
@@ -183,7 +187,14 @@ void cuiMenu::RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner) 
     if (item == nullptr || item->menu() == nullptr) {
         return;
     }
+    // A request without a context (the placeholder the Edit item asks for at every refresh) does not
+    // replace the items a sheet put there; the sheet empties the menu itself when they stop applying.
+    const bool sheetItems = item->menu()->property(kOwnerProperty).value<cmcEvArg>() != 0;
+    if (owner == 0 && sheetItems && !item->menu()->actions().isEmpty()) {
+        return;
+    }
     ClearSubmenu(kind);
+    item->menu()->setProperty(kOwnerProperty, QVariant::fromValue(owner));
     BuildBody(name, item->menu(), owner);
     // Only the new items: answering the item of `kind` again may ask for this very rebuild.
     ForEachItem(item->menu(), [this](QAction* action) {

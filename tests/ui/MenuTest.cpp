@@ -33,6 +33,9 @@ const char* const kOverlay = R"(#M_BasicCell
 +{(%CL_PMenu_Copy)}Copy
 +{(%CL_PMenu_Paste)}Paste
 #
+#Q_Body
++{(%CL_PMenu_NoItem)}(none)
+#
 #B_BasicCell
 {}
 #B_Body
@@ -180,6 +183,14 @@ TEST_F(MenuTest, AnItemActsOnTheCurrentCellOfTheSheetThatAnswersForItsMenu) {
     EXPECT_EQ(command->parentKind, 120);
     menu.FindByKind(25)->trigger(); // an item of a menu no sheet answers for: no parent
     EXPECT_EQ(behaviour.requests.back().parentKind, -1);
+
+    // The placeholder asked for at a refresh leaves the sheet's items; it fills the menu once the sheet
+    // has emptied it.
+    events.SendText(kEvRebuildSubmenu, 0, 33, "Q");
+    EXPECT_EQ(Captions(menu.Items(edit)), (std::vector<std::string>{"Copy", "Paste"}));
+    events.Send(kEvClearSubmenu, 0, 33);
+    events.SendText(kEvRebuildSubmenu, 0, 33, "Q");
+    EXPECT_EQ(Captions(menu.Items(edit)), (std::vector<std::string>{"(none)"}));
 }
 
 TEST_F(MenuTest, ASubmenuAskedForByItsItemsAnswerIsBuiltOnce) {
