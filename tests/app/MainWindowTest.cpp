@@ -58,7 +58,7 @@ protected:
                                                                       dialogs,
                                                                       time.Timers(),
                                                                       time.Clock(),
-                                                                      sheets,
+                                                                      *factory,
                                                                       [this] { return devices; },
                                                                       VQN58_BIN_DIR},
                                                 arguments);
@@ -99,6 +99,7 @@ protected:
     cmcEvMan events{time.Timers()};
     GTexDefinitionSource definitions{overlay};
     TitleSheetFactory sheets{definitions};
+    ISheetFactory* factory = &sheets; // the window's sheets; a test may put its own
     std::vector<platform::SerialPortEntry> devices;
     std::unique_ptr<MainProgram> program;
 };
@@ -317,30 +318,18 @@ public:
     std::vector<std::pair<std::string, int>> opened; // key, row of the position given (-1: none)
 };
 
-TEST(MainWindowSheets, ASheetReopensWhereItWasLeft) {
-    QApplication& application = Application();
-    (void)application;
-    testsupport::ScriptedMessageBox box;
-    testsupport::ScriptedFileDialogs dialogs;
-    testsupport::FakeTime time;
-    bool held = false;
-    testsupport::FakeInstanceLock lock{held};
-    testsupport::MemorySettingsStore store;
-    indEnviron settings{lock, store, ScreenSize{}};
-    cmcGTex overlay;
-    overlay.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
-    cmcEvMan events{time.Timers()};
-    PositionSheets sheets;
-    MainProgram program(
-        {overlay, events, settings, box, dialogs, time.Timers(), time.Clock(), sheets, {}, VQN58_BIN_DIR}, {"vqn58"});
-    program.Form().show();
-    sheets.nextRow = 40;
-    program.Form().OpenSheetByArgument("GI_Sheet_IntCh");
-    sheets.nextRow = 7;
-    program.Form().OpenSheetByArgument("GI_Sheet_ComSet");
-    program.Form().OpenSheetByArgument("GI_Sheet_IntCh");
+TEST_F(MainWindowTest, ASheetReopensWhereItWasLeft) {
+    PositionSheets positions;
+    factory = &positions;
+    Start();
+    positions.nextRow = 40;
+    Form().OpenSheetByArgument("GI_Sheet_IntCh");
+    positions.nextRow = 7;
+    Form().OpenSheetByArgument("GI_Sheet_ComSet");
+    Form().OpenSheetByArgument("GI_Sheet_IntCh");
     using Opened = std::vector<std::pair<std::string, int>>;
-    EXPECT_EQ(sheets.opened, (Opened{{"GI_Sheet_IntCh", -1}, {"GI_Sheet_ComSet", -1}, {"GI_Sheet_IntCh", 40}}));
+    EXPECT_EQ(positions.opened, (Opened{{"GI_Sheet_IntCh", -1}, {"GI_Sheet_ComSet", -1}, {"GI_Sheet_IntCh", 40}}));
+    program.reset(); // before the sheets it holds
 }
 
 TEST(WindowPlacement, TheWindowStaysReachableInTheWorkArea) {
