@@ -5,6 +5,7 @@
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
 #include "overlay/cmcHash2.h"
+#include "platform/ProgramPaths.h"
 #include "sheets/CellListReader.h"
 
 #include <system_error>
@@ -97,4 +98,24 @@ std::string cuiMain::Caption() {
 
 void cuiMain::UpdateCaption() {
     m_view->CaptionChanged(Caption());
+}
+
+void cuiMain::AboutKeyTyped(char character) {
+    static constexpr std::size_t kKept = 32;
+    static constexpr std::string_view kHiddenWord = "bosun";
+    const char lower = (character >= 'A' && character <= 'Z') ? static_cast<char>(character - 'A' + 'a') : character;
+    m_typed.push_back(lower);
+    if (m_typed.size() > kKept) {
+        m_typed.erase(0, m_typed.size() - kKept);
+    }
+    if (TypedEndsWith(kHiddenWord)) {
+        m_services.messageBox.Show(platform::ExecutableFileName(),
+                                   m_services.overlay.GetText("GI_App_About_Notice"),
+                                   platform::IMessageBox::Icon::Information,
+                                   platform::IMessageBox::Buttons::Ok);
+    }
+}
+
+bool cuiMain::TypedEndsWith(std::string_view word) const {
+    return m_typed.size() >= word.size() && std::string_view(m_typed).substr(m_typed.size() - word.size()) == word;
 }

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 class cmcEvMan;
@@ -77,6 +78,10 @@ public:
     virtual void BuildTree();
     // The comment line written into a clone file of `image`; the base writes none.
     virtual std::string FileComment(const cmcEeprom& image);
+    // A character typed while the About window is open. When the recent characters, lower-cased, end
+    // with the hidden word, shows the notice line ("GI_App_About_Notice") captioned with the
+    // executable's file name.
+    virtual void AboutKeyTyped(char character);
 
     // --- Document commands. ---
     // The document part of the window build: a stored model type outside 0 to 4 becomes 0, its initial
@@ -163,6 +168,8 @@ public:
     indEnviron& Environ() { return m_services.settings; }
 
 protected:
+    // Whether the characters typed in the About window, lower-cased, end with `word`.
+    bool TypedEndsWith(std::string_view word) const;
     void SendEvent(std::uint8_t type);
     cmcEvMan& EventManager() { return m_services.events; }
     // What clone files carry: 0 to the last clone address.
@@ -199,4 +206,5 @@ private:
     bool m_warningCheckArmed = false;
     cmcClipCh m_clipCh;
     bool m_usableChannelsOnly = false;
+    std::string m_typed; // the last characters typed in the About window, lower-cased
 };

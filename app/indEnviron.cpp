@@ -13,6 +13,7 @@ constexpr const char* kViewOption = "View Option";
 constexpr const char* kWindowPosition = "Window Position";
 constexpr const char* kSetup = "Setup";
 constexpr const char* kPorts = "Ports";
+constexpr const char* kMaximized = "Maximized";
 
 std::string RecentName(int i) {
     return "Recent" + std::to_string(i);
@@ -29,30 +30,56 @@ struct IntSetting {
 
 // Every integer value, in the order of the groups in the store.
 const IntSetting kIntSettings[] = {
-    {kGlobal, "BBT", [](const indEnviron& e) { return e.settingsMarker; },
+    {kGlobal,
+     "BBT",
+     [](const indEnviron& e) { return e.settingsMarker; },
      [](indEnviron& e, std::int32_t v) { e.settingsMarker = v; }},
-    {kGlobal, "ComPort", [](const indEnviron& e) { return e.comPort; },
+    {kGlobal,
+     "ComPort",
+     [](const indEnviron& e) { return e.comPort; },
      [](indEnviron& e, std::int32_t v) { e.comPort = std::clamp(v, 1, 256); }},
-    {kGlobal, "ComSpeedHigh", [](const indEnviron& e) { return e.comSpeedHigh; },
+    {kGlobal,
+     "ComSpeedHigh",
+     [](const indEnviron& e) { return e.comSpeedHigh; },
      [](indEnviron& e, std::int32_t v) { e.comSpeedHigh = std::clamp(v, 0, 1); }},
-    {kViewOption, "FontSize Percentage", [](const indEnviron& e) { return e.fontSizePercentage; },
+    {kViewOption,
+     "FontSize Percentage",
+     [](const indEnviron& e) { return e.fontSizePercentage; },
      [](indEnviron& e, std::int32_t v) { e.fontSizePercentage = std::clamp(v, 25, 1000); }},
-    {kViewOption, "Toolbar Visible", [](const indEnviron& e) { return std::int32_t{e.toolbarVisible}; },
+    {kViewOption,
+     "Toolbar Visible",
+     [](const indEnviron& e) { return std::int32_t{e.toolbarVisible}; },
      [](indEnviron& e, std::int32_t v) { e.toolbarVisible = v != 0; }},
-    {kWindowPosition, "Left", [](const indEnviron& e) { return e.left; },
+    {kWindowPosition,
+     "Left",
+     [](const indEnviron& e) { return e.left; },
      [](indEnviron& e, std::int32_t v) { e.left = v; }},
-    {kWindowPosition, "Top", [](const indEnviron& e) { return e.top; },
+    {kWindowPosition,
+     "Top",
+     [](const indEnviron& e) { return e.top; },
      [](indEnviron& e, std::int32_t v) { e.top = v; }},
-    {kWindowPosition, "Width", [](const indEnviron& e) { return e.width; },
+    {kWindowPosition,
+     "Width",
+     [](const indEnviron& e) { return e.width; },
      [](indEnviron& e, std::int32_t v) { e.width = v; }},
-    {kWindowPosition, "Height", [](const indEnviron& e) { return e.height; },
+    {kWindowPosition,
+     "Height",
+     [](const indEnviron& e) { return e.height; },
      [](indEnviron& e, std::int32_t v) { e.height = v; }},
-    {kWindowPosition, "SplitterV", [](const indEnviron& e) { return e.splitterV; },
+    {kWindowPosition,
+     "SplitterV",
+     [](const indEnviron& e) { return e.splitterV; },
      [](indEnviron& e, std::int32_t v) { e.splitterV = v; }},
     // Stored sign-extended; only the low 8 bits of a stored value count.
-    {kSetup, "ModelType", [](const indEnviron& e) { return std::int32_t{e.modelType}; },
-     [](indEnviron& e, std::int32_t v) { e.modelType = static_cast<std::int8_t>(static_cast<std::uint8_t>(v & 0xFF)); }},
-    {kSetup, "ChListType", [](const indEnviron& e) { return std::int32_t{e.chListType}; },
+    {kSetup,
+     "ModelType",
+     [](const indEnviron& e) { return std::int32_t{e.modelType}; },
+     [](indEnviron& e, std::int32_t v) {
+         e.modelType = static_cast<std::int8_t>(static_cast<std::uint8_t>(v & 0xFF));
+     }},
+    {kSetup,
+     "ChListType",
+     [](const indEnviron& e) { return std::int32_t{e.chListType}; },
      [](indEnviron& e, std::int32_t v) { e.chListType = v != 0; }},
 };
 
@@ -114,6 +141,9 @@ bool indEnviron::Load() {
         // A missing entry reads as the empty text, as the entries after the last one were saved.
         recent.AddLast(m_store->ReadString(kRecentFiles, RecentName(i)).value);
     }
+    // Outside the all-or-nothing rule: stores written before it was kept lack it.
+    const auto maximizedValue = m_store->ReadInt(kWindowPosition, kMaximized);
+    maximized = maximizedValue.Ok() && maximizedValue.value != 0;
     return true;
 }
 
@@ -127,6 +157,7 @@ bool indEnviron::Save() {
     for (int i = 0; i < kRecentCapacity; ++i) {
         m_store->WriteString(kRecentFiles, RecentName(i), recent.DisplayName(i, std::string()));
     }
+    m_store->WriteInt(kWindowPosition, kMaximized, maximized ? 1 : 0);
     return m_store->Sync();
 }
 
@@ -136,4 +167,16 @@ std::string indEnviron::ConfiguredPortPath(int port) const {
     }
     const auto read = m_store->ReadString(kPorts, "COM" + std::to_string(port));
     return read.Ok() ? read.value : std::string();
+}
+
+void indEnviron::SetConfiguredPortPath(int port, const std::string& path) {
+    if (!m_firstInstance || !m_store) {
+        return;
+    }
+    const std::string name = "COM" + std::to_string(port);
+    if (path.empty()) {
+        m_store->Remove(kPorts, name);
+    } else {
+        m_store->WriteString(kPorts, name, path);
+    }
 }

@@ -53,6 +53,9 @@ public:
     // none is set. Not part of the all-or-nothing load: an absent value is the usual case. Only the
     // first instance reads the store.
     std::string ConfiguredPortPath(int port) const;
+    // Sets (or, with an empty path, removes) the device path of COM port `port` in the store; only the
+    // first instance writes.
+    void SetConfiguredPortPath(int port, const std::string& path);
 
     // The settings, read and written directly by their users.
     cmcRecent recent{kRecentCapacity};
@@ -68,6 +71,9 @@ public:
     std::int32_t splitterV = 200;
     std::int8_t modelType = 0;
     bool chListType = false;
+    // The main window was maximised when it closed (value "Maximized" of "Window Position"; a store
+    // without it counts as not maximised and spoils nothing else).
+    bool maximized = false;
 
 private:
     bool Load();

@@ -125,3 +125,10 @@ void indMain::ScanMakerSwitch(const std::vector<std::string>& arguments) {
         }
     }
 }
+
+void indMain::AboutKeyTyped(char character) {
+    cuiMain::AboutKeyTyped(character);
+    if (TypedEndsWith(kMakerAccessCode)) {
+        SwitchMakerModeOn();
+    }
+}

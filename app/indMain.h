@@ -32,6 +32,10 @@ public:
     // Builds the tree with the model name appended to its root entry.
     void BuildTree() override;
     std::string FileComment(const cmcEeprom& image) override;
+    // The base's hidden word, then: the maker access code typed last switches maker mode on.
+    void AboutKeyTyped(char character) override;
+    // The seven characters that switch maker mode on when typed in the About window.
+    static constexpr std::string_view kMakerAccessCode = "trimpot";
 
     // Changes the current model type to `newType` (0 to 4). With `ask` (the user's command): asks first,
     // and the document becomes that type's untitled factory image. Without: only the model type, its

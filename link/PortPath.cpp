@@ -4,14 +4,10 @@
 
 namespace clonelink {
 
-std::string DevicePath(int port, std::string_view configured) {
-    const std::string variable = "VQN58_COM" + std::to_string(port);
-    if (const char* value = std::getenv(variable.c_str()); value != nullptr && *value != '\0') {
-        return value;
-    }
-    if (!configured.empty()) {
-        return std::string(configured);
-    }
+namespace {
+
+// The fixed table of device paths.
+std::string TablePath(int port) {
 #ifdef _WIN32
     return "\\\\.\\COM" + std::to_string(port);
 #else
@@ -28,8 +24,30 @@ std::string DevicePath(int port, std::string_view configured) {
 #endif
 }
 
+} // namespace
+
+std::string DevicePath(int port, std::string_view configured) {
+    const std::string variable = "VQN58_COM" + std::to_string(port);
+    if (const char* value = std::getenv(variable.c_str()); value != nullptr && *value != '\0') {
+        return value;
+    }
+    if (!configured.empty()) {
+        return std::string(configured);
+    }
+    return TablePath(port);
+}
+
 std::string DefaultDevicePath(int port) {
     return DevicePath(port, {});
+}
+
+int TablePortOf(std::string_view path) {
+    for (int port = 1; port <= 12; ++port) {
+        if (TablePath(port) == path) {
+            return port;
+        }
+    }
+    return 0;
 }
 
 } // namespace clonelink

@@ -13,4 +13,7 @@ std::string DevicePath(int port, std::string_view configured);
 // DevicePath without a settings value: the environment, else the fixed table.
 std::string DefaultDevicePath(int port);
 
+// The port (1 to 12) whose entry of the fixed table is `path`; 0 when the table does not name it.
+int TablePortOf(std::string_view path);
+
 } // namespace clonelink

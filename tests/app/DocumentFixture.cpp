@@ -14,6 +14,7 @@ constexpr const char* kOverlay =
     "#GI_Sys_AppTitle\nTitle\n"
     "#GI_Sys_Dialog_FOpen\nqcf\nClone files (*.qcf)\n"
     "#GI_StatusPanel_Maker\nMAKER\n"
+    "#GI_App_About_Notice\nGI_App_About_Notice\n"
     "#GI_App_InitialFile\nVQN58_0.qcf\nVQN58_1.qcf\nVQN58_2.qcf\nVQN58_3.qcf\nVQN58_4.qcf\n"
     "#GI_AppInd_Model\n (M0)\n (M1)\n (M2)\n (M3)\n (M4)\n"
     "#GI_Mess_FileErr_Headline\nHeadline\n"

@@ -5,9 +5,8 @@
 #include "support/FakeInstanceLock.h"
 #include "support/MemorySettingsStore.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -52,7 +51,25 @@ TEST(Environ, FirstStartTakesTheDefaultsAndSavesThemAtExit) {
     EXPECT_EQ(std::get<std::int32_t>(saved.at("Window Position/Width")), 800);
     EXPECT_EQ(std::get<std::int32_t>(saved.at("View Option/FontSize Percentage")), 100);
     EXPECT_EQ(std::get<std::string>(saved.at("Recent File List/Recent9")), "");
-    EXPECT_EQ(saved.size(), 3u + 10u + 2u + 5u + 2u);
+    EXPECT_EQ(saved.size(), 3u + 10u + 2u + 6u + 2u); // Window Position also holds Maximized
+}
+
+// The maximised state is kept, but a store written without it still loads every other value.
+TEST(Environ, TheMaximisedStateIsKeptAndItsAbsenceSpoilsNothing) {
+    MemorySettingsStore store = SavedDefaults();
+    store.Remove("Window Position", "Maximized");
+    store.WriteInt("Global", "ComPort", 7);
+    bool held = false;
+    {
+        FakeInstanceLock lock(held);
+        indEnviron env(lock, store, kScreen);
+        EXPECT_EQ(env.comPort, 7);
+        EXPECT_FALSE(env.maximized);
+        env.maximized = true;
+    }
+    FakeInstanceLock lock(held);
+    indEnviron again(lock, store, kScreen);
+    EXPECT_TRUE(again.maximized);
 }
 
 TEST(Environ, SmallScreenDefaults) {

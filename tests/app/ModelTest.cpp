@@ -2,7 +2,6 @@
 // save and open, the factory adjustment values and maker mode.
 
 #include "DocumentFixture.h"
-
 #include "events/EventNumbers.h"
 #include "model/ModelRules.h"
 #include "platform/Fault.h"
@@ -120,6 +119,26 @@ TEST_F(Model, MakerModeIsSwitchedOnOnceAfterItsQuestion) {
     EXPECT_TRUE(app.MayCloneWrite());
     EXPECT_FALSE(app.MayCloneWrite());
     EXPECT_EQ(m_box.Count(), 3u);
+}
+
+TEST_F(Model, WordsTypedInTheAboutWindowShowTheNoticeAndSwitchMakerModeOn) {
+    indMain& app = Started();
+    const auto type = [&](std::string_view text) {
+        for (const char c : text) {
+            app.AboutKeyTyped(c);
+        }
+    };
+    type("xBoSuN");
+    ASSERT_EQ(m_box.Count(), 1u);
+    EXPECT_EQ(m_box.Last().text, "GI_App_About_Notice");
+    type("trimpo"); // one short
+    EXPECT_FALSE(app.IsMakerMode());
+    m_box.Script({Answer::Ok});
+    type("t");
+    EXPECT_TRUE(app.IsMakerMode());
+    EXPECT_EQ(m_box.Last().text, "GI_Mess_Maker_Caution\nsecond line");
+    type("TRIMPOT"); // already on: no question
+    EXPECT_EQ(m_box.Count(), 2u);
 }
 
 TEST_F(Model, ClonedImagesAreJudgedAndAdopted) {

@@ -1,0 +1,55 @@
+#include "app/WindowCloneLink.h"
+
+#include "app/cuiMainCloneDocument.h"
+#include "tools/radiosim/PtyRadio.h"
+#include "tools/radiosim/RadioSim.h"
+#include "tools/radiosim/SimOptions.h"
+
+#include <filesystem>
+
+namespace {
+constexpr const char* kSimulatedDevice = "sim";
+} // namespace
+
+bool UsesSimulatedRadio(const std::string& path, bool machineHasSerialDevices, bool pathExists) {
+    return path == kSimulatedDevice || (!machineHasSerialDevices && !pathExists);
+}
+
+WindowCloneLink::WindowCloneLink(cmcMessages& messages,
+                                 cuiMainCloneDocument& document,
+                                 platform::ITimerSource& timers,
+                                 const platform::IClock& clock,
+                                 clonelink::ICloneView* view,
+                                 std::function<bool()> machineHasSerialDevices)
+    : m_document(document), m_timers(timers), m_clock(clock),
+      m_machineHasSerialDevices(std::move(machineHasSerialDevices)), m_manager(messages, m_device, timers, clock),
+      m_commands(m_manager, messages, document) {
+    m_manager.SetView(view);
+    // The settings resolver the commands installed stays the one that decides; it only gains the
+    // simulated radio.
+    m_manager.Driver().Comm().SetPathResolver([this](int port) { return ResolvePath(port); });
+}
+
+WindowCloneLink::~WindowCloneLink() = default;
+
+std::string WindowCloneLink::ResolvePath(int port) {
+    const std::string path = m_document.DevicePath(port);
+    std::error_code error;
+    const bool exists = path != kSimulatedDevice && std::filesystem::exists(path, error);
+    const bool devices = m_machineHasSerialDevices ? m_machineHasSerialDevices() : true;
+    if (!UsesSimulatedRadio(path, devices, exists)) {
+        return path;
+    }
+    if (!m_line) {
+        auto radio = std::make_unique<radiosim::RadioSim>(radiosim::DefaultImage());
+        auto line = std::make_unique<radiosim::PtyRadio>(*radio);
+        std::string failure;
+        if (!line->Create(failure)) {
+            return path; // the open then fails with the port's message
+        }
+        line->Attach(m_timers, m_clock);
+        m_radio = std::move(radio);
+        m_line = std::move(line);
+    }
+    return m_line->DevicePath();
+}

@@ -1,0 +1,45 @@
+#include "app/qt/MainProgram.h"
+
+#include "overlay/Messages.h"
+#include "ui/cuiCloneProgress.h"
+#include "ui/cuiMenu.h"
+
+MainProgram::MainProgram(const Platform& platform, const std::vector<std::string>& arguments)
+    : m_app(cuiMain::Services{platform.overlay,
+                              platform.messageBox,
+                              platform.fileDialogs,
+                              platform.settings,
+                              platform.events,
+                              platform.dataDirectory}),
+      m_cellDocument(m_app, platform.events), m_cloneDocument(m_app, platform.events) {
+    m_form = std::make_unique<cuiMainForm>(cuiMainForm::Parts{m_app,
+                                                              platform.events,
+                                                              platform.timers,
+                                                              platform.clock,
+                                                              platform.messageBox,
+                                                              platform.sheets,
+                                                              platform.listPorts,
+                                                              platform.dataDirectory});
+    m_behaviour = std::make_unique<indActiveCell>(m_cellDocument, *m_form);
+    m_link = std::make_unique<WindowCloneLink>(
+        m_app.Messages(),
+        m_cloneDocument,
+        platform.timers,
+        platform.clock,
+        &m_form->Progress(),
+        [listPorts = platform.listPorts] { return listPorts && !listPorts().empty(); });
+    // What the radio said about itself is what the information sheet and the channel sheets show.
+    m_link->Commands().OnFinished([this](int /*code*/) {
+        m_app.SetCloneIdentityBytes(m_link->Commands().Identity().bytes);
+        m_form->Menu().Refresh();
+    });
+    m_cloneDocument.SetWarningCheck([this] { return m_form->RunWarningCheck(); });
+    m_cloneDocument.SetInfoWindow([this] { m_form->ShowCloneInformation(); });
+    platform.sheets.Attach(m_app, *m_behaviour);
+    m_form->BuildWindow(*m_behaviour, *m_link);
+    m_app.ScanMakerSwitch(arguments);
+}
+
+// The link goes first (it may still close its progress display on the form), then the behaviour
+// object, then the form.
+MainProgram::~MainProgram() = default;

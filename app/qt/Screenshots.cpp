@@ -1,0 +1,71 @@
+#include "app/qt/Screenshots.h"
+
+#include "app/indMain.h"
+#include "app/qt/MainProgram.h"
+#include "sheets/cmcCellObj.h"
+#include "ui/cuiAbout.h"
+#include "ui/cuiCloneProgress.h"
+#include "ui/cuiComSelDialog.h"
+#include "ui/cuiInformation.h"
+
+#include <QApplication>
+#include <QTreeWidgetItem>
+#include <cstdio>
+
+namespace {
+
+bool Save(QWidget& widget, const std::filesystem::path& file) {
+    QApplication::processEvents();
+    const bool saved = widget.grab().save(QString::fromStdString(file.string()));
+    if (!saved) {
+        std::fprintf(stderr, "vqn58: cannot write %s\n", file.string().c_str());
+    }
+    return saved;
+}
+
+} // namespace
+
+bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directory) {
+    std::filesystem::create_directories(directory);
+    cuiMainForm& form = program.Form();
+    bool ok = true;
+    int n = 0;
+    for (QTreeWidgetItem* item : form.Tree()->NodesInOrder()) {
+        const cmcCellObj* cell = cuiTree::CellOf(item);
+        if (!cell->Argument() || cell->Argument()->empty()) {
+            continue;
+        }
+        form.Tree()->setCurrentItem(item);
+        form.OpenSheetByArgument(*cell->Argument());
+        char prefix[16];
+        std::snprintf(prefix, sizeof prefix, "%02d_", ++n);
+        ok = Save(form, directory / (prefix + *cell->Argument() + ".png")) && ok;
+    }
+
+    auto* about = new cuiAbout(&form, program.App().Definitions(), form.windowIcon(), {});
+    about->Open();
+    ok = Save(*about, directory / "window_about.png") && ok;
+    about->close();
+
+    cuiComSelDialog port(&form,
+                         program.App().Definitions(),
+                         program.App().Messages().Box(),
+                         1,
+                         {{"/dev/ttyUSB0", "USB serial cable", true, ""}, {"/dev/ttyS4", "", false, "dialout"}});
+    port.show();
+    ok = Save(port, directory / "window_port.png") && ok;
+    port.close();
+
+    cuiCloneProgress& progress = form.Progress();
+    progress.BeginOperation(2);
+    progress.ShowProgress(20);
+    ok = Save(progress, directory / "window_cloning.png") && ok;
+    progress.EndOperation();
+
+    form.ShowCloneInformation();
+    if (auto* info = form.findChild<QDialog*>(QStringLiteral("cuiInformation")); info != nullptr) {
+        ok = Save(*info, directory / "window_clone_information.png") && ok;
+        info->close();
+    }
+    return ok;
+}

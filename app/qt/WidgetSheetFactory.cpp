@@ -1,0 +1,97 @@
+#include "app/qt/WidgetSheetFactory.h"
+
+#include "app/indEnviron.h"
+#include "app/indMain.h"
+#include "model/datCh.h"
+#include "sheets/qt/cuiFlector.h"
+#include "sheets/qt/cuiGrid.h"
+#include "sheets/qt/cuiSheet.h"
+#include "sheets/qt/iuiSheet.h"
+
+#include <QPointer>
+
+namespace {
+
+class WidgetSheet final : public IOpenSheet {
+public:
+    WidgetSheet(iuiSheet* sheet, std::string argument) : m_sheet(sheet), m_argument(std::move(argument)) {}
+    ~WidgetSheet() override { delete m_sheet.data(); }
+
+    QWidget* Widget() override { return m_sheet; }
+    const std::string& Key() const override { return m_sheet->Key(); }
+    const std::string& SourceArgument() const override { return m_argument; }
+    SheetPosition Position() const override {
+        const cuiSheet::Position p = m_sheet->CurrentPosition();
+        return {p.column, p.row, p.leftCol, p.topRow};
+    }
+    bool Printable() const override { return m_sheet->Printable(); }
+    std::optional<CellIdentity> CurrentCell() const override {
+        const GridPos at = m_sheet->Current();
+        const cmcSheetLayout& layout = m_sheet->Layout();
+        if (at.column < 0 || at.row < 0 || at.column >= layout.ColumnCount() || at.row >= layout.RowCount()) {
+            return std::nullopt;
+        }
+        return layout.Slot(at.column, at.row).Cell().Identity();
+    }
+    void JumpToCell(const CellIdentity& cell) override { m_sheet->JumpToCell(cell.category, cell.kind, cell.index); }
+    bool FocusGrid() override {
+        QWidget& grid = m_sheet->Grid();
+        if (!grid.isVisible() || !grid.isEnabled()) {
+            return false;
+        }
+        grid.setFocus();
+        return true;
+    }
+
+private:
+    QPointer<iuiSheet> m_sheet;
+    std::string m_argument;
+};
+
+} // namespace
+
+WidgetSheetFactory::WidgetSheetFactory(IDefinitionSource& source, cmcEvMan& events, platform::IFontMetrics& metrics)
+    : m_images(cuiImageList::WithCellMarks(16)), m_env(source, events, metrics) {
+    m_env.images = &m_images;
+}
+
+void WidgetSheetFactory::Attach(indMain& app, ICellBehaviour& behaviour) {
+    m_app = &app;
+    m_env.behaviour = &behaviour;
+    m_state.isUsable = [this](int plan, int channel) {
+        datCh record(m_app->MainImage());
+        record.Load(static_cast<std::uint8_t>(plan), channel);
+        return record.IsUsable();
+    };
+}
+
+void WidgetSheetFactory::UpdateState() {
+    if (m_app == nullptr) {
+        return;
+    }
+    m_env.fontPercentage = m_app->Environ().fontSizePercentage;
+    m_state.usableOnly = m_app->Environ().chListType;
+    m_state.modelVariant = m_app->ModelType();
+    m_state.optionBits = m_app->CloneIdentityBytes()[19];
+}
+
+std::unique_ptr<IOpenSheet> WidgetSheetFactory::Open(QWidget* area,
+                                                     const std::string& key,
+                                                     const std::string& parameter,
+                                                     const std::string& sourceArgument,
+                                                     const SheetPosition* position) {
+    UpdateState();
+    auto* sheet = new iuiSheet(m_env, area, nullptr, 0, 0, key, m_state);
+    sheet->SetParameter(parameter);
+    sheet->SetSourceArgument(sourceArgument);
+    if (position != nullptr) {
+        sheet->SetSavedPosition({position->column, position->row, position->leftColumn, position->topRow});
+    }
+    sheet->Build();
+    return std::make_unique<WidgetSheet>(sheet, sourceArgument);
+}
+
+void WidgetSheetFactory::OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) {
+    UpdateState();
+    cuiFlector::Create(m_env, capsule, 0, value, std::string(listName));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/qt/ISheetSlot.h"
+#include "sheets/iuiSheetLayout.h"
+#include "sheets/qt/SheetEnv.h"
+#include "sheets/qt/cuiImageList.h"
+
+class cmcEeprom;
+class indMain;
+
+// The main window's sheets as the sheets layer draws them: an iuiSheet per tree entry (with the
+// usable-channels view, the model variant and the radio's option bits) and a cuiFlector per selection
+// list, on one sheet environment with the behaviour object and the warning marks.
+class WidgetSheetFactory final : public ISheetFactory {
+public:
+    // Everything borrowed must outlive the factory.
+    WidgetSheetFactory(IDefinitionSource& source, cmcEvMan& events, platform::IFontMetrics& metrics);
+
+    void Attach(indMain& app, ICellBehaviour& behaviour) override;
+    std::unique_ptr<IOpenSheet> Open(QWidget* area,
+                                     const std::string& key,
+                                     const std::string& parameter,
+                                     const std::string& sourceArgument,
+                                     const SheetPosition* position) override;
+    void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) override;
+    void SetUsableOnly(bool on) override { m_state.usableOnly = on; }
+
+private:
+    void UpdateState();
+
+    indMain* m_app = nullptr;
+    cuiImageList m_images;
+    SheetEnv m_env;
+    ChannelSheetState m_state;
+};

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "app/IMainView.h"
+#include "app/qt/ISheetSlot.h"
+#include "model/IMainCommands.h"
+#include "platform/Timer.h"
+#include "platform/serial/PortList.h"
+#include "ui/cuiTree.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QPointer>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class ICellBehaviour;
+class MainStatusBar;
+class QSplitter;
+class WindowCloneLink;
+class cmcEvMan;
+class cuiCloneProgress;
+class cuiMenu;
+class cuiToolBar;
+class indMain;
+struct cmcEvent;
+namespace platform {
+class IClock;
+class IMessageBox;
+} // namespace platform
+
+// The main window: menu, tool bar, the tree on the left and the open sheet on the right, the status
+// bar, the 50 ms main task (opens the selected entry's sheet, runs the delayed warning check) and the
+// close question. It is what the document core and the behaviour object ask of a window (IMainView,
+// IMainCommands). A thin assembly: the tree, menus, tool bar, sheets and windows are their own classes.
+//
+// Everything borrowed must outlive the form. Runs on the user-interface thread.
+class cuiMainForm final : public QMainWindow, public IMainView, public IMainCommands {
+public:
+    // What the form works with.
+    struct Parts {
+        indMain& app;
+        cmcEvMan& events;
+        platform::ITimerSource& timers;
+        const platform::IClock& clock;
+        platform::IMessageBox& messageBox;
+        ISheetFactory& sheets;
+        std::function<std::vector<platform::SerialPortEntry>()> listPorts;
+        std::filesystem::path dataDirectory; // icons, help file
+    };
+    static constexpr int kMainTaskMs = 50;
+    static constexpr int kWarningDelayMs = 250;
+
+    explicit cuiMainForm(const Parts& parts);
+    ~cuiMainForm() override;
+
+    // After the behaviour object and the clone link exist: builds the document, menu, tool bar, panels,
+    // tree and status bar from the overlay and starts the main task (not shown yet).
+    void BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link);
+    // The progress display of clone operations.
+    cuiCloneProgress& Progress() { return *m_progress; }
+
+    cuiTree* Tree() const { return m_tree; }
+    cuiMenu& Menu() { return *m_menu; }
+    cuiToolBar& ToolBar() { return *m_toolBar; }
+    MainStatusBar& Status() { return *m_status; }
+    IOpenSheet* CurrentSheet() const { return m_sheet.get(); }
+    // The counts of the last warning check.
+    int CellsInError() const { return m_cellsInError; }
+    // Opens sheet `argument` ("[..]key,parameter") in the right panel at its remembered position.
+    void OpenSheetByArgument(const std::string& argument);
+    // Runs the warning check now; the number of cells in error.
+    int RunWarningCheck();
+    // Opens the information window with the clone information sheet.
+    void ShowCloneInformation();
+
+    // IMainView.
+    void CaptionChanged(const std::string& caption) override;
+    void CloseCurrentSheet() override;
+    void BuildTree(const std::string& rootSuffix) override;
+    void MakerModeSwitchedOn(const std::string& statusText) override;
+    void SetBusy(bool busy) override;
+
+    // IMainCommands.
+    void NewDocument() override;
+    void OpenWithDialog() override;
+    void Save() override;
+    void SaveWithDialog() override;
+    bool CanPrintCurrent() override;
+    void PrintCurrent() override {}
+    void PrintAll() override {}
+    std::string RecentFile(int index) override;
+    void OpenRecent(int index) override;
+    void Exit() override;
+    bool HasMenuItem(int kind) override;
+    int FontSize() override;
+    void SetFontSize(int percentage) override;
+    bool ToolBarVisible() override;
+    void ToggleToolBar() override;
+    int PopupMenuItemCount() override { return 0; }
+    int Port() override;
+    void SetPort(int port) override;
+    void ShowPortNotice() override;
+    void CloneRead() override;
+    void CloneWrite() override;
+    void CloneInfo() override;
+    void ChangeModel(int modelType) override;
+    void OpenHelpContents(std::string_view fileName) override;
+    void OpenSheet(std::string_view sheet) override;
+    void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void PlaceFromSettings();
+    void StoreGeometry();
+    void MainTask();
+    void ShowAbout();
+    void AdjustOptionalEntries();
+    void ToggleUsableChannels();
+    void TreeSelectionSettled();
+    static void EventHandler(void* context, const cmcEvent& event);
+
+    struct Remembered {
+        std::string key;
+        SheetPosition position;
+    };
+
+    Parts m_parts;
+    ICellBehaviour* m_behaviour = nullptr;
+    WindowCloneLink* m_link = nullptr;
+    std::vector<QIcon> m_treeImages;
+    std::vector<QIcon> m_toolBarImages;
+    QIcon m_appIcon;
+    std::unique_ptr<cuiMenu> m_menu;
+    std::unique_ptr<cuiToolBar> m_toolBar;
+    QSplitter* m_splitter = nullptr;
+    QWidget* m_treePanel = nullptr;
+    QWidget* m_sheetPanel = nullptr;
+    QPointer<cuiTree> m_tree;
+    MainStatusBar* m_status = nullptr;
+    std::unique_ptr<cuiCloneProgress> m_progress;
+    std::unique_ptr<IOpenSheet> m_sheet;
+    std::deque<Remembered> m_positions; // most recent first, one per key
+    bool m_focusOutsideTree = false;
+    std::unique_ptr<platform::ITimer> m_mainTask;
+    std::optional<std::uint32_t> m_warningDue; // clock time of the delayed warning check
+    int m_cellsInError = 0;
+    bool m_closing = false;
+};

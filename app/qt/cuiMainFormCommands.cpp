@@ -1,0 +1,159 @@
+// The commands the behaviour object asks of the main window (menu items, tool buttons, tree entries).
+
+#include "app/WindowCloneLink.h"
+#include "app/indEnviron.h"
+#include "app/indMain.h"
+#include "app/qt/cuiMainForm.h"
+#include "events/EventNumbers.h"
+#include "events/cmcEvMan.h"
+#include "overlay/Messages.h"
+#include "overlay/cmcGTex.h"
+#include "ui/cuiComSelDialog.h"
+#include "ui/cuiMenu.h"
+#include "ui/cuiToolBar.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void cuiMainForm::NewDocument() {
+    m_parts.app.NewDocument();
+}
+
+void cuiMainForm::OpenWithDialog() {
+    m_parts.app.OpenWithDialog();
+}
+
+void cuiMainForm::Save() {
+    m_parts.app.Save();
+}
+
+void cuiMainForm::SaveWithDialog() {
+    m_parts.app.SaveWithDialog();
+}
+
+bool cuiMainForm::CanPrintCurrent() {
+    // Printing is not offered until the printing part is built.
+    return false;
+}
+
+std::string cuiMainForm::RecentFile(int index) {
+    indEnviron& settings = m_parts.app.Environ();
+    if (index < 0 || index >= settings.recent.Count()) {
+        return {};
+    }
+    return settings.recent.DisplayName(index, m_parts.app.LastDirectory().string());
+}
+
+void cuiMainForm::OpenRecent(int index) {
+    const std::string path = m_parts.app.Environ().recent.Entry(index);
+    if (!path.empty()) {
+        m_parts.app.OpenFile(path);
+    }
+}
+
+void cuiMainForm::Exit() {
+    close();
+}
+
+bool cuiMainForm::HasMenuItem(int kind) {
+    return m_menu && m_menu->HasKind(kind);
+}
+
+int cuiMainForm::FontSize() {
+    return m_parts.app.Environ().fontSizePercentage;
+}
+
+void cuiMainForm::SetFontSize(int percentage) {
+    m_parts.app.Environ().fontSizePercentage = percentage;
+    if (m_sheet) {
+        const std::string argument = m_sheet->SourceArgument();
+        OpenSheetByArgument(argument);
+    }
+}
+
+bool cuiMainForm::ToolBarVisible() {
+    return m_parts.app.Environ().toolbarVisible;
+}
+
+void cuiMainForm::ToggleToolBar() {
+    indEnviron& settings = m_parts.app.Environ();
+    settings.toolbarVisible = !settings.toolbarVisible;
+    if (m_toolBar) {
+        m_toolBar->SetVisible(settings.toolbarVisible);
+    }
+}
+
+int cuiMainForm::Port() {
+    return m_parts.app.Environ().comPort;
+}
+
+void cuiMainForm::SetPort(int port) {
+    m_parts.app.Environ().comPort = port;
+}
+
+void cuiMainForm::ShowPortNotice() {
+    cuiComSelDialog dialog(this,
+                           m_parts.app.Definitions(),
+                           m_parts.messageBox,
+                           Port(),
+                           m_parts.listPorts ? m_parts.listPorts() : std::vector<platform::SerialPortEntry>{});
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    SetPort(dialog.Port());
+    if (!dialog.Device().empty()) {
+        m_parts.app.Environ().SetConfiguredPortPath(dialog.Port(), dialog.Device());
+    }
+    m_parts.events.Send(kEvMainWindowBuilt);
+}
+
+void cuiMainForm::CloneRead() {
+    if (m_link != nullptr) {
+        m_link->Commands().CloneRead();
+    }
+}
+
+void cuiMainForm::CloneWrite() {
+    if (m_link != nullptr) {
+        m_link->Commands().CloneWrite();
+    }
+}
+
+void cuiMainForm::CloneInfo() {
+    if (m_link != nullptr) {
+        m_link->Commands().CloneInfo();
+    }
+}
+
+void cuiMainForm::ChangeModel(int modelType) {
+    if (modelType == m_parts.app.ModelType()) {
+        return;
+    }
+    // The change replaces the document: a modified one is offered for saving first.
+    m_parts.events.Send(kEvCommitInput);
+    if (m_parts.app.AskToSave(false) == cuiMain::Answer::Cancel) {
+        return;
+    }
+    m_parts.app.ChangeModel(modelType, true);
+}
+
+void cuiMainForm::OpenHelpContents(std::string_view fileName) {
+    const std::filesystem::path help = m_parts.dataDirectory / std::string(fileName);
+    std::error_code error;
+    if (!std::filesystem::exists(help, error) ||
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())))) {
+        std::string text = m_parts.app.Overlay().GetLongText("GI_Mess_NoHelp");
+        if (const std::size_t at = text.find("%s"); at != std::string::npos) {
+            text.replace(at, 2, help.string());
+        }
+        m_parts.app.Messages().Show(text, cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+    }
+}
+
+void cuiMainForm::OpenSheet(std::string_view sheet) {
+    OpenSheetByArgument(std::string(sheet));
+}
+
+void cuiMainForm::OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) {
+    m_parts.sheets.OpenSelectionList(capsule, listName, value);
+}

@@ -1,0 +1,155 @@
+// The main window's sheets and tree: opening and closing sheets with their remembered positions, the
+// tree build with its optional entries and warning marks, and the 50 ms main task.
+
+#include "app/UsableChannels.h"
+#include "app/indEnviron.h"
+#include "app/indMain.h"
+#include "app/qt/cuiMainForm.h"
+#include "events/EventNumbers.h"
+#include "events/cmcEvMan.h"
+#include "model/CellKinds.h"
+#include "model/ModelRules.h"
+#include "overlay/cmcGTex.h"
+#include "platform/Clock.h"
+#include "sheets/cmcCellObj.h"
+#include "ui/OptionalTreeEntries.h"
+#include "ui/cuiTree.h"
+
+#include <QApplication>
+#include <QLayout>
+
+void cuiMainForm::CloseCurrentSheet() {
+    if (!m_sheet) {
+        return;
+    }
+    if (m_sheet->Widget() != nullptr && m_sheet->Widget()->isVisible()) {
+        const std::string key = m_sheet->Key();
+        std::erase_if(m_positions, [&](const Remembered& r) { return r.key == key; });
+        m_positions.push_front({key, m_sheet->Position()});
+    }
+    m_focusOutsideTree = m_tree == nullptr || !m_tree->hasFocus();
+    m_sheet.reset();
+}
+
+void cuiMainForm::OpenSheetByArgument(const std::string& argument) {
+    CloseCurrentSheet();
+    const SheetReference reference = ParseSheetReference(argument);
+    const SheetPosition* position = nullptr;
+    for (const Remembered& remembered : m_positions) {
+        if (remembered.key == reference.key) {
+            position = &remembered.position;
+            break;
+        }
+    }
+    m_sheet = m_parts.sheets.Open(m_sheetPanel, reference.key, reference.parameter, argument, position);
+    if (m_sheet && m_sheet->Widget() != nullptr) {
+        m_sheetPanel->layout()->addWidget(m_sheet->Widget());
+        m_sheet->Widget()->show();
+        if (m_tree != nullptr) {
+            setTabOrder(m_tree, m_sheet->Widget());
+        }
+        if (m_focusOutsideTree && !m_sheet->FocusGrid() && m_tree != nullptr) {
+            m_tree->setFocus();
+        }
+    }
+    m_parts.events.Send(kEvRefreshMenu);
+}
+
+void cuiMainForm::BuildTree(const std::string& rootSuffix) {
+    if (m_treePanel == nullptr) {
+        return;
+    }
+    CloseCurrentSheet();
+    delete m_tree.data();
+    m_tree = new cuiTree(m_treePanel, m_parts.app.Definitions(), m_parts.timers, "GI_Tree_Main", m_treeImages);
+    m_tree->setAccessibleName(QString::fromStdString(m_parts.app.Overlay().GetLine("GI_Access_Names", 0)));
+    m_tree->hide();
+    m_tree->Build();
+    if (QTreeWidgetItem* root = m_tree->topLevelItem(0); root != nullptr) {
+        root->setText(0, root->text(0) + QString::fromStdString(rootSuffix));
+    }
+    m_treePanel->layout()->addWidget(m_tree);
+    connect(m_tree, &QTreeWidget::itemExpanded, this, [this] { RunWarningCheck(); });
+    connect(m_tree, &QTreeWidget::itemCollapsed, this, [this] { RunWarningCheck(); });
+    m_tree->OnSelectionSettled([this](cmcCellObj& /*cell*/) { TreeSelectionSettled(); });
+    RunWarningCheck();
+    m_tree->show();
+    m_parts.events.Send(kEvImageChanged);
+    if (m_tree->topLevelItem(0) != nullptr) {
+        m_tree->setCurrentItem(m_tree->topLevelItem(0));
+    }
+}
+
+void cuiMainForm::AdjustOptionalEntries() {
+    if (m_tree == nullptr) {
+        return;
+    }
+    const cmcEeprom& image = m_parts.app.MainImage();
+    ui::AdjustOptionalTreeEntries(*m_tree,
+                                  {.usaPlan = model::HasUsaPlan(image),
+                                   .canadaPlan = model::HasCanadaPlan(image),
+                                   .weatherPlan = model::HasWeatherPlan(image),
+                                   .modelTypeZero = m_parts.app.ModelType() == 0,
+                                   .makerMode = m_parts.app.IsMakerMode()});
+    // The sheet on show may be one the image no longer has.
+    if (m_sheet && m_tree->FindNodeByArgument(m_sheet->SourceArgument()) == nullptr) {
+        CloseCurrentSheet();
+    }
+}
+
+void cuiMainForm::ToggleUsableChannels() {
+    indEnviron& settings = m_parts.app.Environ();
+    settings.chListType = !settings.chListType;
+    m_parts.sheets.SetUsableOnly(settings.chListType);
+    if (!m_sheet) {
+        return;
+    }
+    // The cursor stays on its column, at the nearest channel the other view shows.
+    const std::optional<CellIdentity> cell = m_sheet->CurrentCell();
+    const std::string argument = m_sheet->SourceArgument();
+    OpenSheetByArgument(argument);
+    if (cell && m_sheet) {
+        const int plan = model::PlanOfCategory(cell->category);
+        CellIdentity target = *cell;
+        if (plan >= 1 && plan <= 3) { // the three channel plans with a usable-only view
+            target.index = NearestUsableChannel(m_parts.app.MainImage(), plan, cell->index);
+        }
+        m_sheet->JumpToCell(target);
+    }
+}
+
+int cuiMainForm::RunWarningCheck() {
+    if (m_tree == nullptr || m_behaviour == nullptr) {
+        return 0;
+    }
+    m_cellsInError = m_tree->WarningCheck(*m_behaviour, this).warnings;
+    return m_cellsInError;
+}
+
+void cuiMainForm::TreeSelectionSettled() {
+    cmcCellObj* cell = m_tree != nullptr ? m_tree->SelectedCell() : nullptr;
+    if (cell != nullptr && m_behaviour != nullptr) {
+        cuiTree::ActivateCell(*cell, *m_behaviour, m_sheet ? m_sheet->SourceArgument() : std::string());
+    }
+}
+
+void cuiMainForm::MainTask() {
+    if (!m_sheet && isVisible()) {
+        if (m_tree != nullptr) {
+            // Only an entry that names a sheet opens one; a folder asks nothing.
+            if (cmcCellObj* cell = m_tree->SelectedCell(); cell != nullptr && m_behaviour != nullptr) {
+                cuiTree::ActivateCell(*cell, *m_behaviour, std::string());
+            }
+        } else if (!m_positions.empty()) {
+            OpenSheetByArgument(m_positions.front().key);
+        }
+    }
+    const std::uint32_t now = m_parts.clock.NowMs();
+    if (m_parts.app.TakeWarningCheckRequest()) {
+        m_warningDue = now + kWarningDelayMs;
+    }
+    if (m_warningDue && static_cast<std::int32_t>(now - *m_warningDue) >= 0) {
+        m_warningDue.reset();
+        RunWarningCheck();
+    }
+}

@@ -1,0 +1,353 @@
+// The desktop program's window assembled on doubles: the shipped overlay and initial files, scripted
+// message boxes and file dialogs, settings in memory, fake time, and the simulated radio in the program.
+
+#include "app/indEnviron.h"
+#include "app/qt/MainProgram.h"
+#include "app/qt/MainStatusBar.h"
+#include "app/qt/TitleSheetFactory.h"
+#include "app/qt/WindowPlacement.h"
+#include "events/cmcEvMan.h"
+#include "model/ImageMap.h"
+#include "overlay/DefinitionSource.h"
+#include "overlay/cmcGTex.h"
+#include "sheets/cmcCellObj.h"
+#include "support/FakeClock.h"
+#include "support/FakeInstanceLock.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/TempDir.h"
+#include "tools/radiosim/RadioSim.h"
+#include "ui/cuiAbout.h"
+#include "ui/cuiCloneProgress.h"
+#include "ui/cuiMenu.h"
+#include "ui/cuiToolBar.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+using Answer = platform::IMessageBox::Answer;
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "app_window_tests";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: key clicks leave Qt devices whose own clean-up at exit must find the
+    // application still there.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() { overlay.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL"); }
+
+    MainProgram& Start(std::vector<std::string> arguments = {"vqn58"}) {
+        program = std::make_unique<MainProgram>(MainProgram::Platform{overlay,
+                                                                      events,
+                                                                      settings,
+                                                                      box,
+                                                                      dialogs,
+                                                                      time.Timers(),
+                                                                      time.Clock(),
+                                                                      *factory,
+                                                                      [this] { return devices; },
+                                                                      VQN58_BIN_DIR},
+                                                arguments);
+        program->Form().show();
+        return *program;
+    }
+    cuiMainForm& Form() { return program->Form(); }
+    indMain& App() { return program->App(); }
+
+    // Runs the main loop's timers for `ms` milliseconds of fake time, with a little real time for the
+    // pseudo-terminal of the simulated radio.
+    void Run(int ms) {
+        for (int i = 0; i < ms; ++i) {
+            time.Advance(1);
+            if (program && program->Link().SimulatedRadio() != nullptr) {
+                std::this_thread::sleep_for(std::chrono::microseconds(50));
+            }
+        }
+    }
+    template <typename Done> bool RunUntil(Done done, int limitMs = 60000) {
+        for (int i = 0; i < limitMs && !done(); ++i) {
+            Run(1);
+        }
+        return done();
+    }
+    QAction* MenuItem(int kind) { return Form().Menu().FindByKind(kind); }
+
+    QApplication& application = Application(); // before any widget
+    testsupport::TempDir dir;
+    testsupport::ScriptedMessageBox box;
+    testsupport::ScriptedFileDialogs dialogs;
+    testsupport::FakeTime time;
+    bool held = false;
+    testsupport::FakeInstanceLock lock{held};
+    testsupport::MemorySettingsStore store;
+    indEnviron settings{lock, store, ScreenSize{}};
+    cmcGTex overlay;
+    cmcEvMan events{time.Timers()};
+    GTexDefinitionSource definitions{overlay};
+    TitleSheetFactory sheets{definitions};
+    ISheetFactory* factory = &sheets; // the window's sheets; a test may put its own
+    std::vector<platform::SerialPortEntry> devices;
+    std::unique_ptr<MainProgram> program;
+};
+
+TEST_F(MainWindowTest, StartsUntitledWithTheTreeOfTheModelAndTheFirstSheetOpens) {
+    settings.modelType = 7; // outside 0 to 4: model type 0
+    Start();
+    EXPECT_EQ(Form().windowTitle().toStdString(), "Untitled - VQ-N58 Cloning Program");
+    EXPECT_EQ(Form().minimumSize(), QSize(400, 200));
+    EXPECT_EQ(App().ModelType(), 0);
+    EXPECT_EQ(Form().Tree()->topLevelItem(0)->text(0).toStdString(), "VQ-N58 (USA)");
+    EXPECT_EQ(Form().Tree()->FindNodeByArgument("GI_Sheet_MakerR"), nullptr); // factory entry: maker mode only
+    EXPECT_FALSE(App().IsModified());
+    // The root entry names no sheet: the main task opens nothing for it.
+    Run(500);
+    EXPECT_EQ(Form().CurrentSheet(), nullptr);
+    Form().Tree()->setCurrentItem(Form().Tree()->FindNodeByArgument("GI_Sheet_ComSet"));
+    Run(500);
+    ASSERT_NE(Form().CurrentSheet(), nullptr);
+    EXPECT_EQ(Form().CurrentSheet()->Key(), "GI_Sheet_ComSet");
+}
+
+TEST_F(MainWindowTest, PortItemsOfMenuAndToolBarFollowTheChosenPort) {
+    Start();
+    settings.comPort = 1;
+    events.Send(2);
+    EXPECT_TRUE(MenuItem(36)->isChecked());
+    QAction* com3 = Form().ToolBar().Buttons()[5];
+    ASSERT_EQ(cuiToolBar::CellOf(com3)->Index(), 3);
+    com3->trigger();
+    EXPECT_EQ(settings.comPort, 3);
+    for (QAction* button : Form().ToolBar().Buttons()) {
+        const cmcCellObj* cell = cuiToolBar::CellOf(button);
+        if (cell->Kind() == 36) {
+            EXPECT_EQ(button->isChecked(), cell->Index() == 3) << cell->Index();
+        }
+    }
+    EXPECT_FALSE(MenuItem(36)->isChecked()); // COM1 of the menu
+    EXPECT_FALSE(MenuItem(29)->isEnabled()); // nothing to print
+}
+
+TEST_F(MainWindowTest, AReadFromTheSimulatedRadioReplacesTheDocument) {
+    settings.comPort = 2;
+    store.WriteString("Ports", "COM2", "sim");
+    Start();
+    App().Environ().SetConfiguredPortPath(2, "sim");
+    MenuItem(39)->trigger(); // Read
+    ASSERT_TRUE(RunUntil([&] { return App().IsModified() && Form().isEnabled(); }));
+    EXPECT_EQ(Form().windowTitle().toStdString(), "Untitled - VQ-N58 Cloning Program");
+    EXPECT_FALSE(Form().Progress().isVisible());
+    EXPECT_EQ(box.Count(), 0u);
+
+    // Written back after a change, and read again with the change.
+    App().MainImage().SetByte(model::kCommentAddress, 'W');
+    box.Script({Answer::Ok});
+    MenuItem(40)->trigger(); // Write
+    ASSERT_TRUE(RunUntil([&] { return box.Count() == 2; }));
+    EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Information);
+    EXPECT_EQ(program->Link().SimulatedRadio()->Image().GetByte(model::kCommentAddress), 'W');
+}
+
+// Each fault of the radio ends the read in one error message, and the document stays as it was.
+TEST_F(MainWindowTest, EveryCloneFailureEndsInItsOneMessage) {
+    struct Case {
+        const char* name;
+        radiosim::Faults faults;
+        bool wrongRadio;
+    };
+    const Case cases[] = {
+        {"silent", {.silent = true}, false},
+        {"bad checksum", {.badChecksum = true}, false},
+        {"bad end count", {.badEndCount = true}, false},
+        {"another radio", {}, true},
+    };
+    settings.comPort = 2;
+    store.WriteString("Ports", "COM2", "sim");
+    Start();
+    App().Environ().SetConfiguredPortPath(2, "sim");
+    MenuItem(41)->trigger(); // information: the simulated radio starts
+    ASSERT_TRUE(RunUntil([&] { return program->Link().SimulatedRadio() != nullptr && Form().isEnabled(); }));
+    Run(100);
+    QWidget* info = Form().findChild<QDialog*>(QStringLiteral("cuiInformation"));
+    ASSERT_NE(info, nullptr);
+    info->close();
+    for (const Case& c : cases) {
+        box.Clear();
+        radiosim::RadioSim& radio = *program->Link().SimulatedRadio();
+        radio.SetFaults(c.faults);
+        radiosim::Identity identity;
+        identity.subCode = c.wrongRadio ? 0 : 1;
+        radio.SetIdentity(identity);
+        MenuItem(39)->trigger();
+        ASSERT_TRUE(RunUntil([&] { return box.Count() > 0 && Form().isEnabled(); })) << c.name;
+        Run(300);
+        EXPECT_EQ(box.Count(), 1u) << c.name;
+        EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Error) << c.name;
+        EXPECT_FALSE(App().IsModified()) << c.name;
+        EXPECT_FALSE(Form().Progress().isVisible()) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, AMissingDeviceEndsTheReadWithOneMessage) {
+    devices = {{"/dev/ttyUSB9", "cable", true, ""}};
+    store.WriteString("Ports", "COM2", "/dev/vqn58-none");
+    settings.comPort = 2;
+    Start();
+    App().Environ().SetConfiguredPortPath(2, "/dev/vqn58-none");
+    MenuItem(39)->trigger();
+    ASSERT_TRUE(RunUntil([&] { return box.Count() > 0 && Form().isEnabled(); }));
+    Run(200);
+    EXPECT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Error);
+    EXPECT_FALSE(App().IsModified());
+}
+
+TEST_F(MainWindowTest, CloseAsksToSaveAModifiedDocument) {
+    struct Case {
+        Answer answer;
+        bool closes;
+    };
+    for (const Case c : {Case{Answer::Cancel, false}, Case{Answer::No, true}, Case{Answer::Yes, true}}) {
+        program.reset();
+        box.Clear();
+        Start();
+        App().MainImage().SetByte(model::kCommentAddress, 'X');
+        App().SetModified();
+        dialogs.Script({dir.Path() / "closing.qcf"});
+        box.Script({c.answer});
+        EXPECT_EQ(Form().close(), c.closes);
+        EXPECT_EQ(box.Count(), 1u);
+        EXPECT_EQ(std::filesystem::exists(dir.Path() / "closing.qcf"), c.answer == Answer::Yes);
+        std::filesystem::remove(dir.Path() / "closing.qcf");
+    }
+}
+
+TEST_F(MainWindowTest, AModelChangeOffersToSaveAModifiedDocumentFirst) {
+    Start();
+    App().MainImage().SetByte(model::kCommentAddress, 'X');
+    App().SetModified();
+    auto* models = qobject_cast<QMenu*>(MenuItem(42)->parent());
+    ASSERT_NE(models, nullptr);
+    QAction* europe = Form().Menu().Items(models)[1];
+    ASSERT_EQ(cuiMenu::CellOf(europe)->Index(), 1);
+    box.Script({Answer::Cancel});
+    europe->trigger();
+    EXPECT_EQ(box.Count(), 1u); // the save question only
+    EXPECT_EQ(App().ModelType(), 0);
+    EXPECT_TRUE(App().IsModified());
+
+    box.Script({Answer::No, Answer::Ok}); // not saved; the change confirmed
+    europe->trigger();
+    EXPECT_EQ(box.Count(), 3u);
+    EXPECT_EQ(App().ModelType(), 1);
+    EXPECT_FALSE(App().IsModified());
+    EXPECT_EQ(Form().Tree()->topLevelItem(0)->text(0).toStdString(), "VQ-N58 (Europe)");
+}
+
+TEST_F(MainWindowTest, StatusTextsShowInTheMessagePanel) {
+    Start();
+    events.SendText(4, 0x00FFFF, 0x000080, "This cell cannot be changed.");
+    EXPECT_EQ(Form().Status().MessageText().toStdString(), "This cell cannot be changed.");
+    const QImage panel = Form().Status().grab().toImage();
+    EXPECT_EQ(panel.pixelColor(2, panel.height() / 2), QColor(0x80, 0, 0)); // the background colour
+}
+
+TEST_F(MainWindowTest, AMissingHelpFileIsSaidSo) {
+    Start();
+    Form().OpenHelpContents("no-such-help.html");
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "The help file could not be shown:\n" VQN58_BIN_DIR "/no-such-help.html");
+}
+
+TEST_F(MainWindowTest, TheAboutKeyWordSwitchesMakerModeOn) {
+    Start();
+    events.Post(3);
+    Run(20);
+    auto* about = Form().findChild<QDialog*>(QStringLiteral("cuiAbout"));
+    ASSERT_NE(about, nullptr);
+    box.Script({Answer::Ok});
+    QTest::keyClicks(about, QStringLiteral("trimpot"));
+    EXPECT_TRUE(App().IsMakerMode());
+    ASSERT_NE(Form().Status().MakerPanel(), nullptr);
+    EXPECT_EQ(Form().Status().MakerPanel()->text().toStdString(), "MAKER MODE");
+    EXPECT_NE(Form().Tree()->FindNodeByArgument("GI_Sheet_MakerR"), nullptr);
+}
+
+// Sheets that stand at a position set by the test and record the position each was opened at.
+class PositionSheets final : public ISheetFactory {
+public:
+    class Sheet final : public IOpenSheet {
+    public:
+        Sheet(QWidget* area, std::string key, SheetPosition at) : m_key(std::move(key)), m_at(at), m_widget(area) {}
+        QWidget* Widget() override { return &m_widget; }
+        const std::string& Key() const override { return m_key; }
+        const std::string& SourceArgument() const override { return m_key; }
+        SheetPosition Position() const override { return m_at; }
+        bool Printable() const override { return false; }
+        bool FocusGrid() override { return false; }
+
+    private:
+        std::string m_key;
+        SheetPosition m_at;
+        QWidget m_widget;
+    };
+    std::unique_ptr<IOpenSheet> Open(QWidget* area,
+                                     const std::string& key,
+                                     const std::string& /*parameter*/,
+                                     const std::string& /*sourceArgument*/,
+                                     const SheetPosition* position) override {
+        opened.emplace_back(key, position ? position->row : -1);
+        return std::make_unique<Sheet>(area, key, SheetPosition{1, nextRow, 0, 0});
+    }
+    void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view /*listName*/, int /*value*/) override {}
+
+    int nextRow = 0;
+    std::vector<std::pair<std::string, int>> opened; // key, row of the position given (-1: none)
+};
+
+TEST_F(MainWindowTest, ASheetReopensWhereItWasLeft) {
+    PositionSheets positions;
+    factory = &positions;
+    Start();
+    positions.nextRow = 40;
+    Form().OpenSheetByArgument("GI_Sheet_IntCh");
+    positions.nextRow = 7;
+    Form().OpenSheetByArgument("GI_Sheet_ComSet");
+    Form().OpenSheetByArgument("GI_Sheet_IntCh");
+    using Opened = std::vector<std::pair<std::string, int>>;
+    EXPECT_EQ(positions.opened, (Opened{{"GI_Sheet_IntCh", -1}, {"GI_Sheet_ComSet", -1}, {"GI_Sheet_IntCh", 40}}));
+    program.reset(); // before the sheets it holds
+}
+
+TEST(WindowPlacement, TheWindowStaysReachableInTheWorkArea) {
+    const QRect area(0, 0, 1000, 700);
+    struct Case {
+        QRect window;
+        QPoint placed;
+    };
+    const Case cases[] = {
+        {{100, 100, 400, 300}, {100, 100}},
+        {{2000, 100, 400, 300}, {984, 100}}, // right of the area: 16 pixels left of its right edge
+        {{100, 900, 400, 300}, {100, 684}},
+        {{-1000, 100, 400, 300}, {-384, 100}},
+        {{100, -50, 400, 300}, {100, 0}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(KeepReachable(c.window, area).topLeft(), c.placed) << c.window.x() << "," << c.window.y();
+    }
+}
+
+} // namespace

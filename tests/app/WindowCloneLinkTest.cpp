@@ -1,0 +1,111 @@
+// The window's clone link: the simulated radio stands in where the port names it or nothing else can
+// answer, and the settings' device of a port is used otherwise.
+
+#include "app/WindowCloneLink.h"
+
+#include "DocumentFixture.h"
+#include "app/cuiMainCloneDocument.h"
+#include "link/ICloneView.h"
+#include "model/ImageMap.h"
+#include "overlay/Messages.h"
+#include "overlay/cmcGTex.h"
+#include "tools/radiosim/RadioSim.h"
+
+#include <chrono>
+#include <optional>
+#include <thread>
+
+namespace {
+
+using Answer = platform::IMessageBox::Answer;
+
+class RecordingView final : public clonelink::ICloneView {
+public:
+    void BeginOperation(int op) override { begun.push_back(op); }
+    void ShowProgress(int filledCells) override { last = filledCells; }
+    void EndOperation() override { ++ended; }
+    std::vector<int> begun;
+    int last = 0;
+    int ended = 0;
+};
+
+TEST(SimulatedRadioChoice, TheUsersChoiceOrAMachineWithoutDevices) {
+    EXPECT_TRUE(UsesSimulatedRadio("sim", true, false));
+    EXPECT_TRUE(UsesSimulatedRadio("/dev/ttyS0", false, false));
+    EXPECT_FALSE(UsesSimulatedRadio("/dev/ttyS0", false, true));   // the device is there after all
+    EXPECT_FALSE(UsesSimulatedRadio("/dev/ttyUSB0", true, false)); // a machine with devices: its message
+}
+
+class WindowCloneLinkTest : public apptest::DocumentFixture {
+protected:
+    WindowCloneLinkTest() { texts.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL"); }
+
+    int Run(void (CloneCommands::*command)()) {
+        std::optional<int> finished;
+        link->Commands().OnFinished([&](int code) { finished = code; });
+        (link->Commands().*command)();
+        // Real pseudo-terminal I/O on fake time: the kernel passes bytes on in its own time, so each
+        // fake millisecond also waits a little real time.
+        for (int ms = 0; !finished && ms < 120000; ++ms) {
+            m_time.Advance(1);
+            std::this_thread::sleep_for(std::chrono::microseconds(50));
+        }
+        return finished.value_or(-99);
+    }
+
+    void Make(bool machineHasDevices) {
+        Started();
+        document = std::make_unique<cuiMainCloneDocument>(App(), Services().events);
+        link = std::make_unique<WindowCloneLink>(
+            messages, *document, m_time.Timers(), m_time.Clock(), &view, [machineHasDevices] {
+                return machineHasDevices;
+            });
+        link->Manager().Driver().SetSettleWait([](int) {});
+    }
+
+    cmcGTex texts;
+    cmcMessages messages{texts, m_box};
+    RecordingView view;
+    std::unique_ptr<cuiMainCloneDocument> document;
+    std::unique_ptr<WindowCloneLink> link;
+};
+
+TEST_F(WindowCloneLinkTest, ReadsAndWritesTheSimulatedRadioChosenForThePort) {
+    m_store.WriteString("Ports", "COM7", "sim");
+    Make(true);
+    App().Environ().comPort = 7;
+    ASSERT_EQ(Run(&CloneCommands::CloneRead), 0);
+    ASSERT_NE(link->SimulatedRadio(), nullptr);
+    EXPECT_TRUE(App().IsModified());
+    EXPECT_TRUE(App().FileName().empty());
+    EXPECT_EQ(view.begun, (std::vector<int>{1, 2}));
+    EXPECT_EQ(view.ended, 2);
+    EXPECT_GE(view.last, 32); // the whole bar
+
+    App().MainImage().SetByte(model::kCommentAddress, 'Z');
+    m_box.Script({Answer::Ok});
+    ASSERT_EQ(Run(&CloneCommands::CloneWrite), 0);
+    EXPECT_EQ(link->SimulatedRadio()->Image().GetByte(model::kCommentAddress), 'Z');
+    EXPECT_EQ(m_box.Last().icon, platform::IMessageBox::Icon::Information); // the success message
+}
+
+TEST_F(WindowCloneLinkTest, ADeviceThatIsNotThereFailsWithThePortMessage) {
+    m_store.WriteString("Ports", "COM7", "/dev/vqn58-no-such-device");
+    Make(true);
+    App().Environ().comPort = 7;
+    EXPECT_EQ(Run(&CloneCommands::CloneInfo), 2);
+    EXPECT_EQ(link->SimulatedRadio(), nullptr);
+    EXPECT_EQ(m_box.Count(), 1u);
+    EXPECT_EQ(m_box.Last().icon, platform::IMessageBox::Icon::Error);
+}
+
+TEST_F(WindowCloneLinkTest, AMachineWithoutSerialDevicesTalksToTheSimulatedRadio) {
+    m_store.WriteString("Ports", "COM7", "/dev/vqn58-no-such-device");
+    Make(false);
+    App().Environ().comPort = 7;
+    EXPECT_EQ(Run(&CloneCommands::CloneInfo), 0);
+    EXPECT_NE(link->SimulatedRadio(), nullptr);
+    EXPECT_EQ(link->Commands().Identity().modelCode, 0x2691);
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+#include "ui/cuiCloneProgress.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+constexpr int kOpRead = 2;
+constexpr int kOpWrite = 3;
+
+} // namespace
+
+// The bar: cell i of 32 is filled with the highlight colour while i < the filled count, and each cell
+// ends in a one-pixel column of the window colour.
+class cuiCloneProgress::Bar final : public QWidget {
+public:
+    explicit Bar(cuiCloneProgress& owner, QWidget* parent) : QWidget(parent), m_owner(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        const int cellWidth = width() / kCells;
+        const QColor filled = palette().color(QPalette::Highlight);
+        const QColor empty = palette().color(QPalette::Window);
+        painter.fillRect(rect(), empty);
+        for (int i = 0; i < kCells; ++i) {
+            const int left = i * cellWidth;
+            painter.fillRect(left, 0, cellWidth - 1, height(), i < m_owner.m_filled ? filled : empty);
+            painter.fillRect(left + cellWidth - 1, 0, 1, height(), empty);
+        }
+    }
+
+private:
+    cuiCloneProgress& m_owner;
+};
+
+cuiCloneProgress::cuiCloneProgress(QWidget* mainWindow, const std::string& caption)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_mainWindow(mainWindow) {
+    setObjectName(QStringLiteral("cuiCloneProgress"));
+    setWindowTitle(QString::fromStdString(caption));
+    setFixedSize(kClientWidth, kClientHeight);
+    m_panel = new QFrame(this);
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_panel->setLineWidth(1);
+    m_panel->setGeometry(16, 8, 258, 16);
+    m_bar = new Bar(*this, m_panel);
+    m_bar->setGeometry(1, 1, 256, 14);
+}
+
+void cuiCloneProgress::BeginOperation(int op) {
+    m_busy = true;
+    m_filled = 0;
+    if (m_mainWindow != nullptr) {
+        m_mainWindow->setEnabled(false);
+    }
+    if (op == kOpRead || op == kOpWrite) {
+        PlaceOverMainWindow();
+        show();
+        raise();
+        // Painted at once: the first step of the driver may keep the loop busy a while.
+        repaint();
+    }
+}
+
+void cuiCloneProgress::ShowProgress(int filledCells) {
+    m_filled = filledCells;
+    m_bar->repaint();
+}
+
+void cuiCloneProgress::EndOperation() {
+    m_busy = false;
+    hide();
+    if (m_mainWindow != nullptr) {
+        m_mainWindow->setEnabled(true);
+        m_mainWindow->activateWindow();
+        m_mainWindow->setFocus();
+    }
+}
+
+void cuiCloneProgress::closeEvent(QCloseEvent* event) {
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void cuiCloneProgress::PlaceOverMainWindow() {
+    QRect frame(QPoint(0, 0), size());
+    QScreen* screen = m_mainWindow != nullptr ? m_mainWindow->screen() : this->screen();
+    if (m_mainWindow != nullptr) {
+        frame.moveCenter(m_mainWindow->frameGeometry().center());
+    }
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), area.right()));
+        frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+        frame.moveLeft(std::max(frame.left(), area.left()));
+        frame.moveTop(std::max(frame.top(), area.top()));
+    }
+    move(frame.topLeft());
+}
+
+QWidget* cuiCloneProgress::BarArea() const {
+    return m_bar;
+}

@@ -1,0 +1,250 @@
+#include "ui/cuiMenu.h"
+
+#include "events/EventNumbers.h"
+#include "events/cmcEvAns.h"
+#include "events/cmcEvMan.h"
+#include "overlay/DefinitionSource.h"
+#include "sheets/cmcCellCapsule.h"
+#include "sheets/cmcCellObj.h"
+#include "ui/BodyLines.h"
+
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <cstring>
+
+namespace {
+
+// The context object whose event 11 built a submenu's items (0: the menu's own definitions).
+constexpr const char* kOwnerProperty = "vqn58MenuOwner";
+
+QString Caption(const cmcCellObj& cell) {
+    return QString::fromStdString(std::string(cell.DisplayText()));
+}
+
+} // namespace
+
+cuiMenu::cuiMenu(QWidget* root,
+                 IDefinitionSource& definitions,
+                 cmcEvMan& events,
+                 ICellBehaviour& behaviour,
+                 std::string name,
+                 ClickHandler click)
+    : m_root(root), m_definitions(definitions), m_events(events), m_behaviour(behaviour), m_name(std::move(name)),
+      m_click(std::move(click)) {
+    m_events.Register(&cuiMenu::EventHandler, this);
+}
+
+cuiMenu::~cuiMenu() {
+    m_events.Unregister(&cuiMenu::EventHandler, this);
+}
+
+void cuiMenu::Build() {
+    if (m_root == nullptr) {
+        return;
+    }
+    // Later: Build may run inside a click of one of these items.
+    for (QAction* action : m_root->actions()) {
+        m_root->removeAction(action);
+        action->deleteLater();
+    }
+    m_cells.clear();
+    m_basic = std::make_unique<cmcCellObj>();
+    m_basic->Parse(m_definitions.GetLine(m_name + "_BasicCell", 0), nullptr, nullptr, m_definitions);
+    BuildBody(m_name, m_root, 0);
+}
+
+void cuiMenu::BuildBody(const std::string& name, QWidget* parent, cmcEvArg owner) {
+    const std::vector<ui::BodyNode> nodes = ui::NestBody(ui::ReadBodyLines(m_definitions, name + "_Body"));
+    std::vector<bool> hasChildren(nodes.size(), false);
+    for (const ui::BodyNode& node : nodes) {
+        if (node.parent >= 0) {
+            hasChildren[static_cast<std::size_t>(node.parent)] = true;
+        }
+    }
+    // Items of a menu bar always open a menu, so a top item without children can still be filled.
+    const bool barRoot = qobject_cast<QMenuBar*>(parent) != nullptr;
+    std::vector<QAction*> made;
+    made.reserve(nodes.size());
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        QWidget* under = nodes[i].parent < 0 ? parent : made[static_cast<std::size_t>(nodes[i].parent)]->menu();
+        const bool withMenu = hasChildren[i] || (barRoot && nodes[i].parent < 0);
+        made.push_back(AddItem(nodes[i].line.definition, under, withMenu, owner));
+    }
+}
+
+QAction* cuiMenu::AddItem(const std::string& definition, QWidget* parent, bool withMenu, cmcEvArg owner) {
+    auto cell = std::make_unique<cmcCellObj>();
+    cell->Parse(definition, m_basic.get(), nullptr, m_definitions);
+    QAction* action = nullptr;
+    if (cell->DisplayText() == "-") {
+        action = new QAction(parent);
+        action->setSeparator(true);
+    } else if (withMenu) {
+        auto* menu = new QMenu(Caption(*cell), parent);
+        action = menu->menuAction();
+    } else {
+        action = new QAction(Caption(*cell), parent);
+    }
+    if (cell->Argument() && !cell->Argument()->empty()) {
+        action->setShortcut(QKeySequence(QString::fromStdString(*cell->Argument())));
+    }
+    action->setData(QVariant::fromValue(reinterpret_cast<quintptr>(cell.get())));
+    cmcCellObj* raw = cell.get();
+    m_cells.push_back(std::move(cell));
+    if (!withMenu) {
+        // The identity the sheet answering for this menu knows it by: the context of event 11, else the
+        // menu the item stands in.
+        const cmcEvArg identity = owner != 0 ? owner : reinterpret_cast<cmcEvArg>(parent);
+        QObject::connect(action, &QAction::triggered, action, [this, raw, identity] { Clicked(*raw, identity); });
+    }
+    parent->addAction(action);
+    return action;
+}
+
+cmcCellObj* cuiMenu::CellOf(const QAction* action) {
+    return action != nullptr ? reinterpret_cast<cmcCellObj*>(action->data().value<quintptr>()) : nullptr;
+}
+
+std::vector<QAction*> cuiMenu::Items(QMenu* menu) const {
+    QWidget* owner = menu != nullptr ? static_cast<QWidget*>(menu) : m_root.data();
+    if (owner == nullptr) {
+        return {};
+    }
+    const QList<QAction*> actions = owner->actions();
+    return {actions.begin(), actions.end()};
+}
+
+void cuiMenu::ForEachItem(QWidget* menu, const std::function<bool(QAction*)>& visit) const {
+    if (menu == nullptr) {
+        return;
+    }
+    for (QAction* action : menu->actions()) {
+        if (!visit(action)) {
+            return;
+        }
+        ForEachItem(action->menu(), visit);
+    }
+}
+
+QAction* cuiMenu::FindByKind(int kind) const {
+    QAction* found = nullptr;
+    ForEachItem(m_root, [&](QAction* action) {
+        const cmcCellObj* cell = CellOf(action);
+        if (found == nullptr && cell != nullptr && cell->Kind() == kind) {
+            found = action;
+        }
+        return found == nullptr;
+    });
+    return found;
+}
+
+void cuiMenu::Refresh() {
+    ForEachItem(m_root, [this](QAction* action) {
+        RefreshItem(action);
+        return true;
+    });
+}
+
+void cuiMenu::RefreshItem(QAction* action) {
+    cmcCellObj* cell = CellOf(action);
+    if (cell == nullptr) {
+        action->setChecked(false);
+        return;
+    }
+    for (int flag = ui::kItemTicked; flag <= ui::kItemCaptionFromText; ++flag) {
+        cell->SetFlag(flag, false);
+    }
+    cmcCellCapsule capsule;
+    capsule.Cell = cell;
+    m_behaviour.Answer(capsule, ICellBehaviour::kDraw);
+    // A check mark needs a checkable action; an item that is never ticked stays a plain one.
+    if (cell->Flag(ui::kItemTicked)) {
+        action->setCheckable(true);
+    }
+    action->setChecked(cell->Flag(ui::kItemTicked));
+    action->setVisible(!cell->Flag(ui::kItemHidden));
+    action->setEnabled(!cell->Flag(ui::kItemDisabled));
+    if (cell->Flag(ui::kItemCaptionFromText) && Caption(*cell) != action->text()) {
+        action->setText(Caption(*cell));
+    }
+}
+
+void cuiMenu::ClearSubmenu(int kind) {
+    QAction* item = FindByKind(kind);
+    if (item == nullptr || item->menu() == nullptr) {
+        return;
+    }
+    for (QAction* action : item->menu()->actions()) {
+        item->menu()->removeAction(action);
+        action->deleteLater();
+    }
+    item->menu()->setProperty(kOwnerProperty, QVariant());
+}
+
+void cuiMenu::RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner) {
+    QAction* item = FindByKind(kind);
+    if (item == nullptr || item->menu() == nullptr) {
+        return;
+    }
+    // A request without a context (the placeholder the Edit item asks for at every refresh) does not
+    // replace the items a sheet put there; the sheet empties the menu itself when they stop applying.
+    const bool sheetItems = item->menu()->property(kOwnerProperty).value<cmcEvArg>() != 0;
+    if (owner == 0 && sheetItems && !item->menu()->actions().isEmpty()) {
+        return;
+    }
+    ClearSubmenu(kind);
+    item->menu()->setProperty(kOwnerProperty, QVariant::fromValue(owner));
+    BuildBody(name, item->menu(), owner);
+    // Only the new items: answering the item of `kind` again may ask for this very rebuild.
+    ForEachItem(item->menu(), [this](QAction* action) {
+        RefreshItem(action);
+        return true;
+    });
+}
+
+void cuiMenu::Clicked(cmcCellObj& cell, cmcEvArg owner) {
+    if (m_click) {
+        m_click(cell);
+    } else {
+        // The sheet whose menu this is answers with its current cell, on which the item then acts.
+        const cmcCellObj* current = nullptr;
+        if (const cmcEvAns* answer = m_events.Query(kEvQueryActiveCell, owner);
+            answer != nullptr && answer->Length() == static_cast<std::int32_t>(sizeof current)) {
+            std::memcpy(&current, answer->Data(), sizeof current);
+        }
+        Execute(cell, m_behaviour, current);
+    }
+    Refresh();
+}
+
+void cuiMenu::Execute(cmcCellObj& cell, ICellBehaviour& behaviour, const cmcCellObj* current) {
+    cmcCellObj parentCell;
+    cmcCellCapsule parent;
+    cmcCellCapsule capsule;
+    if (current != nullptr) {
+        parentCell.CopyFrom(*current);
+        parent.Cell = &parentCell;
+        capsule.Parent = &parent;
+    }
+    capsule.Cell = &cell;
+    capsule.Command = 13;
+    behaviour.Answer(capsule, ICellBehaviour::kDraw);
+}
+
+void cuiMenu::EventHandler(void* context, const cmcEvent& event) {
+    auto* self = static_cast<cuiMenu*>(context);
+    switch (event.type) {
+    case kEvRefreshMenu:
+        self->Refresh();
+        break;
+    case kEvClearSubmenu:
+        self->ClearSubmenu(static_cast<int>(event.second));
+        break;
+    case kEvRebuildSubmenu:
+        self->RebuildSubmenu(static_cast<int>(event.second), event.Text(), event.first);
+        break;
+    default:
+        break;
+    }
+}

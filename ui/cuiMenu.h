@@ -1,0 +1,82 @@
+#pragma once
+
+#include "events/cmcEvent.h"
+
+#include <QAction>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ICellBehaviour;
+class IDefinitionSource;
+class QMenu;
+class QMenuBar;
+class QWidget;
+class cmcCellObj;
+class cmcEvMan;
+struct cmcEvent;
+
+// A menu built from the overlay (definition N: N + "_BasicCell" and N + "_Body"), each item a cell: its
+// caption is the cell's display text, its argument the shortcut, and the behaviour object decides its
+// check mark (Flag0), visibility (Flag1), enabled state (Flag2) and caption (Flag3 with the display
+// text). Clicking an item sends command 13 to its cell, with the current cell of the sheet that answers
+// for the item's menu (event 12: the context object of the event 11 that built the item, else the menu)
+// as the parent, and refreshes the menu.
+//
+// Answers events 9 (refresh), 10 (empty the submenu of the item of a kind) and 11 (build a submenu
+// from another definition). Owns its cells; the root (a menu bar or a menu) owns the items.
+// Definition errors are the overlay's fatal faults.
+class cuiMenu final {
+public:
+    // What a click does with the item's cell; the default sends command 13 through the behaviour.
+    using ClickHandler = std::function<void(cmcCellObj& cell)>;
+
+    // `root` is a QMenuBar or a QMenu; everything borrowed must outlive the builder.
+    cuiMenu(QWidget* root,
+            IDefinitionSource& definitions,
+            cmcEvMan& events,
+            ICellBehaviour& behaviour,
+            std::string name,
+            ClickHandler click = {});
+    ~cuiMenu();
+    cuiMenu(const cuiMenu&) = delete;
+    cuiMenu& operator=(const cuiMenu&) = delete;
+
+    // Deletes every item under the root and builds the items of the body.
+    void Build();
+    // Brings every item in step with its cell.
+    void Refresh();
+
+    // The item actions directly under `menu` (nullptr: the root), in order, separators included.
+    std::vector<QAction*> Items(QMenu* menu = nullptr) const;
+    // The first item, in menu order, whose cell has kind `kind`; nullptr when none has.
+    QAction* FindByKind(int kind) const;
+    static cmcCellObj* CellOf(const QAction* action);
+    // Whether any item's cell has kind `kind`.
+    bool HasKind(int kind) const { return FindByKind(kind) != nullptr; }
+
+    // Sends command 13 to `cell` through `behaviour` (the execute handler), with a copy of `current`
+    // (the current cell of the sheet whose menu it is, or none) as the capsule's parent.
+    static void Execute(cmcCellObj& cell, ICellBehaviour& behaviour, const cmcCellObj* current = nullptr);
+
+private:
+    QAction* AddItem(const std::string& definition, QWidget* parent, bool withMenu, cmcEvArg owner);
+    void BuildBody(const std::string& name, QWidget* parent, cmcEvArg owner);
+    void RefreshItem(QAction* action);
+    void ClearSubmenu(int kind);
+    void RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner);
+    void Clicked(cmcCellObj& cell, cmcEvArg owner);
+    void ForEachItem(QWidget* menu, const std::function<bool(QAction*)>& visit) const;
+    static void EventHandler(void* context, const cmcEvent& event);
+
+    QPointer<QWidget> m_root;
+    IDefinitionSource& m_definitions;
+    cmcEvMan& m_events;
+    ICellBehaviour& m_behaviour;
+    std::string m_name;
+    ClickHandler m_click;
+    std::unique_ptr<cmcCellObj> m_basic;
+    std::vector<std::unique_ptr<cmcCellObj>> m_cells;
+};
