@@ -1,6 +1,7 @@
 #include "app/WindowCloneLink.h"
 
 #include "app/cuiMainCloneDocument.h"
+#include "tools/radiosim/OwnerImage.h"
 #include "tools/radiosim/PtyRadio.h"
 #include "tools/radiosim/RadioSim.h"
 #include "tools/radiosim/SimOptions.h"
@@ -41,7 +42,7 @@ std::string WindowCloneLink::ResolvePath(int port) {
         return path;
     }
     if (!m_line) {
-        auto radio = std::make_unique<radiosim::RadioSim>(radiosim::DefaultImage());
+        auto radio = std::make_unique<radiosim::RadioSim>(radiosim::OwnerImage(0));
         auto line = std::make_unique<radiosim::PtyRadio>(*radio);
         std::string failure;
         if (!line->Create(failure)) {
