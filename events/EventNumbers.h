@@ -21,6 +21,9 @@ inline constexpr std::uint8_t kEvClearSubmenu = 10;
 inline constexpr std::uint8_t kEvRebuildSubmenu = 11;
 // Query; first = menu owner identity: the sheet owning the menu answers with its active cell's record.
 inline constexpr std::uint8_t kEvQueryActiveCell = 12;
+// first = menu owner identity, second = cell kind of a chosen item: the sheet owning the menu acts on
+// its current cell as a choice in its own context menu does (the items event 11 put in another menu).
+inline constexpr std::uint8_t kEvChooseContextItem = 14;
 // Sheets repaint every visible cell that has a kind.
 inline constexpr std::uint8_t kEvRepaintKindCells = 13;
 // second = kind: sheets repaint the visible cells of that kind.

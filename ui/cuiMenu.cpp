@@ -49,12 +49,23 @@ void cuiMenu::Build() {
         action->deleteLater();
     }
     m_cells.clear();
-    m_basic = std::make_unique<cmcCellObj>();
-    m_basic->Parse(m_definitions.GetLine(m_name + "_BasicCell", 0), nullptr, nullptr, m_definitions);
+    m_basicCells.clear();
     BuildBody(m_name, m_root, 0);
 }
 
+cmcCellObj* cuiMenu::BasicCell(const std::string& name) {
+    auto found = m_basicCells.find(name);
+    if (found == m_basicCells.end()) {
+        auto cell = std::make_unique<cmcCellObj>();
+        cell->Parse(m_definitions.GetLine(name + "_BasicCell", 0), nullptr, nullptr, m_definitions);
+        found = m_basicCells.emplace(name, std::move(cell)).first;
+    }
+    return found->second.get();
+}
+
 void cuiMenu::BuildBody(const std::string& name, QWidget* parent, cmcEvArg owner) {
+    // Items of another section (event 11) are that section's cells: a row's menu items stay row items.
+    cmcCellObj* basic = BasicCell(name);
     const std::vector<ui::BodyNode> nodes = ui::NestBody(ui::ReadBodyLines(m_definitions, name + "_Body"));
     std::vector<bool> hasChildren(nodes.size(), false);
     for (const ui::BodyNode& node : nodes) {
@@ -69,13 +80,14 @@ void cuiMenu::BuildBody(const std::string& name, QWidget* parent, cmcEvArg owner
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         QWidget* under = nodes[i].parent < 0 ? parent : made[static_cast<std::size_t>(nodes[i].parent)]->menu();
         const bool withMenu = hasChildren[i] || (barRoot && nodes[i].parent < 0);
-        made.push_back(AddItem(nodes[i].line.definition, under, withMenu, owner));
+        made.push_back(AddItem(nodes[i].line.definition, *basic, under, withMenu, owner));
     }
 }
 
-QAction* cuiMenu::AddItem(const std::string& definition, QWidget* parent, bool withMenu, cmcEvArg owner) {
+QAction*
+cuiMenu::AddItem(const std::string& definition, cmcCellObj& basic, QWidget* parent, bool withMenu, cmcEvArg owner) {
     auto cell = std::make_unique<cmcCellObj>();
-    cell->Parse(definition, m_basic.get(), nullptr, m_definitions);
+    cell->Parse(definition, &basic, nullptr, m_definitions);
     QAction* action = nullptr;
     if (cell->DisplayText() == "-") {
         action = new QAction(parent);
@@ -92,11 +104,15 @@ QAction* cuiMenu::AddItem(const std::string& definition, QWidget* parent, bool w
     action->setData(QVariant::fromValue(reinterpret_cast<quintptr>(cell.get())));
     cmcCellObj* raw = cell.get();
     m_cells.push_back(std::move(cell));
-    if (!withMenu) {
-        // The identity the sheet answering for this menu knows it by: the context of event 11, else the
-        // menu the item stands in.
-        const cmcEvArg identity = owner != 0 ? owner : reinterpret_cast<cmcEvArg>(parent);
-        QObject::connect(action, &QAction::triggered, action, [this, raw, identity] { Clicked(*raw, identity); });
+    if (!withMenu && owner != 0) {
+        // An item standing in for one of a sheet's own context menu (event 11 named the sheet by its
+        // menu): the sheet acts on its current cell exactly as a choice in that menu does.
+        QObject::connect(action, &QAction::triggered, action, [this, raw, owner] {
+            m_events.Send(kEvChooseContextItem, owner, raw->Kind());
+            Refresh();
+        });
+    } else if (!withMenu) {
+        QObject::connect(action, &QAction::triggered, action, [this, raw, action] { Clicked(*raw, *action); });
     }
     parent->addAction(action);
     return action;
@@ -157,6 +173,15 @@ void cuiMenu::RefreshItem(QAction* action) {
     }
     cmcCellCapsule capsule;
     capsule.Cell = cell;
+    // An item of a sheet's menu is answered for that sheet's current cell (a row's Paste, say, is offered
+    // only while the clipboard holds rows of the row's list).
+    cmcCellObj parentCell;
+    cmcCellCapsule parent;
+    if (const cmcCellObj* current = CurrentCellFor(*action); current != nullptr) {
+        parentCell.CopyFrom(*current);
+        parent.Cell = &parentCell;
+        capsule.Parent = &parent;
+    }
     m_behaviour.Answer(capsule, ICellBehaviour::kDraw);
     // A check mark needs a checkable action; an item that is never ticked stays a plain one.
     if (cell->Flag(ui::kItemTicked)) {
@@ -203,17 +228,31 @@ void cuiMenu::RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner) 
     });
 }
 
-void cuiMenu::Clicked(cmcCellObj& cell, cmcEvArg owner) {
+const cmcCellObj* cuiMenu::CurrentCellFor(const QAction& action) {
+    // The sheet whose menu this is (its menu is the item's menu, or the context of event 11 that built
+    // it) answers with its current cell; other menus have none.
+    const auto* menu = qobject_cast<const QMenu*>(action.parent());
+    if (menu == nullptr) {
+        return nullptr;
+    }
+    cmcEvArg identity = menu->property(kOwnerProperty).value<cmcEvArg>();
+    if (identity == 0) {
+        identity = reinterpret_cast<cmcEvArg>(menu);
+    }
+    const cmcCellObj* current = nullptr;
+    if (const cmcEvAns* answer = m_events.Query(kEvQueryActiveCell, identity);
+        answer != nullptr && answer->Length() == static_cast<std::int32_t>(sizeof current)) {
+        std::memcpy(&current, answer->Data(), sizeof current);
+    }
+    return current;
+}
+
+void cuiMenu::Clicked(cmcCellObj& cell, const QAction& action) {
     if (m_click) {
         m_click(cell);
     } else {
-        // The sheet whose menu this is answers with its current cell, on which the item then acts.
-        const cmcCellObj* current = nullptr;
-        if (const cmcEvAns* answer = m_events.Query(kEvQueryActiveCell, owner);
-            answer != nullptr && answer->Length() == static_cast<std::int32_t>(sizeof current)) {
-            std::memcpy(&current, answer->Data(), sizeof current);
-        }
-        Execute(cell, m_behaviour, current);
+        // The item acts on the current cell of the sheet whose menu it is.
+        Execute(cell, m_behaviour, CurrentCellFor(action));
     }
     Refresh();
 }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QPointer>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,12 +23,13 @@ struct cmcEvent;
 // caption is the cell's display text, its argument the shortcut, and the behaviour object decides its
 // check mark (Flag0), visibility (Flag1), enabled state (Flag2) and caption (Flag3 with the display
 // text). Clicking an item sends command 13 to its cell, with the current cell of the sheet that answers
-// for the item's menu (event 12: the context object of the event 11 that built the item, else the menu)
-// as the parent, and refreshes the menu.
+// for the item's menu (event 12) as the parent, and refreshes the menu. An item that event 11 built for
+// a sheet's context menu (its context object is the sheet's menu) is passed to that sheet instead
+// (event 14), which runs it on its current cell as a choice in its own menu.
 //
 // Answers events 9 (refresh), 10 (empty the submenu of the item of a kind) and 11 (build a submenu
-// from another definition). Owns its cells; the root (a menu bar or a menu) owns the items.
-// Definition errors are the overlay's fatal faults.
+// from another definition, its items on that definition's own basic cell). Owns its cells; the root (a menu bar or a
+// menu) owns the items. Definition errors are the overlay's fatal faults.
 class cuiMenu final {
 public:
     // What a click does with the item's cell; the default sends command 13 through the behaviour.
@@ -62,12 +64,16 @@ public:
     static void Execute(cmcCellObj& cell, ICellBehaviour& behaviour, const cmcCellObj* current = nullptr);
 
 private:
-    QAction* AddItem(const std::string& definition, QWidget* parent, bool withMenu, cmcEvArg owner);
+    QAction* AddItem(const std::string& definition, cmcCellObj& basic, QWidget* parent, bool withMenu, cmcEvArg owner);
+    // The basic cell of section `name` (name + "_BasicCell", parsed once).
+    cmcCellObj* BasicCell(const std::string& name);
     void BuildBody(const std::string& name, QWidget* parent, cmcEvArg owner);
     void RefreshItem(QAction* action);
     void ClearSubmenu(int kind);
     void RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner);
-    void Clicked(cmcCellObj& cell, cmcEvArg owner);
+    void Clicked(cmcCellObj& cell, const QAction& action);
+    // The current cell of the sheet whose menu holds `action`; nullptr for a menu no sheet answers for.
+    const cmcCellObj* CurrentCellFor(const QAction& action);
     void ForEachItem(QWidget* menu, const std::function<bool(QAction*)>& visit) const;
     static void EventHandler(void* context, const cmcEvent& event);
 
@@ -77,6 +83,6 @@ private:
     ICellBehaviour& m_behaviour;
     std::string m_name;
     ClickHandler m_click;
-    std::unique_ptr<cmcCellObj> m_basic;
+    std::map<std::string, std::unique_ptr<cmcCellObj>> m_basicCells;
     std::vector<std::unique_ptr<cmcCellObj>> m_cells;
 };

@@ -7,7 +7,9 @@
 #include "sheets/qt/cuiGrid.h"
 #include "sheets/qt/cuiSheet.h"
 #include "sheets/qt/iuiSheet.h"
+#include "ui/cuiMenu.h"
 
+#include <QMenu>
 #include <QPointer>
 
 namespace {
@@ -58,6 +60,16 @@ WidgetSheetFactory::WidgetSheetFactory(IDefinitionSource& source, cmcEvMan& even
 void WidgetSheetFactory::Attach(indMain& app, ICellBehaviour& behaviour) {
     m_app = &app;
     m_env.behaviour = &behaviour;
+    // A cell's context menu is built by the menu builder from its overlay section; a chosen item goes
+    // back to the sheet as the kind of its cell. The builder lives as long as its menu.
+    m_env.fillMenu = [this](QMenu& menu, const std::string& key, std::function<void(int)> chosen) {
+        auto* builder = new cuiMenu(
+            &menu, m_env.source, m_env.events, *m_env.behaviour, key, [chosen = std::move(chosen)](cmcCellObj& cell) {
+                chosen(cell.Kind());
+            });
+        QObject::connect(&menu, &QObject::destroyed, [builder] { delete builder; });
+        builder->Build();
+    };
     m_state.isUsable = [this](int plan, int channel) {
         datCh record(m_app->MainImage());
         record.Load(static_cast<std::uint8_t>(plan), channel);

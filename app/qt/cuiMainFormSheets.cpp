@@ -32,6 +32,11 @@ void cuiMainForm::CloseCurrentSheet() {
 }
 
 void cuiMainForm::OpenSheetByArgument(const std::string& argument) {
+    // The user moves on to another sheet: the text of an open editor is kept, as leaving it by the
+    // mouse keeps it. (Closing a sheet because its image was replaced drops the text instead.)
+    if (m_sheet) {
+        m_parts.events.Send(kEvCommitInput);
+    }
     CloseCurrentSheet();
     const SheetReference reference = ParseSheetReference(argument);
     const SheetPosition* position = nullptr;

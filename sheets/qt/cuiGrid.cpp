@@ -322,7 +322,3 @@ void cuiGrid::focusOutEvent(QFocusEvent* event) {
     }
     QAbstractScrollArea::focusOutEvent(event);
 }
-
-bool cuiGrid::focusNextPrevChild(bool /*next*/) {
-    return false; // Tab belongs to the grid: it types a character into the current cell.
-}

@@ -92,7 +92,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void UpdateScrollBars();

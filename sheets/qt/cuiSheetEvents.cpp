@@ -48,6 +48,11 @@ void cuiSheet::OnEvent(void* context, const cmcEvent& event) {
             sheet->m_env.events.Answer(static_cast<const void*>(&cell), sizeof cell);
         }
         break;
+    case kEvChooseContextItem:
+        if (sheet->m_menu != nullptr && event.first == reinterpret_cast<cmcEvArg>(sheet->m_menu.data())) {
+            sheet->SendCellCommand(sheet->Current(), 0, static_cast<int>(event.second));
+        }
+        break;
     case kEvRepaintKindCells:
         sheet->RefreshRelated(capsule, 1 << 5);
         break;

@@ -102,12 +102,13 @@ bool cuiSheet::OnGridKey(QKeyEvent& event) {
     default:
         break;
     }
-    if (code.virtualKey >= SheetKeys::kF1 && code.virtualKey <= SheetKeys::kF12) {
-        SendCellCommand(Current(), code.virtualKey * 256, 0);
+    // The menu key and Shift+F10 open the current cell's menu, as everywhere on the desktop.
+    if (event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        ShowContextMenu(m_grid->viewport()->mapToGlobal(m_grid->CellRect(Current()).bottomLeft()));
         return true;
     }
-    if (event.key() == Qt::Key_Menu) {
-        ShowContextMenu(m_grid->viewport()->mapToGlobal(m_grid->CellRect(Current()).bottomLeft()));
+    if (code.virtualKey >= SheetKeys::kF1 && code.virtualKey <= SheetKeys::kF12) {
+        SendCellCommand(Current(), code.virtualKey * 256, 0);
         return true;
     }
     if (code.character) {

@@ -29,10 +29,14 @@ const char* const kOverlay = R"(#M_BasicCell
  +{(%CL_Menu_Port_Com[1])}COM1
  +{(%CL_Menu_Port_Com[2])}COM2
 #
+#P_BasicCell
+{(%CT_PopupMenu.)}
 #P_Body
 +{(%CL_PMenu_Copy)}Copy
 +{(%CL_PMenu_Paste)}Paste
 #
+#Q_BasicCell
+{(%CT_PopupMenu.)}
 #Q_Body
 +{(%CL_PMenu_NoItem)}(none)
 #
@@ -149,21 +153,27 @@ TEST_F(MenuTest, SubmenuEventsFillAndEmptyTheItemOfAKind) {
     EXPECT_TRUE(menu.Items(edit).empty());
 }
 
-// A sheet that answers for the Edit menu with its current cell, as a sheet does for its own menu.
+// A sheet that answers for its own menu with its current cell and records the items chosen for it.
 struct AnsweringSheet {
     static void OnEvent(void* context, const cmcEvent& event) {
         auto* self = static_cast<AnsweringSheet*>(context);
-        if (event.type == kEvQueryActiveCell && event.first == reinterpret_cast<cmcEvArg>(self->menu)) {
+        if (event.first != reinterpret_cast<cmcEvArg>(self->menu)) {
+            return;
+        }
+        if (event.type == kEvQueryActiveCell) {
             const cmcCellObj* cell = &self->current;
             self->events->Answer(&cell, sizeof cell);
+        } else if (event.type == kEvChooseContextItem) {
+            self->chosen.push_back(static_cast<int>(event.second));
         }
     }
     cmcEvMan* events;
     QObject* menu;
     cmcCellObj current;
+    std::vector<int> chosen;
 };
 
-TEST_F(MenuTest, AnItemActsOnTheCurrentCellOfTheSheetThatAnswersForItsMenu) {
+TEST_F(MenuTest, ItemsPutInForASheetsMenuAreRunByThatSheet) {
     QMenuBar bar;
     cuiMenu menu(&bar, source, events, behaviour, "M");
     menu.Build();
@@ -171,18 +181,20 @@ TEST_F(MenuTest, AnItemActsOnTheCurrentCellOfTheSheetThatAnswersForItsMenu) {
     QMenu sheetMenu;
     events.SendText(kEvRebuildSubmenu, reinterpret_cast<cmcEvArg>(&sheetMenu), 33, "P");
     QMenu* edit = menu.FindByKind(33)->menu();
-    AnsweringSheet sheet{&events, &sheetMenu, {}};
+    AnsweringSheet sheet{&events, &sheetMenu, {}, {}};
     sheet.current.SetKind(120);
     events.Register(&AnsweringSheet::OnEvent, &sheet);
-    menu.Items(edit)[0]->trigger();
+    menu.Items(edit)[1]->trigger();
+    EXPECT_EQ(sheet.chosen, std::vector<int>{61}); // CL_PMenu_Paste, on the sheet's current cell
+    EXPECT_TRUE(std::none_of(
+        behaviour.requests.begin(), behaviour.requests.end(), [](const auto& r) { return r.command == 13; }));
+    menu.FindByKind(25)->trigger(); // an item of the menu itself: command 13, no sheet's cell as parent
     events.Unregister(&AnsweringSheet::OnEvent, &sheet);
     const auto command = std::find_if(
         behaviour.requests.begin(), behaviour.requests.end(), [](const auto& r) { return r.command == 13; });
     ASSERT_NE(command, behaviour.requests.end());
-    EXPECT_EQ(command->kind, 60); // CL_PMenu_Copy
-    EXPECT_EQ(command->parentKind, 120);
-    menu.FindByKind(25)->trigger(); // an item of a menu no sheet answers for: no parent
-    EXPECT_EQ(behaviour.requests.back().parentKind, -1);
+    EXPECT_EQ(command->kind, 25);
+    EXPECT_EQ(command->parentKind, -1);
 
     // The placeholder asked for at a refresh leaves the sheet's items; it fills the menu once the sheet
     // has emptied it.

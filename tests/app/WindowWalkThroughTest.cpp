@@ -1,0 +1,141 @@
+// A new user's session in the real window with the real sheets: read the simulated radio, edit free
+// channels and copy a row with the keyboard, save, reopen the file and write it back into the radio.
+
+#include "WindowFixture.h"
+#include "app/qt/WidgetSheetFactory.h"
+#include "model/ChannelExport.h"
+#include "platform/qt/QtFontMetrics.h"
+#include "sheets/qt/cuiGrid.h"
+#include "sheets/qt/cuiInPlaceEditor.h"
+#include "sheets/qt/cuiSheet.h"
+
+#include <QMenu>
+
+namespace {
+
+using testsupport::Answer;
+
+constexpr std::uint8_t kFreePlan = 5;
+
+class WindowWalkThrough : public testsupport::WindowFixture {
+protected:
+    WindowWalkThrough() { factory = &widgetSheets; }
+    ~WindowWalkThrough() override { program.reset(); } // before the sheets' factory
+
+    // Starts the window on COM2, which is the simulated radio.
+    void StartWithSimulatedRadio() {
+        settings.comPort = 2;
+        store.WriteString("Ports", "COM2", "sim");
+        StartActive();
+        App().Environ().SetConfiguredPortPath(2, "sim");
+    }
+    // Starts the window as the active one, so that the keyboard focus is real.
+    void StartActive() {
+        Start();
+        Form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    }
+    // Selects the tree entry of `key` and lets the main task open its sheet.
+    cuiSheet& OpenFromTree(const char* key) {
+        Form().Tree()->setCurrentItem(Form().Tree()->FindNodeByArgument(key));
+        Run(400);
+        EXPECT_NE(Form().CurrentSheet(), nullptr);
+        EXPECT_EQ(Form().CurrentSheet()->Key(), key);
+        return Sheet();
+    }
+    cuiSheet& Sheet() { return *dynamic_cast<cuiSheet*>(Form().CurrentSheet()->Widget()); }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+    // Puts the cursor on `column` of free channel row `row` (counted from 0) and types `text` into the
+    // editor Enter opens, leaving it open.
+    void TypeIntoFreeChannel(int row, int column, const char* text) {
+        cuiSheet& sheet = Sheet();
+        sheet.SetCurrentCell({column, row + 1}, 1);
+        sheet.Grid().setFocus();
+        Key(Qt::Key_Return);
+        ASSERT_TRUE(sheet.EditorShown());
+        sheet.Editor()->selectAll();
+        QTest::keyClicks(sheet.Editor(), QString::fromLatin1(text));
+    }
+    std::string FreeRow(const cmcEeprom& image, int row) {
+        return model::ChannelCsvRow(const_cast<cmcEeprom&>(image), kFreePlan, row);
+    }
+
+    platform::QtFontMetrics metrics;
+    WidgetSheetFactory widgetSheets{definitions, events, metrics};
+};
+
+TEST_F(WindowWalkThrough, ReadEditSaveReopenAndWriteBack) {
+    StartWithSimulatedRadio();
+    MenuItem(39)->trigger(); // Read
+    ASSERT_TRUE(RunUntil([&] { return App().IsModified() && Form().isEnabled(); }));
+    EXPECT_EQ(box.Count(), 0u);
+
+    cuiSheet& free = OpenFromTree("GI_Sheet_FreeCh");
+    TypeIntoFreeChannel(0, 1, "156.800");
+    Key(Qt::Key_Return);
+    TypeIntoFreeChannel(0, 3, "16A");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(FreeRow(App().MainImage(), 0), "free,0,1,,,,,,,156800000,156800000,16A");
+
+    // Copy the row with Ctrl+C and paste it two rows down with Ctrl+V.
+    free.SetCurrentCell({1, 1}, 1);
+    free.Grid().setFocus();
+    Run(50);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    free.SetCurrentCell({1, 3}, 1);
+    box.Script({Answer::Ok});
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.Count(), 1u); // the paste is confirmed first
+    EXPECT_EQ(FreeRow(App().MainImage(), 2), "free,2,3,,,,,,,156800000,156800000,16A");
+
+    // An edit still open when another sheet is chosen in the tree is kept.
+    TypeIntoFreeChannel(1, 3, "10b");
+    OpenFromTree("GI_Sheet_ComSet");
+    EXPECT_TRUE(FreeRow(App().MainImage(), 1).ends_with(",10b")) << FreeRow(App().MainImage(), 1);
+
+    const std::filesystem::path saved = dir.Path() / "boat.qcf";
+    dialogs.Script({saved});
+    MenuItem(28)->trigger(); // Save As
+    ASSERT_TRUE(std::filesystem::exists(saved));
+    EXPECT_FALSE(App().IsModified());
+    EXPECT_EQ(Form().windowTitle().toStdString(), "boat.qcf - VQ-N58 Cloning Program");
+
+    // A new document, then the saved file opened again: the edits are there.
+    MenuItem(25)->trigger(); // New
+    EXPECT_FALSE(FreeRow(App().MainImage(), 0).ends_with(",16A"));
+    dialogs.Script({saved});
+    MenuItem(26)->trigger(); // Open
+    EXPECT_EQ(FreeRow(App().MainImage(), 2), "free,2,3,,,,,,,156800000,156800000,16A");
+
+    box.Clear();
+    box.Script({Answer::Ok});
+    MenuItem(40)->trigger(); // Write
+    ASSERT_TRUE(RunUntil([&] { return box.Count() == 2 && Form().isEnabled(); }));
+    EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Information);
+    EXPECT_EQ(FreeRow(program->Link().SimulatedRadio()->Image(), 2), FreeRow(App().MainImage(), 2));
+    EXPECT_TRUE(FreeRow(program->Link().SimulatedRadio()->Image(), 1).ends_with(",10b"));
+}
+
+TEST_F(WindowWalkThrough, TabMovesBetweenTreeAndSheetAndShiftF10OpensTheRowMenu) {
+    StartActive();
+    cuiSheet& sheet = OpenFromTree("GI_Sheet_IntCh");
+    Form().Tree()->setFocus();
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(sheet.Grid().hasFocus());
+    Key(Qt::Key_Backtab);
+    EXPECT_TRUE(Form().Tree()->hasFocus());
+
+    Key(Qt::Key_Tab);
+    sheet.SetCurrentCell({0, 5}, 1);
+    Run(50);
+    ASSERT_NE(sheet.ContextMenu(), nullptr);
+    Key(Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(sheet.ContextMenu()->isVisible());
+    sheet.ContextMenu()->hide();
+}
+
+} // namespace
