@@ -83,6 +83,8 @@ desktop=$share/applications/org.vqn58.vqn58.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$share/metainfo/org.vqn58.vqn58.metainfo.xml" >"$scratch/appstream.log" 2>&1 ||
     fail "appstreamcli validate: $(cat "$scratch/appstream.log")"
+appstreamcli validate-tree --no-net "$root" >"$scratch/appstream-tree.log" 2>&1 ||
+    fail "appstreamcli validate-tree: $(cat "$scratch/appstream-tree.log")"
 grep -q '^Exec=vqn58 %f$' "$desktop" || fail "the desktop entry does not open files with vqn58"
 grep -q '^MimeType=application/x-vqn58-clone;$' "$desktop" || fail "the desktop entry does not name the MIME type"
 grep -q '<launchable type="desktop-id">org.vqn58.vqn58.desktop</launchable>' \
