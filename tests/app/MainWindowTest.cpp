@@ -22,12 +22,19 @@
 #include "ui/cuiCloneProgress.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
+#ifdef VQN58_SHEET_WIDGETS
+#include "app/qt/WidgetSheetFactory.h"
+#include "platform/FontMetrics.h"
+#endif
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTextBrowser>
+#include <QUrl>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
@@ -271,6 +278,30 @@ TEST_F(MainWindowTest, AMissingHelpFileIsSaidSo) {
     ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().text, "The help file could not be shown:\n" VQN58_BIN_DIR "/no-such-help.html");
 }
+
+#ifdef VQN58_SHEET_WIDGETS
+// The grid takes the function keys as cell commands: the menu's F1 must still come first.
+TEST_F(MainWindowTest, F1OnASheetsGridOpensTheShippedManual) {
+    platform::FixedFontMetrics metrics;
+    WidgetSheetFactory widgets(definitions, events, metrics);
+    factory = &widgets;
+    QTextBrowser browser; // stands in for the desktop's browser
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "setSource");
+    Start();
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    Form().OpenSheetByArgument("GI_Sheet_IntCh");
+    ASSERT_NE(Form().CurrentSheet(), nullptr);
+    ASSERT_TRUE(Form().CurrentSheet()->FocusGrid());
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(browser.source(), QUrl::fromLocalFile(QStringLiteral(VQN58_BIN_DIR "/vqn58-help.html")));
+    EXPECT_EQ(browser.documentTitle().toStdString(), "VQ-N58 Cloning Program - User Manual");
+    EXPECT_EQ(box.Count(), 0u);
+    program.reset(); // before the sheets it holds
+}
+#endif
 
 TEST_F(MainWindowTest, TheAboutKeyWordSwitchesMakerModeOn) {
     Start();
