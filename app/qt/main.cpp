@@ -1,7 +1,7 @@
 // vqn58 [FILE]: the desktop program. A second copy ends at once without a word; FILE is opened as Open
 // does; "/servmod" among the arguments asks to switch maker mode on.
-// vqn58 --screenshots DIR: writes pictures of the window for every sheet of the tree and of each small
-// window into DIR, then ends (run it on the offscreen platform).
+// vqn58 --screenshots DIR [FILE]: writes pictures of the window for every sheet of the tree and of each
+// small window into DIR, showing FILE when given, then ends (run it on the offscreen platform).
 
 #include "app/indEnviron.h"
 #include "app/qt/MainProgram.h"
@@ -29,6 +29,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The desktop entry's name, so the desktop matches the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vqn58.vqn58"));
     platform::InstallQtFaultHandler();
     ScreenSize screen;
     if (const QScreen* primary = QGuiApplication::primaryScreen(); primary != nullptr) {
@@ -69,9 +71,12 @@ int main(int argc, char** argv) {
     program.Form().show();
     const std::string first = argc > 1 ? argv[1] : "";
     if (first == "--screenshots") {
-        if (argc != 3) {
-            std::fprintf(stderr, "usage: vqn58 --screenshots DIR\n");
+        if (argc != 3 && argc != 4) {
+            std::fprintf(stderr, "usage: vqn58 --screenshots DIR [FILE]\n");
             return 2;
+        }
+        if (argc == 4 && program.App().OpenFile(argv[3]) != 0) {
+            return 3;
         }
         return WriteScreenshots(program, argv[2]) ? 0 : 3;
     }

@@ -9,7 +9,10 @@
 #include "sheets/qt/cuiInPlaceEditor.h"
 #include "sheets/qt/cuiSheet.h"
 
+#include <QDesktopServices>
 #include <QMenu>
+#include <QTextBrowser>
+#include <QUrl>
 
 namespace {
 
@@ -136,6 +139,20 @@ TEST_F(WindowWalkThrough, TabMovesBetweenTreeAndSheetAndShiftF10OpensTheRowMenu)
     Key(Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(sheet.ContextMenu()->isVisible());
     sheet.ContextMenu()->hide();
+}
+
+// The grid takes the function keys as cell commands: the menu's F1 must still come first.
+TEST_F(WindowWalkThrough, F1OnASheetsGridOpensTheShippedManual) {
+    QTextBrowser browser; // stands in for the desktop's browser
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "setSource");
+    StartActive();
+    OpenFromTree("GI_Sheet_IntCh");
+    ASSERT_TRUE(Form().CurrentSheet()->FocusGrid());
+    Key(Qt::Key_F1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(browser.source(), QUrl::fromLocalFile(QStringLiteral(VQN58_BIN_DIR "/vqn58-help.html")));
+    EXPECT_EQ(browser.documentTitle().toStdString(), "VQ-N58 Cloning Program - User Manual");
+    EXPECT_EQ(box.Count(), 0u);
 }
 
 } // namespace

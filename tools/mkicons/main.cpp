@@ -1,8 +1,12 @@
 // vqn58-mkicons DIR: draws the tree and tool bar pictures of the desktop program as PNG files, each at
 // 1x (NAME.png) and 2x (NAME@2x.png), into DIR. The pictures are drawn on a 32-unit grid and rendered at
 // each size, so both sizes are sharp. Run it again after changing a picture and commit the files.
+// vqn58-mkicons --hicolor DIR: draws the program's icon (apps/vqn58.png) and the clone-file icon
+// (mimetypes/application-x-vqn58-clone.png) into DIR/<n>x<n>/ at the sizes desktops look for, the tree
+// of the hicolor icon theme.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -142,6 +146,14 @@ void Port(QPainter& p, const QString& digit) {
     Digit(p, digit, QPointF(11, 31.5), kSea, 14);
 }
 
+void AppIcon(QPainter& p) {
+    Radio(p, QRectF(9, 10, 14, 20));
+    p.setPen(Pen(kSea, 1.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(14, -1, 12, 12), 0 * 16, 90 * 16);
+    p.drawArc(QRectF(11, -4, 18, 18), 0 * 16, 90 * 16);
+}
+
 std::vector<std::pair<const char*, Draw>> Pictures() {
     return {
         {"imgIcon_Tree_Rig", [](QPainter& p) { Radio(p, QRectF(9, 9, 14, 21)); }},
@@ -255,18 +267,20 @@ std::vector<std::pair<const char*, Draw>> Pictures() {
              p.setBrush(kSea);
              p.drawRoundedRect(QRectF(14, 8, 6, 16), 1.5, 1.5);
          }},
-        {"imgIcon_App",
-         [](QPainter& p) {
-             Radio(p, QRectF(9, 10, 14, 20));
-             p.setPen(Pen(kSea, 1.8));
-             p.setBrush(Qt::NoBrush);
-             p.drawArc(QRectF(14, -1, 12, 12), 0 * 16, 90 * 16);
-             p.drawArc(QRectF(11, -4, 18, 18), 0 * 16, 90 * 16);
-         }},
+        {"imgIcon_App", AppIcon},
     };
 }
 
-bool Write(const QString& dir, const char* name, const Draw& draw, int size, const QString& suffix) {
+void CloneFileIcon(QPainter& p) {
+    Page(p, QRectF(4, 2, 24, 28));
+    p.setPen(Pen(kSea, 1.5));
+    for (int i = 0; i < 4; ++i) {
+        p.drawLine(QPointF(8, 8 + i * 3.5), QPointF(i < 2 ? 23 : 14, 8 + i * 3.5));
+    }
+    Radio(p, QRectF(17, 17, 8, 11));
+}
+
+bool WriteFile(const QString& path, const Draw& draw, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -274,7 +288,30 @@ bool Write(const QString& dir, const char* name, const Draw& draw, int size, con
     painter.scale(size / 32.0, size / 32.0);
     draw(painter);
     painter.end();
-    return image.save(dir + QLatin1Char('/') + QString::fromLatin1(name) + suffix + QStringLiteral(".png"));
+    return image.save(path);
+}
+
+bool Write(const QString& dir, const char* name, const Draw& draw, int size, const QString& suffix) {
+    return WriteFile(dir + QLatin1Char('/') + QString::fromLatin1(name) + suffix + QStringLiteral(".png"), draw, size);
+}
+
+// The program's and the clone file's icons in the hicolor theme's folders, one PNG a size.
+int WriteHicolor(const QString& dir) {
+    const std::vector<std::pair<const char*, Draw>> icons = {
+        {"apps/vqn58.png", AppIcon},
+        {"mimetypes/application-x-vqn58-clone.png", CloneFileIcon},
+    };
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = dir + QStringLiteral("/%1x%1/").arg(size);
+        for (const auto& [name, draw] : icons) {
+            const QString path = folder + QString::fromLatin1(name);
+            if (!QDir().mkpath(QFileInfo(path).path()) || !WriteFile(path, draw, size)) {
+                std::fprintf(stderr, "vqn58-mkicons: cannot write %s\n", qPrintable(path));
+                return 3;
+            }
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -282,8 +319,11 @@ bool Write(const QString& dir, const char* name, const Draw& draw, int size, con
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--hicolor") {
+        return WriteHicolor(QString::fromLocal8Bit(argv[2]));
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: vqn58-mkicons DIR\n");
+        std::fprintf(stderr, "usage: vqn58-mkicons DIR | --hicolor DIR\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
