@@ -139,7 +139,12 @@ int cuiTree::MarkOf(const QTreeWidgetItem* item) {
 
 void cuiTree::ShowMark(QTreeWidgetItem* item, int mark) {
     item->setData(0, kMarkRole, mark);
-    item->setToolTip(0, mark == kWarning ? m_markTips[0] : mark == kCaution ? m_markTips[1] : QString());
+    QString tip = mark == kWarning ? m_markTips[0] : mark == kCaution ? m_markTips[1] : QString();
+    if (const auto reasons = m_markReasons.find(ArgumentOf(CellOf(item)));
+        mark != kNoMark && reasons != m_markReasons.end()) {
+        tip += QLatin1Char('\n') + QString::fromStdString(reasons->second);
+    }
+    item->setToolTip(0, tip);
     const cmcCellObj* cell = CellOf(item);
     const int image = cell != nullptr ? cell->ImageIndex() : -1;
     if (image < 0 || image >= static_cast<int>(m_images.size())) {
@@ -241,6 +246,7 @@ bool cuiTree::InsertFromBody(std::string_view argument, int position) {
 cuiTree::CheckCounts cuiTree::WarningCheck(ICellBehaviour& behaviour, QWidget* owner) {
     std::set<std::string> warnings;
     std::set<std::string> cautions;
+    m_markReasons.clear();
     for (const std::string& line : ui::ReadBodyLines(m_definitions, "GI_WarningCheckList")) {
         cmcCellObj cell;
         cell.Parse(line, nullptr, nullptr, m_definitions);
@@ -248,10 +254,14 @@ cuiTree::CheckCounts cuiTree::WarningCheck(ICellBehaviour& behaviour, QWidget* o
         capsule.Cell = &cell;
         capsule.Owner = owner;
         behaviour.Answer(capsule, ICellBehaviour::kDraw);
-        if (capsule.Warning()) {
-            warnings.insert(ArgumentOf(&cell));
-        } else if (capsule.Caution()) {
-            cautions.insert(ArgumentOf(&cell));
+        if (capsule.Warning() || capsule.Caution()) {
+            const std::string argument = ArgumentOf(&cell);
+            (capsule.Warning() ? warnings : cautions).insert(argument);
+            // The check's own text says what is wrong; the node's tool tip lists it.
+            if (!cell.DisplayText().empty()) {
+                std::string& reasons = m_markReasons[argument];
+                reasons += (reasons.empty() ? "" : "\n") + std::string(cell.DisplayText());
+            }
         }
     }
     CheckCounts counts;

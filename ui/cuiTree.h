@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -77,7 +78,8 @@ public:
         int cautions = 0;
     };
     // Asks `behaviour` about every cell of "GI_WarningCheckList" and marks the nodes of the cells in
-    // error (Warning) and of those with a caution (Caution; Warning wins).
+    // error (Warning) and of those with a caution (Caution; Warning wins). A marked node's tool tip
+    // adds the display texts of its checks that failed.
     CheckCounts WarningCheck(ICellBehaviour& behaviour, QWidget* owner);
 
     // Called, after the change delay ("GI_Sys_TreeChangeDelay" milliseconds), with the selected
@@ -98,6 +100,7 @@ private:
     std::string m_key;
     const std::vector<QIcon>& m_images;
     std::unique_ptr<cmcCellObj> m_basic;
+    std::map<std::string, std::string> m_markReasons; // node argument → texts of its failed checks
     std::vector<std::unique_ptr<cmcCellObj>> m_cells;
     std::unique_ptr<platform::ITimer> m_changeTimer;
     int m_changeDelayMs = 0;

@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 #include "app/qt/WidgetSheetFactory.h"
 #include "model/ChannelExport.h"
+#include "model/datCh.h"
 #include "platform/qt/QtFontMetrics.h"
 #include "sheets/qt/cuiGrid.h"
 #include "sheets/qt/cuiInPlaceEditor.h"
@@ -153,6 +154,29 @@ TEST_F(WindowWalkThrough, F1OnASheetsGridOpensTheShippedManual) {
     EXPECT_EQ(browser.source(), QUrl::fromLocalFile(QStringLiteral(VQN58_BIN_DIR "/vqn58-help.html")));
     EXPECT_EQ(browser.documentTitle().toStdString(), "VQ-N58 Cloning Program - User Manual");
     EXPECT_EQ(box.Count(), 0u);
+}
+
+// A change the radio must not take shows on the tree a moment after the key that made it, and the mark's
+// tool tip says what is wrong.
+TEST_F(WindowWalkThrough, TheDelayedWarningCheckMarksTheSheetInError) {
+    StartActive();
+    cuiSheet& sheet = OpenFromTree("GI_Sheet_IntCh");
+    QTreeWidgetItem* node = Form().Tree()->FindNodeByArgument("GI_Sheet_IntCh");
+    EXPECT_EQ(cuiTree::MarkOf(node), cuiTree::kNoMark);
+
+    datCh channel(App().MainImage());
+    channel.Load(1, 10);
+    channel.MarkA = true;
+    channel.Inhibited = true;
+    channel.Store(1, 10);
+    sheet.Grid().setFocus();
+    Key(Qt::Key_Space); // any key a cell answers asks for the check
+    Run(100);
+    EXPECT_EQ(cuiTree::MarkOf(node), cuiTree::kNoMark); // not at once: the check waits for typing to stop
+    Run(300);
+    EXPECT_EQ(cuiTree::MarkOf(node), cuiTree::kWarning);
+    EXPECT_EQ(Form().CellsInError(), 1);
+    EXPECT_TRUE(node->toolTip(0).contains(QStringLiteral("A channel with a P or C mark is inhibited.")));
 }
 
 } // namespace
