@@ -58,6 +58,7 @@ cuiMainForm::cuiMainForm(const Parts& parts) : m_parts(parts) {
     m_appIcon = ui::LoadIcons(icons, {ui::kAppIconName}).front();
     setWindowIcon(m_appIcon);
     setMinimumSize(400, 200);
+    setAcceptDrops(true);
     m_progress = std::make_unique<cuiCloneProgress>(this, overlay.GetText("GI_Clone_Progress_Caption"));
     m_parts.events.Register(&cuiMainForm::EventHandler, this);
 }

@@ -5,6 +5,9 @@
 #include "model/ImageMap.h"
 #include "ui/cuiAbout.h"
 
+#include <QMimeData>
+#include <QUrl>
+
 namespace {
 
 using testsupport::Answer;
@@ -190,6 +193,39 @@ TEST_F(MainWindowTest, TheAboutKeyWordSwitchesMakerModeOn) {
     ASSERT_NE(Form().Status().MakerPanel(), nullptr);
     EXPECT_EQ(Form().Status().MakerPanel()->text().toStdString(), "MAKER MODE");
     EXPECT_NE(Form().Tree()->FindNodeByArgument("GI_Sheet_MakerR"), nullptr);
+}
+
+TEST_F(MainWindowTest, AFileDroppedOnTheWindowIsOpenedAfterTheSaveQuestion) {
+    Start();
+    const std::filesystem::path file = dir.Path() / "dropped.qcf";
+    std::filesystem::copy_file(VQN58_BIN_DIR "/VQN58_0.qcf", file);
+    auto drop = [&](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&Form(), &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&Form(), &event);
+        return true;
+    };
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(file.string()));
+    EXPECT_FALSE(drop({url, url})); // several files: refused
+    EXPECT_FALSE(drop({QUrl(QStringLiteral("https://example.org/a.qcf"))}));
+
+    App().MainImage().SetByte(model::kCommentAddress, 'X');
+    App().SetModified();
+    box.Script({Answer::Cancel});
+    EXPECT_TRUE(drop({url}));
+    EXPECT_EQ(box.Count(), 1u);
+    EXPECT_TRUE(App().IsModified()); // the user kept the document
+
+    box.Script({Answer::No});
+    EXPECT_TRUE(drop({url}));
+    EXPECT_EQ(Form().windowTitle().toStdString(), "dropped.qcf - VQ-N58 Cloning Program");
+    EXPECT_FALSE(App().IsModified());
 }
 
 // Sheets that stand at a position set by the test and record the position each was opened at.

@@ -1,0 +1,45 @@
+// The main window takes a clone file dragged from the desktop: one local file, dropped while the window
+// waits for nothing, is opened as Open opens it (the save question first, every refusal in its message).
+
+#include "app/indMain.h"
+#include "app/qt/cuiMainForm.h"
+#include "events/EventNumbers.h"
+#include "events/cmcEvMan.h"
+#include "ui/cuiCloneProgress.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// The one local file a drag carries; empty for several files, remote addresses or no file at all.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile()) {
+        return {};
+    }
+    return data->urls().front().toLocalFile();
+}
+
+} // namespace
+
+void cuiMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (isEnabled() && !m_progress->IsBusy() && !DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void cuiMainForm::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event->mimeData());
+    if (!isEnabled() || m_progress->IsBusy() || file.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_parts.events.Send(kEvCommitInput);
+    m_parts.app.OpenFile(QFile::encodeName(file).toStdString());
+}
