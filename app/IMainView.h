@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/EditLocation.h"
+
 #include <string>
 
 // What the document core asks of the main window. The desktop window implements it with widgets; the
@@ -21,4 +23,8 @@ public:
     virtual void UsableChannelsToggled() {}
     // Show or take back the hourglass cursor around long file work.
     virtual void SetBusy(bool /*busy*/) {}
+    // The open sheet and its cursor, where a change is being made; empty without a sheet.
+    virtual EditLocation CurrentLocation() { return {}; }
+    // Undo or Redo took back or made again a change made at `where`: show that sheet and cell.
+    virtual void ShowLocation(const EditLocation& /*where*/) {}
 };
