@@ -34,6 +34,7 @@ constexpr const char* kOverlay =
     "#GI_AppMess_Conv_Overwrite\nGI_AppMess_Conv_Overwrite\nsecond line\n"
     "#GI_AppMess_S_Copy\nGI_AppMess_S_Copy\n"
     "#GI_AppMess_S_Paste\nGI_AppMess_S_Paste\n"
+    "#GI_Mess_Backup_Failed\nGI_Mess_Backup_Failed %s\n%s\n#\n"
     "#End_Of_Ovl\n";
 
 std::filesystem::path ShippedInitialFiles() {
