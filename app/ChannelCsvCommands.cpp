@@ -47,12 +47,7 @@ int ChannelCsvCommands::Import() {
     if (!chosen) {
         return kCancelled;
     }
-    std::string text;
-    model::ChannelImportResult imported;
-    imported.problem = model::LoadChannelCsvFile(*chosen, text);
-    if (!imported.problem) {
-        imported = model::ImportChannels(m_app.MainImage(), text);
-    }
+    const model::ChannelImportResult imported = model::ImportChannelFile(m_app.MainImage(), *chosen);
     cmcGTex& texts = m_app.Overlay();
     if (imported.problem) {
         m_app.Messages().Show(texts.GetText("GI_Csv_Import_Failed") + "\n" +

@@ -23,12 +23,7 @@ int RunImport(CliContext& context) {
         return CliApp::ExitStatus(result);
     }
     cmcGTex& texts = app.Overlay();
-    std::string text;
-    model::ChannelImportResult imported;
-    imported.problem = model::LoadChannelCsvFile(context.args[1], text);
-    if (!imported.problem) {
-        imported = model::ImportChannels(app.MainImage(), text);
-    }
+    const model::ChannelImportResult imported = model::ImportChannelFile(app.MainImage(), context.args[1]);
     if (imported.problem) {
         const std::string message = texts.GetText("GI_Csv_Import_Failed") + "\n" +
                                     model::ChannelCsvMessage(app.Definitions(), imported.problem);

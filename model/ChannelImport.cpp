@@ -365,6 +365,13 @@ ChannelImportResult ImportChannels(cmcEeprom& image, std::string_view text) {
     return result;
 }
 
+ChannelImportResult ImportChannelFile(cmcEeprom& image, const std::filesystem::path& path) {
+    std::string text;
+    ChannelImportResult result;
+    result.problem = LoadChannelCsvFile(path, text);
+    return result.problem ? result : ImportChannels(image, text);
+}
+
 std::string ChannelCsvMessage(IDefinitionSource& texts, const ChannelCsvProblem& problem) {
     if (!problem) {
         return {};

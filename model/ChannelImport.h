@@ -35,6 +35,9 @@ struct ChannelImportResult {
 // receive frequency. Names hold at most three characters of the radio's name sets.
 ChannelImportResult ImportChannels(cmcEeprom& image, std::string_view text);
 
+// Reads the file `path` (LoadChannelCsvFile) and imports it as ImportChannels does.
+ChannelImportResult ImportChannelFile(cmcEeprom& image, const std::filesystem::path& path);
+
 // The user's message of a problem: its overlay text with the placeholders filled, preceded by
 // "GI_Csv_Err_Line" with the line number for a problem of one line.
 std::string ChannelCsvMessage(IDefinitionSource& texts, const ChannelCsvProblem& problem);
