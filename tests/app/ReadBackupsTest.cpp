@@ -7,8 +7,10 @@
 #include "model/ImageMap.h"
 #include "platform/ProgramPaths.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -125,6 +127,28 @@ TEST_F(Backups, AFailedBackupIsReportedOnceAndTheReadGoesOn) {
         EXPECT_TRUE(app.IsModified());
     }
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_all);
+}
+
+// A disk that takes no more than 100 bytes of a file: the write of the backup fails as on a full disk.
+TEST_F(Backups, AFullDiskIsReportedOnceAndTheReadGoesOn) {
+    indMain& app = Started();
+    const std::filesystem::path folder = m_dir / "backups";
+    app.SetBackupFolder(folder);
+    const cmcEeprom image = ReadImage();
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    app.AdoptClonedImage(image);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    const auto shown = Shown();
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_EQ(shown[0], "GI_Mess_Backup_Failed " + folder.string() + "\nGI_Mess_FileErr_FileAccess");
+    EXPECT_TRUE(Names(folder).empty()); // no half-written backup stays
+    EXPECT_EQ(app.MainImage().GetByte(model::kCommentAddress), 'S');
 }
 
 TEST_F(Backups, NoFolderKeepsNoBackup) {
