@@ -107,9 +107,18 @@ public:
     // The read handler's judgement of an image read from the radio: 0 accepted, 15 refused
     // (RejectImage), 16 newer than supported (IsNewerImage).
     int CheckClonedImage(const cmcEeprom& image);
-    // A completed clone read: the image becomes the document (model type adopted, merged), which is
-    // then modified and untitled; the open sheet is closed and event 27 sent.
+    // A completed clone read: the image is first kept in the backup folder (when one is set), then
+    // becomes the document (model type adopted, merged), which is then modified and untitled; the
+    // open sheet is closed and event 27 sent.
     void AdoptClonedImage(const cmcEeprom& image);
+    // The folder that keeps a backup of every image read from the radio; empty (the default) keeps
+    // none. The folder is made when the first backup is written.
+    void SetBackupFolder(std::filesystem::path folder) { m_backupFolder = std::move(folder); }
+    const std::filesystem::path& BackupFolder() const { return m_backupFolder; }
+    // Saves `image` as a clone file in the backup folder and removes the oldest backups beyond
+    // readbackups::kKept. A failure (folder not writable, disk full) shows one message,
+    // "GI_Mess_Backup_Failed", and is otherwise ignored: the read goes on. False when it failed.
+    bool BackUpReadImage(const cmcEeprom& image);
     // Before a clone write: merges the factory data into the main image; when the document was not
     // modified before, the merged image becomes the saved snapshot, so the merge alone changes nothing.
     void PrepareCloneWrite();
@@ -163,6 +172,7 @@ public:
     void SetUsableChannelsOnly(bool on) { m_usableChannelsOnly = on; }
 
     void SetView(IMainView* view) { m_view = view ? view : &m_noView; }
+    platform::IFileDialogs& FileDialogs() { return m_services.fileDialogs; }
     cmcMessages& Messages() { return m_messages; }
     cmcGTex& Overlay() { return m_services.overlay; }
     indEnviron& Environ() { return m_services.settings; }
@@ -207,4 +217,5 @@ private:
     cmcClipCh m_clipCh;
     bool m_usableChannelsOnly = false;
     std::string m_typed; // the last characters typed in the About window, lower-cased
+    std::filesystem::path m_backupFolder;
 };

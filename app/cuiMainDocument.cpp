@@ -1,7 +1,6 @@
 // The document commands of cuiMain: new, open, save, save as, the save question and the initial image.
 
 #include "app/cuiMain.h"
-
 #include "app/indEnviron.h"
 #include "events/EventNumbers.h"
 #include "image/CloneFileOpen.h"
@@ -71,8 +70,8 @@ cuiMain::Answer cuiMain::AskToSave(bool replacingWithSameFile) {
     }
     Answer answer = m_messages.Show(text, cmcMessages::Icon::Warning, cmcMessages::Buttons::YesNoCancel);
     if (answer == Answer::Yes) {
-        const bool saved = (m_fileName.empty() || replacingWithSameFile) ? SaveWithDialog() == 0
-                                                                         : SaveToFile(DisplayName()) == 0;
+        const bool saved =
+            (m_fileName.empty() || replacingWithSameFile) ? SaveWithDialog() == 0 : SaveToFile(DisplayName()) == 0;
         if (!saved) {
             answer = Answer::Cancel;
         }
@@ -167,6 +166,9 @@ int cuiMain::CheckClonedImage(const cmcEeprom& image) {
 }
 
 void cuiMain::AdoptClonedImage(const cmcEeprom& image) {
+    if (!m_backupFolder.empty()) {
+        BackUpReadImage(image);
+    }
     m_main = image;
     ImageLoaded(m_main);
     SetModified();

@@ -12,6 +12,8 @@ int RunLayout(CliContext& context);
 int RunGet(CliContext& context);
 int RunSet(CliContext& context);
 int RunShow(CliContext& context);
+int RunImport(CliContext& context);
+int RunDiff(CliContext& context);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
@@ -92,6 +94,30 @@ const std::vector<CliCommand>& Commands() {
          "only the channels that are not inhibited or carry the P or C mark.\n"
          "Exit status 2 for a sheet the overlay does not define.",
          RunShow},
+        {"import",
+         "FILE CSV",
+         "Takes the channel lines of CSV, in the columns export writes (the header line\n"
+         "first, UTF-8 with or without a byte-order mark, LF or CR LF line ends), into the\n"
+         "clone file FILE and saves it as Save does. Lines may be left out; a value equal\n"
+         "to the file's is left as it is. Every value is checked as the window's cells\n"
+         "check an entry: flags 0 or 1, marks P, C, PC or nothing (a mark moves, it cannot\n"
+         "be taken away), frequencies in whole Hz from 100000000 to 199987500 on the\n"
+         "6250 Hz raster or empty, names of up to 3 characters the radio can show. The\n"
+         "simplex column of rows 234 to 303 is not taken: the free channel's frequencies\n"
+         "decide it. All or nothing: the first bad line ends it with a message naming the\n"
+         "line and status 4, and nothing is saved; 2 when CSV cannot be read, 10 + the\n"
+         "clone-file result code when FILE is refused or cannot be saved.",
+         RunImport},
+        {"diff",
+         "A B",
+         "Compares the clone files A and B as the window shows them: for every cell of\n"
+         "the sheets (the factory adjustments aside) whose text differs, one CSV line\n"
+         "sheet,row,column,text in A,text in B\n"
+         "with the sheet's title, the row's name (channel or setting) and the column's\n"
+         "heading. Both are laid out as A's model type shows its sheets. Exit status 0\n"
+         "when no cell differs, 1 when some do, 10 + the clone-file result code when a\n"
+         "file is refused, 5 when standard output cannot be written.",
+         RunDiff},
     };
     return commands;
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace model {
 namespace {
@@ -76,6 +77,13 @@ constexpr std::array<std::string_view, kKindCount> kKindNames = {
 };
 // clang-format on
 
+// This program's own command kinds, from kFirstProgramKind on.
+constexpr std::array<std::string_view, kProgramKindEnd - kFirstProgramKind> kProgramKindNames = {
+    "CL_Menu_File_ExportCh",
+    "CL_Menu_File_ImportCh",
+    "CL_Menu_File_Backups",
+};
+
 // Plan code per category 0 to 7 (7: no category).
 constexpr std::array<int, 8> kPlanOfCategory = {
     kPlanNone, kPlanNone, kPlanInt, kPlanUsa, kPlanCan, kPlanWx, kPlanFree, kPlanNone};
@@ -87,21 +95,18 @@ cmcHash& NameTable() {
     return table;
 }
 
-template <std::size_t N> void RegisterOnce(bool& done, const std::array<std::string_view, N>& names) {
-    if (done) {
-        return;
-    }
-    done = true;
+// Adds `names` to the table, numbered from `first`.
+template <std::size_t N> void Register(const std::array<std::string_view, N>& names, std::uint32_t first = 0) {
     for (std::size_t i = 0; i < N; ++i) {
-        NameTable().Add(names[i], static_cast<std::uint32_t>(i));
+        NameTable().Add(names[i], first + static_cast<std::uint32_t>(i));
     }
 }
 
-template <std::size_t N>
-std::int32_t Lookup(std::string_view name, const std::array<std::string_view, N>& names, const char* fault) {
+// The number of `name` when `nameOf` of that number gives it back, else the fault.
+template <typename NameOf> std::int32_t Lookup(std::string_view name, NameOf nameOf, const char* fault) {
     const cmcHash::Entry* entry = NameTable().Find(name);
     // The table holds both lists: a category name is no kind name and the other way round.
-    if (entry == nullptr || entry->value >= N || names[entry->value] != name) {
+    if (entry == nullptr || nameOf(static_cast<std::int32_t>(entry->value)) != name) {
         platform::Fault(std::string(fault) + "\n'" + std::string(name) + "'");
     }
     return static_cast<std::int32_t>(entry->value);
@@ -118,23 +123,31 @@ std::string_view CategoryName(std::int32_t number) {
 }
 
 std::string_view KindName(std::int32_t number) {
+    if (number >= kFirstProgramKind && number < kProgramKindEnd) {
+        return kProgramKindNames[static_cast<std::size_t>(number - kFirstProgramKind)];
+    }
     return number >= 0 && number < kKindCount ? kKindNames[static_cast<std::size_t>(number)] : std::string_view();
 }
 
 std::int32_t CategoryFromName(std::string_view name) {
-    RegisterOnce(g_categoriesRegistered, kCategoryNames);
+    if (!std::exchange(g_categoriesRegistered, true)) {
+        Register(kCategoryNames);
+    }
     if (name.empty()) {
         return kNoCategory;
     }
-    return Lookup(name, kCategoryNames, "Cannot use the specified category.");
+    return Lookup(name, CategoryName, "Cannot use the specified category.");
 }
 
 std::int32_t KindFromName(std::string_view name) {
-    RegisterOnce(g_kindsRegistered, kKindNames);
+    if (!std::exchange(g_kindsRegistered, true)) {
+        Register(kKindNames);
+        Register(kProgramKindNames, kFirstProgramKind);
+    }
     if (name.empty()) {
         return kNoKind;
     }
-    return Lookup(name, kKindNames, "Cannot use the specified cell.");
+    return Lookup(name, KindName, "Cannot use the specified cell.");
 }
 
 int PlanOfCategory(std::int32_t category) {

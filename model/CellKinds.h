@@ -16,6 +16,16 @@ inline constexpr std::int32_t kNoCategory = 7; // a cell that names no category
 inline constexpr int kKindCount = 256;
 inline constexpr std::int32_t kNoKind = 256; // a cell that names no kind
 
+// Kinds of this program's own commands, numbered after the radio's table (and its "no kind" 256), so
+// the radio's numbers stay as its documentation gives them.
+inline constexpr std::int32_t kFirstProgramKind = 300;
+enum ProgramKind : std::int32_t {
+    kKindExportChannels = kFirstProgramKind, // CL_Menu_File_ExportCh
+    kKindImportChannels,                     // CL_Menu_File_ImportCh
+    kKindBackupFolder,                       // CL_Menu_File_Backups
+    kProgramKindEnd
+};
+
 // Category numbers, in table order.
 enum Category : std::int32_t {
     CT_Null = 0,
@@ -30,7 +40,8 @@ enum Category : std::int32_t {
 // Channel plan codes as the channel record takes them.
 enum PlanCode : int { kPlanNone = 0, kPlanInt = 1, kPlanUsa = 2, kPlanCan = 3, kPlanWx = 4, kPlanFree = 5 };
 
-// The name of category `number` (0 to 6) or kind `number` (0 to 255); empty outside the table.
+// The name of category `number` (0 to 6) or kind `number` (0 to 255, or a program kind); empty outside
+// the tables.
 std::string_view CategoryName(std::int32_t number);
 std::string_view KindName(std::int32_t number);
 

@@ -18,10 +18,6 @@ namespace {
 
 constexpr std::int32_t kKindWeatherAttribute = 118;
 
-// The characters a free channel's name may hold: the radio's display shows these only.
-constexpr std::string_view kNameLeadChars = "AabCcdEFGHhIiJLnOoPrStUuy-=0123456789 ";
-constexpr std::string_view kNameLastChars = "Ab ";
-
 void Save(CellAnswer& a) {
     a.record.StoreReload(0, a.record.ChIndex);
 }

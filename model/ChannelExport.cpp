@@ -11,16 +11,6 @@ std::string Flag(bool on) {
     return on ? "1" : "0";
 }
 
-// Printable characters of the name, trailing blanks cut.
-std::string NameText(const datCh& record) {
-    std::string name;
-    for (const std::uint8_t c : record.Name) {
-        name += (c >= 0x20 && c <= 0x7E) ? static_cast<char>(c) : ' ';
-    }
-    name.erase(name.find_last_not_of(' ') + 1);
-    return name;
-}
-
 std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"") == std::string::npos) {
         return text;
@@ -42,6 +32,15 @@ std::string FreeName(cmcEeprom& image, int index) {
 }
 
 } // namespace
+
+std::string NameText(const datCh& record) {
+    std::string name;
+    for (const std::uint8_t c : record.Name) {
+        name += (c >= 0x20 && c <= 0x7E) ? static_cast<char>(c) : ' ';
+    }
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
+}
 
 const char* PlanCsvName(std::uint8_t plan) {
     switch (plan) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+class datCh;
+
 // Channel rows of an image as comma-separated text, one line per row of every channel list.
 namespace model {
 
@@ -14,6 +16,9 @@ inline constexpr const char* kChannelCsvHeader =
 
 // The plan's name in the first column: international, usa, canada, weather, free; empty for others.
 const char* PlanCsvName(std::uint8_t plan);
+
+// A free-channel record's name as the export writes it: printable characters only, trailing blanks cut.
+std::string NameText(const datCh& record);
 
 // The channel as the sheets show it: "16", "22A" for rows below 234 of plans 1 to 3, the free channel's
 // name for the rows from 234; the row number counted from 1 for the weather and free lists.

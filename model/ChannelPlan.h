@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // Channel plans of the radio and where their channel lists lie in the memory image. Only the model
 // layer uses these addresses.
@@ -27,6 +28,10 @@ inline constexpr std::int32_t kAttributeBlockSize = 304;
 inline constexpr std::int32_t kFreeRecordBase = 0x390;
 inline constexpr std::int32_t kFreeRecordSize = 8;
 inline constexpr int kFreeNameLength = 3;
+// The characters a free channel's name may hold, as the radio's display shows them: the first two
+// places take the lead set, the last place the last set (the space included in both).
+inline constexpr std::string_view kNameLeadChars = "AabCcdEFGHhIiJLnOoPrStUuy-=0123456789 ";
+inline constexpr std::string_view kNameLastChars = "Ab ";
 // Word per block: the row of the plan's mark B ("C") and mark A ("P").
 inline constexpr std::int32_t kMarkBBase = 0x630;
 inline constexpr std::int32_t kMarkABase = 0x640;

@@ -1,5 +1,6 @@
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
+#include "model/CellKinds.h"
 #include "model/KindHandlers.h"
 #include "overlay/DefinitionSource.h"
 #include "sheets/cmcCellObj.h"
@@ -32,6 +33,9 @@ constexpr EnterCommand kEnterCommands[] = {
     {39, &IMainCommands::CloneRead},
     {40, &IMainCommands::CloneWrite},
     {41, &IMainCommands::CloneInfo},
+    {kKindExportChannels, &IMainCommands::ExportChannels},
+    {kKindImportChannels, &IMainCommands::ImportChannels},
+    {kKindBackupFolder, &IMainCommands::OpenBackupFolder},
 };
 
 // Kinds 25 to 49: the main window's commands and their check marks.

@@ -27,6 +27,12 @@ public:
     virtual std::string RecentFile(int index) = 0;
     virtual void OpenRecent(int index) = 0;
     virtual void Exit() = 0;
+    // The channel lists as comma-separated text: written to a file the user names, or read from one
+    // into the document. The backup folder of radio reads shown by the desktop. A window without
+    // them does nothing.
+    virtual void ExportChannels() {}
+    virtual void ImportChannels() {}
+    virtual void OpenBackupFolder() {}
 
     // Menus and view.
     // Whether the main menu has an item of cell kind `kind`.

@@ -1,5 +1,6 @@
 #include "ProgramPaths.h"
 
+#include <cstdlib>
 #include <system_error>
 
 #if defined(__linux__)
@@ -42,6 +43,24 @@ std::filesystem::path ProgramDataDir(const std::string& overlayFileName) {
         return exeDir;
     }
     return (exeDir.parent_path() / "share" / "vqn58").lexically_normal();
+}
+
+std::filesystem::path UserDataDir() {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::filesystem::path(value != nullptr ? value : "");
+    };
+#if defined(_WIN32)
+    const auto appData = variable("APPDATA");
+    return appData.empty() ? appData : appData / "vqn58";
+#else
+    // A relative XDG_DATA_HOME is invalid and ignored, as the XDG base directory rule says.
+    if (const auto xdg = variable("XDG_DATA_HOME"); xdg.is_absolute()) {
+        return xdg / "vqn58";
+    }
+    const auto home = variable("HOME");
+    return home.empty() ? home : home / ".local" / "share" / "vqn58";
+#endif
 }
 
 } // namespace platform

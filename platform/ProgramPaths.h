@@ -16,4 +16,9 @@ std::string ExecutableFileName();
 // layout). Always ends without a trailing separator.
 std::filesystem::path ProgramDataDir(const std::string& overlayFileName = "VQN58.OVL");
 
+// The user's own data directory of this program: $XDG_DATA_HOME/vqn58 when that variable holds an
+// absolute path, else $HOME/.local/share/vqn58 (on Windows %APPDATA%\vqn58). Empty when none of these
+// variables is set. Nothing is created.
+std::filesystem::path UserDataDir();
+
 } // namespace platform

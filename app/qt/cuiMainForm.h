@@ -95,6 +95,9 @@ public:
     std::string RecentFile(int index) override;
     void OpenRecent(int index) override;
     void Exit() override;
+    void ExportChannels() override;   // cuiMainFormFileExtras.cpp
+    void ImportChannels() override;   // cuiMainFormFileExtras.cpp
+    void OpenBackupFolder() override; // cuiMainFormFileExtras.cpp
     bool HasMenuItem(int kind) override;
     int FontSize() override;
     void SetFontSize(int percentage) override;

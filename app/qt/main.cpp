@@ -66,6 +66,10 @@ int main(int argc, char** argv) {
     MainProgram program(
         {overlay, events, settings, messageBox, fileDialogs, timers, clock, sheets, &platform::ListSerialPorts, data},
         arguments);
+    // Every image read from the radio is kept in the user's data folder before it replaces the document.
+    if (const auto userData = platform::UserDataDir(); !userData.empty()) {
+        program.App().SetBackupFolder(userData / "backups");
+    }
     messageBox.SetParent(&program.Form());
     fileDialogs.SetParent(&program.Form());
     program.Form().show();

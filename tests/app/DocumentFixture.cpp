@@ -34,6 +34,15 @@ constexpr const char* kOverlay =
     "#GI_AppMess_Conv_Overwrite\nGI_AppMess_Conv_Overwrite\nsecond line\n"
     "#GI_AppMess_S_Copy\nGI_AppMess_S_Copy\n"
     "#GI_AppMess_S_Paste\nGI_AppMess_S_Paste\n"
+    "#GI_Mess_Backup_Failed\nGI_Mess_Backup_Failed %s\n%s\n#\n"
+    "#GI_Csv_Dialog\ncsv\nChannel lists (*.csv)\n"
+    "#GI_Csv_Import_Failed\nGI_Csv_Import_Failed\n"
+    "#GI_Csv_Import_Done\nGI_Csv_Import_Done %s %s\n"
+    "#GI_Csv_Export_Failed\nGI_Csv_Export_Failed %s\n#\n"
+    "#GI_Csv_Err_Line\nLine %s:\n"
+    "#GI_Csv_Err_Header\nGI_Csv_Err_Header\n"
+    "#GI_Csv_Err_TooLarge\nGI_Csv_Err_TooLarge %s\n"
+    "#GI_Csv_Err_Raster\nGI_Csv_Err_Raster %s %s\n"
     "#End_Of_Ovl\n";
 
 std::filesystem::path ShippedInitialFiles() {

@@ -2,6 +2,8 @@
 
 #include "WindowFixture.h"
 #include "app/qt/WindowPlacement.h"
+#include "events/cmcEvMan.h"
+#include "model/CellKinds.h"
 #include "model/ImageMap.h"
 #include "ui/cuiAbout.h"
 
@@ -55,11 +57,14 @@ TEST_F(MainWindowTest, AReadFromTheSimulatedRadioReplacesTheDocument) {
     store.WriteString("Ports", "COM2", "sim");
     Start();
     App().Environ().SetConfiguredPortPath(2, "sim");
+    App().SetBackupFolder(dir / "backups");
     MenuItem(39)->trigger(); // Read
     ASSERT_TRUE(RunUntil([&] { return App().IsModified() && Form().isEnabled(); }));
     EXPECT_EQ(Form().windowTitle().toStdString(), "Untitled - VQ-N58 Cloning Program");
     EXPECT_FALSE(Form().Progress().isVisible());
     EXPECT_EQ(box.Count(), 0u);
+    // The image read was kept as a backup before it replaced the document.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "backups"), {}), 1);
 
     // Written back after a change, and read again with the change.
     App().MainImage().SetByte(model::kCommentAddress, 'W');
@@ -122,6 +127,29 @@ TEST_F(MainWindowTest, AMissingDeviceEndsTheReadWithOneMessage) {
     EXPECT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Error);
     EXPECT_FALSE(App().IsModified());
+}
+
+// File > Export channels and Import channels run through the behaviour object like the other items.
+TEST_F(MainWindowTest, ChannelListsGoOutAndComeBackThroughTheFileMenu) {
+    Start();
+    for (const int kind : {model::kKindExportChannels, model::kKindImportChannels, model::kKindBackupFolder}) {
+        ASSERT_NE(MenuItem(kind), nullptr) << kind;
+        EXPECT_TRUE(MenuItem(kind)->isEnabled()) << kind;
+    }
+    const auto csv = dir / "channels.csv";
+    dialogs.Script({csv});
+    MenuItem(model::kKindExportChannels)->trigger();
+    const std::string exported = testsupport::ReadFileBytes(csv);
+    ASSERT_FALSE(exported.empty());
+    const std::string line = "usa,40,20,,0,0,0,0,0,,,";
+    const auto at = exported.find(line);
+    ASSERT_NE(at, std::string::npos);
+    dir.Write("channels.csv", std::string(exported).replace(at, line.size(), "usa,40,20,,0,1,0,0,0,,,"));
+    dialogs.Script({csv});
+    MenuItem(model::kKindImportChannels)->trigger();
+    EXPECT_TRUE(App().IsModified());
+    EXPECT_EQ(box.Count(), 1u); // what was imported; no save question before it
+    EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Information);
 }
 
 TEST_F(MainWindowTest, CloseAsksToSaveAModifiedDocument) {

@@ -28,6 +28,25 @@ TEST(CellKinds, EveryKindNameHasItsDocumentedNumber) {
     EXPECT_EQ(model::KindName(256), "");
 }
 
+// The program's own command kinds lie past the radio's table and answer both ways like its kinds.
+TEST(CellKinds, ProgramKindsFollowTheRadiosTable) {
+    const struct {
+        const char* name;
+        std::int32_t number;
+    } cases[] = {
+        {"CL_Menu_File_ExportCh", model::kKindExportChannels},
+        {"CL_Menu_File_ImportCh", model::kKindImportChannels},
+        {"CL_Menu_File_Backups", model::kKindBackupFolder},
+    };
+    for (const auto& c : cases) {
+        EXPECT_GT(c.number, model::kNoKind);
+        EXPECT_EQ(model::KindFromName(c.name), c.number) << c.name;
+        EXPECT_EQ(model::KindName(c.number), c.name);
+    }
+    EXPECT_EQ(model::KindName(model::kProgramKindEnd), "");
+    EXPECT_EQ(model::KindName(model::kFirstProgramKind - 1), "");
+}
+
 TEST(CellKinds, CategoriesAndTheirPlans) {
     const struct {
         const char* name;

@@ -1,0 +1,93 @@
+// vqn58-cli import and diff on clone files made by vqn58-cli new, run as separate processes with the
+// shipped overlay: a channel list carried from one file to another, refused lists that leave the file
+// byte for byte, and the differences the window would show.
+
+#include "CliRun.h"
+#include "support/TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+using clitest::CliRun;
+using clitest::Quoted;
+using clitest::RunCliCommand;
+
+class ImportDiff : public testing::Test {
+protected:
+    void SetUp() override {
+        a = (dir / "a.qcf").string();
+        b = (dir / "b.qcf").string();
+        ASSERT_EQ(RunCliCommand("new " + Quoted(a) + " --model 1").status, 0);
+        ASSERT_EQ(RunCliCommand("new " + Quoted(b) + " --model 1").status, 0);
+    }
+    CliRun Run(const std::string& command, const std::string& x, const std::string& y) {
+        return RunCliCommand(command + " " + Quoted(x) + " " + Quoted(y));
+    }
+
+    testsupport::TempDir dir;
+    std::string a;
+    std::string b;
+};
+
+TEST_F(ImportDiff, ChannelsExportedFromOneFileImportIntoAnother) {
+    ASSERT_EQ(RunCliCommand("set " + Quoted(b) +
+                            " CT_UsaCh.CL_ChList_Tag:40=Tag CT_FreeCh.CL_Fch_FreqR:5=156.0125"
+                            " CT_FreeCh.CL_Fch_ChName:5=Hi CT_WxCh.CL_WX_ChAtr:3=#1")
+                  .status,
+              0);
+    const CliRun before = Run("diff", a, b);
+    EXPECT_EQ(before.status, 1);
+    EXPECT_EQ(before.output,
+              "USA channels,20,Tag,-,Tag\n"
+              "Weather channels,WX4,Receive,Receive,Inhibit\n"
+              "Free channels,6,Receive MHz,,156.01250\n"
+              "Free channels,6,Name,,Hi\n");
+
+    const std::string csv = (dir / "b.csv").string();
+    ASSERT_EQ(RunCliCommand("export " + Quoted(b) + " > " + Quoted(csv)).status, 0);
+    const CliRun imported = Run("import", a, csv);
+    EXPECT_EQ(imported.status, 0) << imported.output;
+    EXPECT_NE(imported.output.find("992 channel lines were read; 3 rows changed."), std::string::npos)
+        << imported.output;
+    const CliRun after = Run("diff", a, b);
+    EXPECT_EQ(after.status, 0) << after.output;
+    EXPECT_EQ(after.output, "");
+}
+
+TEST_F(ImportDiff, ARefusedListSavesNothing) {
+    const std::string original = testsupport::ReadFileBytes(a);
+    const std::string header = "plan,row,channel,mark,inhibited,tagged,tx_inhibit,poc,simplex,rx_hz,tx_hz,name\n";
+    const struct {
+        const char* what;
+        std::string csv;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"off raster", header + "usa,40,20,,0,1,0,0,0,,,\nfree,5,6,,,,,,,156013000,,\n", 4, "Line 3: rx_hz"},
+        {"bad name", header + "free,5,6,,,,,,,156012500,,XYZ\n", 4, "Line 2: the name 'XYZ'"},
+        {"no header", "usa,40,20,,0,1,0,0,0,,,\n", 4, "header line"},
+        {"10 MB", std::string(10 * 1024 * 1024, 'x'), 4, "larger than"},
+    };
+    for (const auto& c : cases) {
+        const auto csv = dir.Write("list.csv", c.csv);
+        const CliRun run = Run("import", a, csv.string());
+        EXPECT_EQ(run.status, c.status) << c.what << ": " << run.output;
+        EXPECT_NE(run.output.find("nothing has been changed"), std::string::npos) << c.what << ": " << run.output;
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << c.what << ": " << run.output;
+        EXPECT_EQ(testsupport::ReadFileBytes(a), original) << c.what;
+    }
+    EXPECT_EQ(Run("import", a, (dir / "missing.csv").string()).status, 2);
+    EXPECT_EQ(testsupport::ReadFileBytes(a), original);
+}
+
+TEST_F(ImportDiff, BadFilesAndArgumentsEndAsTheOtherCommandsDo) {
+    EXPECT_EQ(Run("diff", a, (dir / "missing.qcf").string()).status, 11);
+    EXPECT_EQ(Run("import", (dir / "missing.qcf").string(), a).status, 11);
+    EXPECT_EQ(RunCliCommand("diff " + Quoted(a)).status, 2);
+    EXPECT_EQ(RunCliCommand("import " + Quoted(a)).status, 2);
+}
+
+} // namespace

@@ -1,0 +1,249 @@
+#include "model/ChannelImport.h"
+
+#include "CloneFiles.h"
+#include "model/ChannelExport.h"
+#include "model/ChannelPlan.h"
+#include "model/datCh.h"
+#include "overlay/DefinitionSource.h"
+#include "support/TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+using namespace model;
+
+cmcEeprom Initial(int modelType) {
+    cmcEeprom image;
+    EXPECT_EQ(testmodel::ReadInitialFile(testmodel::ShippedInitialFile(modelType), image), 0);
+    return image;
+}
+
+// An image whose channel lists differ from the factory data in every kind of field.
+cmcEeprom Edited(int modelType) {
+    cmcEeprom image = Initial(modelType);
+    datCh r(image);
+    r.Load(kPlanUsa, 40);
+    r.MarkA = true;
+    r.Tagged = r.Poc = true;
+    r.Store(0, 40);
+    r.Load(kPlanCanada, 44);
+    r.MarkB = true;
+    r.Inhibited = true; // a marked, inhibited row is a warning, not an error
+    r.Store(0, 44);
+    r.Load(kPlanInternational, 2);
+    r.TxInhibit = true;
+    r.Store(0, 2);
+    r.Load(kPlanWeather, 3);
+    r.Inhibited = true;
+    r.Store(0, 3);
+    r.Load(kPlanFree, 7);
+    r.RxHz = 156'012'500;
+    r.TxHz = 160'612'500;
+    r.RxBlank = r.TxBlank = false;
+    r.Name = {'H', 'i', 'A'};
+    r.Store(0, 7);
+    r.Load(kPlanFree, 8);
+    r.RxHz = r.TxHz = 161'000'000;
+    r.RxBlank = r.TxBlank = false;
+    r.Name = {'0', '8', ' '};
+    r.Store(0, 8);
+    return image;
+}
+
+// The bytes the channel lists keep (user attribute bits, free records, mark words, weather bits).
+std::vector<std::uint8_t> ChannelBytes(const cmcEeprom& image) {
+    std::vector<std::uint8_t> bytes;
+    for (std::int32_t a = 0; a < 3 * kAttributeBlockSize; ++a) {
+        bytes.push_back(image.GetByte(a) & kAttrUserBits);
+    }
+    for (std::int32_t a = kFreeRecordBase; a < kFreeRecordBase + kFreeChannelCount * kFreeRecordSize; ++a) {
+        if ((a - kFreeRecordBase) % kFreeRecordSize != kFreeRecordSize - 1) { // the factory's byte stays
+            bytes.push_back(image.GetByte(a));
+        }
+    }
+    for (std::int32_t a = kMarkBBase; a < kWeatherBits + 2; ++a) {
+        bytes.push_back(image.GetByte(a));
+    }
+    return bytes;
+}
+
+std::string Replace(std::string text, const std::string& line, const std::string& by) {
+    const auto at = text.find(line + "\n");
+    EXPECT_NE(at, std::string::npos) << line;
+    return at == std::string::npos ? text : text.replace(at, line.size(), by);
+}
+
+TEST(ChannelImport, ExportThenImportOnAFreshImageGivesTheSameChannels) {
+    for (int type = 0; type < 5; ++type) {
+        cmcEeprom source = Edited(type);
+        const std::string text = ExportChannels(source);
+        cmcEeprom target = Initial(0);
+        const ChannelImportResult result = ImportChannels(target, text);
+        ASSERT_TRUE(result.Ok()) << "type " << type << ": line " << result.problem.line << " " << result.problem.key;
+        EXPECT_EQ(result.rows, 3 * kPlanRowCount + kWeatherCount + kFreeChannelCount);
+        EXPECT_EQ(ExportChannels(target), text) << type;
+        EXPECT_EQ(ChannelBytes(target), ChannelBytes(source)) << type;
+    }
+}
+
+TEST(ChannelImport, ByteOrderMarkAndCrLfLinesReadAsPlainText) {
+    const std::string plain = ExportChannels(Edited(0));
+    std::string windows = "\xEF\xBB\xBF";
+    for (const char c : plain) {
+        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    cmcEeprom target = Initial(0);
+    ASSERT_TRUE(ImportChannels(target, windows).Ok());
+    EXPECT_EQ(ExportChannels(target), plain);
+}
+
+TEST(ChannelImport, ALineChangesItsRowOnlyAndMarksMove) {
+    cmcEeprom image = Initial(0);
+    const std::string text = std::string(kChannelCsvHeader) + "\nusa,40,20,P,0,1,0,1,0,,,\n"
+                                                              "\nweather,3,,,1,,,,,,,\n"
+                                                              "free,7,8,,,,,,,156012500,,\"Hi\"\n";
+    const ChannelImportResult result = ImportChannels(image, text);
+    ASSERT_TRUE(result.Ok()) << result.problem.line << " " << result.problem.key;
+    EXPECT_EQ(result.rows, 3);
+    EXPECT_EQ(result.changed, 4); // the USA row, its P mark, the weather row, the free channel
+    datCh r(image);
+    r.Load(kPlanUsa, 40);
+    EXPECT_TRUE(r.MarkA && r.Tagged && r.Poc && !r.Inhibited);
+    for (int row = 0; row < kPlanRowCount; ++row) {
+        r.Load(kPlanUsa, row);
+        EXPECT_EQ(r.MarkA, row == 40) << row;
+    }
+    r.Load(kPlanWeather, 3);
+    EXPECT_TRUE(r.Inhibited);
+    r.Load(kPlanFree, 7);
+    EXPECT_FALSE(r.RxBlank);
+    EXPECT_TRUE(r.TxBlank);
+    EXPECT_EQ(r.RxHz, 156'012'500U);
+    EXPECT_EQ(NameText(r), "Hi");
+    cmcEeprom untouched = Initial(0);
+    r.Bind(untouched);
+    r.Load(kPlanUsa, 41);
+    datCh same(image);
+    same.Load(kPlanUsa, 41);
+    EXPECT_EQ(same.Tagged, r.Tagged);
+}
+
+TEST(ChannelImport, ValuesEqualToTheImagesKeepTheirBytes) {
+    cmcEeprom image = Initial(0);
+    datCh r(image);
+    r.Load(kPlanFree, 2);
+    r.Name = {'A', 0x01, 0x00}; // shown and exported as "A"
+    r.RxHz = r.TxHz = 156'800'000;
+    r.RxBlank = r.TxBlank = false;
+    r.Store(0, 2);
+    const cmcEeprom before = image;
+    const ChannelImportResult result = ImportChannels(image, ExportChannels(image));
+    ASSERT_TRUE(result.Ok());
+    EXPECT_EQ(result.changed, 0);
+    for (std::int32_t a = 0; a < image.GetSize(); ++a) {
+        ASSERT_EQ(image.GetByte(a), before.GetByte(a)) << a;
+    }
+}
+
+// Each bad file ends with one problem naming its line, and the image stays as it was.
+TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
+    const std::string good = ExportChannels(Initial(0));
+    const std::string usa16 = "usa,32,16,P,0,0,0,0,1,,,";
+    const std::string free0 = "free,0,1,,,,,,,21700000,0,";
+    const std::string header = kChannelCsvHeader;
+    const int usa16Line = 2 + kPlanRowCount + 32;
+    const int free0Line = 2 + 3 * kPlanRowCount + kWeatherCount;
+    const struct {
+        const char* what;
+        std::string text;
+        int line;
+        std::string_view key;
+    } cases[] = {
+        {"empty file", "", 1, kCsvHeader},
+        {"wrong header", Replace(good, header, "plan,row,channel"), 1, kCsvHeader},
+        {"header in capitals", Replace(good, header, "PLAN" + header.substr(4)), 1, kCsvHeader},
+        {"missing column", Replace(good, usa16, "usa,32,16,P,0,0,0,0,1,,"), usa16Line, kCsvColumns},
+        {"extra column", Replace(good, usa16, usa16 + ","), usa16Line, kCsvColumns},
+        {"open quote", Replace(good, free0, "free,0,1,,,,,,,21700000,0,\"AB"), free0Line, kCsvQuote},
+        {"unknown plan", Replace(good, usa16, "marine,32,16,PC,0,0,0,0,1,,,"), usa16Line, kCsvPlan},
+        {"row past the plan", Replace(good, usa16, "usa,304,,,0,0,0,0,1,,,"), usa16Line, kCsvRow},
+        {"row no number", Replace(good, usa16, "usa,-1,16,PC,0,0,0,0,1,,,"), usa16Line, kCsvRow},
+        {"weather row 10", Replace(good, free0, "weather,10,11,,0,,,,,,,"), free0Line, kCsvRow},
+        {"duplicate row", Replace(good, usa16, "usa,33,16A,,1,0,0,0,1,,,"), usa16Line + 1, kCsvDuplicate},
+        {"renumbered channel", Replace(good, usa16, "usa,32,17,PC,0,0,0,0,1,,,"), usa16Line, kCsvChannel},
+        {"flag 2", Replace(good, usa16, "usa,32,16,P,0,2,0,0,1,,,"), usa16Line, kCsvFlag},
+        {"flag blank", Replace(good, usa16, "usa,32,16,P,,0,0,0,1,,,"), usa16Line, kCsvFlag},
+        {"unknown mark", Replace(good, usa16, "usa,32,16,X,0,0,0,0,1,,,"), usa16Line, kCsvMark},
+        {"second P",
+         Replace(good, "usa,40,20,,0,0,0,0,0,,,", "usa,40,20,P,0,0,0,0,0,,,"),
+         usa16Line + 8,
+         kCsvMarkTwice},
+        {"mark taken away", Replace(good, usa16, "usa,32,16,,0,0,0,0,1,,,"), usa16Line, kCsvMarkTaken},
+        {"A channel duplex",
+         Replace(good, "usa,45,22A,,0,0,0,0,1,,,", "usa,45,22A,,0,0,0,0,0,,,"),
+         usa16Line + 13,
+         kCsvSimplex},
+        {"list row with a name", Replace(good, usa16, "usa,32,16,P,0,0,0,0,1,,,AB"), usa16Line, kCsvNotInPlan},
+        {"weather row tagged",
+         Replace(good, "weather,0,1,,0,,,,,,,", "weather,0,1,,0,1,,,,,,"),
+         free0Line - 10,
+         kCsvNotInPlan},
+        {"free row inhibited", Replace(good, free0, "free,0,1,,1,,,,,21700000,0,"), free0Line, kCsvNotInPlan},
+        {"frequency in MHz", Replace(good, free0, "free,0,1,,,,,,,156.8,0,"), free0Line, kCsvFrequency},
+        {"off the raster", Replace(good, free0, "free,0,1,,,,,,,156013000,0,"), free0Line, kCsvRaster},
+        {"below the limits", Replace(good, free0, "free,0,1,,,,,,,99993750,0,"), free0Line, kCsvLimits},
+        {"above the limits", Replace(good, free0, "free,0,1,,,,,,,199993750,0,"), free0Line, kCsvLimits},
+        {"transmit alone", Replace(good, free0, "free,0,1,,,,,,,,156800000,"), free0Line, kCsvTxAlone},
+        {"long name", Replace(good, free0, "free,0,1,,,,,,,156800000,0,ABCD"), free0Line, kCsvNameLength},
+        {"letter outside the set", Replace(good, free0, "free,0,1,,,,,,,156800000,0,AK"), free0Line, kCsvNameChar},
+        {"last place set", Replace(good, free0, "free,0,1,,,,,,,156800000,0,AAC"), free0Line, kCsvNameChar},
+        {"not ASCII", Replace(good, free0, "free,0,1,,,,,,,156800000,0,\xC3\xA9"), free0Line, kCsvNameChar},
+        {"10 MB of garbage", std::string(10 * 1024 * 1024, 'x'), 0, kCsvTooLarge},
+        {"binary", std::string("\0\x01\x02\n\xFF", 5), 1, kCsvHeader},
+    };
+    for (const auto& c : cases) {
+        cmcEeprom image = Initial(0);
+        const cmcEeprom before = image;
+        // A good change ahead of the bad line is not kept either.
+        const bool wholeFile = c.key == kCsvHeader || c.key == kCsvTooLarge;
+        const std::string text =
+            wholeFile ? c.text : Replace(c.text, "international,2,1,,0,0,0,0,0,,,", "international,2,1,,1,1,1,1,0,,,");
+        const ChannelImportResult result = ImportChannels(image, text);
+        EXPECT_EQ(result.problem.key, c.key) << c.what;
+        EXPECT_EQ(result.problem.line, c.line) << c.what;
+        EXPECT_EQ(ChannelBytes(image), ChannelBytes(before)) << c.what;
+    }
+}
+
+TEST(ChannelImport, TheMessageNamesTheLineAndTheValue) {
+    std::ifstream file(testmodel::ShippedOverlaySource("46_channel_csv.ovl"), std::ios::binary);
+    std::stringstream overlay;
+    overlay << file.rdbuf();
+    TextDefinitionSource texts(overlay.str());
+    cmcEeprom image = Initial(0);
+    const std::string text = std::string(kChannelCsvHeader) + "\nfree,0,1,,,,,,,156013000,0,\n";
+    const ChannelImportResult result = ImportChannels(image, text);
+    EXPECT_EQ(ChannelCsvMessage(texts, result.problem),
+              "Line 2: rx_hz 156013000 Hz is not on the radio's 6250 Hz raster.");
+    ChannelCsvProblem tooLarge{0, kCsvTooLarge, {"1048576"}};
+    EXPECT_EQ(ChannelCsvMessage(texts, tooLarge).rfind("The file is larger than 1048576 bytes", 0), 0U);
+}
+
+TEST(ChannelImport, AFileLargerThanTheLimitIsNotReadWhole) {
+    testsupport::TempDir dir;
+    const auto path = dir.Path() / "large.csv";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << std::string(kChannelCsvMaxBytes + 1, 'x');
+    }
+    std::string text;
+    EXPECT_EQ(LoadChannelCsvFile(path, text).key, kCsvTooLarge);
+    EXPECT_TRUE(text.empty());
+    EXPECT_EQ(LoadChannelCsvFile(dir / "no-such-file.csv", text).key, kCsvCannotRead);
+    EXPECT_EQ(LoadChannelCsvFile(dir.Path(), text).key, kCsvCannotRead);
+}
+
+} // namespace
