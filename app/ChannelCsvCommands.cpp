@@ -58,6 +58,7 @@ int ChannelCsvCommands::Import() {
     }
     if (imported.changed > 0) {
         m_app.SetModified();
+        m_app.RecordEdit();
         m_app.ArmWarningCheck();
         // The open sheet is built again from the changed image at its remembered position.
         m_app.CloseCurrentSheet();

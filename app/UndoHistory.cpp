@@ -27,7 +27,8 @@ void UndoHistory::RecordReplacement(const cmcEeprom& image,
     Push(Step{image, modelType, m_nextDocument++, where});
 }
 
-void UndoHistory::DocumentSaved(const Document& document) {
+void UndoHistory::DocumentSaved(const cmcEeprom& image, const Document& document) {
+    m_present.image = image;
     m_documents[m_present.document] = document;
 }
 

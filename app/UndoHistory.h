@@ -36,8 +36,10 @@ public:
     bool RecordEdit(const cmcEeprom& image, const EditLocation& where);
     // Records a step that replaced the whole document (a radio read, a model change): a new document.
     void RecordReplacement(const cmcEeprom& image, int modelType, const Document& document, const EditLocation& where);
-    // The present document was saved: its saved image and file name change in every step of it.
-    void DocumentSaved(const Document& document);
+    // The present document was saved (or merged with the factory data before a write) as `image`: the
+    // present step holds that image, and the document's saved image and file name change in every step
+    // of it.
+    void DocumentSaved(const cmcEeprom& image, const Document& document);
 
     bool CanUndo() const { return !m_undo.empty(); }
     bool CanRedo() const { return !m_redo.empty(); }

@@ -1,6 +1,7 @@
 #include "app/cuiMain.h"
 
 #include "app/indEnviron.h"
+#include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
@@ -118,4 +119,56 @@ void cuiMain::AboutKeyTyped(char character) {
 
 bool cuiMain::TypedEndsWith(std::string_view word) const {
     return m_typed.size() >= word.size() && std::string_view(m_typed).substr(m_typed.size() - word.size()) == word;
+}
+
+void cuiMain::ResetHistory() {
+    m_history.Reset(m_main, ModelType(), {m_saved, m_fileName});
+}
+
+void cuiMain::RecordEdit() {
+    m_history.RecordEdit(m_main, m_view->CurrentLocation());
+}
+
+void cuiMain::RecordReplacement() {
+    m_history.RecordReplacement(m_main, ModelType(), {m_saved, m_fileName}, {});
+}
+
+void cuiMain::Undo() {
+    RecordEdit(); // a change not yet made a step is the one taken back
+    if (!m_history.CanUndo()) {
+        return;
+    }
+    const EditLocation where = m_history.Undo();
+    RestorePresentStep();
+    m_view->ShowLocation(where);
+}
+
+void cuiMain::Redo() {
+    RecordEdit(); // a change made since the last Undo ends what Redo can bring back
+    if (!m_history.CanRedo()) {
+        return;
+    }
+    const EditLocation where = m_history.Redo();
+    RestorePresentStep();
+    m_view->ShowLocation(where);
+}
+
+void cuiMain::RestorePresentStep() {
+    const UndoHistory::Step& step = m_history.Present();
+    const UndoHistory::Document& document = m_history.DocumentOf(step);
+    const bool modelChanges = step.modelType != ModelType();
+    if (modelChanges) {
+        RestoreModelType(step.modelType);
+    }
+    m_main = step.image;
+    m_saved = document.saved;
+    m_modified = m_main.Differs(m_saved);
+    m_fileName = document.fileName;
+    UpdateCaption();
+    CloseCurrentSheet();
+    if (modelChanges) {
+        BuildTree();
+    }
+    ArmWarningCheck();
+    SendEvent(kEvImageChanged);
 }

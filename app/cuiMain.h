@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/IMainView.h"
+#include "app/UndoHistory.h"
 #include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
 #include "model/cmcClipCh.h"
@@ -142,6 +143,19 @@ public:
     std::string Caption();
     void CloseCurrentSheet() { m_view->CloseCurrentSheet(); }
 
+    // --- Undo and redo. ---
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    // Makes a change of the image (since the last step) an undo step, remembering where the view shows
+    // the change being made; nothing when the image is as the last step left it.
+    void RecordEdit();
+    // Takes back the last step, or makes the last step taken back again: the image, model type, file name
+    // and saved image of that step return (the document is modified exactly when the image differs from
+    // its saved image) and the view shows where the change was made. Nothing when there is no step.
+    void Undo();
+    void Redo();
+    const UndoHistory& History() const { return m_history; }
+
     // --- Model parameters. ---
     std::uint32_t ModelCode() const { return m_modelCode; }
     std::uint32_t ExtraCode() const { return m_extraCode; }
@@ -190,6 +204,13 @@ protected:
     platform::FileDialogSetup DialogSetup(bool save);
     IMainView& View() { return *m_view; }
     void UpdateCaption();
+    // Puts model type `modelType` in place with its factory data, without a question and without
+    // touching the main image (Undo and Redo across a model change); the base does nothing.
+    virtual void RestoreModelType(int /*modelType*/) {}
+    // The present document becomes the only step of the undo history.
+    void ResetHistory();
+    // A radio read or a model change replaced the document: a step of a new document.
+    void RecordReplacement();
 
     std::uint32_t m_modelCode = 0;
     std::uint32_t m_extraCode = 0;
@@ -199,6 +220,9 @@ protected:
     cmcEeprom m_initial;
 
 private:
+    // Puts the history's present step in place as the document.
+    void RestorePresentStep();
+
     Services m_services;
     cmcMessages m_messages;
     IMainView m_noView;
@@ -208,6 +232,7 @@ private:
     cmcEeprom m_saved;
     bool m_modified = false;
     std::string m_fileName;
+    UndoHistory m_history;
     std::filesystem::path m_lastDirectory;
     cmcQcfRange m_coveredRanges[2] = {{0, 0}, {1, 0}};
     std::unique_ptr<IDefinitionSource> m_definitions;

@@ -30,6 +30,7 @@ std::span<const std::uint8_t> cuiMainCellDocument::CloneIdentityBytes() {
 void cuiMainCellDocument::CellAnswered() {
     m_app.ArmWarningCheck();
     m_app.IsModified(); // sets the flag the first time the image differs from the snapshot
+    m_app.RecordEdit();
 }
 
 cmcClipCh* cuiMainCellDocument::ChannelClipboard() {

@@ -90,6 +90,7 @@ void cuiMain::NewDocument() {
     SetFileName(std::string());
     CloseCurrentSheet();
     m_factoryAdjustments.fill(0);
+    ResetHistory();
     SendEvent(kEvImageChanged);
 }
 
@@ -125,6 +126,7 @@ int cuiMain::OpenFile(const std::filesystem::path& path) {
     ImageLoaded(m_main);
     TakeSnapshot();
     CloseCurrentSheet();
+    ResetHistory();
     SendEvent(kEvImageChanged);
     return qcf::kOk;
 }
@@ -141,6 +143,7 @@ int cuiMain::Save() {
 int cuiMain::SaveToFile(const std::filesystem::path& path) {
     const std::filesystem::path full = FullPath(path);
     SendEvent(kEvCommitInput);
+    RecordEdit();
     MergeImage(m_main, true);
     BusyCursor busy(*m_view);
     cmcQcfFile file(m_messages);
@@ -155,6 +158,7 @@ int cuiMain::SaveToFile(const std::filesystem::path& path) {
     SetFileName(full.string());
     m_services.settings.recent.AddFirst(m_fileName);
     TakeSnapshot();
+    m_history.DocumentSaved(m_main, {m_saved, m_fileName});
     return qcf::kOk;
 }
 
@@ -169,20 +173,24 @@ void cuiMain::AdoptClonedImage(const cmcEeprom& image) {
     if (!m_backupFolder.empty()) {
         BackUpReadImage(image);
     }
+    RecordEdit();
     m_main = image;
     ImageLoaded(m_main);
     SetModified();
     SetFileName(std::string());
     CloseCurrentSheet();
+    RecordReplacement();
     SendEvent(kEvImageChanged);
 }
 
 void cuiMain::PrepareCloneWrite() {
+    RecordEdit();
     const bool modified = IsModified();
     MergeImage(m_main, true);
     if (!modified) {
         TakeSnapshot();
     }
+    m_history.DocumentSaved(m_main, {m_saved, m_fileName});
 }
 
 std::filesystem::path cuiMain::InitialFilePath(int modelType) {
@@ -211,4 +219,5 @@ void cuiMain::BuildDocument() {
     m_main = m_initial;
     TakeSnapshot();
     CloseCurrentSheet();
+    ResetHistory();
 }

@@ -89,6 +89,9 @@ void indMain::ChangeModel(int newType, bool ask) {
                                cmcMessages::Buttons::OkCancel) != Answer::Ok) {
         return;
     }
+    if (ask) {
+        RecordEdit();
+    }
     Environ().modelType = static_cast<std::int8_t>(newType);
     LoadInitialImage(newType);
     if (ask) {
@@ -97,8 +100,14 @@ void indMain::ChangeModel(int newType, bool ask) {
         SetFileName(std::string());
         // The open sheet shows the image that was just replaced.
         CloseCurrentSheet();
+        RecordReplacement();
     }
     BuildTree();
+}
+
+void indMain::RestoreModelType(int modelType) {
+    Environ().modelType = static_cast<std::int8_t>(modelType);
+    LoadInitialImage(modelType);
 }
 
 void indMain::SwitchMakerModeOn() {

@@ -38,7 +38,7 @@ public:
     static constexpr std::string_view kMakerAccessCode = "trimpot";
 
     // Changes the current model type to `newType` (0 to 4). With `ask` (the user's command): asks first,
-    // and the document becomes that type's untitled factory image. Without: only the model type, its
+    // and the document becomes that type's untitled factory image (an undo step). Without: only the model type, its
     // initial image and the tree change (an image of that type was loaded).
     void ChangeModel(int newType, bool ask);
     // Asks the caution question and, on OK, switches maker mode on for the rest of the run.
@@ -48,6 +48,9 @@ public:
     void ScanMakerSwitch(const std::vector<std::string>& arguments);
     // The text appended to the tree's root entry: the name of the current model type.
     std::string ModelName();
+
+protected:
+    void RestoreModelType(int modelType) override;
 
 private:
     // Event 28: toggles the usable-channels-only view and lets the window reopen its sheet.

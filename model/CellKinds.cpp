@@ -82,6 +82,8 @@ constexpr std::array<std::string_view, kProgramKindEnd - kFirstProgramKind> kPro
     "CL_Menu_File_ExportCh",
     "CL_Menu_File_ImportCh",
     "CL_Menu_File_Backups",
+    "CL_Menu_Edit_Undo",
+    "CL_Menu_Edit_Redo",
 };
 
 // Plan code per category 0 to 7 (7: no category).

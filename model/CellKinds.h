@@ -23,6 +23,8 @@ enum ProgramKind : std::int32_t {
     kKindExportChannels = kFirstProgramKind, // CL_Menu_File_ExportCh
     kKindImportChannels,                     // CL_Menu_File_ImportCh
     kKindBackupFolder,                       // CL_Menu_File_Backups
+    kKindUndo,                               // CL_Menu_Edit_Undo
+    kKindRedo,                               // CL_Menu_Edit_Redo
     kProgramKindEnd
 };
 

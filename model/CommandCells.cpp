@@ -52,6 +52,20 @@ bool MenuCommand(CellAnswer& a) {
         }
     }
     switch (a.kind) {
+    case kKindUndo:
+        if (!m.CanUndo()) {
+            cell.SetFlag(kDisabled, true);
+        } else if (enter) {
+            m.Undo();
+        }
+        return true;
+    case kKindRedo:
+        if (!m.CanRedo()) {
+            cell.SetFlag(kDisabled, true);
+        } else if (enter) {
+            m.Redo();
+        }
+        return true;
     case 29:
         if (!m.CanPrintCurrent()) {
             cell.SetFlag(kDisabled, true);

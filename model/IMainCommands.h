@@ -33,6 +33,12 @@ public:
     virtual void ExportChannels() {}
     virtual void ImportChannels() {}
     virtual void OpenBackupFolder() {}
+    // Takes back the last change of the document, or makes it again; whether there is one to take back
+    // or to make again. A window without them has none.
+    virtual bool CanUndo() { return false; }
+    virtual bool CanRedo() { return false; }
+    virtual void Undo() {}
+    virtual void Redo() {}
 
     // Menus and view.
     // Whether the main menu has an item of cell kind `kind`.

@@ -11,12 +11,15 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 // The context object whose event 11 built a submenu's items (0: the menu's own definitions).
 constexpr const char* kOwnerProperty = "vqn58MenuOwner";
+// Set on the items an event built (event 11), which the next event 10 or 11 removes again.
+constexpr const char* kEventItemProperty = "vqn58EventItem";
 
 QString Caption(const cmcCellObj& cell) {
     return QString::fromStdString(std::string(cell.DisplayText()));
@@ -99,7 +102,8 @@ cuiMenu::AddItem(const std::string& definition, cmcCellObj& basic, QWidget* pare
         action = new QAction(Caption(*cell), parent);
     }
     if (cell->Argument() && !cell->Argument()->empty()) {
-        action->setShortcut(QKeySequence(QString::fromStdString(*cell->Argument())));
+        // "Ctrl+Shift+Z; Ctrl+Y": several shortcuts for one item.
+        action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(*cell->Argument())));
     }
     action->setData(QVariant::fromValue(reinterpret_cast<quintptr>(cell.get())));
     cmcCellObj* raw = cell.get();
@@ -200,9 +204,12 @@ void cuiMenu::ClearSubmenu(int kind) {
     if (item == nullptr || item->menu() == nullptr) {
         return;
     }
+    // Only what events put there goes; the menu's own items under it (Undo, Redo) stay.
     for (QAction* action : item->menu()->actions()) {
-        item->menu()->removeAction(action);
-        action->deleteLater();
+        if (action->property(kEventItemProperty).toBool()) {
+            item->menu()->removeAction(action);
+            action->deleteLater();
+        }
     }
     item->menu()->setProperty(kOwnerProperty, QVariant());
 }
@@ -214,18 +221,32 @@ void cuiMenu::RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner) 
     }
     // A request without a context (the placeholder the Edit item asks for at every refresh) does not
     // replace the items a sheet put there; the sheet empties the menu itself when they stop applying.
-    const bool sheetItems = item->menu()->property(kOwnerProperty).value<cmcEvArg>() != 0;
-    if (owner == 0 && sheetItems && !item->menu()->actions().isEmpty()) {
+    QMenu* menu = item->menu();
+    const QList<QAction*> before = menu->actions();
+    const bool sheetItems = menu->property(kOwnerProperty).value<cmcEvArg>() != 0;
+    const bool eventItems = std::any_of(
+        before.begin(), before.end(), [](const QAction* a) { return a->property(kEventItemProperty).toBool(); });
+    if (owner == 0 && sheetItems && eventItems) {
         return;
     }
     ClearSubmenu(kind);
-    item->menu()->setProperty(kOwnerProperty, QVariant::fromValue(owner));
-    BuildBody(name, item->menu(), owner);
+    menu->setProperty(kOwnerProperty, QVariant::fromValue(owner));
+    const QList<QAction*> own = menu->actions();
+    if (!own.isEmpty()) {
+        menu->addSeparator()->setProperty(kEventItemProperty, true);
+    }
+    BuildBody(name, menu, owner);
     // Only the new items: answering the item of `kind` again may ask for this very rebuild.
-    ForEachItem(item->menu(), [this](QAction* action) {
-        RefreshItem(action);
-        return true;
-    });
+    for (QAction* action : menu->actions()) {
+        if (!own.contains(action)) {
+            action->setProperty(kEventItemProperty, true);
+            ForEachItem(action->menu(), [this](QAction* inner) {
+                RefreshItem(inner);
+                return true;
+            });
+            RefreshItem(action);
+        }
+    }
 }
 
 const cmcCellObj* cuiMenu::CurrentCellFor(const QAction& action) {

@@ -83,6 +83,8 @@ public:
     void BuildTree(const std::string& rootSuffix) override;
     void MakerModeSwitchedOn(const std::string& statusText) override;
     void SetBusy(bool busy) override;
+    EditLocation CurrentLocation() override;               // cuiMainFormUndo.cpp
+    void ShowLocation(const EditLocation& where) override; // cuiMainFormUndo.cpp
 
     // IMainCommands.
     void NewDocument() override;
@@ -98,6 +100,10 @@ public:
     void ExportChannels() override;   // cuiMainFormFileExtras.cpp
     void ImportChannels() override;   // cuiMainFormFileExtras.cpp
     void OpenBackupFolder() override; // cuiMainFormFileExtras.cpp
+    bool CanUndo() override;          // cuiMainFormUndo.cpp
+    bool CanRedo() override;
+    void Undo() override;
+    void Redo() override;
     bool HasMenuItem(int kind) override;
     int FontSize() override;
     void SetFontSize(int percentage) override;

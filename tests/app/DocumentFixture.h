@@ -30,12 +30,16 @@ public:
     void BuildTree(const std::string& rootSuffix) override { trees.push_back(rootSuffix); }
     void MakerModeSwitchedOn(const std::string& statusText) override { makerPanels.push_back(statusText); }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    EditLocation CurrentLocation() override { return location; }
+    void ShowLocation(const EditLocation& where) override { shown.push_back(where.sheet); }
 
     std::vector<std::string> captions;
     std::vector<std::string> trees;
     std::vector<std::string> makerPanels;
     int sheetCloses = 0;
     int busyDepth = 0;
+    EditLocation location;          // where the view says a change is being made
+    std::vector<std::string> shown; // the sheets Undo and Redo asked to show
 };
 
 // An application object on a test overlay whose texts name their keys, the shipped initial files in a

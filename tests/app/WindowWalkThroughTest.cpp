@@ -3,6 +3,7 @@
 
 #include "WindowFixture.h"
 #include "app/qt/WidgetSheetFactory.h"
+#include "model/CellKinds.h"
 #include "model/ChannelExport.h"
 #include "model/datCh.h"
 #include "platform/qt/QtFontMetrics.h"
@@ -177,6 +178,36 @@ TEST_F(WindowWalkThrough, TheDelayedWarningCheckMarksTheSheetInError) {
     EXPECT_EQ(cuiTree::MarkOf(node), cuiTree::kWarning);
     EXPECT_EQ(Form().CellsInError(), 1);
     EXPECT_TRUE(node->toolTip(0).contains(QStringLiteral("A channel with a P or C mark is inhibited.")));
+}
+
+TEST_F(WindowWalkThrough, UndoTakesAnEditBackOnItsSheetAndRedoMakesItAgain) {
+    StartActive();
+    QAction* undo = MenuItem(model::kKindUndo);
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    OpenFromTree("GI_Sheet_FreeCh");
+    const std::string before = FreeRow(App().MainImage(), 0);
+    TypeIntoFreeChannel(0, 3, "16A");
+    Key(Qt::Key_Return);
+    const std::string edited = FreeRow(App().MainImage(), 0);
+    ASSERT_NE(edited, before);
+    const GridPos editedAt = Sheet().Current();
+    Sheet().SetCurrentCell({editedAt.column, editedAt.row + 5}, 1); // the user moved on
+
+    OpenFromTree("GI_Sheet_ComSet");
+    Form().Tree()->setFocus();
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(FreeRow(App().MainImage(), 0), before);
+    EXPECT_FALSE(App().IsModified()); // back where the document started
+    ASSERT_NE(Form().CurrentSheet(), nullptr);
+    EXPECT_EQ(Form().CurrentSheet()->Key(), "GI_Sheet_FreeCh"); // shown where the change was made
+    EXPECT_EQ(Sheet().Current(), editedAt);
+
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(FreeRow(App().MainImage(), 0), edited);
+    EXPECT_TRUE(App().IsModified());
+    Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); // nothing left to redo
+    EXPECT_EQ(FreeRow(App().MainImage(), 0), edited);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "events/cmcEvMan.h"
 #include "support/FakeClock.h"
 #include "ui/IconSet.h"
+#include "model/CellKinds.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
 #include "ui/cuiTree.h"
@@ -77,9 +78,16 @@ TEST_F(ShippedWindowOverlay, MainMenuAndToolBarBuild) {
     cuiToolBar bar(&window, source, events, behaviour, "GI_ToolBar_Main", images);
     bar.Build();
     EXPECT_EQ(bar.Buttons().size(), 10U);
-    // The placeholder of the Edit menu, which the behaviour object asks for.
+    // Undo and Redo, then the placeholder of the Edit menu, which the behaviour object asks for, after a
+    // separator.
     events.SendText(11, 0, 33, "GI_PMenu_NoItem");
-    EXPECT_EQ(menu.Items(menu.FindByKind(33)->menu()).size(), 1U);
+    const std::vector<QAction*> edit = menu.Items(menu.FindByKind(33)->menu());
+    ASSERT_EQ(edit.size(), 4U);
+    EXPECT_EQ(cuiMenu::CellOf(edit[0])->Kind(), model::kKindUndo);
+    EXPECT_EQ(edit[1]->shortcuts(), QKeySequence::listFromString(QStringLiteral("Ctrl+Shift+Z; Ctrl+Y")));
+    EXPECT_TRUE(edit[2]->isSeparator());
+    events.Send(10, 0, 33); // the sheet's items go, Undo and Redo stay
+    EXPECT_EQ(menu.Items(menu.FindByKind(33)->menu()).size(), 2U);
 }
 
 TEST_F(ShippedWindowOverlay, EveryPictureIsThereAt1xAnd2x) {

@@ -1,0 +1,58 @@
+// The main window's Undo and Redo: the document steps back or forth, and the sheet where the change was
+// made opens again with its cursor on the changed cell.
+
+#include "app/indMain.h"
+#include "app/qt/cuiMainForm.h"
+#include "events/EventNumbers.h"
+#include "events/cmcEvMan.h"
+#include "ui/cuiTree.h"
+
+#include <algorithm>
+
+bool cuiMainForm::CanUndo() {
+    return m_parts.app.CanUndo();
+}
+
+bool cuiMainForm::CanRedo() {
+    return m_parts.app.CanRedo();
+}
+
+void cuiMainForm::Undo() {
+    // Text still in an editor is a change of its own: it is what Undo takes back first.
+    m_parts.events.Send(kEvCommitInput);
+    m_parts.app.Undo();
+    m_parts.events.Send(kEvRefreshMenu);
+    m_parts.events.Send(kEvRefreshToolBar);
+}
+
+void cuiMainForm::Redo() {
+    m_parts.events.Send(kEvCommitInput);
+    m_parts.app.Redo();
+    m_parts.events.Send(kEvRefreshMenu);
+    m_parts.events.Send(kEvRefreshToolBar);
+}
+
+EditLocation cuiMainForm::CurrentLocation() {
+    if (!m_sheet) {
+        return {};
+    }
+    const SheetPosition at = m_sheet->Position();
+    return {m_sheet->SourceArgument(), at.column, at.row, at.leftColumn, at.topRow};
+}
+
+void cuiMainForm::ShowLocation(const EditLocation& where) {
+    if (where.sheet.empty() || m_tree == nullptr) {
+        return;
+    }
+    // A sheet the image no longer has (a plan switched off since) is not opened.
+    QTreeWidgetItem* node = m_tree->FindNodeByArgument(where.sheet);
+    if (node == nullptr) {
+        return;
+    }
+    CloseCurrentSheet();
+    const std::string key = ParseSheetReference(where.sheet).key;
+    std::erase_if(m_positions, [&](const Remembered& r) { return r.key == key; });
+    m_positions.push_front({key, {where.column, where.row, where.leftColumn, where.topRow}});
+    m_tree->setCurrentItem(node);
+    OpenSheetByArgument(where.sheet);
+}
