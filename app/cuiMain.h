@@ -165,6 +165,7 @@ public:
     void SetView(IMainView* view) { m_view = view ? view : &m_noView; }
     cmcMessages& Messages() { return m_messages; }
     cmcGTex& Overlay() { return m_services.overlay; }
+    platform::IFileDialogs& FileDialogs() { return m_services.fileDialogs; }
     indEnviron& Environ() { return m_services.settings; }
 
 protected:
