@@ -80,7 +80,6 @@ bool PrintCommands::Print(std::vector<std::string> sheetArguments) {
             m_job->Cancel();
         }
     });
-    m_window->setAttribute(Qt::WA_DeleteOnClose);
     m_window->SetBusy(true);
     m_window->Open();
     return true;
@@ -98,10 +97,8 @@ void PrintCommands::EndJob() {
         m_printer->outputFileName().isEmpty() ? m_printer->printerName() : m_printer->outputFileName();
     m_job.reset();
     m_printer.reset();
-    if (m_window != nullptr) {
-        m_window->SetBusy(false);
-        m_window->close();
-    }
+    // Ended from the main task, never from inside the window's own handlers.
+    delete m_window.data();
     m_parts.mainWindow.setEnabled(true);
     m_parts.mainWindow.activateWindow();
     m_parts.mainWindow.setFocus();
