@@ -181,4 +181,14 @@ TEST_F(PrintCommandsTest, APageWithoutRoomForTheSheetEndsWithAMessage) {
     EXPECT_FALSE(std::filesystem::exists(setup.file));
 }
 
+TEST_F(PrintCommandsTest, APrinterThatCannotBeOpenedIsReportedWhenTheJobEnds) {
+    setup.file = dir / "missing" / "printed.pdf";
+    Choose(kPrintCurrent);
+    ASSERT_TRUE(RunJob());
+    EXPECT_TRUE(Form().isEnabled());
+    ASSERT_EQ(box.Count(), 1U);
+    EXPECT_NE(box.Last().text.find("could not be opened"), std::string::npos);
+    EXPECT_NE(box.Last().text.find(setup.file.string()), std::string::npos);
+}
+
 } // namespace

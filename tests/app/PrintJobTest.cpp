@@ -9,6 +9,7 @@
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
 #include "platform/qt/QtFontMetrics.h"
+#include "sheets/cmcSheetLayout.h"
 #include "support/FakeClock.h"
 #include "support/PdfText.h"
 #include "support/TempDir.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QPageSize>
 #include <QPrinter>
+#include <QWidget>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
@@ -110,6 +112,24 @@ protected:
     QPrinter printer{QPrinter::HighResolution};
     std::unique_ptr<PrintJob> job;
 };
+
+TEST_F(PrintJobTest, ASheetBoundToAPrinterTakesItsScaleAndFontHeight) {
+    const struct {
+        int dpi;
+        int scale;
+    } cases[] = {{1200, 10}, {600, 5}, {300, 2}, {239, 1}, {72, 1}};
+    QWidget host;
+    for (const auto& c : cases) {
+        const std::unique_ptr<IPrintSheet> sheet =
+            factory.OpenForPrinting(&host, "GI_Sheet_One", "", {&printer, c.dpi, -75});
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(sheet->Layout().Scale(), c.scale) << c.dpi;
+        EXPECT_EQ(sheet->Layout().BasicCell().EffectiveFont(sheet->Layout().BasicCell()).height, -75) << c.dpi;
+        EXPECT_TRUE(sheet->Printable());
+        EXPECT_EQ(sheet->TitleText(), "First small");
+    }
+    EXPECT_FALSE(factory.OpenForPrinting(&host, "GI_Sheet_Hidden", "", {&printer, 600, -75})->Printable());
+}
 
 TEST_F(PrintJobTest, ABigSheetIsCutIntoWholeColumnsAndRowsWithItsHeadersOnEveryPage) {
     ASSERT_EQ(Print({"GI_Sheet_Big"}), Outcome::Done);
