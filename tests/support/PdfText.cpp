@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <sstream>
 
 namespace testsupport {
@@ -56,12 +55,25 @@ std::vector<PdfText::Word> PdfText::Words(int page) const {
     const std::string number = std::to_string(page);
     const std::string xhtml =
         RunCommand("pdftotext -q -bbox -f " + number + " -l " + number + " " + Quoted(m_file.string()) + " -").output;
-    static const std::regex word(
-        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
+    // Lines of the form <word xMin="…" yMin="…" xMax="…" yMax="…">text</word>.
     std::vector<Word> words;
-    for (auto it = std::sregex_iterator(xhtml.begin(), xhtml.end(), word); it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        words.push_back({Unescaped(m[5]), std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])});
+    const std::string open = "<word ";
+    for (std::size_t at = xhtml.find(open); at != std::string::npos; at = xhtml.find(open, at + 1)) {
+        const std::size_t textStart = xhtml.find('>', at);
+        const std::size_t textEnd = xhtml.find("</word>", at);
+        if (textStart == std::string::npos || textEnd == std::string::npos || textEnd < textStart) {
+            break;
+        }
+        Word w;
+        if (std::sscanf(xhtml.c_str() + at,
+                        "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"",
+                        &w.xMin,
+                        &w.yMin,
+                        &w.xMax,
+                        &w.yMax) == 4) {
+            w.text = Unescaped(xhtml.substr(textStart + 1, textEnd - textStart - 1));
+            words.push_back(std::move(w));
+        }
     }
     return words;
 }
