@@ -65,7 +65,7 @@ public:
         m_sheet = new iuiSheet(env, host, nullptr, 0, 0, key, state);
         m_sheet->hide();
         m_sheet->SetParameter(parameter);
-        m_sheet->SetPrinter({target.device, target.dpi, target.fontHeight, &m_metrics});
+        m_sheet->SetPrinter({target.dpi, target.fontHeight, &m_metrics});
         m_sheet->Build();
     }
     bool Printable() const override { return m_sheet->Printable(); }

@@ -16,7 +16,6 @@
 
 class QLabel;
 class QFrame;
-class QPaintDevice;
 class cuiGrid;
 class cuiInPlaceEditor;
 struct cmcEvent;
@@ -62,11 +61,10 @@ public:
     void SetPopupListMode(bool on) { m_popupMode = on; }
     bool PopupListMode() const { return m_popupMode; }
     void SetSavedPosition(const Position& position) { m_saved = position; }
-    // How a sheet is bound to a printer: the device its cells are measured for, the printer's vertical
-    // resolution, the cell font height imposed (printer pixels; negative: character height) and the
-    // font metrics of that device. The device and the metrics must outlive the sheet.
+    // How a sheet is bound to a printer: the printer's vertical resolution, the cell font height
+    // imposed (printer pixels; negative: character height) and the font metrics of the printer (none:
+    // the screen's), which must outlive the sheet.
     struct PrintBinding {
-        QPaintDevice* device = nullptr;
         int dpi = 0;
         std::int32_t fontHeight = 0;
         platform::IFontMetrics* metrics = nullptr;
