@@ -4,34 +4,15 @@
 #include "CliCells.h"
 #include "CsvField.h"
 #include "model/datCh.h"
+#include "overlay/OverlayHasSheet.h"
 #include "platform/FontMetrics.h"
 #include "sheets/iuiSheetLayout.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace cli {
-namespace {
-
-// Whether the overlay defines sheet `sheet`: a line "#<sheet>_Cells". Asking the overlay reader for a
-// missing section would end the program with a fault, which is no answer to a typing mistake.
-bool HasSheet(const std::filesystem::path& overlay, const std::string& sheet) {
-    std::ifstream in(overlay, std::ios::binary);
-    const std::string header = "#" + sheet + "_Cells";
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line == header) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 int RunShow(CliContext& context) {
     std::vector<std::string> args;
@@ -47,7 +28,7 @@ int RunShow(CliContext& context) {
         std::fprintf(stderr, "vqn58-cli: show needs a FILE and a SHEET\nTry 'vqn58-cli --help'.\n");
         return kExitUsage;
     }
-    if (!HasSheet(context.overlayPath, args[1])) {
+    if (!OverlayHasSheet(context.overlayPath, args[1])) {
         std::fprintf(stderr, "vqn58-cli: the overlay has no sheet '%s'\nTry 'vqn58-cli --help'.\n", args[1].c_str());
         return kExitUsage;
     }

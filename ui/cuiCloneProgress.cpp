@@ -1,9 +1,10 @@
 #include "ui/cuiCloneProgress.h"
 
+#include "ui/CentreOver.h"
+
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
@@ -88,19 +89,7 @@ void cuiCloneProgress::closeEvent(QCloseEvent* event) {
 }
 
 void cuiCloneProgress::PlaceOverMainWindow() {
-    QRect frame(QPoint(0, 0), size());
-    QScreen* screen = m_mainWindow != nullptr ? m_mainWindow->screen() : this->screen();
-    if (m_mainWindow != nullptr) {
-        frame.moveCenter(m_mainWindow->frameGeometry().center());
-    }
-    if (screen != nullptr) {
-        const QRect area = screen->availableGeometry();
-        frame.moveRight(std::min(frame.right(), area.right()));
-        frame.moveBottom(std::min(frame.bottom(), area.bottom()));
-        frame.moveLeft(std::max(frame.left(), area.left()));
-        frame.moveTop(std::max(frame.top(), area.top()));
-    }
-    move(frame.topLeft());
+    ui::CentreOver(*this, m_mainWindow);
 }
 
 QWidget* cuiCloneProgress::BarArea() const {

@@ -9,7 +9,11 @@
 #include <string_view>
 
 class ICellBehaviour;
+class QPaintDevice;
+class QPainter;
+class QRect;
 class QWidget;
+class cmcSheetLayout;
 class cmcCellCapsule;
 class indMain;
 
@@ -41,6 +45,26 @@ public:
     virtual void JumpToCell(const CellIdentity& /*cell*/) {}
 };
 
+// The printer a sheet is built for: the device it is measured and drawn on, the printer's vertical
+// resolution and the cell font height imposed (printer pixels; negative: character height).
+struct SheetPrintTarget {
+    QPaintDevice* device = nullptr;
+    int dpi = 0;
+    std::int32_t fontHeight = 0;
+};
+
+// A sheet built off-screen for a printer, as printing sees it: whether it may be printed, its title,
+// its layout in printer pixels, its font, and the drawing of one cell on a page.
+class IPrintSheet {
+public:
+    virtual ~IPrintSheet() = default;
+    virtual bool Printable() const = 0;
+    virtual std::string TitleText() const = 0;
+    virtual const cmcSheetLayout& Layout() const = 0;
+    // Draws cell (column, row) into `rect` with the printing colours.
+    virtual void DrawCell(QPainter& painter, std::int32_t column, std::int32_t row, const QRect& rect) = 0;
+};
+
 // Makes the sheets of the main window (the sheet widget of the sheets layer), and its selection lists.
 class ISheetFactory {
 public:
@@ -57,6 +81,14 @@ public:
                                              const SheetPosition* position) = 0;
     // Opens the selection list `listName` beside the cell of `capsule` with `value` current.
     virtual void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) = 0;
+    // Builds sheet `key` with `parameter` hidden inside `host`, bound to `target`, for printing; none
+    // when these sheets cannot be printed. The host and the target's device must outlive the sheet.
+    virtual std::unique_ptr<IPrintSheet> OpenForPrinting(QWidget* /*host*/,
+                                                         const std::string& /*key*/,
+                                                         const std::string& /*parameter*/,
+                                                         const SheetPrintTarget& /*target*/) {
+        return nullptr;
+    }
     // The usable-channels-only view of the channel sheets changed.
     virtual void SetUsableOnly(bool /*on*/) {}
 };

@@ -7,6 +7,7 @@
 #include "ui/cuiCloneProgress.h"
 #include "ui/cuiComSelDialog.h"
 #include "ui/cuiInformation.h"
+#include "ui/cuiPrintingWindow.h"
 
 #include <QApplication>
 #include <QTreeWidgetItem>
@@ -61,6 +62,11 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
     progress.ShowProgress(20);
     ok = Save(progress, directory / "window_cloning.png") && ok;
     progress.EndOperation();
+
+    cuiPrintingWindow printing(&form, program.App().Definitions(), {});
+    printing.Open();
+    ok = Save(printing, directory / "window_printing.png") && ok;
+    printing.close();
 
     form.ShowCloneInformation();
     if (auto* info = form.findChild<QDialog*>(QStringLiteral("cuiInformation")); info != nullptr) {

@@ -3,6 +3,7 @@
 #include "app/indEnviron.h"
 #include "app/indMain.h"
 #include "model/datCh.h"
+#include "platform/qt/QtFontMetrics.h"
 #include "sheets/qt/cuiFlector.h"
 #include "sheets/qt/cuiGrid.h"
 #include "sheets/qt/cuiSheet.h"
@@ -11,6 +12,7 @@
 
 #include <QMenu>
 #include <QPointer>
+#include <utility>
 
 namespace {
 
@@ -48,6 +50,36 @@ public:
 private:
     QPointer<iuiSheet> m_sheet;
     std::string m_argument;
+};
+
+// A sheet bound to a printer, measured with the printer's font metrics.
+class WidgetPrintSheet final : public IPrintSheet {
+public:
+    explicit WidgetPrintSheet(const SheetPrintTarget& target) : m_metrics(target.device) {}
+    ~WidgetPrintSheet() override { delete m_sheet.data(); }
+
+    void Build(SheetEnv& env,
+               QWidget* host,
+               const std::string& key,
+               const std::string& parameter,
+               const ChannelSheetState& state,
+               const SheetPrintTarget& target) {
+        m_sheet = new iuiSheet(env, host, nullptr, 0, 0, key, state);
+        m_sheet->hide();
+        m_sheet->SetParameter(parameter);
+        m_sheet->SetPrinter({target.dpi, target.fontHeight, &m_metrics});
+        m_sheet->Build();
+    }
+    bool Printable() const override { return m_sheet->Printable(); }
+    std::string TitleText() const override { return m_sheet->TitleText(); }
+    const cmcSheetLayout& Layout() const override { return std::as_const(*m_sheet).Layout(); }
+    void DrawCell(QPainter& painter, std::int32_t column, std::int32_t row, const QRect& rect) override {
+        m_sheet->DrawPrintedCell(painter, {column, row}, rect);
+    }
+
+private:
+    platform::QtFontMetrics m_metrics;
+    QPointer<iuiSheet> m_sheet;
 };
 
 } // namespace
@@ -101,6 +133,16 @@ std::unique_ptr<IOpenSheet> WidgetSheetFactory::Open(QWidget* area,
     }
     sheet->Build();
     return std::make_unique<WidgetSheet>(sheet, sourceArgument);
+}
+
+std::unique_ptr<IPrintSheet> WidgetSheetFactory::OpenForPrinting(QWidget* host,
+                                                                 const std::string& key,
+                                                                 const std::string& parameter,
+                                                                 const SheetPrintTarget& target) {
+    UpdateState();
+    auto sheet = std::make_unique<WidgetPrintSheet>(target);
+    sheet->Build(m_env, host, key, parameter, m_state, target);
+    return sheet;
 }
 
 void WidgetSheetFactory::OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) {

@@ -22,6 +22,10 @@ public:
                                      const std::string& parameter,
                                      const std::string& sourceArgument,
                                      const SheetPosition* position) override;
+    std::unique_ptr<IPrintSheet> OpenForPrinting(QWidget* host,
+                                                 const std::string& key,
+                                                 const std::string& parameter,
+                                                 const SheetPrintTarget& target) override;
     void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) override;
     void SetUsableOnly(bool on) override { m_state.usableOnly = on; }
 

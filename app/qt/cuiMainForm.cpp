@@ -5,6 +5,7 @@
 #include "app/indEnviron.h"
 #include "app/indMain.h"
 #include "app/qt/MainStatusBar.h"
+#include "app/qt/PrintCommands.h"
 #include "app/qt/WindowPlacement.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
@@ -60,6 +61,8 @@ cuiMainForm::cuiMainForm(const Parts& parts) : m_parts(parts) {
     setMinimumSize(400, 200);
     setAcceptDrops(true);
     m_progress = std::make_unique<cuiCloneProgress>(this, overlay.GetText("GI_Clone_Progress_Caption"));
+    m_printing = std::make_unique<PrintCommands>(PrintCommands::Parts{
+        *this, m_parts.app.Definitions(), m_parts.app.Messages(), m_parts.app.FileDialogs(), m_parts.sheets});
     m_parts.events.Register(&cuiMainForm::EventHandler, this);
 }
 
@@ -68,6 +71,7 @@ cuiMainForm::~cuiMainForm() {
     if (m_mainTask) {
         m_mainTask->Stop();
     }
+    m_printing.reset();
     m_sheet.reset();
     m_parts.app.SetView(nullptr);
 }

@@ -19,6 +19,7 @@
 
 class ICellBehaviour;
 class MainStatusBar;
+class PrintCommands;
 class QSplitter;
 class WindowCloneLink;
 class cmcEvMan;
@@ -62,6 +63,8 @@ public:
     void BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link);
     // The progress display of clone operations.
     cuiCloneProgress& Progress() { return *m_progress; }
+    // The Print commands with their running job.
+    PrintCommands& Printing() { return *m_printing; }
 
     cuiTree* Tree() const { return m_tree; }
     cuiMenu& Menu() { return *m_menu; }
@@ -92,8 +95,8 @@ public:
     void Save() override;
     void SaveWithDialog() override;
     bool CanPrintCurrent() override;
-    void PrintCurrent() override {}
-    void PrintAll() override {}
+    void PrintCurrent() override;
+    void PrintAll() override;
     std::string RecentFile(int index) override;
     void OpenRecent(int index) override;
     void Exit() override;
@@ -157,6 +160,7 @@ private:
     QPointer<cuiTree> m_tree;
     MainStatusBar* m_status = nullptr;
     std::unique_ptr<cuiCloneProgress> m_progress;
+    std::unique_ptr<PrintCommands> m_printing;
     std::unique_ptr<IOpenSheet> m_sheet;
     std::deque<Remembered> m_positions; // most recent first, one per key
     bool m_focusOutsideTree = false;

@@ -3,11 +3,13 @@
 #include "app/WindowCloneLink.h"
 #include "app/indEnviron.h"
 #include "app/indMain.h"
+#include "app/qt/PrintCommands.h"
 #include "app/qt/cuiMainForm.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
+#include "sheets/cmcCellObj.h"
 #include "ui/cuiComSelDialog.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
@@ -32,8 +34,28 @@ void cuiMainForm::SaveWithDialog() {
 }
 
 bool cuiMainForm::CanPrintCurrent() {
-    // Printing is not offered until the printing part is built.
-    return false;
+    return m_sheet && m_sheet->Printable();
+}
+
+void cuiMainForm::PrintCurrent() {
+    m_parts.events.Send(kEvCommitInput);
+    if (CanPrintCurrent()) {
+        m_printing->Print({m_sheet->SourceArgument()});
+    }
+}
+
+void cuiMainForm::PrintAll() {
+    m_parts.events.Send(kEvCommitInput);
+    if (!m_sheet || m_tree == nullptr) {
+        return;
+    }
+    // Every tree node in tree order; a node that names no sheet prints nothing.
+    std::vector<std::string> arguments;
+    for (const QTreeWidgetItem* item : m_tree->NodesInOrder()) {
+        const cmcCellObj* cell = cuiTree::CellOf(item);
+        arguments.push_back(cell != nullptr && cell->Argument() ? *cell->Argument() : std::string());
+    }
+    m_printing->Print(std::move(arguments));
 }
 
 std::string cuiMainForm::RecentFile(int index) {

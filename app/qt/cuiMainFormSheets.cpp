@@ -4,6 +4,7 @@
 #include "app/UsableChannels.h"
 #include "app/indEnviron.h"
 #include "app/indMain.h"
+#include "app/qt/PrintCommands.h"
 #include "app/qt/cuiMainForm.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
@@ -157,4 +158,5 @@ void cuiMainForm::MainTask() {
         m_warningDue.reset();
         RunWarningCheck();
     }
+    m_printing->Tick();
 }

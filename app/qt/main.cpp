@@ -2,12 +2,14 @@
 // does; "/servmod" among the arguments asks to switch maker mode on.
 // vqn58 --screenshots DIR [FILE]: writes pictures of the window for every sheet of the tree and of each
 // small window into DIR, showing FILE when given, then ends (run it on the offscreen platform).
+// vqn58 --print-pdf OUT.pdf [--sheet KEY | --all] [FILE]: prints to a PDF file without a window.
 
 #include "app/indEnviron.h"
 #include "app/qt/MainProgram.h"
 #include "app/qt/Screenshots.h"
 #include "app/qt/TitleSheetFactory.h"
 #ifdef VQN58_SHEET_WIDGETS
+#include "app/qt/PrintToPdf.h"
 #include "app/qt/WidgetSheetFactory.h"
 #include "platform/qt/QtFontMetrics.h"
 #endif
@@ -27,11 +29,45 @@
 #include <QScreen>
 #include <cstdio>
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vqn58 [FILE]                 the desktop program; opens FILE (a clone file)\n"
+    "       vqn58 --print-pdf OUT.pdf [--sheet KEY | --all] [FILE]\n"
+    "                                    prints FILE (default: the factory data of model type 0) to the\n"
+    "                                    PDF file OUT.pdf on A4 pages, without a window: one sheet by its\n"
+    "                                    overlay key (e.g. GI_Sheet_IntCh), or --all (the default) every\n"
+    "                                    sheet of the tree in tree order; sheets marked NoPrint are left out.\n"
+    "                                    Exit status: 0 printed; 1 FILE unreadable, OUT unwritable or\n"
+    "                                    nothing printable; 2 usage error or unknown sheet.\n"
+    "       vqn58 --screenshots DIR [FILE]  pictures of every sheet and window into DIR\n"
+    "       vqn58 --help                 this text\n"
+    "A \"/servmod\" argument asks to switch maker mode on.\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+#ifdef VQN58_SHEET_WIDGETS
+    const bool printPdf = first == "--print-pdf";
+    if (printPdf) {
+        // No window is shown, so no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+#endif
     QApplication application(argc, argv);
     // The desktop entry's name, so the desktop matches the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vqn58.vqn58"));
     platform::InstallQtFaultHandler();
+#ifdef VQN58_SHEET_WIDGETS
+    if (printPdf) {
+        return RunPrintPdf(std::vector<std::string>(argv + 2, argv + argc));
+    }
+#endif
     ScreenSize screen;
     if (const QScreen* primary = QGuiApplication::primaryScreen(); primary != nullptr) {
         screen = {primary->availableGeometry().width(), primary->availableGeometry().height()};
@@ -73,7 +109,6 @@ int main(int argc, char** argv) {
     messageBox.SetParent(&program.Form());
     fileDialogs.SetParent(&program.Form());
     program.Form().show();
-    const std::string first = argc > 1 ? argv[1] : "";
     if (first == "--screenshots") {
         if (argc != 3 && argc != 4) {
             std::fprintf(stderr, "usage: vqn58 --screenshots DIR [FILE]\n");

@@ -7,13 +7,17 @@
 
 namespace platform {
 
+QFontMetrics QtFontMetrics::Measure(const FontDesc& font) const {
+    return m_device != nullptr ? QFontMetrics(ToQFont(font), m_device) : QFontMetrics(ToQFont(font));
+}
+
 int QtFontMetrics::LineWidth(const FontDesc& font, std::string_view line) {
-    const QFontMetrics metrics(ToQFont(font));
+    const QFontMetrics metrics = Measure(font);
     return metrics.horizontalAdvance(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
 }
 
 int QtFontMetrics::LineHeight(const FontDesc& font) {
-    return QFontMetrics(ToQFont(font)).height();
+    return Measure(font).height();
 }
 
 } // namespace platform

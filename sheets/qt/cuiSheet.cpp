@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -56,7 +57,11 @@ cuiSheet::~cuiSheet() {
 }
 
 std::unique_ptr<cmcSheetLayout> cuiSheet::CreateLayout() {
-    return std::make_unique<cmcSheetLayout>(m_env.source, m_key, m_env.metrics);
+    return std::make_unique<cmcSheetLayout>(m_env.source, m_key, Metrics());
+}
+
+platform::IFontMetrics& cuiSheet::Metrics() {
+    return m_print && m_print->metrics != nullptr ? *m_print->metrics : m_env.metrics;
 }
 
 void cuiSheet::Build() {
@@ -66,6 +71,16 @@ void cuiSheet::Build() {
     m_building = true;
     m_layout = CreateLayout();
     m_layout->SetFontPercentage(m_env.fontPercentage);
+    if (m_print) {
+        m_layout->SetScale(std::max(m_print->dpi / 120, 1));
+        m_layout->SetPrintFontHeight(m_print->fontHeight);
+        m_layout->SetForPrinting(true);
+        m_layout->Build();
+        // Off-screen: no panels, grid, cursor or context menu.
+        m_building = false;
+        m_built = true;
+        return;
+    }
     m_layout->Build();
     m_selection = std::make_unique<SheetSelection>(*m_layout, [this](GridPos pos) { RepaintCell(pos); });
     BuildPanels();
@@ -242,6 +257,24 @@ void cuiSheet::DrawCell(QPainter& painter, GridPos pos, const QRect& rect) {
                              m_grid->hasFocus() || m_popupMode,
                              m_editorOpen,
                              [this](GridPos p) { return Highlighted(p); }};
+    CellPainter(context).Draw(pos, rect);
+}
+
+void cuiSheet::DrawPrintedCell(QPainter& painter, GridPos pos, const QRect& rect) {
+    if (!m_built || !m_print || !m_layout) {
+        return;
+    }
+    CellPaintContext context{painter,
+                             *m_layout,
+                             Behaviour(),
+                             m_drawCapsule,
+                             m_env.images,
+                             palette(),
+                             m_layout->Scale(),
+                             true,
+                             false,
+                             false,
+                             nullptr};
     CellPainter(context).Draw(pos, rect);
 }
 

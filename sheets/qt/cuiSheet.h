@@ -19,6 +19,9 @@ class QFrame;
 class cuiGrid;
 class cuiInPlaceEditor;
 struct cmcEvent;
+namespace platform {
+class IFontMetrics;
+}
 
 // One sheet on screen: an optional title strip above a grid whose cells come from the sheet's
 // definition. The sheet owns the cursor (the current cell), the multi-selection, the in-place editor
@@ -58,6 +61,19 @@ public:
     void SetPopupListMode(bool on) { m_popupMode = on; }
     bool PopupListMode() const { return m_popupMode; }
     void SetSavedPosition(const Position& position) { m_saved = position; }
+    // How a sheet is bound to a printer: the printer's vertical resolution, the cell font height
+    // imposed (printer pixels; negative: character height) and the font metrics of the printer (none:
+    // the screen's), which must outlive the sheet.
+    struct PrintBinding {
+        int dpi = 0;
+        std::int32_t fontHeight = 0;
+        platform::IFontMetrics* metrics = nullptr;
+    };
+    // Builds the sheet off-screen for a printer: Build lays it out at the printer's scale
+    // (max(dpi / 120, 1)) with the imposed font and makes no grid, no cursor and no context menu;
+    // cells are drawn with DrawPrintedCell.
+    void SetPrinter(const PrintBinding& binding) { m_print = binding; }
+    bool IsPrinting() const { return m_print.has_value(); }
     // Called in popup-list mode after a choice was sent to the opener (the pop-up window hides).
     void SetChoiceMade(std::function<void()> done) { m_choiceMade = std::move(done); }
 
@@ -94,6 +110,10 @@ public:
     bool EditorShown() const { return m_editorOpen; }
     cuiInPlaceEditor* Editor() const { return m_editor; }
 
+    // Draws cell `pos` of a sheet built for a printer into `rect` on `painter` (the printing colours,
+    // no highlight). Nothing before Build or for a sheet on screen.
+    void DrawPrintedCell(QPainter& painter, GridPos pos, const QRect& rect);
+
     // The size this sheet needs to show every column and row without scrolling (with room for the
     // vertical scroll bar when scroll bars are on).
     QSize NeededSize() const;
@@ -110,6 +130,8 @@ protected:
     // Makes the layout that reads the definition; channel sheets give their own.
     virtual std::unique_ptr<cmcSheetLayout> CreateLayout();
     SheetEnv& Env() { return m_env; }
+    // The metrics the layout measures texts with: the printer's when bound to one, else the screen's.
+    platform::IFontMetrics& Metrics();
 
 private:
     // The menu builder's submenu that holds the current cell's context menu (events 10 and 11).
@@ -160,6 +182,7 @@ private:
     bool m_building = false;
     bool m_built = false;
     Position m_saved;
+    std::optional<PrintBinding> m_print;
     std::function<void()> m_choiceMade;
 
     std::unique_ptr<cmcSheetLayout> m_layout;

@@ -1,5 +1,5 @@
 #include "sheets/qt/iuiSheet.h"
 
 std::unique_ptr<cmcSheetLayout> iuiSheet::CreateLayout() {
-    return std::make_unique<iuiSheetLayout>(Env().source, Key(), Env().metrics, m_state);
+    return std::make_unique<iuiSheetLayout>(Env().source, Key(), Metrics(), m_state);
 }

@@ -1,0 +1,111 @@
+#include "app/qt/PrintCommands.h"
+
+#include "overlay/DefinitionSource.h"
+#include "overlay/Messages.h"
+#include "platform/FileDialogs.h"
+#include "platform/qt/QtPrinterSetup.h"
+#include "ui/BodyLines.h"
+#include "ui/cuiPrintingWindow.h"
+
+#include <QPrinter>
+#include <QWidget>
+
+namespace {
+
+std::string Replaced(std::string text, const std::string& value) {
+    if (const std::size_t at = text.find("%s"); at != std::string::npos) {
+        text.replace(at, 2, value);
+    }
+    return text;
+}
+
+} // namespace
+
+PrintCommands::PrintCommands(const Parts& parts)
+    : m_parts(parts), m_qtSetup(std::make_unique<platform::QtPrinterSetup>()), m_setup(m_qtSetup.get()) {}
+
+PrintCommands::~PrintCommands() {
+    m_job.reset();
+    delete m_window.data();
+}
+
+void PrintCommands::SetPrinterSetup(platform::IPrinterSetup* setup) {
+    m_setup = setup != nullptr ? setup : m_qtSetup.get();
+}
+
+bool PrintCommands::ChoosePrinter(QPrinter& printer) {
+    IDefinitionSource& texts = m_parts.texts;
+    if (m_setup->HasPrinter()) {
+        return m_setup->Setup(printer, &m_parts.mainWindow);
+    }
+    // Without a printer a PDF file still takes the pages.
+    if (m_parts.messages.Show(ui::JoinedLines(texts, "GI_Sys_Printer_NoPrinter"),
+                              cmcMessages::Icon::Question,
+                              cmcMessages::Buttons::OkCancel) != cmcMessages::Answer::Ok) {
+        return false;
+    }
+    const std::optional<std::filesystem::path> file = m_parts.fileDialogs.GetSaveFileName(
+        {texts.GetLine("GI_Sys_Printer_PdfFile", 0), texts.GetLine("GI_Sys_Printer_PdfFile", 1), {}, {}});
+    if (!file) {
+        return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(file->string()));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    return true;
+}
+
+bool PrintCommands::Print(std::vector<std::string> sheetArguments) {
+    if (m_job) {
+        return false;
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!ChoosePrinter(*printer)) {
+        return false;
+    }
+    printer->setCopyCount(1);
+    auto job = std::make_unique<PrintJob>(
+        m_parts.sheets, *printer, PrintSettings::FromOverlay(m_parts.texts), std::move(sheetArguments));
+    if (job->Start() == PrintJob::Outcome::NoRoom) {
+        m_parts.messages.Show(ui::JoinedLines(m_parts.texts, "GI_Sys_Printer_NoRoom"),
+                              cmcMessages::Icon::Error,
+                              cmcMessages::Buttons::Ok);
+        return false;
+    }
+    m_printer = std::move(printer);
+    m_job = std::move(job);
+    m_parts.mainWindow.setEnabled(false);
+    m_window = new cuiPrintingWindow(&m_parts.mainWindow, m_parts.texts, [this] {
+        if (m_job) {
+            m_job->Cancel();
+        }
+    });
+    m_window->SetBusy(true);
+    m_window->Open();
+    return true;
+}
+
+void PrintCommands::Tick() {
+    if (m_job && !m_job->Step()) {
+        EndJob();
+    }
+}
+
+void PrintCommands::EndJob() {
+    const PrintJob::Outcome outcome = m_job->Result();
+    const QString target =
+        m_printer->outputFileName().isEmpty() ? m_printer->printerName() : m_printer->outputFileName();
+    m_job.reset();
+    m_printer.reset();
+    // Ended from the main task, never from inside the window's own handlers.
+    delete m_window.data();
+    m_parts.mainWindow.setEnabled(true);
+    m_parts.mainWindow.activateWindow();
+    m_parts.mainWindow.setFocus();
+    if (outcome == PrintJob::Outcome::CannotOpen) {
+        m_parts.messages.Show(
+            Replaced(ui::JoinedLines(m_parts.texts, "GI_Sys_Printer_CannotOpen"), target.toStdString()),
+            cmcMessages::Icon::Error,
+            cmcMessages::Buttons::Ok);
+    }
+}
