@@ -189,7 +189,6 @@ public:
     platform::IFileDialogs& FileDialogs() { return m_services.fileDialogs; }
     cmcMessages& Messages() { return m_messages; }
     cmcGTex& Overlay() { return m_services.overlay; }
-    platform::IFileDialogs& FileDialogs() { return m_services.fileDialogs; }
     indEnviron& Environ() { return m_services.settings; }
 
 protected:
