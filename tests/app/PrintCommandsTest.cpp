@@ -4,7 +4,7 @@
 
 #include "app/qt/PrintCommands.h"
 
-#include "PrintTestApplication.h"
+#include "WindowFixture.h"
 #include "app/indEnviron.h"
 #include "app/qt/MainProgram.h"
 #include "app/qt/WidgetSheetFactory.h"
@@ -60,46 +60,28 @@ public:
     QPageSize pageSize{QPageSize::A4};
 };
 
-class PrintCommandsTest : public ::testing::Test {
+class PrintCommandsTest : public testsupport::WindowFixture {
 protected:
     PrintCommandsTest() {
-        overlay.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
         setup.file = dir / "printed.pdf";
-        program = std::make_unique<MainProgram>(
-            MainProgram::Platform{
-                overlay, events, settings, box, dialogs, time.Timers(), time.Clock(), sheets, {}, VQN58_BIN_DIR},
-            std::vector<std::string>{"vqn58"});
+        factory = &widgetSheets;
+        Start();
         Form().Printing().SetPrinterSetup(&setup);
-        Form().show();
         Form().Tree()->setCurrentItem(Form().Tree()->FindNodeByArgument("GI_Sheet_IntCh"));
         time.Advance(500); // the main task opens the sheet
     }
-    ~PrintCommandsTest() override { program.reset(); }
+    ~PrintCommandsTest() override { program.reset(); } // before the sheets' factory
 
-    cuiMainForm& Form() { return program->Form(); }
     PrintCommands& Printing() { return Form().Printing(); }
-    void Choose(int kind) { Form().Menu().FindByKind(kind)->trigger(); }
+    void Choose(int kind) { MenuItem(kind)->trigger(); }
     // Runs the main task until the job has ended; false when it did not within `limitMs`.
     bool RunJob(std::uint32_t limitMs = 10000) {
         return time.AdvanceUntil([this] { return !Printing().Busy(); }, limitMs, cuiMainForm::kMainTaskMs);
     }
 
-    QApplication& application = PrintTestApplication();
-    testsupport::TempDir dir;
-    testsupport::ScriptedMessageBox box;
-    testsupport::ScriptedFileDialogs dialogs;
-    testsupport::FakeTime time;
-    bool held = false;
-    testsupport::FakeInstanceLock lock{held};
-    testsupport::MemorySettingsStore store;
-    indEnviron settings{lock, store, ScreenSize{}};
-    cmcGTex overlay;
-    cmcEvMan events{time.Timers()};
-    GTexDefinitionSource definitions{overlay};
     platform::QtFontMetrics metrics;
-    WidgetSheetFactory sheets{definitions, events, metrics};
+    WidgetSheetFactory widgetSheets{definitions, events, metrics};
     PdfPrinterSetup setup;
-    std::unique_ptr<MainProgram> program;
 };
 
 TEST_F(PrintCommandsTest, PrintAllRunsThroughTheTreeWhileTheWindowWaits) {

@@ -4,7 +4,7 @@
 
 #include "app/qt/PrintJob.h"
 
-#include "PrintTestApplication.h"
+#include "WindowFixture.h"
 #include "app/qt/WidgetSheetFactory.h"
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
@@ -98,7 +98,7 @@ protected:
         return job->Result();
     }
 
-    QApplication& application = PrintTestApplication();
+    QApplication& application = testsupport::Application();
     testsupport::TempDir dir;
     std::filesystem::path pdf = dir / "out.pdf";
     testsupport::FakeTime time;

@@ -37,7 +37,7 @@ using Answer = platform::IMessageBox::Answer;
 
 inline QApplication& Application() {
     static int argc = 1;
-    static char name[] = "app_window_tests";
+    static char name[] = "vqn58_window_tests";
     static char* argv[] = {name, nullptr};
     // Never destroyed: key clicks leave Qt devices whose own clean-up at exit must find the
     // application still there.
