@@ -1,10 +1,12 @@
 #include "sheets/qt/cuiGrid.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <cstdlib>
 
 namespace {
@@ -321,4 +323,20 @@ void cuiGrid::focusOutEvent(QFocusEvent* event) {
         m_handlers.focusLost(event->reason());
     }
     QAbstractScrollArea::focusOutEvent(event);
+}
+
+bool cuiGrid::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QAbstractScrollArea::viewportEvent(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const GridPos pos = CellAt(help->pos());
+    const QString text = pos.column >= 0 && m_handlers.toolTip ? m_handlers.toolTip(pos) : QString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, viewport(), CellRect(pos));
+    }
+    return true;
 }

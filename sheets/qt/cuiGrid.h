@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QPoint>
+#include <QString>
 #include <functional>
 
 class QTimer;
@@ -44,6 +45,8 @@ public:
         std::function<void(QMouseEvent&)> mouseRelease;
         std::function<void(QMouseEvent&)> mouseDoubleClick;
         std::function<void(QMouseEvent&)> mouseMove;
+        // The tool tip of the cell at a position; empty: none.
+        std::function<QString(GridPos)> toolTip;
     };
 
     explicit cuiGrid(QWidget* parent = nullptr);
@@ -92,6 +95,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void UpdateScrollBars();

@@ -157,6 +157,9 @@ private:
     void ClearStatus();
     bool Extending() const { return m_shiftHeld || m_dragLatch; }
     GridPos ClickTarget(GridPos pos) const;
+    // The whole text of the cell at `pos` when its columns are too narrow to show it; else empty (the
+    // cell's tool tip).
+    QString CutText(GridPos pos);
     void HideEditor(bool commit);
 
     // Input (cuiSheetInput.cpp).

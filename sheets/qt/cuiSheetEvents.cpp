@@ -1,10 +1,12 @@
 // cuiSheet: events, repaint requests from the behaviour, and the context menu of the current cell.
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
+#include "platform/qt/QtFont.h"
 #include "sheets/CellRelations.h"
 #include "sheets/qt/cuiGrid.h"
 #include "sheets/qt/cuiSheet.h"
 
+#include <QFontMetrics>
 #include <QMenu>
 
 void cuiSheet::RefreshRelated(const cmcCellCapsule& capsule, int scopeBits) {
@@ -118,4 +120,38 @@ void cuiSheet::ShowContextMenu(QPoint globalPos) {
     if (m_menu != nullptr && !key.empty() && key == m_menuKey) {
         m_menu->popup(globalPos);
     }
+}
+
+QString cuiSheet::CutText(GridPos pos) {
+    if (!m_layout || m_building || pos.column >= m_layout->ColumnCount() || pos.row >= m_layout->RowCount()) {
+        return {};
+    }
+    // A JoinLeft cell shows its owner's text, laid out over the owner and every JoinLeft cell after it.
+    GridPos owner = pos;
+    while (owner.column > 0 && m_layout->Slot(owner.column, owner.row).Cell().JoinLeft()) {
+        --owner.column;
+    }
+    int width = m_layout->ColumnWidth(owner.column);
+    for (std::int32_t c = owner.column + 1;
+         c < m_layout->ColumnCount() && m_layout->Slot(c, owner.row).Cell().JoinLeft();
+         ++c) {
+        width += m_layout->ColumnWidth(c);
+    }
+    const cmcCellObj& cell = m_layout->Slot(owner.column, owner.row).Cell();
+    std::string text(cell.DisplayText());
+    if (cell.HasKind()) {
+        cmcCellCapsule capsule;
+        capsule.Parent = m_drawCapsule.Parent;
+        capsule.Cell = const_cast<cmcCellObj*>(&cell);
+        Behaviour().Answer(capsule, ICellBehaviour::kDraw);
+        text = capsule.OutText;
+    }
+    const QString shown = QString::fromStdString(text).trimmed();
+    const QFontMetrics metrics(platform::ToQFont(cell.EffectiveFont(m_layout->BasicCell())));
+    int widest = 0;
+    for (const QString& line : shown.split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    // The painter keeps 4 pixels (times the scale) free at the text's side.
+    return widest + 8 * m_layout->Scale() > width ? shown : QString();
 }

@@ -42,6 +42,7 @@ void cuiSheet::AttachGrid() {
         Announce(false);
     };
     on.clickTarget = [this](GridPos pos) { return ClickTarget(pos); };
+    on.toolTip = [this](GridPos pos) { return CutText(pos); };
     on.keyPress = [this](QKeyEvent& event) { return OnGridKey(event); };
     on.keyRelease = [this](QKeyEvent& /*event*/) { m_shiftHeld = false; };
     on.mouseFirst = [this](QMouseEvent& event) {

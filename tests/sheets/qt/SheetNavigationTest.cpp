@@ -3,8 +3,10 @@
 #include "sheets/qt/SheetKeys.h"
 #include "sheets/qt/iuiSheet.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -344,6 +346,22 @@ TEST(SheetEvents, RepaintRequestsAndCommitReachTheSheet) {
     h.events.Send(kEvRepaintKindCells);
     h.Grid().RepaintNow();
     EXPECT_GT(h.behaviour.drawn, before);
+}
+
+// A text wider than its column is shown whole in the cell's tool tip; one that fits has none.
+TEST(SheetToolTips, ATextCutByItsColumnIsShownWhole) {
+    Harness h(ChannelSheet(3));
+    const std::string longText = "A note far too long to be shown whole in a column of four letters";
+    h.behaviour.draw = [&](cmcCellCapsule& capsule) { capsule.OutText = capsule.Cell->Index() == 1 ? longText : "ok"; };
+    h.Build();
+    auto tipAt = [&](GridPos pos) {
+        QHelpEvent help(QEvent::ToolTip, h.Centre(pos), h.Grid().viewport()->mapToGlobal(h.Centre(pos)));
+        QApplication::sendEvent(h.Grid().viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+    };
+    EXPECT_EQ(tipAt({1, 1}), "");
+    EXPECT_EQ(tipAt({0, 0}), ""); // a header that fits
+    EXPECT_EQ(tipAt({1, 2}), longText);
 }
 
 } // namespace
