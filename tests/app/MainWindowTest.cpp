@@ -150,6 +150,10 @@ TEST_F(MainWindowTest, ChannelListsGoOutAndComeBackThroughTheFileMenu) {
     EXPECT_TRUE(App().IsModified());
     EXPECT_EQ(box.Count(), 1u); // what was imported; no save question before it
     EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Information);
+    // The import is one step that Undo takes back.
+    MenuItem(model::kKindUndo)->trigger();
+    EXPECT_FALSE(App().IsModified());
+    EXPECT_FALSE(App().CanUndo());
 }
 
 TEST_F(MainWindowTest, CloseAsksToSaveAModifiedDocument) {
