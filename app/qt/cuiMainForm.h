@@ -79,6 +79,10 @@ public:
     int RunWarningCheck();
     // Opens the information window with the clone information sheet.
     void ShowCloneInformation();
+    // A clone file from the desktop (dropped, or handed over by a second copy of the program): brings
+    // the window to the front and, unless an operation, a question or another window holds the user,
+    // opens `file` as Open does. Whether it was opened (cuiMainFormDrop.cpp).
+    bool OpenFromDesktop(const std::filesystem::path& file);
 
     // IMainView.
     void CaptionChanged(const std::string& caption) override;

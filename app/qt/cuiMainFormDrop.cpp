@@ -1,5 +1,6 @@
-// The main window takes a clone file dragged from the desktop: one local file, dropped while the window
-// waits for nothing, is opened as Open opens it (the save question first, every refusal in its message).
+// The main window takes clone files from the desktop: one local file dragged onto it, or the file a
+// second copy of the program was started with. While the window waits for nothing it is opened as Open
+// opens it (the save question first, every refusal in its message).
 
 #include "app/indMain.h"
 #include "app/qt/cuiMainForm.h"
@@ -7,6 +8,7 @@
 #include "events/cmcEvMan.h"
 #include "ui/cuiCloneProgress.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -40,6 +42,19 @@ void cuiMainForm::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
+    OpenFromDesktop(QFile::encodeName(file).toStdString());
+}
+
+bool cuiMainForm::OpenFromDesktop(const std::filesystem::path& file) {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    // Not while an operation, a question or another window holds the user.
+    if (!isEnabled() || m_progress->IsBusy() || QApplication::activeModalWidget() != nullptr) {
+        return false;
+    }
     m_parts.events.Send(kEvCommitInput);
-    m_parts.app.OpenFile(QFile::encodeName(file).toStdString());
+    return m_parts.app.OpenFile(file) == 0;
 }

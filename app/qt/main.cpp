@@ -19,6 +19,7 @@
 #include "platform/Clock.h"
 #include "platform/ProgramPaths.h"
 #include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtFileHandOver.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -28,6 +29,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -43,6 +45,19 @@ constexpr const char* kUsage =
     "       vqn58 --screenshots DIR [FILE]  pictures of every sheet and window into DIR\n"
     "       vqn58 --help                 this text\n"
     "A \"/servmod\" argument asks to switch maker mode on.\n";
+
+// The local socket through which a second copy hands its file to the running one.
+constexpr const char* kHandOverName = "vqn58-open";
+
+// The first argument that is not the maker switch: the file to open (paths may begin with '/').
+std::optional<std::string> FileArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]).compare(QStringLiteral("/servmod"), Qt::CaseInsensitive) != 0) {
+            return std::string(argv[i]);
+        }
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -77,6 +92,11 @@ int main(int argc, char** argv) {
     platform::QtSettingsStore store;
     indEnviron settings(lock, store, screen);
     if (!settings.IsFirstInstance()) {
+        // The running copy opens the file this one was started with (a double click on a clone file);
+        // this copy ends without a word.
+        if (const std::optional<std::string> file = FileArgument(argc, argv); file && first != "--screenshots") {
+            platform::QtFileHandOver::Send(kHandOverName, *file);
+        }
         return 0;
     }
     const std::filesystem::path data = platform::ProgramDataDir();
@@ -119,13 +139,11 @@ int main(int argc, char** argv) {
         }
         return WriteScreenshots(program, argv[2]) ? 0 : 3;
     }
-    // The first argument that is not the maker switch is the file to open (paths may begin with '/').
-    for (int i = 1; i < argc; ++i) {
-        QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument.compare(QStringLiteral("/servmod"), Qt::CaseInsensitive) != 0) {
-            program.App().OpenFile(argv[i]);
-            break;
-        }
+    if (const std::optional<std::string> file = FileArgument(argc, argv)) {
+        program.App().OpenFile(*file);
     }
+    // Files a second copy is started with come here.
+    platform::QtFileHandOver handOver(
+        kHandOverName, [&program](const std::filesystem::path& file) { program.Form().OpenFromDesktop(file); });
     return QApplication::exec();
 }

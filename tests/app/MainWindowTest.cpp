@@ -258,6 +258,15 @@ TEST_F(MainWindowTest, AFileDroppedOnTheWindowIsOpenedAfterTheSaveQuestion) {
     EXPECT_TRUE(drop({url}));
     EXPECT_EQ(Form().windowTitle().toStdString(), "dropped.qcf - VQ-N58 Cloning Program");
     EXPECT_FALSE(App().IsModified());
+
+    // A file handed over by a second copy waits for nothing either: not while the window is held.
+    const std::filesystem::path other = dir.Path() / "other.qcf";
+    std::filesystem::copy_file(VQN58_BIN_DIR "/VQN58_1.qcf", other);
+    Form().setEnabled(false);
+    EXPECT_FALSE(Form().OpenFromDesktop(other));
+    Form().setEnabled(true);
+    EXPECT_TRUE(Form().OpenFromDesktop(other));
+    EXPECT_EQ(Form().windowTitle().toStdString(), "other.qcf - VQ-N58 Cloning Program");
 }
 
 // Sheets that stand at a position set by the test and record the position each was opened at.
