@@ -250,16 +250,16 @@ void cuiMenu::RebuildSubmenu(int kind, const std::string& name, cmcEvArg owner) 
 }
 
 const cmcCellObj* cuiMenu::CurrentCellFor(const QAction& action) {
-    // The sheet whose menu this is (its menu is the item's menu, or the context of event 11 that built
-    // it) answers with its current cell; other menus have none.
+    // The sheet whose menu this is (its menu is the item's menu, or, for an item event 11 built, the
+    // context of that event) answers with its current cell; other menus have none. The menu's own
+    // items beside event items (Undo, Redo) belong to no sheet.
     const auto* menu = qobject_cast<const QMenu*>(action.parent());
     if (menu == nullptr) {
         return nullptr;
     }
-    cmcEvArg identity = menu->property(kOwnerProperty).value<cmcEvArg>();
-    if (identity == 0) {
-        identity = reinterpret_cast<cmcEvArg>(menu);
-    }
+    const auto identity = action.property(kEventItemProperty).toBool()
+                              ? menu->property(kOwnerProperty).value<cmcEvArg>()
+                              : reinterpret_cast<cmcEvArg>(menu);
     const cmcCellObj* current = nullptr;
     if (const cmcEvAns* answer = m_events.Query(kEvQueryActiveCell, identity);
         answer != nullptr && answer->Length() == static_cast<std::int32_t>(sizeof current)) {
