@@ -29,6 +29,9 @@ public:
         EditLocation where; // where the change that made this step was made
     };
 
+    // An empty image in an untitled document, until Reset.
+    UndoHistory() { m_documents[m_nextDocument++] = Document{}; }
+
     // Forgets every step: `image` of `modelType` is the only one, in a document of its own.
     void Reset(const cmcEeprom& image, int modelType, const Document& document);
     // Records the image after a change made at `where`: a new step when it differs from the present
