@@ -1,8 +1,7 @@
 #include "link/core/cmcBuff.h"
 
-#include <benchmark/benchmark.h>
-
 #include <array>
+#include <benchmark/benchmark.h>
 #include <cstdint>
 
 namespace {

@@ -2,60 +2,22 @@
 // as the window draws it, the warning probes of the three plans as the delayed warning check asks
 // them, and a copy and paste of all 234 editable rows.
 
-#include "events/cmcEvMan.h"
-#include "image/cmcEeprom.h"
-#include "model/ICellDocument.h"
+#include "BenchDocument.h"
 #include "model/IMainCommands.h"
-#include "model/cmcClipCh.h"
-#include "model/indActiveCell.h"
-#include "overlay/DefinitionSource.h"
-#include "overlay/cmcGTex.h"
-#include "overlay/cmcHash2.h"
-#include "platform/Clock.h"
 #include "platform/FontMetrics.h"
-#include "platform/Timer.h"
-#include "sheets/CellListReader.h"
 #include "sheets/iuiSheetLayout.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// A window's document over the shipped overlay; the clipboard, and every paste question answered OK.
-class ChannelDocument final : public ICellDocument {
-public:
-    ChannelDocument() {
-        gtex.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
-        image.SetSize(0x801);
-        for (std::int32_t a = 0; a < 0x801; ++a) {
-            image.SetByte(a, static_cast<std::uint8_t>(a * 5 & 0x67)); // no channel inhibited
-        }
-    }
-    cmcEeprom& CellImage() override { return image; }
-    IDefinitionSource& Texts() override { return source; }
-    cmcHash2& CellTables() override { return tables; }
-    cmcEvMan& Events() override { return events; }
-    int ModelType() override { return 1; }
-    const model::FactoryAdjustments& Adjustments() override { return adjustments; }
-    std::span<const std::uint8_t> CloneIdentityBytes() override { return identity; }
-    void CellAnswered() override {}
-    cmcClipCh* ChannelClipboard() override { return &clipboard; }
-    bool Confirm(std::string_view /*textKey*/) override { return true; }
-
-    cmcGTex gtex;
-    GTexDefinitionSource source{gtex};
-    cmcHash2 tables{source, CellListReader(source)};
-    platform::SteadyClock clock;
-    platform::ManualTimerSource timers{clock};
-    cmcEvMan events{timers};
-    cmcEeprom image;
-    cmcClipCh clipboard;
-    model::FactoryAdjustments adjustments{};
-    std::array<std::uint8_t, 22> identity{};
-};
+// An image pattern in which no channel is inhibited.
+std::uint8_t ChannelPattern(std::int32_t address) {
+    return static_cast<std::uint8_t>(address * 5 & 0x67);
+}
 
 void BM_RepaintInternationalList(benchmark::State& state) {
-    ChannelDocument document;
+    bench::BenchDocument document(ChannelPattern);
     NoMainCommands commands;
     indActiveCell behaviour(document, commands);
     platform::FixedFontMetrics metrics;
@@ -64,25 +26,14 @@ void BM_RepaintInternationalList(benchmark::State& state) {
     layout.Build();
     std::int64_t cells = 0;
     for (auto _ : state) {
-        for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
-            for (std::int32_t column = 0; column < layout.ColumnCount(); ++column) {
-                cmcCellObj& cell = layout.Slot(column, row).Cell();
-                if (cell.HasKind()) {
-                    cmcCellCapsule capsule;
-                    capsule.Cell = &cell;
-                    behaviour.Answer(capsule, ICellBehaviour::kDraw);
-                    benchmark::DoNotOptimize(capsule.OutText.data());
-                    ++cells;
-                }
-            }
-        }
+        cells += bench::AnswerEveryCell(layout, behaviour);
     }
     state.SetItemsProcessed(cells);
 }
 BENCHMARK(BM_RepaintInternationalList)->Unit(benchmark::kMicrosecond);
 
 void BM_WarningProbesOfThePlans(benchmark::State& state) {
-    ChannelDocument document;
+    bench::BenchDocument document(ChannelPattern);
     NoMainCommands commands;
     indActiveCell behaviour(document, commands);
     for (auto _ : state) {
@@ -94,7 +45,7 @@ void BM_WarningProbesOfThePlans(benchmark::State& state) {
 BENCHMARK(BM_WarningProbesOfThePlans)->Unit(benchmark::kMicrosecond);
 
 void BM_CopyAndPasteEveryEditableRow(benchmark::State& state) {
-    ChannelDocument document;
+    bench::BenchDocument document(ChannelPattern);
     NoMainCommands commands;
     indActiveCell behaviour(document, commands);
     cmcCellObj cell;

@@ -1,18 +1,8 @@
 // Printing every sheet of a clone file to a PDF file (goal under 3 s): the print job alone on a started
 // program, and `vqn58 --print-pdf` as a whole process, start-up included, as a script runs it.
 
-#include "app/indEnviron.h"
-#include "app/qt/MainProgram.h"
+#include "BenchProgram.h"
 #include "app/qt/PrintJob.h"
-#include "app/qt/WidgetSheetFactory.h"
-#include "events/cmcEvMan.h"
-#include "overlay/DefinitionSource.h"
-#include "overlay/cmcGTex.h"
-#include "platform/Clock.h"
-#include "platform/FileDialogs.h"
-#include "platform/MessageBox.h"
-#include "platform/Timer.h"
-#include "platform/qt/QtFontMetrics.h"
 #include "sheets/cmcCellObj.h"
 #include "ui/cuiTree.h"
 
@@ -27,33 +17,13 @@ namespace {
 
 const char* const kCloneFile = VQN58_BIN_DIR "/VQN58_1.qcf";
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "bench_print";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 std::filesystem::path Output() {
     return std::filesystem::temp_directory_path() / "vqn58_bench_print.pdf";
 }
 
 void BM_PrintEverySheetJob(benchmark::State& state) {
-    Application();
-    indEnviron settings{ScreenSize{}};
-    cmcGTex overlay;
-    overlay.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
-    platform::SteadyClock clock;
-    platform::ManualTimerSource timers{clock};
-    cmcEvMan events{timers};
-    platform::StreamMessageBox box;
-    platform::NoFileDialogs dialogs;
-    GTexDefinitionSource definitions{overlay};
-    platform::QtFontMetrics metrics;
-    WidgetSheetFactory sheets{definitions, events, metrics};
-    MainProgram program({overlay, events, settings, box, dialogs, timers, clock, sheets, {}, VQN58_BIN_DIR}, {"vqn58"});
+    bench::BenchProgram started;
+    MainProgram& program = *started.program;
     if (program.App().OpenFile(kCloneFile) != 0) {
         state.SkipWithError("the clone file cannot be opened");
         return;
@@ -69,7 +39,7 @@ void BM_PrintEverySheetJob(benchmark::State& state) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(Output().string()));
         printer.setPageSize(QPageSize(QPageSize::A4));
-        PrintJob job(sheets, printer, PrintSettings::FromOverlay(program.App().Definitions()), arguments);
+        PrintJob job(started.sheets, printer, PrintSettings::FromOverlay(program.App().Definitions()), arguments);
         job.Start();
         while (job.Step()) {
         }
