@@ -61,17 +61,21 @@ bool Commit(cmcCellCapsule& capsule,
     return true;
 }
 
-// Steps 3 to 5, with the stepping rule of the caller.
+// The commit, then steps 3 to 5, with the stepping rule of the caller: stepBy(sign, step) gives the
+// value one step up (sign 1) or down (-1). Whether the value changed.
 template <typename StepFn>
-bool ShowAndStep(cmcCellCapsule& capsule,
+bool EditStepped(cmcCellCapsule& capsule,
                  EditorContext& context,
                  std::int32_t& value,
                  std::int32_t min,
                  std::int32_t max,
                  std::int32_t offset,
+                 std::int32_t step,
                  std::string_view fixedText,
                  bool clamp,
                  StepFn stepBy) {
+    step = std::max(step, 1);
+    const bool committed = Commit(capsule, context, value, min, max, offset, step);
     bool changed = false;
     if (clamp) {
         changed = Clamp(value, min, max);
@@ -81,7 +85,7 @@ bool ShowAndStep(cmcCellCapsule& capsule,
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
         if (key == kSpace || key == kBackspace) {
-            value = stepBy(key == kSpace ? 1 : -1);
+            value = stepBy(key == kSpace ? 1 : -1, step);
             changed = true;
         } else if (IsDigit(key) || (key == '-' && min < 0) || key == kEnter) {
             context.result = 2;
@@ -94,7 +98,7 @@ bool ShowAndStep(cmcCellCapsule& capsule,
     if (clamp) {
         changed = Clamp(value, min, max) || changed;
     }
-    return changed;
+    return committed || changed;
 }
 
 double ToneOf(double f) {
@@ -125,13 +129,10 @@ bool EditInteger(cmcCellCapsule& capsule,
                  std::int32_t step,
                  std::string_view fixedText,
                  bool clamp) {
-    step = std::max(step, 1);
-    const bool committed = Commit(capsule, context, value, min, max, offset, step);
-    const bool changed = ShowAndStep(capsule, context, value, min, max, offset, fixedText, clamp, [&](int sign) {
-        const std::int32_t v = Wrap(std::int64_t{value} + sign * step, min, max);
-        return step * (v / step);
+    return EditStepped(capsule, context, value, min, max, offset, step, fixedText, clamp, [&](int sign, int by) {
+        const std::int32_t v = Wrap(std::int64_t{value} + sign * by, min, max);
+        return by * (v / by);
     });
-    return committed || changed;
 }
 
 bool EditByte(cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t min, std::int32_t max) {
@@ -152,14 +153,12 @@ bool EditTone(cmcCellCapsule& capsule,
               std::int32_t step,
               std::string_view fixedText,
               bool clamp) {
-    step = std::max(step, 1);
-    const bool committed = Commit(capsule, context, value, min, max, offset, step);
-    const bool changed = ShowAndStep(capsule, context, value, min, max, offset, fixedText, clamp, [&](int sign) {
+    return EditStepped(capsule, context, value, min, max, offset, step, fixedText, clamp, [&](int sign, int by) {
         // The next tone the radio can make: stop at the first candidate whose round trip differs.
-        const std::int64_t tries = (std::int64_t{max} - min) / step + 1;
+        const std::int64_t tries = (std::int64_t{max} - min) / by + 1;
         std::int32_t candidate = value;
         for (std::int64_t i = 0; i < tries; ++i) {
-            candidate = Wrap(std::int64_t{candidate} + sign * step, min, max);
+            candidate = Wrap(std::int64_t{candidate} + sign * by, min, max);
             const auto tone = static_cast<std::int32_t>(ToneOf(ToneOf(candidate)));
             if (tone != value) {
                 return tone;
@@ -167,7 +166,6 @@ bool EditTone(cmcCellCapsule& capsule,
         }
         return value;
     });
-    return committed || changed;
 }
 
 } // namespace model
