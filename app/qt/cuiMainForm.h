@@ -142,6 +142,8 @@ private:
     void ShowAbout();
     void AdjustOptionalEntries();
     void ToggleUsableChannels();
+    // The position sheet `key` reopens at (most recent first, one per key).
+    void RememberPosition(const std::string& key, const SheetPosition& position);
     void TreeSelectionSettled();
     static void EventHandler(void* context, const cmcEvent& event);
 

@@ -24,12 +24,15 @@ void cuiMainForm::CloseCurrentSheet() {
         return;
     }
     if (m_sheet->Widget() != nullptr && m_sheet->Widget()->isVisible()) {
-        const std::string key = m_sheet->Key();
-        std::erase_if(m_positions, [&](const Remembered& r) { return r.key == key; });
-        m_positions.push_front({key, m_sheet->Position()});
+        RememberPosition(m_sheet->Key(), m_sheet->Position());
     }
     m_focusOutsideTree = m_tree == nullptr || !m_tree->hasFocus();
     m_sheet.reset();
+}
+
+void cuiMainForm::RememberPosition(const std::string& key, const SheetPosition& position) {
+    std::erase_if(m_positions, [&](const Remembered& r) { return r.key == key; });
+    m_positions.push_front({key, position});
 }
 
 void cuiMainForm::OpenSheetByArgument(const std::string& argument) {

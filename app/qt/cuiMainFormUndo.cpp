@@ -7,8 +7,6 @@
 #include "events/cmcEvMan.h"
 #include "ui/cuiTree.h"
 
-#include <algorithm>
-
 bool cuiMainForm::CanUndo() {
     return m_parts.app.CanUndo();
 }
@@ -50,9 +48,7 @@ void cuiMainForm::ShowLocation(const EditLocation& where) {
         return;
     }
     CloseCurrentSheet();
-    const std::string key = ParseSheetReference(where.sheet).key;
-    std::erase_if(m_positions, [&](const Remembered& r) { return r.key == key; });
-    m_positions.push_front({key, {where.column, where.row, where.leftColumn, where.topRow}});
+    RememberPosition(ParseSheetReference(where.sheet).key, {where.column, where.row, where.leftColumn, where.topRow});
     m_tree->setCurrentItem(node);
     OpenSheetByArgument(where.sheet);
 }
