@@ -71,7 +71,10 @@ std::optional<CellIdentity> ParseCellName(std::string_view name) {
     return id;
 }
 
-void CliCells::Commands::OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view list, int /*value*/) {
+void CliCells::Commands::OpenSelectionList(cmcCellCapsule& /*capsule*/,
+                                           std::string_view list,
+                                           int /*itemKind*/,
+                                           int /*value*/) {
     openedList = list;
 }
 

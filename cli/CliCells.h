@@ -48,7 +48,7 @@ private:
     // The window that is not there: notes the selection list a cell asks to open.
     class Commands final : public NoMainCommands {
     public:
-        void OpenSelectionList(cmcCellCapsule& capsule, std::string_view list, int value) override;
+        void OpenSelectionList(cmcCellCapsule& capsule, std::string_view list, int itemKind, int value) override;
         std::string openedList;
     };
     std::string Choose(cmcCellObj& cell, const std::string& list, const std::string& text);

@@ -53,7 +53,7 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
         return true;
     }
     if (key == kEnter) {
-        context.commands.OpenSelectionList(capsule, listName, value);
+        context.commands.OpenSelectionList(capsule, listName, kItemKind, value);
         context.result = 1;
     }
     return false;

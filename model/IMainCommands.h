@@ -66,8 +66,9 @@ public:
     virtual void OpenHelpContents(std::string_view fileName) = 0;
     virtual void OpenSheet(std::string_view sheet) = 0;
     // Opens the selection list window on sheet `listName` beside the cell of `capsule`, with the item
-    // whose value is `value` current. The choice comes back later as a new request.
-    virtual void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) = 0;
+    // (the cell of kind `itemKind`) whose index is `value` current, so that choosing at once changes
+    // nothing. The choice comes back later as a new request.
+    virtual void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int itemKind, int value) = 0;
 };
 
 // The window-less answer: nothing open, nothing done.
@@ -98,5 +99,8 @@ public:
     void ChangeModel(int /*modelType*/) override {}
     void OpenHelpContents(std::string_view /*fileName*/) override {}
     void OpenSheet(std::string_view /*sheet*/) override {}
-    void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view /*listName*/, int /*value*/) override {}
+    void OpenSelectionList(cmcCellCapsule& /*capsule*/,
+                           std::string_view /*listName*/,
+                           int /*itemKind*/,
+                           int /*value*/) override {}
 };

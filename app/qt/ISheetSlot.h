@@ -79,8 +79,9 @@ public:
                                              const std::string& parameter,
                                              const std::string& sourceArgument,
                                              const SheetPosition* position) = 0;
-    // Opens the selection list `listName` beside the cell of `capsule` with `value` current.
-    virtual void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) = 0;
+    // Opens the selection list `listName` beside the cell of `capsule` with its item of kind `itemKind`
+    // and index `value` current.
+    virtual void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int itemKind, int value) = 0;
     // Builds sheet `key` with `parameter` hidden inside `host`, bound to `target`, for printing; none
     // when these sheets cannot be printed. The host and the target's device must outlive the sheet.
     virtual std::unique_ptr<IPrintSheet> OpenForPrinting(QWidget* /*host*/,

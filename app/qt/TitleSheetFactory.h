@@ -15,7 +15,10 @@ public:
                                      const std::string& parameter,
                                      const std::string& sourceArgument,
                                      const SheetPosition* position) override;
-    void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view /*listName*/, int /*value*/) override {}
+    void OpenSelectionList(cmcCellCapsule& /*capsule*/,
+                           std::string_view /*listName*/,
+                           int /*itemKind*/,
+                           int /*value*/) override {}
 
 private:
     IDefinitionSource& m_definitions;

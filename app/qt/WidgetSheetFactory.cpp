@@ -145,7 +145,10 @@ std::unique_ptr<IPrintSheet> WidgetSheetFactory::OpenForPrinting(QWidget* host,
     return sheet;
 }
 
-void WidgetSheetFactory::OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) {
+void WidgetSheetFactory::OpenSelectionList(cmcCellCapsule& capsule,
+                                           std::string_view listName,
+                                           int itemKind,
+                                           int value) {
     UpdateState();
-    cuiFlector::Create(m_env, capsule, 0, value, std::string(listName));
+    cuiFlector::Create(m_env, capsule, itemKind, value, std::string(listName));
 }

@@ -26,7 +26,7 @@ public:
                                                  const std::string& key,
                                                  const std::string& parameter,
                                                  const SheetPrintTarget& target) override;
-    void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) override;
+    void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int itemKind, int value) override;
     void SetUsableOnly(bool on) override { m_state.usableOnly = on; }
 
 private:

@@ -61,6 +61,7 @@ cuiMainForm::cuiMainForm(const Parts& parts) : m_parts(parts) {
     setMinimumSize(400, 200);
     setAcceptDrops(true);
     m_progress = std::make_unique<cuiCloneProgress>(this, overlay.GetText("GI_Clone_Progress_Caption"));
+    m_progress->SetFocusRestorer([this](QWidget* before) { RestoreFocusAfterClone(before); });
     m_printing = std::make_unique<PrintCommands>(PrintCommands::Parts{
         *this, m_parts.app.Definitions(), m_parts.app.Messages(), m_parts.app.FileDialogs(), m_parts.sheets});
     m_parts.events.Register(&cuiMainForm::EventHandler, this);
@@ -182,6 +183,17 @@ void cuiMainForm::SetBusy(bool busy) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
         QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void cuiMainForm::RestoreFocusAfterClone(QWidget* before) {
+    // The focus left with the window's disabling, so the sheet a read closed could not tell where it
+    // was: a sheet the main task opens again takes it unless the tree had it.
+    m_focusOutsideTree = before != m_tree;
+    if (before != nullptr) {
+        before->setFocus(Qt::OtherFocusReason);
+    } else if ((!m_sheet || !m_sheet->FocusGrid()) && m_tree != nullptr) {
+        m_tree->setFocus(Qt::OtherFocusReason);
     }
 }
 

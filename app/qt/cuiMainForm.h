@@ -126,7 +126,7 @@ public:
     void ChangeModel(int modelType) override;
     void OpenHelpContents(std::string_view fileName) override;
     void OpenSheet(std::string_view sheet) override;
-    void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) override;
+    void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int itemKind, int value) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -140,6 +140,8 @@ private:
     void StoreGeometry();
     void MainTask();
     void ShowAbout();
+    // After a clone operation: the keyboard focus back to `before`, else to the sheet, else the tree.
+    void RestoreFocusAfterClone(QWidget* before);
     void AdjustOptionalEntries();
     void ToggleUsableChannels();
     // The position sheet `key` reopens at (most recent first, one per key).

@@ -176,6 +176,6 @@ void cuiMainForm::OpenSheet(std::string_view sheet) {
     OpenSheetByArgument(std::string(sheet));
 }
 
-void cuiMainForm::OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) {
-    m_parts.sheets.OpenSelectionList(capsule, listName, value);
+void cuiMainForm::OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int itemKind, int value) {
+    m_parts.sheets.OpenSelectionList(capsule, listName, itemKind, value);
 }

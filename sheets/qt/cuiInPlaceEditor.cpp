@@ -17,6 +17,9 @@ void cuiInPlaceEditor::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+    // A key the line editor has no use for (Shift, Ctrl, Alt alone, F-keys) would travel on to the grid,
+    // whose key handling commits the editor: every key pressed while editing stays here.
+    event->accept();
 }
 
 void cuiInPlaceEditor::focusOutEvent(QFocusEvent* event) {

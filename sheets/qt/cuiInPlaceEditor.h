@@ -5,7 +5,8 @@
 
 // The borderless one-line editor a sheet opens over a cell: at most 1024 characters, Enter adds no
 // line. The sheet decides what keys and a loss of focus do through the two handlers; the editor only
-// edits.
+// edits. No key pressed in it reaches the grid below, and the text-editing shortcuts (copy, cut, paste,
+// undo, redo, select all) act on its text, not on the window's document.
 class cuiInPlaceEditor : public QLineEdit {
 public:
     static constexpr int kMaxLength = 1024;

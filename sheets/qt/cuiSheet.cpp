@@ -146,6 +146,7 @@ void cuiSheet::BuildPanels() {
         inside->setContentsMargins(0, 0, 0, 0);
     }
     m_grid = new cuiGrid(m_panel);
+    m_grid->setAccessibleName(QString::fromStdString(TitleText()));
     inside->addWidget(m_grid);
     column->addWidget(m_panel, 1);
 }

@@ -24,15 +24,22 @@ void cuiSheet::AttachGrid() {
     on.selectCell = [this](GridPos pos, bool& allowed) { OnSelectCell(pos, allowed); };
     on.drawCell = [this](QPainter& painter, GridPos pos, const QRect& rect) { DrawCell(painter, pos, rect); };
     on.dragScroll = [this](int directions) { OnDragScroll(directions); };
-    // A context menu takes the focus while it shows; that neither rebuilds nor releases the menu.
+    // A context menu or a pop-up list takes the focus while it shows; that neither rebuilds nor releases
+    // the menu (an item chosen in it may still be on its way). The cells drawn in the focus colour
+    // change with the focus whatever took it.
     on.focusGained = [this](Qt::FocusReason reason) {
         if (reason != Qt::PopupFocusReason) {
             OnFocusGained();
+        } else {
+            Announce(false);
+            RepaintMarked();
         }
     };
     on.focusLost = [this](Qt::FocusReason reason) {
         if (reason != Qt::PopupFocusReason) {
             OnFocusLost();
+        } else {
+            RepaintMarked();
         }
     };
     on.currentChanged = [this](GridPos before, GridPos after) {
@@ -83,6 +90,11 @@ bool cuiSheet::OnGridKey(QKeyEvent& event) {
         return true;
     case SheetKeys::kHome:
     case SheetKeys::kEnd:
+        // Ctrl+Home and Ctrl+End reach the first and the last selectable row; alone they do nothing.
+        if (modifiers == Qt::ControlModifier) {
+            const std::int32_t rows = m_layout->RowCount();
+            MoveCursor(0, code.virtualKey == SheetKeys::kHome ? -rows : rows);
+        }
         return true;
     case SheetKeys::kLeft:
         if (!MoveCursor(-1, 0)) {

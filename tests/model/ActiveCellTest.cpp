@@ -176,7 +176,7 @@ TEST(ActiveCell, TheEditItemOfAPopupMenuActsAsEnter) {
     capsule.Grid = celltest::AnyGrid();
     capsule.Param = 59;
     EXPECT_EQ(bench.behaviour.Answer(capsule, 1), 1);
-    EXPECT_EQ(bench.commands.calls, std::vector<std::string>{"List GI_Sheet_Sel_Contrast 0"});
+    EXPECT_EQ(bench.commands.calls, std::vector<std::string>{"List GI_Sheet_Sel_Contrast 1:0"});
     EXPECT_EQ(capsule.Param, 0);
 }
 

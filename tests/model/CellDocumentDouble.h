@@ -105,8 +105,8 @@ public:
     void ChangeModel(int type) override { calls.push_back("Model " + std::to_string(type)); }
     void OpenHelpContents(std::string_view file) override { calls.push_back("Help " + std::string(file)); }
     void OpenSheet(std::string_view sheet) override { calls.push_back("Sheet " + std::string(sheet)); }
-    void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view list, int value) override {
-        calls.push_back("List " + std::string(list) + " " + std::to_string(value));
+    void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view list, int itemKind, int value) override {
+        calls.push_back("List " + std::string(list) + " " + std::to_string(itemKind) + ":" + std::to_string(value));
     }
 };
 

@@ -140,7 +140,7 @@ TEST(ChannelCells, EnterOnTheMarksOpensTheListOfTheView) {
     bench.document.usableOnly = true;
     bench.Key(113, 13, 5, CT_IntCh);
     EXPECT_EQ(bench.commands.calls,
-              (std::vector<std::string>{"List GI_Sheet_Sel_ChATRAll 0", "List GI_Sheet_Sel_ChATRUse 0"}));
+              (std::vector<std::string>{"List GI_Sheet_Sel_ChATRAll 1:0", "List GI_Sheet_Sel_ChATRUse 1:0"}));
 }
 
 TEST(ChannelCells, WeatherChannelsWarnWhenAllAreInhibited) {

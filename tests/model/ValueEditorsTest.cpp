@@ -241,7 +241,7 @@ TEST_F(Editors, SelectionShowsStepsWrapsAndOpensTheList) {
     value = 1;
     EXPECT_FALSE(EditSelection(enter, context, "L", value));
     EXPECT_EQ(context.result, 1);
-    EXPECT_EQ(commands.calls, std::vector<std::string>{"List L 1"});
+    EXPECT_EQ(commands.calls, std::vector<std::string>{"List L 1:1"});
     value = 4;
     cmcCellCapsule none;
     EditSelection(none, context, "L", value);

@@ -2,6 +2,7 @@
 // an open editor when the sheet goes away.
 #include "SheetHarness.h"
 #include "sheets/qt/cuiInPlaceEditor.h"
+#include "support/KeyboardTyping.h"
 
 #include <QMenu>
 #include <gtest/gtest.h>
@@ -89,6 +90,38 @@ TEST_F(EditorFixture, KeysThatCommitAndEscape) {
         }
         EXPECT_EQ(h.sheet->Current(), c.after) << c.what;
     }
+}
+
+// Modifier keys arrive as key presses of their own under a window system; they, and every other key
+// but the committing ones, edit and never reach the grid.
+TEST_F(EditorFixture, ModifierPressesAndOtherKeysStayInTheEditor) {
+    h.Key(Qt::Key_Return);
+    cuiInPlaceEditor* editor = h.sheet->Editor();
+    editor->clear();
+    h.TakeCalls();
+    testsupport::TypeWithShift(editor, QStringLiteral("My Boat CLA"));
+    EXPECT_TRUE(h.sheet->EditorShown());
+    EXPECT_EQ(editor->text(), QStringLiteral("My Boat CLA"));
+
+    // Shift with the arrows, Home and End selects, as in every line editor.
+    testsupport::ChordClick(editor, Qt::Key_Shift, Qt::Key_Left);
+    testsupport::ChordClick(editor, Qt::Key_Shift, Qt::Key_Left);
+    EXPECT_EQ(editor->selectedText(), QStringLiteral("LA"));
+    testsupport::ChordClick(editor, Qt::Key_Shift, Qt::Key_Home);
+    EXPECT_EQ(editor->selectedText(), QStringLiteral("My Boat CLA"));
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::sendKeyEvent(QTest::Press, editor, Qt::Key_Alt, QString(), Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Release, editor, Qt::Key_Alt, QString(), Qt::NoModifier);
+    QTest::keyClick(editor, Qt::Key_F5);
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    EXPECT_TRUE(h.sheet->EditorShown());
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(editor->text(), QStringLiteral("y Boat CLA"));
+    EXPECT_TRUE(h.TakeCalls().empty()) << "a key while editing reached the cell";
+
+    h.Key(Qt::Key_Return);
+    EXPECT_EQ(Commit().inputText, "y Boat CLA");
 }
 
 TEST_F(EditorFixture, AClickOnAnotherCellCommitsBeforeTheMove) {
