@@ -2,6 +2,7 @@
 
 #include "ui/CentreOver.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPainter>
@@ -53,6 +54,13 @@ cuiCloneProgress::cuiCloneProgress(QWidget* mainWindow, const std::string& capti
 void cuiCloneProgress::BeginOperation(int op) {
     m_busy = true;
     m_filled = 0;
+    // Disabling the main window takes the focus from the widget inside it that had it.
+    if (QWidget* focus = QApplication::focusWidget();
+        focus != nullptr && m_mainWindow != nullptr && m_mainWindow->isAncestorOf(focus)) {
+        m_focusBefore = focus;
+    } else {
+        m_focusBefore = nullptr;
+    }
     if (m_mainWindow != nullptr) {
         m_mainWindow->setEnabled(false);
     }
@@ -76,8 +84,18 @@ void cuiCloneProgress::EndOperation() {
     if (m_mainWindow != nullptr) {
         m_mainWindow->setEnabled(true);
         m_mainWindow->activateWindow();
-        m_mainWindow->setFocus();
+        QWidget* before = m_focusBefore != nullptr && m_focusBefore->isVisible() && m_focusBefore->isEnabled()
+                              ? m_focusBefore.data()
+                              : nullptr;
+        if (m_restoreFocus) {
+            m_restoreFocus(before);
+        } else if (before != nullptr) {
+            before->setFocus(Qt::OtherFocusReason);
+        } else {
+            m_mainWindow->setFocus();
+        }
     }
+    m_focusBefore = nullptr;
 }
 
 void cuiCloneProgress::closeEvent(QCloseEvent* event) {

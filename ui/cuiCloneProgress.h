@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 class QFrame;
@@ -11,7 +12,8 @@ class QFrame;
 // The "Cloning" window of a clone read or write: a small tool window without system buttons holding a
 // 32-cell bar, centred over the main window and kept inside the work area; the main window is disabled
 // while an operation runs (also for an information exchange, which shows no window). The window
-// refuses to close while it is busy, so a read or write always runs to its end.
+// refuses to close while it is busy, so a read or write always runs to its end. Afterwards the keyboard
+// focus returns to the widget that had it.
 class cuiCloneProgress final : public QWidget, public clonelink::ICloneView {
 public:
     static constexpr int kClientWidth = 290;
@@ -26,6 +28,11 @@ public:
     void ShowProgress(int filledCells) override;
     void EndOperation() override;
 
+    // Gives the keyboard focus back after an operation: called with the widget of the main window that
+    // had it when the operation began, or nullptr when there was none or it is gone (a read replaces
+    // the open sheet). Without one, that widget, else the main window, takes it.
+    void SetFocusRestorer(std::function<void(QWidget* before)> restore) { m_restoreFocus = std::move(restore); }
+
     bool IsBusy() const { return m_busy; }
     int FilledCells() const { return m_filled; }
     // The drawing area of the bar.
@@ -39,6 +46,8 @@ private:
     void PlaceOverMainWindow();
 
     QPointer<QWidget> m_mainWindow;
+    QPointer<QWidget> m_focusBefore; // the widget that had the keyboard focus when the operation began
+    std::function<void(QWidget*)> m_restoreFocus;
     QFrame* m_panel = nullptr;
     Bar* m_bar = nullptr;
     bool m_busy = false;

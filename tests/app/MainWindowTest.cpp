@@ -295,7 +295,10 @@ public:
         opened.emplace_back(key, position ? position->row : -1);
         return std::make_unique<Sheet>(area, key, SheetPosition{1, nextRow, 0, 0});
     }
-    void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view /*listName*/, int /*value*/) override {}
+    void OpenSelectionList(cmcCellCapsule& /*capsule*/,
+                           std::string_view /*listName*/,
+                           int /*itemKind*/,
+                           int /*value*/) override {}
 
     int nextRow = 0;
     std::vector<std::pair<std::string, int>> opened; // key, row of the position given (-1: none)

@@ -1,15 +1,9 @@
 // A new user's session in the real window with the real sheets: read the simulated radio, edit free
 // channels and copy a row with the keyboard, save, reopen the file and write it back into the radio.
 
-#include "WindowFixture.h"
-#include "app/qt/WidgetSheetFactory.h"
+#include "WalkThroughFixture.h"
 #include "model/CellKinds.h"
-#include "model/ChannelExport.h"
 #include "model/datCh.h"
-#include "platform/qt/QtFontMetrics.h"
-#include "sheets/qt/cuiGrid.h"
-#include "sheets/qt/cuiInPlaceEditor.h"
-#include "sheets/qt/cuiSheet.h"
 
 #include <QDesktopServices>
 #include <QMenu>
@@ -19,59 +13,7 @@
 namespace {
 
 using testsupport::Answer;
-
-constexpr std::uint8_t kFreePlan = 5;
-
-class WindowWalkThrough : public testsupport::WindowFixture {
-protected:
-    WindowWalkThrough() { factory = &widgetSheets; }
-    ~WindowWalkThrough() override { program.reset(); } // before the sheets' factory
-
-    // Starts the window on COM2, which is the simulated radio.
-    void StartWithSimulatedRadio() {
-        settings.comPort = 2;
-        store.WriteString("Ports", "COM2", "sim");
-        StartActive();
-        App().Environ().SetConfiguredPortPath(2, "sim");
-    }
-    // Starts the window as the active one, so that the keyboard focus is real.
-    void StartActive() {
-        Start();
-        Form().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
-    }
-    // Selects the tree entry of `key` and lets the main task open its sheet.
-    cuiSheet& OpenFromTree(const char* key) {
-        Form().Tree()->setCurrentItem(Form().Tree()->FindNodeByArgument(key));
-        Run(400);
-        EXPECT_NE(Form().CurrentSheet(), nullptr);
-        EXPECT_EQ(Form().CurrentSheet()->Key(), key);
-        return Sheet();
-    }
-    cuiSheet& Sheet() { return *dynamic_cast<cuiSheet*>(Form().CurrentSheet()->Widget()); }
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-    }
-    // Puts the cursor on `column` of free channel row `row` (counted from 0) and types `text` into the
-    // editor Enter opens, leaving it open.
-    void TypeIntoFreeChannel(int row, int column, const char* text) {
-        cuiSheet& sheet = Sheet();
-        sheet.SetCurrentCell({column, row + 1}, 1);
-        sheet.Grid().setFocus();
-        Key(Qt::Key_Return);
-        ASSERT_TRUE(sheet.EditorShown());
-        sheet.Editor()->selectAll();
-        QTest::keyClicks(sheet.Editor(), QString::fromLatin1(text));
-    }
-    std::string FreeRow(const cmcEeprom& image, int row) {
-        return model::ChannelCsvRow(const_cast<cmcEeprom&>(image), kFreePlan, row);
-    }
-
-    platform::QtFontMetrics metrics;
-    WidgetSheetFactory widgetSheets{definitions, events, metrics};
-};
+using testsupport::WindowWalkThrough;
 
 TEST_F(WindowWalkThrough, ReadEditSaveReopenAndWriteBack) {
     StartWithSimulatedRadio();
