@@ -89,7 +89,8 @@ indEnviron::indEnviron(platform::IInstanceLock& lock, platform::ISettingsStore& 
     : m_lock(&lock), m_store(&store), m_screen(screen) {
     ApplyDefaults();
     m_firstInstance = m_lock->TryLock();
-    if (m_firstInstance && (!Load() || settingsMarker != kSettingsMarker)) {
+    m_loaded = m_firstInstance && Load() && settingsMarker == kSettingsMarker;
+    if (m_firstInstance && !m_loaded) {
         ApplyDefaults();
     }
 }

@@ -42,6 +42,9 @@ public:
     indEnviron& operator=(const indEnviron&) = delete;
 
     bool IsFirstInstance() const { return m_firstInstance; }
+    // Whether the fields came from the user's stored settings (else they are the defaults: a first
+    // start, a second instance, or a store that could not be read).
+    bool LoadedFromStore() const { return m_loaded; }
 
     // Every field to its default, the recent list emptied.
     void ApplyDefaults();
@@ -82,4 +85,5 @@ private:
     platform::ISettingsStore* m_store = nullptr;
     ScreenSize m_screen;
     bool m_firstInstance = false;
+    bool m_loaded = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 #include "sheets/cmcCellObj.h"
 
 #include <cstdint>
@@ -39,6 +41,8 @@ public:
     virtual bool Printable() const = 0;
     // Gives the keyboard focus to the sheet's grid; false when it cannot take it.
     virtual bool FocusGrid() = 0;
+    // The size the sheet needs to show every cell, title and frame included; empty when unknown.
+    virtual QSize NeededSize() const { return {}; }
     // The identity of the cursor's cell; none when the sheet has no cursor.
     virtual std::optional<CellIdentity> CurrentCell() const { return std::nullopt; }
     // Puts the cursor on the first selectable cell with `cell`'s identity; nothing when there is none.

@@ -38,6 +38,7 @@ public:
         return layout.Slot(at.column, at.row).Cell().Identity();
     }
     void JumpToCell(const CellIdentity& cell) override { m_sheet->JumpToCell(cell.category, cell.kind, cell.index); }
+    QSize NeededSize() const override { return m_sheet->NeededSize(); }
     bool FocusGrid() override {
         QWidget& grid = m_sheet->Grid();
         if (!grid.isVisible() || !grid.isEnabled()) {

@@ -21,3 +21,11 @@ QRect KeepReachable(const QRect& window, const QRect& workArea) {
     }
     return {left, top, window.width(), window.height()};
 }
+
+QRect FirstWindowFrame(QSize content, QSize defaultSize, const QRect& workArea) {
+    const QSize most(workArea.width() * 9 / 10, workArea.height() * 9 / 10);
+    const QSize size = content.expandedTo(defaultSize).boundedTo(most);
+    QRect frame(QPoint(), size);
+    frame.moveCenter(workArea.center());
+    return frame;
+}

@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/QtFont.h"
 #include "sheets/cmcCellObj.h"
+#include "ui/BodyLines.h"
 #include "ui/IconSet.h"
 #include "ui/cuiAbout.h"
 #include "ui/cuiCloneProgress.h"
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -111,6 +113,9 @@ void cuiMainForm::BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link) 
 
     m_status = new MainStatusBar(this);
     setStatusBar(m_status);
+    if (!m_parts.app.Environ().LoadedFromStore()) {
+        FitFirstWindow();
+    }
 
     m_mainTask = m_parts.timers.CreateTimer([this] { MainTask(); });
     m_mainTask->Start(kMainTaskMs);
@@ -131,6 +136,32 @@ void cuiMainForm::PlaceFromSettings() {
     if (settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
+}
+
+void cuiMainForm::FitFirstWindow() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || isMaximized()) {
+        return;
+    }
+    QSize needed;
+    for (const std::string& key : ui::ReadBodyLines(m_parts.app.Definitions(), "GI_Sys_FirstWindowSheets")) {
+        QWidget host;
+        const std::unique_ptr<IOpenSheet> sheet = m_parts.sheets.Open(&host, key, std::string(), key, nullptr);
+        if (sheet) {
+            needed = needed.expandedTo(sheet->NeededSize());
+        }
+    }
+    if (needed.isEmpty()) {
+        return;
+    }
+    const int width = m_parts.app.Environ().splitterV + m_splitter->handleWidth() + needed.width();
+    int height = needed.height() + menuBar()->sizeHint().height() + m_status->sizeHint().height();
+    if (m_parts.app.Environ().toolbarVisible) {
+        for (const QPointer<QToolBar>& row : m_toolBar->Rows()) {
+            height += row != nullptr ? row->sizeHint().height() : 0;
+        }
+    }
+    setGeometry(FirstWindowFrame({width, height}, geometry().size(), screen->availableGeometry()));
 }
 
 void cuiMainForm::StoreGeometry() {

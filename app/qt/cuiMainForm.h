@@ -137,6 +137,9 @@ protected:
 
 private:
     void PlaceFromSettings();
+    // On a first start: sized to show the overlay's chosen sheets (the settings) whole beside the tree,
+    // as far as the screen allows.
+    void FitFirstWindow();
     void StoreGeometry();
     void MainTask();
     void ShowAbout();

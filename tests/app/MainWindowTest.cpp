@@ -308,6 +308,7 @@ TEST_F(MainWindowTest, ASheetReopensWhereItWasLeft) {
     PositionSheets positions;
     factory = &positions;
     Start();
+    positions.opened.clear(); // the first start measures the settings sheets
     positions.nextRow = 40;
     Form().OpenSheetByArgument("GI_Sheet_IntCh");
     positions.nextRow = 7;
@@ -333,6 +334,24 @@ TEST(WindowPlacement, TheWindowStaysReachableInTheWorkArea) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(KeepReachable(c.window, area).topLeft(), c.placed) << c.window.x() << "," << c.window.y();
+    }
+}
+
+TEST(WindowPlacement, AFirstWindowFitsItsContentWithinNineTenthsOfTheWorkAreaCentred) {
+    const QRect area(0, 40, 1600, 860);
+    struct Case {
+        QSize content;
+        QSize placed;
+    };
+    const Case cases[] = {
+        {{1100, 500}, {1100, 600}}, // wider than the default: as wide as the content
+        {{600, 400}, {800, 600}},   // smaller: the default
+        {{3000, 2000}, {1440, 774}}, // larger than the screen: 90 % of the work area
+    };
+    for (const Case& c : cases) {
+        const QRect frame = FirstWindowFrame(c.content, {800, 600}, area);
+        EXPECT_EQ(frame.size(), c.placed) << c.content.width() << "x" << c.content.height();
+        EXPECT_EQ(frame.center(), area.center()) << c.content.width() << "x" << c.content.height();
     }
 }
 

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QTest>
 #include <chrono>
+#include <memory>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -84,6 +85,14 @@ protected:
         return done();
     }
     QAction* MenuItem(int kind) { return Form().Menu().FindByKind(kind); }
+    // The settings object ended as at the program's exit (it saves into the store) and made again as
+    // at the next start (it loads them); `change` edits the store in between. The program must be
+    // ended first.
+    template <typename Change> void RestartSettings(Change change) {
+        std::destroy_at(&settings);
+        change(store);
+        std::construct_at(&settings, lock, store, ScreenSize{});
+    }
 
     QApplication& application = Application(); // before any widget
     testsupport::TempDir dir;

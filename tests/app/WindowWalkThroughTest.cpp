@@ -67,6 +67,31 @@ TEST_F(WindowWalkThrough, ReadEditSaveReopenAndWriteBack) {
     EXPECT_TRUE(FreeRow(program->Link().SimulatedRadio()->Image(), 1).ends_with(",10b"));
 }
 
+// A first start sizes the window for the settings sheets (their notes are wide) as far as the screen
+// allows; a size the user left wins.
+TEST_F(WindowWalkThrough, AFirstStartFitsTheSettingsSheetAndAStoredSizeWins) {
+    StartActive();
+    const QRect work = Form().screen()->availableGeometry();
+    int widest = 0;
+    for (const char* key : {"GI_Sheet_ComSet", "GI_Sheet_Atis", "GI_Sheet_ComCom", "GI_Sheet_ComExp"}) {
+        widest = std::max(widest, OpenFromTree(key).NeededSize().width());
+    }
+    const int wanted = App().Environ().splitterV + widest;
+    EXPECT_GE(Form().width(), std::min(wanted, work.width() * 9 / 10));
+    EXPECT_LE(Form().width(), work.width() * 9 / 10);
+    EXPECT_LE(Form().height(), work.height() * 9 / 10);
+    EXPECT_LE(std::abs(Form().geometry().center().x() - work.center().x()), 1);
+    program.reset();
+
+    RestartSettings([](testsupport::MemorySettingsStore& saved) {
+        saved.WriteInt("Window Position", "Width", 500);
+        saved.WriteInt("Window Position", "Height", 300);
+    });
+    ASSERT_TRUE(settings.LoadedFromStore());
+    Start();
+    EXPECT_EQ(Form().geometry().size(), QSize(500, 300));
+}
+
 TEST_F(WindowWalkThrough, TabMovesBetweenTreeAndSheetAndShiftF10OpensTheRowMenu) {
     StartActive();
     cuiSheet& sheet = OpenFromTree("GI_Sheet_IntCh");
