@@ -6,24 +6,15 @@
 #include "tools/radiosim/RadioSim.h"
 #include "tools/radiosim/SimOptions.h"
 
-#include <filesystem>
-
-namespace {
-constexpr const char* kSimulatedDevice = "sim";
-} // namespace
-
-bool UsesSimulatedRadio(const std::string& path, bool machineHasSerialDevices, bool pathExists) {
-    return path == kSimulatedDevice || (!machineHasSerialDevices && !pathExists);
-}
 
 WindowCloneLink::WindowCloneLink(cmcMessages& messages,
                                  cuiMainCloneDocument& document,
                                  platform::ITimerSource& timers,
                                  const platform::IClock& clock,
                                  clonelink::ICloneView* view,
-                                 std::function<bool()> machineHasSerialDevices)
-    : m_document(document), m_timers(timers), m_clock(clock),
-      m_machineHasSerialDevices(std::move(machineHasSerialDevices)), m_manager(messages, m_device, timers, clock),
+                                 std::function<std::vector<platform::SerialPortEntry>()> listPorts)
+    : m_document(document), m_timers(timers), m_clock(clock), m_listPorts(std::move(listPorts)),
+      m_manager(messages, m_device, timers, clock),
       m_commands(m_manager, messages, document) {
     m_manager.SetView(view);
     // The settings resolver the commands installed stays the one that decides; it only gains the
@@ -33,12 +24,14 @@ WindowCloneLink::WindowCloneLink(cmcMessages& messages,
 
 WindowCloneLink::~WindowCloneLink() = default;
 
+clonelink::PortInUse WindowCloneLink::PortFor(int port) {
+    return PortFor(port, m_listPorts ? m_listPorts() : std::vector<platform::SerialPortEntry>{});
+}
+
 std::string WindowCloneLink::ResolvePath(int port) {
-    const std::string path = m_document.DevicePath(port);
-    std::error_code error;
-    const bool exists = path != kSimulatedDevice && std::filesystem::exists(path, error);
-    const bool devices = m_machineHasSerialDevices ? m_machineHasSerialDevices() : true;
-    if (!UsesSimulatedRadio(path, devices, exists)) {
+    m_last = PortFor(port);
+    const std::string& path = m_last.path;
+    if (!m_last.Simulated()) {
         return path;
     }
     if (!m_line) {

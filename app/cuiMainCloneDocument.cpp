@@ -29,6 +29,11 @@ std::string cuiMainCloneDocument::DevicePath(int port) {
     return clonelink::DevicePath(port, m_app.Environ().ConfiguredPortPath(port));
 }
 
+clonelink::PortInUse cuiMainCloneDocument::PortFor(int port, const std::vector<platform::SerialPortEntry>& ports) {
+    const indEnviron& settings = m_app.Environ();
+    return clonelink::ChoosePort(port, settings.ConfiguredPortPath(port), settings.portChosen, ports);
+}
+
 bool cuiMainCloneDocument::MayCloneWrite() {
     return m_app.MayCloneWrite();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ICloneDocument.h"
+#include "link/PortPath.h"
 
 #include <functional>
 #include <string>
@@ -26,6 +27,10 @@ public:
     // The device path of COM port `port`: environment, then the user's settings value, then the fixed
     // table.
     std::string DevicePath(int port) override;
+    // The device of COM port `port` as the window's clone link opens it: the environment, the user's
+    // choice, or, before the user chose a port, the one USB adapter among `ports`, else the simulated
+    // radio.
+    clonelink::PortInUse PortFor(int port, const std::vector<platform::SerialPortEntry>& ports);
     bool MayCloneWrite() override;
     bool RejectImage(const cmcEeprom& image) override;
     bool IsNewerImage(const cmcEeprom& image) override;

@@ -14,6 +14,7 @@ constexpr const char* kWindowPosition = "Window Position";
 constexpr const char* kSetup = "Setup";
 constexpr const char* kPorts = "Ports";
 constexpr const char* kMaximized = "Maximized";
+constexpr const char* kPortChosen = "Chosen";
 
 std::string RecentName(int i) {
     return "Recent" + std::to_string(i);
@@ -122,6 +123,7 @@ void indEnviron::ApplyDefaults() {
     splitterV = 200;
     modelType = 0;
     chListType = false;
+    portChosen = false;
 }
 
 bool indEnviron::Load() {
@@ -145,6 +147,11 @@ bool indEnviron::Load() {
     // Outside the all-or-nothing rule: stores written before it was kept lack it.
     const auto maximizedValue = m_store->ReadInt(kWindowPosition, kMaximized);
     maximized = maximizedValue.Ok() && maximizedValue.value != 0;
+    // Stores written before the choice was kept: a port other than the first, or a device set for the
+    // port in use, was the user's own choice.
+    const auto chosenValue = m_store->ReadInt(kPorts, kPortChosen);
+    portChosen = chosenValue.Ok() ? chosenValue.value != 0
+                                  : comPort != 1 || m_store->ReadString(kPorts, "COM" + std::to_string(comPort)).Ok();
     return true;
 }
 
@@ -159,6 +166,7 @@ bool indEnviron::Save() {
         m_store->WriteString(kRecentFiles, RecentName(i), recent.DisplayName(i, std::string()));
     }
     m_store->WriteInt(kWindowPosition, kMaximized, maximized ? 1 : 0);
+    m_store->WriteInt(kPorts, kPortChosen, portChosen ? 1 : 0);
     return m_store->Sync();
 }
 

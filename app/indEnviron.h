@@ -77,6 +77,9 @@ public:
     // The main window was maximised when it closed (value "Maximized" of "Window Position"; a store
     // without it counts as not maximised and spoils nothing else).
     bool maximized = false;
+    // The user chose the COM port (value "Chosen" of "Ports", outside the all-or-nothing load); until
+    // then the program chooses the device for them.
+    bool portChosen = false;
 
 private:
     bool Load();

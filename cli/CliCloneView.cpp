@@ -9,24 +9,34 @@ namespace {
 constexpr int kCells = 32;
 } // namespace
 
-CliCloneView::CliCloneView(std::string label) : m_label(std::move(label)), m_terminal(::isatty(2) != 0) {}
+CliCloneView::CliCloneView(std::function<std::string(int op)> doing,
+                           std::function<std::string(const clonelink::CloneProgress& progress)> detail)
+    : m_doing(std::move(doing)), m_detail(std::move(detail)), m_terminal(::isatty(2) != 0) {}
 
 void CliCloneView::BeginOperation(int op) {
-    m_last = -1;
+    m_last.clear();
     m_drawn = m_terminal && op != 1;
+    if (m_drawn && m_doing) {
+        m_label = m_doing(op);
+    }
 }
 
-void CliCloneView::ShowProgress(int filledCells) {
-    const int filled = std::clamp(filledCells, 0, kCells);
-    if (!m_drawn || filled == m_last) {
+void CliCloneView::ShowProgress(const clonelink::CloneProgress& progress) {
+    if (!m_drawn) {
         return;
     }
-    m_last = filled;
-    std::fprintf(stderr,
-                 "\r%s [%s%s]",
-                 m_label.c_str(),
-                 std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                 std::string(static_cast<std::size_t>(kCells - filled), '.').c_str());
+    const auto filled = static_cast<std::size_t>(std::clamp(progress.filledCells, 0, kCells));
+    std::string line = m_label + " [" + std::string(filled, '#') + std::string(kCells - filled, '.') + "]";
+    if (m_detail) {
+        line += " " + m_detail(progress);
+    }
+    if (line == m_last) {
+        return;
+    }
+    // Blanks over what a longer line before left.
+    const std::size_t clear = m_last.size() > line.size() ? m_last.size() - line.size() : 0;
+    m_last = line;
+    std::fprintf(stderr, "\r%s%s", line.c_str(), std::string(clear, ' ').c_str());
     std::fflush(stderr);
 }
 

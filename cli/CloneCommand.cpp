@@ -4,7 +4,9 @@
 #include "app/CloneCommands.h"
 #include "app/cuiMainCloneDocument.h"
 #include "cli/CliApp.h"
+#include "app/PortText.h"
 #include "cli/CliCloneView.h"
+#include "link/PortPath.h"
 #include "cli/CliCommand.h"
 #include "cli/SignalGuard.h"
 #include "image/QcfTypes.h"
@@ -151,7 +153,14 @@ int Run(CliContext& context, Op op) {
     platform::SteadyClock clock;
     platform::ManualTimerSource timers(clock);
     platform::SerialDevice device;
-    CliCloneView view(app.Overlay().GetText("GI_Cli_Progress"));
+    // What the progress names: the device given, or the one the port stands for.
+    clonelink::PortInUse port;
+    port.port = args->port;
+    port.path = args->device.empty() ? clonelink::DefaultDevicePath(args->port) : args->device;
+    CliCloneView view([&](int operation) { return porttext::Doing(app.Definitions(), operation, port); },
+                      [&](const clonelink::CloneProgress& progress) {
+                          return porttext::Detail(app.Definitions(), progress);
+                      });
     indCloneMan manager(messages, device, timers, clock);
     manager.SetView(&view);
 

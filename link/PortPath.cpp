@@ -41,6 +41,36 @@ std::string DefaultDevicePath(int port) {
     return DevicePath(port, {});
 }
 
+PortInUse ChoosePort(int port,
+                     std::string_view configured,
+                     bool chosen,
+                     const std::vector<platform::SerialPortEntry>& ports) {
+    PortInUse use;
+    use.port = port;
+    const std::string variable = "VQN58_COM" + std::to_string(port);
+    const char* environment = std::getenv(variable.c_str());
+    if ((environment != nullptr && *environment != '\0') || chosen) {
+        use.path = DevicePath(port, configured);
+    } else {
+        use.automatic = true;
+        const platform::SerialPortEntry* adapter = nullptr;
+        int adapters = 0;
+        for (const platform::SerialPortEntry& entry : ports) {
+            if (entry.usb) {
+                adapter = &entry;
+                ++adapters;
+            }
+        }
+        use.path = adapters == 1 ? adapter->path : std::string(kSimulatedDevice);
+    }
+    for (const platform::SerialPortEntry& entry : ports) {
+        if (entry.path == use.path) {
+            use.product = entry.description;
+        }
+    }
+    return use;
+}
+
 int TablePortOf(std::string_view path) {
     for (int port = 1; port <= 12; ++port) {
         if (TablePath(port) == path) {

@@ -2,6 +2,9 @@
 
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
+#include "platform/Clock.h"
+
+#include <algorithm>
 
 #include <initializer_list>
 #include <vector>
@@ -61,7 +64,7 @@ indCloneMan::indCloneMan(cmcMessages& messages,
                          clonelink::ISerialDevice& device,
                          platform::ITimerSource& timers,
                          const platform::IClock& clock)
-    : m_messages(messages), m_driver(device, timers, clock), m_progress(timers) {
+    : m_messages(messages), m_driver(device, timers, clock), m_clock(clock), m_progress(timers) {
     m_progress.SetStep(&indCloneMan::ProgressStep, this);
 }
 
@@ -136,9 +139,10 @@ bool indCloneMan::CloneWrite(const cmcEeprom& image, const CloneRange* ranges, H
 }
 
 void indCloneMan::BeginProgress(int op) {
+    m_firstByteMs.reset();
     if (m_view != nullptr) {
         m_view->BeginOperation(op);
-        m_view->ShowProgress(0);
+        m_view->ShowProgress(Progress());
         m_viewOpen = true;
     }
     m_progress.SetPeriod(kProgressPeriodMs);
@@ -148,10 +152,30 @@ int indCloneMan::FilledCells(int dataBytes, int totalBytes) {
     return totalBytes > 0 ? static_cast<int>(33LL * dataBytes / totalBytes) : 0;
 }
 
+int indCloneMan::SecondsLeft(int done, int total, std::uint32_t elapsedMs) {
+    if (done <= 0) {
+        return -1;
+    }
+    const long long left = std::max(0, total - done);
+    return static_cast<int>((left * elapsedMs + 1000LL * done - 1) / (1000LL * done));
+}
+
+clonelink::CloneProgress indCloneMan::Progress() {
+    const int done = m_driver.DataBytes();
+    const std::uint32_t now = m_clock.NowMs();
+    if (done > 0 && !m_firstByteMs) {
+        m_firstByteMs = now;
+    }
+    // The time to the first data byte (the information exchange, the request) is no pace of the data.
+    const std::uint32_t elapsed = m_firstByteMs ? now - *m_firstByteMs : 0;
+    const int left = elapsed > 0 ? SecondsLeft(done, m_totalBytes, elapsed) : -1;
+    return {FilledCells(done, m_totalBytes), done, m_totalBytes, left};
+}
+
 void indCloneMan::ProgressStep(void* data, cmcTask* /*task*/) {
     auto* self = static_cast<indCloneMan*>(data);
     if (self->m_view != nullptr && self->m_viewOpen) {
-        self->m_view->ShowProgress(self->FilledCells());
+        self->m_view->ShowProgress(self->Progress());
     }
     if (!self->IsBusy()) {
         self->m_progress.SetPeriod(-1);
@@ -182,7 +206,7 @@ void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
         m_messages.Show(ErrorText(result.code), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
     }
     if (m_view != nullptr && m_viewOpen) {
-        m_view->ShowProgress(FilledCells());
+        m_view->ShowProgress(Progress());
         m_view->EndOperation();
     }
     m_viewOpen = false;

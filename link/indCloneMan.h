@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class cmcMessages;
@@ -51,6 +52,11 @@ public:
     // Cells of the 32-cell bar to fill: 33 x data bytes / total bytes, 0 without a total.
     static int FilledCells(int dataBytes, int totalBytes);
     int FilledCells() const { return FilledCells(m_driver.DataBytes(), m_totalBytes); }
+    // Seconds left when `done` of `total` bytes moved in `elapsedMs` since the first of them: the pace
+    // so far carried on, rounded up; -1 before any byte moved.
+    static int SecondsLeft(int done, int total, std::uint32_t elapsedMs);
+    // The progress now, for the display.
+    clonelink::CloneProgress Progress();
 
     cmcCloneDrv& Driver() { return m_driver; }
 
@@ -78,5 +84,7 @@ private:
     int m_totalBytes = 0;
     std::uint8_t m_operation = 0;
     bool m_viewOpen = false;
+    const platform::IClock& m_clock;
+    std::optional<std::uint32_t> m_firstByteMs; // clock time the first data byte of the operation moved
     cmcTask m_progress;
 };

@@ -111,12 +111,16 @@ bool MenuCommand(CellAnswer& a) {
             a.document.Events().Send(kEvMainWindowBuilt);
         }
         cell.SetFlag(kTicked, a.index == m.Port());
+        a.capsule.OutText = m.PortName(a.index);
         return true;
     case 37:
         if (enter) {
             m.ShowPortNotice();
         }
         cell.SetFlag(kTicked, m.Port() > 4);
+        if (m.Port() > 4) {
+            a.capsule.OutText = m.PortName(m.Port());
+        }
         return true;
     case 42:
         if (enter) {

@@ -53,6 +53,9 @@ public:
 
     // Port and radio.
     virtual int Port() = 0;
+    // What COM port `port` stands for, as its menu item's hint: "COM1 — /dev/ttyUSB0 (USB serial
+    // cable)"; empty where nothing is known.
+    virtual std::string PortName(int /*port*/) { return {}; }
     virtual void SetPort(int port) = 0;
     virtual void ShowPortNotice() = 0;
     virtual void CloneRead() = 0;

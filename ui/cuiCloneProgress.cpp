@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -39,16 +41,36 @@ private:
 };
 
 cuiCloneProgress::cuiCloneProgress(QWidget* mainWindow, const std::string& caption)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_mainWindow(mainWindow) {
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_mainWindow(mainWindow),
+      m_caption(caption) {
     setObjectName(QStringLiteral("cuiCloneProgress"));
     setWindowTitle(QString::fromStdString(caption));
-    setFixedSize(kClientWidth, kClientHeight);
+    m_doing = new QLabel(this);
+    m_doing->setTextFormat(Qt::PlainText);
     m_panel = new QFrame(this);
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_panel->setLineWidth(1);
-    m_panel->setGeometry(16, 8, 258, 16);
+    m_panel->setFixedSize(258, 16);
     m_bar = new Bar(*this, m_panel);
     m_bar->setGeometry(1, 1, 256, 14);
+    m_detailLine = new QLabel(this);
+    m_detailLine->setTextFormat(Qt::PlainText);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 8, 16, 8);
+    column->setSpacing(6);
+    column->addWidget(m_doing);
+    column->addWidget(m_panel, 0, Qt::AlignLeft);
+    column->addWidget(m_detailLine);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    setMinimumWidth(kClientWidth);
+}
+
+QString cuiCloneProgress::DoingText() const {
+    return m_doing->text();
+}
+
+QString cuiCloneProgress::DetailText() const {
+    return m_detailLine->text();
 }
 
 void cuiCloneProgress::BeginOperation(int op) {
@@ -65,6 +87,13 @@ void cuiCloneProgress::BeginOperation(int op) {
         m_mainWindow->setEnabled(false);
     }
     if (op == kOpRead || op == kOpWrite) {
+        const Texts texts = m_describe ? m_describe(op) : Texts{m_caption, std::string()};
+        setWindowTitle(QString::fromStdString(texts.caption));
+        m_doing->setText(QString::fromStdString(texts.doing));
+        m_doing->setVisible(!texts.doing.empty());
+        m_detailLine->clear();
+        m_detailLine->setVisible(static_cast<bool>(m_detail));
+        adjustSize();
         PlaceOverMainWindow();
         show();
         raise();
@@ -73,9 +102,16 @@ void cuiCloneProgress::BeginOperation(int op) {
     }
 }
 
-void cuiCloneProgress::ShowProgress(int filledCells) {
-    m_filled = filledCells;
+void cuiCloneProgress::ShowProgress(const clonelink::CloneProgress& progress) {
+    m_filled = progress.filledCells;
     m_bar->repaint();
+    if (m_detail) {
+        const QString detail = QString::fromStdString(m_detail(progress));
+        if (detail != m_detailLine->text()) {
+            m_detailLine->setText(detail);
+            m_detailLine->repaint();
+        }
+    }
 }
 
 void cuiCloneProgress::EndOperation() {

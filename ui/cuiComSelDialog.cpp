@@ -55,6 +55,9 @@ cuiComSelDialog::cuiComSelDialog(QWidget* owner,
     m_notice = new QLabel(Q(ui::JoinedLines(texts, "GI_AppInd_Opt_ComSel_Notice")), this);
     m_notice->setTextFormat(Qt::PlainText);
     m_notice->setWordWrap(false);
+    m_inUse = new QLabel(this);
+    m_inUse->setTextFormat(Qt::PlainText);
+    m_inUse->hide();
 
     m_edit = new QLineEdit(QString::number(port), this);
     m_edit->setMaxLength(4);
@@ -95,6 +98,7 @@ cuiComSelDialog::cuiComSelDialog(QWidget* owner,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(w, w, w, w);
     layout->addWidget(m_notice);
+    layout->addWidget(m_inUse);
     layout->addLayout(portRow);
     layout->addSpacing(w / 2);
     layout->addWidget(devicesLabel);
@@ -103,6 +107,11 @@ cuiComSelDialog::cuiComSelDialog(QWidget* owner,
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_edit->setFocus();
+}
+
+void cuiComSelDialog::SetInUse(const std::string& text) {
+    m_inUse->setText(Q(m_texts.GetLine("GI_AppInd_Opt_ComSel_InUse", 0)).arg(Q(text)));
+    m_inUse->setVisible(!text.empty());
 }
 
 void cuiComSelDialog::DeviceChosen() {

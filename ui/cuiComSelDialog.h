@@ -31,6 +31,9 @@ public:
                     int port,
                     std::vector<platform::SerialPortEntry> devices);
 
+    // Shows what the port in use stands for ("COM1 — simulated radio") above the port number.
+    void SetInUse(const std::string& text);
+
     // After OK: the port chosen, and the device chosen for it (empty when none was picked).
     int Port() const { return m_port; }
     const std::string& Device() const { return m_device; }
@@ -47,6 +50,7 @@ private:
     platform::IMessageBox& m_messageBox;
     std::vector<platform::SerialPortEntry> m_devices;
     QLabel* m_notice = nullptr;
+    QLabel* m_inUse = nullptr;
     QLineEdit* m_edit = nullptr;
     QListWidget* m_list = nullptr;
     QPushButton* m_ok = nullptr;

@@ -98,6 +98,13 @@ cuiMenu::AddItem(const std::string& definition, cmcCellObj& basic, QWidget* pare
     } else if (withMenu) {
         auto* menu = new QMenu(Caption(*cell), parent);
         action = menu->menuAction();
+        // What the items show may have changed outside the program (a cable plugged in).
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this] {
+            if (m_beforeShow) {
+                m_beforeShow();
+                Refresh();
+            }
+        });
     } else {
         action = new QAction(Caption(*cell), parent);
     }
@@ -194,8 +201,13 @@ void cuiMenu::RefreshItem(QAction* action) {
     action->setChecked(cell->Flag(ui::kItemTicked));
     action->setVisible(!cell->Flag(ui::kItemHidden));
     action->setEnabled(!cell->Flag(ui::kItemDisabled));
-    if (cell->Flag(ui::kItemCaptionFromText) && Caption(*cell) != action->text()) {
-        action->setText(Caption(*cell));
+    if (cell->Flag(ui::kItemCaptionFromText)) {
+        if (Caption(*cell) != action->text()) {
+            action->setText(Caption(*cell));
+        }
+    } else {
+        // Any other text of the answer says more about the item: the status bar shows it.
+        action->setStatusTip(QString::fromStdString(capsule.OutText));
     }
 }
 

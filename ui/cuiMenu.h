@@ -50,6 +50,8 @@ public:
     void Build();
     // Brings every item in step with its cell.
     void Refresh();
+    // Runs before a menu of the bar opens, followed by a Refresh.
+    void SetBeforeShow(std::function<void()> beforeShow) { m_beforeShow = std::move(beforeShow); }
 
     // The item actions directly under `menu` (nullptr: the root), in order, separators included.
     std::vector<QAction*> Items(QMenu* menu = nullptr) const;
@@ -85,4 +87,5 @@ private:
     ClickHandler m_click;
     std::map<std::string, std::unique_ptr<cmcCellObj>> m_basicCells;
     std::vector<std::unique_ptr<cmcCellObj>> m_cells;
+    std::function<void()> m_beforeShow;
 };

@@ -27,7 +27,7 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
         platform.timers,
         platform.clock,
         &m_form->Progress(),
-        [listPorts = platform.listPorts] { return listPorts && !listPorts().empty(); });
+        platform.listPorts);
     // What the radio said about itself is what the information sheet and the channel sheets show.
     m_link->Commands().OnFinished([this](int /*code*/) {
         m_app.SetCloneIdentityBytes(m_link->Commands().Identity().bytes);

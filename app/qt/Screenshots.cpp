@@ -59,7 +59,7 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
 
     cuiCloneProgress& progress = form.Progress();
     progress.BeginOperation(2);
-    progress.ShowProgress(20);
+    progress.ShowProgress({20, 1240, 1984, 3});
     ok = Save(progress, directory / "window_cloning.png") && ok;
     progress.EndOperation();
 

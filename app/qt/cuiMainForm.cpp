@@ -6,6 +6,7 @@
 #include "app/indMain.h"
 #include "app/qt/MainStatusBar.h"
 #include "app/qt/PrintCommands.h"
+#include "app/PortText.h"
 #include "app/qt/WindowPlacement.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
@@ -89,6 +90,16 @@ void cuiMainForm::BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link) 
     IDefinitionSource& definitions = m_parts.app.Definitions();
     m_menu = std::make_unique<cuiMenu>(menuBar(), definitions, m_parts.events, behaviour, "GI_Menu_Main");
     m_menu->Build();
+    m_menu->SetBeforeShow([this] { ListPorts(); });
+    m_progress->SetDescriber(
+        [this](int op) {
+            const clonelink::PortInUse& port = m_link->LastPort();
+            return cuiCloneProgress::Texts{m_parts.app.Overlay().GetLine("GI_Clone_Progress_Caption", port.Simulated() ? 1 : 0),
+                                           porttext::Doing(m_parts.app.Definitions(), op, port)};
+        },
+        [this](const clonelink::CloneProgress& progress) {
+            return porttext::Detail(m_parts.app.Definitions(), progress);
+        });
     m_toolBar =
         std::make_unique<cuiToolBar>(this, definitions, m_parts.events, behaviour, "GI_ToolBar_Main", m_toolBarImages);
     m_toolBar->Build();

@@ -118,6 +118,7 @@ public:
     void ToggleToolBar() override;
     int PopupMenuItemCount() override { return 0; }
     int Port() override;
+    std::string PortName(int port) override;
     void SetPort(int port) override;
     void ShowPortNotice() override;
     void CloneRead() override;
@@ -143,6 +144,8 @@ private:
     void StoreGeometry();
     void MainTask();
     void ShowAbout();
+    // The serial devices of the machine listed anew, for what the menus and windows name.
+    void ListPorts();
     // After a clone operation: the keyboard focus back to `before`, else to the sheet, else the tree.
     void RestoreFocusAfterClone(QWidget* before);
     void AdjustOptionalEntries();
@@ -179,4 +182,5 @@ private:
     std::optional<std::uint32_t> m_warningDue; // clock time of the delayed warning check
     int m_cellsInError = 0;
     bool m_closing = false;
+    std::vector<platform::SerialPortEntry> m_ports; // as listed when a menu or the port window opened
 };

@@ -1,5 +1,6 @@
 // The commands the behaviour object asks of the main window (menu items, tool buttons, tree entries).
 
+#include "app/PortText.h"
 #include "app/WindowCloneLink.h"
 #include "app/indEnviron.h"
 #include "app/indMain.h"
@@ -109,23 +110,42 @@ int cuiMainForm::Port() {
     return m_parts.app.Environ().comPort;
 }
 
+void cuiMainForm::ListPorts() {
+    m_ports = m_parts.listPorts ? m_parts.listPorts() : std::vector<platform::SerialPortEntry>{};
+}
+
+std::string cuiMainForm::PortName(int port) {
+    if (m_link == nullptr) {
+        return {};
+    }
+    return porttext::PortName(m_parts.app.Definitions(), m_link->PortFor(port, m_ports));
+}
+
 void cuiMainForm::SetPort(int port) {
-    m_parts.app.Environ().comPort = port;
+    indEnviron& settings = m_parts.app.Environ();
+    if (!settings.portChosen && port == settings.comPort && m_link != nullptr) {
+        // The ticked item named the device chosen for the user: choosing that item keeps the device.
+        const clonelink::PortInUse inUse = m_link->PortFor(port, m_ports);
+        if (inUse.automatic) {
+            settings.SetConfiguredPortPath(port, inUse.path);
+        }
+    }
+    settings.comPort = port;
+    settings.portChosen = true;
 }
 
 void cuiMainForm::ShowPortNotice() {
-    cuiComSelDialog dialog(this,
-                           m_parts.app.Definitions(),
-                           m_parts.messageBox,
-                           Port(),
-                           m_parts.listPorts ? m_parts.listPorts() : std::vector<platform::SerialPortEntry>{});
+    ListPorts();
+    cuiComSelDialog dialog(this, m_parts.app.Definitions(), m_parts.messageBox, Port(), m_ports);
+    dialog.SetInUse(PortName(Port()));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    SetPort(dialog.Port());
     if (!dialog.Device().empty()) {
         m_parts.app.Environ().SetConfiguredPortPath(dialog.Port(), dialog.Device());
     }
+    m_parts.app.Environ().comPort = dialog.Port();
+    m_parts.app.Environ().portChosen = true;
     m_parts.events.Send(kEvMainWindowBuilt);
 }
 

@@ -45,6 +45,7 @@ std::vector<SerialPortEntry> ListSerialPorts() {
             continue;
         }
         if (sp_get_port_transport(*port) == SP_TRANSPORT_USB) {
+            entry.usb = true;
             entry.description = Text(sp_get_port_usb_product(*port));
         }
         if (entry.description.empty()) {

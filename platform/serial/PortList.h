@@ -11,6 +11,7 @@ struct SerialPortEntry {
     std::string description; // the USB product name, else the system's description; may be empty
     bool accessible = true;  // whether this user may open it for reading and writing
     std::string group;       // for a device this user may not open: the group that may, when one does
+    bool usb = false;        // a USB serial adapter (a cable plugged in), not a port of the machine
 };
 
 // The serial devices libserialport finds, sorted by path; empty when there are none or listing fails.

@@ -51,7 +51,8 @@ TEST(Environ, FirstStartTakesTheDefaultsAndSavesThemAtExit) {
     EXPECT_EQ(std::get<std::int32_t>(saved.at("Window Position/Width")), 800);
     EXPECT_EQ(std::get<std::int32_t>(saved.at("View Option/FontSize Percentage")), 100);
     EXPECT_EQ(std::get<std::string>(saved.at("Recent File List/Recent9")), "");
-    EXPECT_EQ(saved.size(), 3u + 10u + 2u + 6u + 2u); // Window Position also holds Maximized
+    // Window Position also holds Maximized; Ports holds whether the user chose the port.
+    EXPECT_EQ(saved.size(), 3u + 10u + 2u + 6u + 2u + 1u);
 }
 
 // The maximised state is kept, but a store written without it still loads every other value.
@@ -70,6 +71,42 @@ TEST(Environ, TheMaximisedStateIsKeptAndItsAbsenceSpoilsNothing) {
     FakeInstanceLock lock(held);
     indEnviron again(lock, store, kScreen);
     EXPECT_TRUE(again.maximized);
+}
+
+// Whether the user chose the port is kept; a store written before it was kept counts a port other than
+// the first, or a device set for the port in use, as chosen.
+TEST(Environ, ThePortChoiceIsKeptAndOlderStoresTellItFromThePort) {
+    struct Case {
+        const char* what;
+        std::function<void(MemorySettingsStore&)> change;
+        bool chosen;
+    };
+    const Case cases[] = {
+        {"kept as chosen", [](MemorySettingsStore& s) { s.WriteInt("Ports", "Chosen", 1); }, true},
+        {"kept as not chosen", [](MemorySettingsStore& s) { s.WriteInt("Global", "ComPort", 3); }, false},
+        {"older, the first port", [](MemorySettingsStore& s) { s.Remove("Ports", "Chosen"); }, false},
+        {"older, port 3",
+         [](MemorySettingsStore& s) {
+             s.Remove("Ports", "Chosen");
+             s.WriteInt("Global", "ComPort", 3);
+         },
+         true},
+        {"older, a device for port 1",
+         [](MemorySettingsStore& s) {
+             s.Remove("Ports", "Chosen");
+             s.WriteString("Ports", "COM1", "/dev/ttyUSB0");
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        MemorySettingsStore store = SavedDefaults();
+        c.change(store);
+        bool held = false;
+        FakeInstanceLock lock(held);
+        indEnviron env(lock, store, kScreen);
+        EXPECT_TRUE(env.LoadedFromStore()) << c.what;
+        EXPECT_EQ(env.portChosen, c.chosen) << c.what;
+    }
 }
 
 TEST(Environ, SmallScreenDefaults) {

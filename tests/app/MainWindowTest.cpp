@@ -7,6 +7,7 @@
 #include "model/ImageMap.h"
 #include "ui/cuiAbout.h"
 
+#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 
@@ -50,6 +51,43 @@ TEST_F(MainWindowTest, PortItemsOfMenuAndToolBarFollowTheChosenPort) {
     }
     EXPECT_FALSE(MenuItem(36)->isChecked()); // COM1 of the menu
     EXPECT_FALSE(MenuItem(29)->isEnabled()); // nothing to print
+}
+
+// Before the user chose a port, the one USB adapter plugged in is the port in use: the menu's hint
+// names it, and choosing the ticked item keeps it rather than the port node the number stands for.
+TEST_F(MainWindowTest, ThePortMenuNamesTheDeviceAndChoosingItKeepsIt) {
+    devices = {{"/dev/ttyS0", "", true, "", false}, {"/dev/ttyUSB9", "USB serial cable", true, "", true}};
+    Start();
+    QAction* com1 = MenuItem(36);
+    ASSERT_EQ(Form().Menu().CellOf(com1)->Index(), 1);
+    emit Form().menuBar()->actions()[0]->menu()->aboutToShow(); // a menu opens: the devices are listed
+    EXPECT_EQ(com1->statusTip().toStdString(), "COM1 — /dev/ttyUSB9 (USB serial cable)");
+    EXPECT_TRUE(com1->isChecked());
+
+    devices.clear(); // the cable is unplugged: the next menu that opens says so
+    emit Form().menuBar()->actions()[0]->menu()->aboutToShow();
+    EXPECT_EQ(com1->statusTip().toStdString(), "COM1 — simulated radio");
+
+    devices = {{"/dev/ttyUSB9", "USB serial cable", true, "", true}};
+    emit Form().menuBar()->actions()[0]->menu()->aboutToShow();
+    com1->trigger();
+    EXPECT_TRUE(settings.portChosen);
+    EXPECT_EQ(settings.ConfiguredPortPath(1), "/dev/ttyUSB9");
+    EXPECT_EQ(com1->statusTip().toStdString(), "COM1 — /dev/ttyUSB9 (USB serial cable)");
+}
+
+// The cloning window names what runs on which device, counts the bytes, and says when the simulated
+// radio answers.
+TEST_F(MainWindowTest, TheCloningWindowNamesTheOperationAndTheSimulatedRadio) {
+    Start();
+    MenuItem(39)->trigger(); // Read
+    ASSERT_TRUE(RunUntil([&] { return Form().Progress().isVisible(); }));
+    EXPECT_EQ(Form().Progress().windowTitle().toStdString(), "Cloning: simulated radio");
+    EXPECT_EQ(Form().Progress().DoingText().toStdString(), "Reading from the simulated radio");
+    ASSERT_TRUE(RunUntil([&] { return Form().Progress().DetailText().contains(QStringLiteral(" s left")); }));
+    EXPECT_TRUE(Form().Progress().DetailText().contains(QStringLiteral(" of 2,048 bytes, about ")))
+        << Form().Progress().DetailText().toStdString();
+    ASSERT_TRUE(RunUntil([&] { return !Form().Progress().IsBusy() && Form().isEnabled(); }));
 }
 
 TEST_F(MainWindowTest, AReadFromTheSimulatedRadioReplacesTheDocument) {
@@ -116,9 +154,10 @@ TEST_F(MainWindowTest, EveryCloneFailureEndsInItsOneMessage) {
 }
 
 TEST_F(MainWindowTest, AMissingDeviceEndsTheReadWithOneMessage) {
-    devices = {{"/dev/ttyUSB9", "cable", true, ""}};
+    devices = {{"/dev/ttyUSB9", "cable", true, "", true}};
     store.WriteString("Ports", "COM2", "/dev/vqn58-none");
     settings.comPort = 2;
+    settings.portChosen = true;
     Start();
     App().Environ().SetConfiguredPortPath(2, "/dev/vqn58-none");
     MenuItem(39)->trigger();

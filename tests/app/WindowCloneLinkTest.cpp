@@ -22,19 +22,18 @@ using Answer = platform::IMessageBox::Answer;
 class RecordingView final : public clonelink::ICloneView {
 public:
     void BeginOperation(int op) override { begun.push_back(op); }
-    void ShowProgress(int filledCells) override { last = filledCells; }
+    void ShowProgress(const clonelink::CloneProgress& progress) override {
+        last = progress.filledCells;
+        bytes = progress.bytesDone;
+        total = progress.bytesTotal;
+    }
     void EndOperation() override { ++ended; }
     std::vector<int> begun;
     int last = 0;
+    int bytes = 0;
+    int total = 0;
     int ended = 0;
 };
-
-TEST(SimulatedRadioChoice, TheUsersChoiceOrAMachineWithoutDevices) {
-    EXPECT_TRUE(UsesSimulatedRadio("sim", true, false));
-    EXPECT_TRUE(UsesSimulatedRadio("/dev/ttyS0", false, false));
-    EXPECT_FALSE(UsesSimulatedRadio("/dev/ttyS0", false, true));   // the device is there after all
-    EXPECT_FALSE(UsesSimulatedRadio("/dev/ttyUSB0", true, false)); // a machine with devices: its message
-}
 
 class WindowCloneLinkTest : public apptest::DocumentFixture {
 protected:
@@ -53,13 +52,12 @@ protected:
         return finished.value_or(-99);
     }
 
-    void Make(bool machineHasDevices) {
+    // The link on a machine with the serial devices `ports`.
+    void Make(std::vector<platform::SerialPortEntry> ports = {}) {
         Started();
         document = std::make_unique<cuiMainCloneDocument>(App(), Services().events);
         link = std::make_unique<WindowCloneLink>(
-            messages, *document, m_time.Timers(), m_time.Clock(), &view, [machineHasDevices] {
-                return machineHasDevices;
-            });
+            messages, *document, m_time.Timers(), m_time.Clock(), &view, [ports] { return ports; });
         link->Manager().Driver().SetSettleWait([](int) {});
     }
 
@@ -72,8 +70,9 @@ protected:
 
 TEST_F(WindowCloneLinkTest, ReadsAndWritesTheSimulatedRadioChosenForThePort) {
     m_store.WriteString("Ports", "COM7", "sim");
-    Make(true);
+    Make();
     App().Environ().comPort = 7;
+    App().Environ().portChosen = true;
     ASSERT_EQ(Run(&CloneCommands::CloneRead), 0);
     ASSERT_NE(link->SimulatedRadio(), nullptr);
     EXPECT_TRUE(App().IsModified());
@@ -81,6 +80,9 @@ TEST_F(WindowCloneLinkTest, ReadsAndWritesTheSimulatedRadioChosenForThePort) {
     EXPECT_EQ(view.begun, (std::vector<int>{1, 2}));
     EXPECT_EQ(view.ended, 2);
     EXPECT_GE(view.last, 32); // the whole bar
+    EXPECT_EQ(view.bytes, view.total);
+    EXPECT_EQ(view.total, 0x800);
+    EXPECT_TRUE(link->LastPort().Simulated());
 
     App().MainImage().SetByte(model::kCommentAddress, 'Z');
     m_box.Script({Answer::Ok});
@@ -89,22 +91,27 @@ TEST_F(WindowCloneLinkTest, ReadsAndWritesTheSimulatedRadioChosenForThePort) {
     EXPECT_EQ(m_box.Last().icon, platform::IMessageBox::Icon::Information); // the success message
 }
 
-TEST_F(WindowCloneLinkTest, ADeviceThatIsNotThereFailsWithThePortMessage) {
+// A port the user chose stays theirs when its device is gone: the message says so, and no other device
+// answers in its place.
+TEST_F(WindowCloneLinkTest, AChosenDeviceThatIsNotThereFailsWithThePortMessage) {
     m_store.WriteString("Ports", "COM7", "/dev/vqn58-no-such-device");
-    Make(true);
+    Make();
     App().Environ().comPort = 7;
+    App().Environ().portChosen = true;
     EXPECT_EQ(Run(&CloneCommands::CloneInfo), 2);
     EXPECT_EQ(link->SimulatedRadio(), nullptr);
+    EXPECT_EQ(link->LastPort().path, "/dev/vqn58-no-such-device");
     EXPECT_EQ(m_box.Count(), 1u);
     EXPECT_EQ(m_box.Last().icon, platform::IMessageBox::Icon::Error);
 }
 
-TEST_F(WindowCloneLinkTest, AMachineWithoutSerialDevicesTalksToTheSimulatedRadio) {
-    m_store.WriteString("Ports", "COM7", "/dev/vqn58-no-such-device");
-    Make(false);
-    App().Environ().comPort = 7;
+// Before the user chose a port, a machine with only its own port nodes (no cable plugged in) talks to
+// the simulated radio rather than to a node nothing answers on.
+TEST_F(WindowCloneLinkTest, BeforeAPortIsChosenTheSimulatedRadioAnswers) {
+    Make({{"/dev/ttyS0", "", true, "", false}});
     EXPECT_EQ(Run(&CloneCommands::CloneInfo), 0);
     EXPECT_NE(link->SimulatedRadio(), nullptr);
+    EXPECT_TRUE(link->LastPort().automatic);
     EXPECT_EQ(link->Commands().Identity().modelCode, 0x2691);
 }
 

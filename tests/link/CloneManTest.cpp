@@ -86,6 +86,11 @@ TEST(CloneManProgress, ThirtyThreeCellsPerTotal) {
     EXPECT_EQ(indCloneMan::FilledCells(1024, 2048), 16);
     EXPECT_EQ(indCloneMan::FilledCells(1986, 2048), 32);
     EXPECT_EQ(indCloneMan::FilledCells(10, 0), 0);
+    // The pace so far carried on, rounded up; unknown before a byte moved.
+    EXPECT_EQ(indCloneMan::SecondsLeft(0, 2048, 1000), -1);
+    EXPECT_EQ(indCloneMan::SecondsLeft(1024, 2048, 3000), 3);
+    EXPECT_EQ(indCloneMan::SecondsLeft(1000, 2048, 3000), 4);
+    EXPECT_EQ(indCloneMan::SecondsLeft(2048, 2048, 6400), 0);
 }
 
 } // namespace

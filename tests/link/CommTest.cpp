@@ -47,6 +47,46 @@ TEST(cmcComm, PortNumbersBecomeDevicePaths) {
     EXPECT_EQ(clonelink::DevicePath(7, ""), "/dev/ttyUSB2");
 }
 
+// Until the user chooses a port, the one USB adapter plugged in is used, else the simulated radio; a
+// port the user chose stays theirs, whatever is plugged in.
+TEST(PortChoice, TheAdapterOrTheSimulatedRadioUntilTheUserChooses) {
+    using Entry = platform::SerialPortEntry;
+    const Entry legacy{"/dev/ttyS0", "", true, "", false};
+    const Entry cable{"/dev/ttyUSB0", "USB serial cable", true, "", true};
+    const Entry other{"/dev/ttyUSB1", "Another adapter", true, "", true};
+    struct Case {
+        const char* what;
+        std::vector<Entry> ports;
+        bool chosen;
+        std::string configured;
+        std::string path;
+        std::string product;
+        bool automatic;
+    };
+    const Case cases[] = {
+        {"no devices", {}, false, "", "sim", "", true},
+        {"a legacy node only", {legacy}, false, "", "sim", "", true},
+        {"one USB adapter", {legacy, cable}, false, "", "/dev/ttyUSB0", "USB serial cable", true},
+        {"two adapters", {cable, other}, false, "", "sim", "", true},
+        {"chosen, from the table", {cable}, true, "", "/dev/ttyS0", "", false},
+        {"chosen, set for the port", {cable, other}, true, "/dev/ttyUSB1", "/dev/ttyUSB1", "Another adapter", false},
+        {"chosen, and gone", {cable}, true, "/dev/ttyUSB3", "/dev/ttyUSB3", "", false},
+        {"the simulated radio chosen", {cable}, true, "sim", "sim", "", false},
+    };
+    for (const Case& c : cases) {
+        const clonelink::PortInUse use = clonelink::ChoosePort(1, c.configured, c.chosen, c.ports);
+        EXPECT_EQ(use.path, c.path) << c.what;
+        EXPECT_EQ(use.product, c.product) << c.what;
+        EXPECT_EQ(use.automatic, c.automatic) << c.what;
+        EXPECT_EQ(use.Simulated(), c.path == "sim") << c.what;
+    }
+    // The environment decides before anything else.
+    ::setenv("VQN58_COM1", "/dev/ttyCable", 1);
+    EXPECT_EQ(clonelink::ChoosePort(1, "", false, {cable}).path, "/dev/ttyCable");
+    EXPECT_FALSE(clonelink::ChoosePort(1, "", false, {cable}).automatic);
+    ::unsetenv("VQN58_COM1");
+}
+
 TEST(cmcComm, WritePumpsChunksOf1024WhileTheDriverQueueIsEmpty) {
     testsupport::FakeTime time;
     testsupport::MemorySerialPort device;

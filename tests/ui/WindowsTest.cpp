@@ -63,7 +63,14 @@ protected:
 
 TEST_F(WindowsTest, CloningWindowShowsTheBarAndRefusesToCloseWhileBusy) {
     cuiCloneProgress progress(&mainWindow, "Cloning");
-    EXPECT_EQ(progress.size(), QSize(290, 48));
+    progress.SetDescriber(
+        [](int op) {
+            return cuiCloneProgress::Texts{"Cloning: simulated radio", op == 2 ? "Reading" : "Writing"};
+        },
+        [](const clonelink::CloneProgress& p) {
+            return std::to_string(p.bytesDone) + "/" + std::to_string(p.bytesTotal) + " " +
+                   std::to_string(p.secondsLeft);
+        });
     progress.BeginOperation(1); // information: the main window waits, no window
     EXPECT_FALSE(mainWindow.isEnabled());
     EXPECT_FALSE(progress.isVisible());
@@ -72,9 +79,13 @@ TEST_F(WindowsTest, CloningWindowShowsTheBarAndRefusesToCloseWhileBusy) {
 
     progress.BeginOperation(2);
     EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.windowTitle(), QStringLiteral("Cloning: simulated radio"));
+    EXPECT_EQ(progress.DoingText(), QStringLiteral("Reading"));
+    EXPECT_GE(progress.width(), 290);
     EXPECT_FALSE(progress.close());
     EXPECT_TRUE(progress.isVisible());
-    progress.ShowProgress(16);
+    progress.ShowProgress({16, 1024, 2048, 3});
+    EXPECT_EQ(progress.DetailText(), QStringLiteral("1024/2048 3"));
     const QImage bar = progress.BarArea()->grab().toImage();
     const QColor highlight = progress.palette().color(QPalette::Highlight);
     const QColor window = progress.palette().color(QPalette::Window);

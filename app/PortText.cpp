@@ -1,0 +1,55 @@
+#include "app/PortText.h"
+
+#include "overlay/DefinitionSource.h"
+#include "overlay/FormatText.h"
+
+namespace porttext {
+
+namespace {
+
+constexpr const char* kPortNames = "GI_Port_InUse";
+constexpr const char* kDoing = "GI_Clone_Progress_Doing";
+constexpr const char* kDetail = "GI_Clone_Progress_Detail";
+constexpr int kRead = 2;
+
+// The device and, where known, the adapter's product name: "/dev/ttyUSB0 (USB serial cable)".
+std::string Device(IDefinitionSource& texts, const clonelink::PortInUse& port) {
+    if (port.product.empty()) {
+        return port.path;
+    }
+    return FormatText(texts.GetLine(kPortNames, 3), {port.path, port.product});
+}
+
+} // namespace
+
+std::string PortName(IDefinitionSource& texts, const clonelink::PortInUse& port) {
+    const std::string number = std::to_string(port.port);
+    if (port.Simulated()) {
+        return FormatText(texts.GetLine(kPortNames, 1), {number});
+    }
+    return FormatText(texts.GetLine(kPortNames, 0), {number, Device(texts, port)});
+}
+
+std::string Doing(IDefinitionSource& texts, int op, const clonelink::PortInUse& port) {
+    const int line = (op == kRead ? 0 : 1) + (port.Simulated() ? 2 : 0);
+    return FormatText(texts.GetLine(kDoing, line), {Device(texts, port)});
+}
+
+std::string Detail(IDefinitionSource& texts, const clonelink::CloneProgress& progress) {
+    const std::string done = GroupDigits(progress.bytesDone);
+    const std::string total = GroupDigits(progress.bytesTotal);
+    if (progress.secondsLeft < 0) {
+        return FormatText(texts.GetLine(kDetail, 0), {done, total});
+    }
+    return FormatText(texts.GetLine(kDetail, 1), {done, total, std::to_string(progress.secondsLeft)});
+}
+
+std::string GroupDigits(long long n) {
+    std::string digits = std::to_string(n < 0 ? -n : n);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), 1, ',');
+    }
+    return n < 0 ? "-" + digits : digits;
+}
+
+} // namespace porttext
