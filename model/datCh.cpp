@@ -143,9 +143,11 @@ void datCh::StoreFree(std::int32_t index) {
     // wrap round to 198.9625 MHz).
     SetWord(image, at, RxBlank ? 0 : static_cast<std::uint16_t>((RxHz - kFreeRxOffsetHz) / kFreeStepHz));
     SetWord(image, at + 2, TxBlank ? 0 : static_cast<std::uint16_t>(TxHz / kFreeStepHz));
+    // A record made by Blank (the Clear of a row) has the blank name of the factory data: spaces. A
+    // loaded record writes its name bytes back as they were read, NUL bytes included.
     for (int i = 0; i < kFreeNameLength; ++i) {
         const std::uint8_t byte = Name[static_cast<std::size_t>(i)];
-        image.SetByte(at + 4 + i, byte == 0 && RxBlank ? ' ' : byte); // a blank record's name is blank
+        image.SetByte(at + 4 + i, byte == 0 && RxBlank && !Loaded ? ' ' : byte);
     }
     // The free channel's rows in the three channel lists follow its simplex state.
     const bool simplex = !RxBlank && !TxBlank && RxHz == TxHz;

@@ -26,7 +26,8 @@ public:
     void Reload() { Load(Plan, ChIndex); }
     // Writes the fields into the image at (plan, index); plan 0 means the record's own plan. ChIndex
     // becomes index. A clear mark leaves the plan's mark word as it is. Every attribute bit travels
-    // with the record, Simplex too (a record loaded from an "A" row is simplex).
+    // with the record, Simplex too (a record loaded from an "A" row is simplex). A free record keeps
+    // the name bytes it was loaded with; only a record made by Blank writes a blank name as spaces.
     void Store(std::uint8_t plan, std::int32_t index);
     void StoreReload(std::uint8_t plan, std::int32_t index);
 
