@@ -101,8 +101,9 @@ bool EditTimerByte(
 bool EditText(cmcCellCapsule& capsule, EditorContext& context, std::span<std::uint8_t> bytes);
 
 // A run of `digitCount` decimal digits, two per byte (each byte 0..99). A commit of exactly digitCount
-// digits stores them (other characters between them are ignored), an empty commit clears the run (every
-// byte 0xFF, "not set"), and any other text is refused and keeps the old digits. OutText: the digits, empty when a byte is above 99.
+// digits stores them (other characters between them are ignored), an empty commit clears the run
+// (every byte 0xFF, "not set"), and any other text is refused and keeps the old digits. OutText: the
+// digits, empty when a byte is above 99.
 bool EditDigits(cmcCellCapsule& capsule, EditorContext& context, std::span<std::uint8_t> bytes, int digitCount);
 
 } // namespace model

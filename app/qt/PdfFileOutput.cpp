@@ -3,8 +3,10 @@
 #include <QPageLayout>
 #include <QString>
 
-std::unique_ptr<PdfFileOutput>
-PdfFileOutput::Open(const std::filesystem::path& destination, const QPageLayout& layout, int dpi, const QString& title) {
+std::unique_ptr<PdfFileOutput> PdfFileOutput::Open(const std::filesystem::path& destination,
+                                                   const QPageLayout& layout,
+                                                   int dpi,
+                                                   const QString& title) {
     std::unique_ptr<PdfFileOutput> output(new PdfFileOutput);
     if (!output->m_device.Begin(destination)) {
         return nullptr;

@@ -66,8 +66,10 @@ bool PrintCommands::Print(std::vector<std::string> sheetArguments) {
     printer->setCopyCount(1);
     std::unique_ptr<PdfFileOutput> output;
     if (const QString file = printer->outputFileName(); !file.isEmpty()) {
-        output = PdfFileOutput::Open(
-            std::filesystem::path(file.toStdString()), printer->pageLayout(), printer->resolution(), printer->docName());
+        output = PdfFileOutput::Open(std::filesystem::path(file.toStdString()),
+                                     printer->pageLayout(),
+                                     printer->resolution(),
+                                     printer->docName());
         if (!output) {
             ShowFileFailure("GI_Sys_Printer_CannotOpen", file);
             return false;

@@ -44,11 +44,11 @@ struct PrintSettings {
 class PrintJob {
 public:
     enum class Outcome {
-        Running,    // Start succeeded and steps remain
-        Done,       // every sheet went through
-        Cancelled,  // stopped by Cancel
-        NoRoom,     // the margins and the frame leave no room for cells: nothing printed
-        CannotOpen, // the printer or the output file could not be opened (or take a new page)
+        Running,     // Start succeeded and steps remain
+        Done,        // every sheet went through
+        Cancelled,   // stopped by Cancel
+        NoRoom,      // the margins and the frame leave no room for cells: nothing printed
+        CannotOpen,  // the printer or the output file could not be opened (or take a new page)
         CannotWrite, // the document could not be ended: the printer or the file may not hold it whole
     };
     // One printed page: which sheet, which rows and columns, and the cell font height it was drawn with.

@@ -100,8 +100,7 @@ TEST_F(PrintToPdfTest, RefusesAnOutputThatIsNoPdfFileOfItsOwn) {
         const std::set<std::string> before = Entries(dir.Path());
         const std::string old = Content(c.out);
         const testsupport::CommandRun run = RunProgram(
-            "vqn58",
-            "--print-pdf " + Quoted(c.out.string()) + (c.file.empty() ? "" : " " + Quoted(c.file.string())));
+            "vqn58", "--print-pdf " + Quoted(c.out.string()) + (c.file.empty() ? "" : " " + Quoted(c.file.string())));
         EXPECT_EQ(run.status, 2) << c.what << "\n" << run.output;
         EXPECT_NE(run.output.find(c.message), std::string::npos) << c.what << "\n" << run.output;
         EXPECT_TRUE(Content(c.out) == old) << c.what << ": OUT was changed";

@@ -136,7 +136,7 @@ TEST_F(ChannelEditsTest, UsableOnlyViewSkipsTheHiddenRows) {
     bench.document.messageBox.Script({Answer::Ok});
     const cmcCellCapsule paste = Command(61, 20);
     EXPECT_EQ(Byte(20), Pattern(10));
-    EXPECT_EQ(Byte(21), kAttrInhibited | 0x20); // hidden: untouched
+    EXPECT_EQ(Byte(21), kAttrInhibited | 0x20);      // hidden: untouched
     EXPECT_EQ(Byte(22), Pattern(11) | kAttrSimplex); // 5A's simplex came along
     EXPECT_EQ(Byte(23), Pattern(13) | kAttrSimplex);
     EXPECT_EQ(Byte(24), Pattern(14));

@@ -167,9 +167,9 @@ const std::vector<MergeCase>& Cases() {
          true,
          [](cmcEeprom& user, cmcEeprom&) {
              const std::uint8_t records[][8] = {
-                 {0, 0, 0, 0, 0, 0, 0, 0},          // never used: all NUL
-                 {0, 0, 0x10, 0x61, 0, 'A', 0, 9}, // no receive frequency, a name with NULs
-                 {0, 0, 0, 0, 'B', 0, 0, 0},        // empty, a name that ends in NULs
+                 {0, 0, 0, 0, 0, 0, 0, 0},             // never used: all NUL
+                 {0, 0, 0x10, 0x61, 0, 'A', 0, 9},     // no receive frequency, a name with NULs
+                 {0, 0, 0, 0, 'B', 0, 0, 0},           // empty, a name that ends in NULs
                  {0x70, 0x54, 0x70, 0x54, 0, 0, 0, 0}, // a channel with a name of NULs
              };
              for (int i = 0; i < 4; ++i) {

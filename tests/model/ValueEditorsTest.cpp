@@ -60,8 +60,8 @@ TEST_F(Editors, IntegerCommitsLimitsAndRefusesTextWithoutNumber) {
         {"--5", 7, -9, 255, 0, 1, 7, false, "7"},
         {"-.5", 7, -9, 255, 0, 1, -1, true, "-1"},
         {".5", 7, 0, 255, 0, 1, 1, true, "1"},
-        {"101", 0, 0, 999, 1, 1, 100, true, "101"},  // offset: shown value + 1
-        {"17", 0, 0, 100, 0, 5, 15, true, "15"},     // rounded to the step
+        {"101", 0, 0, 999, 1, 1, 100, true, "101"}, // offset: shown value + 1
+        {"17", 0, 0, 100, 0, 5, 15, true, "15"},    // rounded to the step
         {"18", 0, 0, 100, 0, 5, 20, true, "20"},
     };
     for (const auto& c : cases) {
