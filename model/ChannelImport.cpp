@@ -198,7 +198,7 @@ void Import::ListRow(const ChannelCsvLine& line, std::uint8_t plan, int row) {
     if (m_problem) {
         return;
     }
-    if (row < kFirstFreeRow && record.SimplexByNumber && !simplex) {
+    if (IsARow(row) && !simplex) {
         Refuse(line.line, kCsvSimplex, {ChannelLabel(m_work, plan, row)});
         return;
     }

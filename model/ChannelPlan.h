@@ -80,6 +80,11 @@ constexpr std::int32_t AttributeAddress(int plan, int row) {
     return BlockOfPlan(plan) * kAttributeBlockSize + row;
 }
 
+// True for the row of an "A" channel (odd, below 234): simplex by its number, whatever its byte says.
+constexpr bool IsARow(int row) {
+    return row % 2 == 1 && row < kFirstFreeRow;
+}
+
 // Rows of a plan's list: 304 for plans 1 to 3, 10 weather, 70 free, 0 for the others.
 constexpr int RowCountOfPlan(int plan) {
     if (IsChannelListPlan(plan)) {

@@ -4,16 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace model {
 namespace {
 
 using namespace keys;
-
-bool IsNumberChar(char c) {
-    return (c >= '0' && c <= '9') || c == '.';
-}
 
 // Rounds half away from zero; `v` is small enough for 32 bits (at most nine characters were read).
 std::int32_t RoundHalfAway(double v) {
@@ -48,12 +43,13 @@ bool Commit(cmcCellCapsule& capsule,
     if (capsule.EditState != cmcCellCapsule::kEditTyped) {
         return false;
     }
-    if (Filtered(capsule.InputText, IsNumberChar).empty()) {
-        // A text without a number keeps the value instead of storing 0.
+    const std::optional<std::int32_t> typed = ReadNumber(capsule.InputText);
+    if (!typed) {
+        // A text without a number (".", "-.") keeps the value instead of storing the minimum.
         context.refusal = RefusalText(context.texts, kRefusedNoNumber);
         return false;
     }
-    std::int64_t v = std::int64_t{ParseNumber(capsule.InputText)} - offset;
+    std::int64_t v = std::int64_t{*typed} - offset;
     if (step > 1) {
         v = std::int64_t{step} * RoundHalfAway(static_cast<double>(v) / step);
     }
@@ -107,10 +103,18 @@ double ToneOf(double f) {
 
 } // namespace
 
-std::int32_t ParseNumber(std::string_view text) {
+std::optional<std::int32_t> ReadNumber(std::string_view text) {
     const std::string kept = Filtered(
         text, [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }, 9);
-    return RoundHalfAway(std::strtod(kept.c_str(), nullptr));
+    const std::optional<double> number = ReadDecimal(kept);
+    if (!number) {
+        return std::nullopt;
+    }
+    return RoundHalfAway(*number);
+}
+
+std::int32_t ParseNumber(std::string_view text) {
+    return ReadNumber(text).value_or(0);
 }
 
 std::int32_t ToneDivider(std::int32_t frequency) {

@@ -76,7 +76,8 @@ bool EditDigits(cmcCellCapsule& capsule, EditorContext& context, std::span<std::
     const auto run = bytes.first(byteCount);
     if (capsule.EditState == cmcCellCapsule::kEditTyped) {
         const std::string digits = Filtered(capsule.InputText, [](char c) { return c >= '0' && c <= '9'; });
-        if (digits.empty()) {
+        if (capsule.InputText.empty()) {
+            // Only an empty text clears the number; "none" or "-" is a mistyped number like any other.
             std::fill(run.begin(), run.end(), std::uint8_t{0xFF});
             changed = true;
         } else if (digits.size() == static_cast<std::size_t>(digitCount)) {

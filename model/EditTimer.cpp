@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace model {
 namespace {
@@ -41,12 +40,14 @@ bool Commit(cmcCellCapsule& capsule,
         value = 0;
         return true;
     }
-    if (number.empty()) {
+    const std::optional<double> seconds = ReadDecimal(number);
+    if (!seconds) {
+        // No number (".", ".."): the value is kept instead of becoming the minimum.
         context.refusal = RefusalText(context.texts, kRefusedNoNumber);
         return false;
     }
     // Limited while still a floating-point number, so no typed size can overflow the conversion.
-    const double units = (std::strtod(number.c_str(), nullptr) + 0.0005) * scale;
+    const double units = (*seconds + 0.0005) * scale;
     value =
         static_cast<std::int32_t>(std::floor(std::clamp(units, static_cast<double>(min), static_cast<double>(max))));
     return true;

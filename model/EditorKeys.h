@@ -3,6 +3,8 @@
 #include "sheets/cmcCellCapsule.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,6 +54,17 @@ template <typename Keep> std::string Filtered(std::string_view text, Keep keep, 
         }
     }
     return kept;
+}
+
+// The decimal number at the start of `kept`, a text already reduced to digits, points and signs; none
+// when no number can be read there ("", ".", "-.", "..5": no digit where a number must have one).
+inline std::optional<double> ReadDecimal(const std::string& kept) {
+    char* end = nullptr;
+    const double value = std::strtod(kept.c_str(), &end);
+    if (end == kept.c_str()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 } // namespace model::keys

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 
 namespace model {
 namespace {
@@ -30,12 +30,15 @@ std::string FrequencyText(std::int64_t hz) {
 std::int64_t CommittedHz(std::string_view input) {
     const std::string kept = Filtered(
         input, [](char c) { return IsDigit(c) || c == '.'; }, 10);
-    if (kept.find_first_of("0123456789") == std::string::npos) {
-        return 0; // dots alone are no frequency (they would read as 0 and be raised to 100 MHz)
+    // Dots alone, or dots before the digits ("..5"), are no frequency: they would read as 0 and be
+    // raised to 100 MHz.
+    const std::optional<double> mhz = ReadDecimal(kept);
+    if (!mhz) {
+        return 0;
     }
-    const double mhz = std::strtod(kept.c_str(), nullptr);
-    const double limited = std::clamp(
-        mhz * 1e6 + 0.5, static_cast<double>(kLowestFrequencyHz) + 0.5, static_cast<double>(kHighestCommittedHz) + 0.5);
+    const double limited = std::clamp(*mhz * 1e6 + 0.5,
+                                      static_cast<double>(kLowestFrequencyHz) + 0.5,
+                                      static_cast<double>(kHighestCommittedHz) + 0.5);
     return SnapToRaster(static_cast<std::int64_t>(limited));
 }
 

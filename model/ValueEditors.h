@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,7 +32,10 @@ struct EditorContext {
 };
 
 // Numeric text of a commit: every character but digits, '.' and '-' removed, the first 9 kept, read
-// as a decimal number and rounded half away from zero. Nothing readable gives 0.
+// as a decimal number and rounded half away from zero. None when no number can be read (no digit, as
+// in "." or "-.", or signs and points before the digits, as in "--5").
+std::optional<std::int32_t> ReadNumber(std::string_view text);
+// ReadNumber, with 0 for a text from which no number can be read.
 std::int32_t ParseNumber(std::string_view text);
 
 // One item of the selection list `listName` (the Flex0 cells of that sheet; an item's index is the
@@ -97,8 +101,9 @@ bool EditTimerByte(
 bool EditText(cmcCellCapsule& capsule, EditorContext& context, std::span<std::uint8_t> bytes);
 
 // A run of `digitCount` decimal digits, two per byte (each byte 0..99). A commit of exactly digitCount
-// digits stores them, a commit without digits clears the run (every byte 0xFF, "not set"), and any
-// other count is refused and keeps the old digits. OutText: the digits, empty when a byte is above 99.
+// digits stores them (other characters between them are ignored), an empty commit clears the run
+// (every byte 0xFF, "not set"), and any other text is refused and keeps the old digits. OutText: the
+// digits, empty when a byte is above 99.
 bool EditDigits(cmcCellCapsule& capsule, EditorContext& context, std::span<std::uint8_t> bytes, int digitCount);
 
 } // namespace model

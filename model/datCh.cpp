@@ -12,10 +12,6 @@ bool IsRowOfPlan(int plan, std::int32_t index) {
     return index >= 0 && index < RowCountOfPlan(plan);
 }
 
-bool IsSimplexByNumber(std::int32_t row) {
-    return row % 2 == 1 && row < kFirstFreeRow;
-}
-
 std::int32_t FreeRecordAddress(std::int32_t index) {
     return kFreeRecordBase + kFreeRecordSize * index;
 }
@@ -38,7 +34,7 @@ void datCh::ClearFields() {
     ChIndex = 0;
     MarkA = MarkB = false;
     Inhibited = Tagged = TxInhibit = Poc = Simplex = false;
-    Loaded = RxBlank = TxBlank = SimplexByNumber = false;
+    Loaded = RxBlank = TxBlank = false;
     RxHz = TxHz = 0;
     Name = {};
 }
@@ -84,8 +80,7 @@ void datCh::LoadListRow(int plan, std::int32_t index) {
     TxInhibit = (a & kAttrTxInhibit) != 0;
     Poc = (a & kAttrPoc) != 0;
     // "A" channels are simplex by definition, whatever their byte says.
-    SimplexByNumber = IsSimplexByNumber(index);
-    Simplex = SimplexByNumber || (a & kAttrSimplex) != 0;
+    Simplex = IsARow(index) || (a & kAttrSimplex) != 0;
 }
 
 void datCh::LoadFree(std::int32_t index) {
@@ -136,15 +131,7 @@ void datCh::StoreListRow(int plan, std::int32_t index) {
     a |= Tagged ? kAttrTagged : 0;
     a |= TxInhibit ? kAttrTxInhibit : 0;
     a |= Poc ? kAttrPoc : 0;
-    // An "A" row stays simplex whatever record is stored on it; a row of another kind keeps its own bit
-    // when the record's simplex only came from the number of the row it was loaded from.
-    bool simplex = Simplex;
-    if (IsSimplexByNumber(index)) {
-        simplex = true;
-    } else if (SimplexByNumber) {
-        simplex = (image.GetByte(address) & kAttrSimplex) != 0;
-    }
-    a |= simplex ? kAttrSimplex : 0;
+    a |= Simplex ? kAttrSimplex : 0;
     image.SetByte(address, a);
 }
 
@@ -156,9 +143,11 @@ void datCh::StoreFree(std::int32_t index) {
     // wrap round to 198.9625 MHz).
     SetWord(image, at, RxBlank ? 0 : static_cast<std::uint16_t>((RxHz - kFreeRxOffsetHz) / kFreeStepHz));
     SetWord(image, at + 2, TxBlank ? 0 : static_cast<std::uint16_t>(TxHz / kFreeStepHz));
+    // A record made by Blank (the Clear of a row) has the blank name of the factory data: spaces. A
+    // loaded record writes its name bytes back as they were read, NUL bytes included.
     for (int i = 0; i < kFreeNameLength; ++i) {
         const std::uint8_t byte = Name[static_cast<std::size_t>(i)];
-        image.SetByte(at + 4 + i, byte == 0 && RxBlank ? ' ' : byte); // a blank record's name is blank
+        image.SetByte(at + 4 + i, byte == 0 && RxBlank && !Loaded ? ' ' : byte);
     }
     // The free channel's rows in the three channel lists follow its simplex state.
     const bool simplex = !RxBlank && !TxBlank && RxHz == TxHz;

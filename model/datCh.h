@@ -25,7 +25,9 @@ public:
     void Load(std::uint8_t plan, std::int32_t index);
     void Reload() { Load(Plan, ChIndex); }
     // Writes the fields into the image at (plan, index); plan 0 means the record's own plan. ChIndex
-    // becomes index. A clear mark leaves the plan's mark word as it is.
+    // becomes index. A clear mark leaves the plan's mark word as it is. Every attribute bit travels
+    // with the record, Simplex too (a record loaded from an "A" row is simplex). A free record keeps
+    // the name bytes it was loaded with; only a record made by Blank writes a blank name as spaces.
     void Store(std::uint8_t plan, std::int32_t index);
     void StoreReload(std::uint8_t plan, std::int32_t index);
 
@@ -48,9 +50,6 @@ public:
     bool Loaded = false;
     bool RxBlank = false;
     bool TxBlank = false;
-    // Loaded from an "A" row (odd, below 234), whose Simplex comes from its number, not from its byte:
-    // stored on another kind of row it leaves that row's own simplex bit as it is.
-    bool SimplexByNumber = false;
     // free plan
     std::uint32_t RxHz = 0;
     std::uint32_t TxHz = 0;

@@ -64,8 +64,21 @@ bool PrintCommands::Print(std::vector<std::string> sheetArguments) {
         return false;
     }
     printer->setCopyCount(1);
-    auto job = std::make_unique<PrintJob>(
-        m_parts.sheets, *printer, PrintSettings::FromOverlay(m_parts.texts), std::move(sheetArguments));
+    std::unique_ptr<PdfFileOutput> output;
+    if (const QString file = printer->outputFileName(); !file.isEmpty()) {
+        output = PdfFileOutput::Open(std::filesystem::path(file.toStdString()),
+                                     printer->pageLayout(),
+                                     printer->resolution(),
+                                     printer->docName());
+        if (!output) {
+            ShowFileFailure("GI_Sys_Printer_CannotOpen", file);
+            return false;
+        }
+    }
+    const PrintSettings settings = PrintSettings::FromOverlay(m_parts.texts);
+    auto job = output ? std::make_unique<PrintJob>(
+                            m_parts.sheets, output->Writer(), output->Dpi(), settings, std::move(sheetArguments))
+                      : std::make_unique<PrintJob>(m_parts.sheets, *printer, settings, std::move(sheetArguments));
     if (job->Start() == PrintJob::Outcome::NoRoom) {
         m_parts.messages.Show(ui::JoinedLines(m_parts.texts, "GI_Sys_Printer_NoRoom"),
                               cmcMessages::Icon::Error,
@@ -73,6 +86,7 @@ bool PrintCommands::Print(std::vector<std::string> sheetArguments) {
         return false;
     }
     m_printer = std::move(printer);
+    m_output = std::move(output);
     m_job = std::move(job);
     m_parts.mainWindow.setEnabled(false);
     m_window = new cuiPrintingWindow(&m_parts.mainWindow, m_parts.texts, [this] {
@@ -92,10 +106,18 @@ void PrintCommands::Tick() {
 }
 
 void PrintCommands::EndJob() {
-    const PrintJob::Outcome outcome = m_job->Result();
+    PrintJob::Outcome outcome = m_job->Result();
+    const bool printed = !m_job->Pages().empty();
     const QString target =
         m_printer->outputFileName().isEmpty() ? m_printer->printerName() : m_printer->outputFileName();
     m_job.reset();
+    // A cancelled job keeps the pages printed so far, in a file as on paper; a job that printed nothing
+    // leaves the file as it was.
+    if (m_output && printed && (outcome == PrintJob::Outcome::Done || outcome == PrintJob::Outcome::Cancelled) &&
+        !m_output->Commit()) {
+        outcome = PrintJob::Outcome::CannotWrite;
+    }
+    m_output.reset();
     m_printer.reset();
     // Ended from the main task, never from inside the window's own handlers.
     delete m_window.data();
@@ -103,9 +125,14 @@ void PrintCommands::EndJob() {
     m_parts.mainWindow.activateWindow();
     m_parts.mainWindow.setFocus();
     if (outcome == PrintJob::Outcome::CannotOpen) {
-        m_parts.messages.Show(
-            Replaced(ui::JoinedLines(m_parts.texts, "GI_Sys_Printer_CannotOpen"), target.toStdString()),
-            cmcMessages::Icon::Error,
-            cmcMessages::Buttons::Ok);
+        ShowFileFailure("GI_Sys_Printer_CannotOpen", target);
+    } else if (outcome == PrintJob::Outcome::CannotWrite) {
+        ShowFileFailure("GI_Sys_Printer_CannotWrite", target);
     }
+}
+
+void PrintCommands::ShowFileFailure(const char* key, const QString& target) {
+    m_parts.messages.Show(Replaced(ui::JoinedLines(m_parts.texts, key), target.toStdString()),
+                          cmcMessages::Icon::Error,
+                          cmcMessages::Buttons::Ok);
 }

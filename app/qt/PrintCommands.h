@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/qt/PdfFileOutput.h"
 #include "app/qt/PrintJob.h"
 #include "ui/cuiPrintingWindow.h"
 
@@ -19,7 +20,9 @@ class IPrinterSetup;
 } // namespace platform
 
 // The Print commands of the main window: prints sheets to the printer chosen in the set-up dialog (Qt's
-// offers a PDF file too) or, on a machine without a printer, to a PDF file chosen in the save dialog.
+// offers a PDF file too) or, on a machine without a printer, to a PDF file chosen in the save dialog. A
+// PDF file is written beside the chosen file and put in its place only when whole (PdfFileOutput): a
+// failure leaves the chosen file as it was and says so.
 // While the job runs the main window is disabled and the printing window shows its Cancel button; the
 // job advances one step (a page) per Tick, which the main task calls every period.
 //
@@ -56,11 +59,14 @@ public:
 private:
     bool ChoosePrinter(QPrinter& printer);
     void EndJob();
+    // The error message `key` (one "%s": the printer or file) for `target`.
+    void ShowFileFailure(const char* key, const QString& target);
 
     Parts m_parts;
     std::unique_ptr<platform::IPrinterSetup> m_qtSetup;
     platform::IPrinterSetup* m_setup;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<PdfFileOutput> m_output; // the job's device when it prints to a file
     std::unique_ptr<PrintJob> m_job;
     QPointer<cuiPrintingWindow> m_window;
 };

@@ -44,10 +44,17 @@ struct PrintJob::SheetRun {
 };
 
 PrintJob::PrintJob(ISheetFactory& sheets,
+                   QPagedPaintDevice& device,
+                   int dpi,
+                   const PrintSettings& settings,
+                   std::vector<std::string> sheetArguments)
+    : m_sheets(sheets), m_device(device), m_dpi(dpi), m_settings(settings), m_arguments(std::move(sheetArguments)) {}
+
+PrintJob::PrintJob(ISheetFactory& sheets,
                    QPrinter& printer,
                    const PrintSettings& settings,
                    std::vector<std::string> sheetArguments)
-    : m_sheets(sheets), m_printer(printer), m_settings(settings), m_arguments(std::move(sheetArguments)) {}
+    : PrintJob(sheets, printer, printer.resolution(), settings, std::move(sheetArguments)) {}
 
 PrintJob::~PrintJob() {
     m_current.reset();
@@ -57,8 +64,7 @@ PrintJob::~PrintJob() {
 }
 
 PrintJob::Outcome PrintJob::Start() {
-    m_dpi = m_printer.resolution();
-    const QRect page = m_printer.pageLayout().paintRectPixels(m_dpi);
+    const QRect page = m_device.pageLayout().paintRectPixels(m_dpi);
     const SheetRect margins = printframe::MarginRect(m_settings.marginsMm, page.width(), page.height(), m_dpi);
     m_cellHeight = printframe::FontHeightForPoints(m_settings.cellPoints, m_dpi);
     m_frameHeight = printframe::FontHeightForPoints(m_settings.framePoints, m_dpi);
@@ -117,7 +123,7 @@ bool PrintJob::Instantiate(SheetRun& run, std::int32_t h) {
     if (!run.host) {
         run.host = std::make_unique<QWidget>();
     }
-    run.sheet = m_sheets.OpenForPrinting(run.host.get(), run.key, run.parameter, {&m_printer, m_dpi, h});
+    run.sheet = m_sheets.OpenForPrinting(run.host.get(), run.key, run.parameter, {&m_device, m_dpi, h});
     run.sheetHeight = h;
     return run.sheet != nullptr;
 }
@@ -168,11 +174,11 @@ void PrintJob::PrintNextPage() {
 
 bool PrintJob::BeginPage() {
     if (!m_painter.isActive()) {
-        if (!m_painter.begin(&m_printer)) {
+        if (!m_painter.begin(&m_device)) {
             Finish(Outcome::CannotOpen);
             return false;
         }
-    } else if (m_pagePrinted && !m_printer.newPage()) {
+    } else if (m_pagePrinted && !m_device.newPage()) {
         Finish(Outcome::CannotOpen);
         return false;
     }
@@ -186,7 +192,7 @@ void PrintJob::DrawFrame(const SheetRun& run) {
     font.style = 0;
     font.colour = 0x000000;
     const QFont frameFont = platform::ToQFont(font);
-    const QFontMetrics metrics(frameFont, &m_printer);
+    const QFontMetrics metrics(frameFont, &m_device);
     const SheetRect& bar = m_frame.headerBar;
     m_painter.save();
     m_painter.setFont(frameFont);
@@ -205,8 +211,9 @@ void PrintJob::DrawFrame(const SheetRun& run) {
 
 void PrintJob::Finish(Outcome outcome) {
     m_current.reset();
-    if (m_painter.isActive()) {
-        m_painter.end();
+    // The end writes what the document still holds (for a PDF: the fonts, the page tree, the trailer).
+    if (m_painter.isActive() && !m_painter.end() && (outcome == Outcome::Done || outcome == Outcome::Cancelled)) {
+        outcome = Outcome::CannotWrite;
     }
     m_outcome = outcome;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class IDefinitionSource;
+class QPagedPaintDevice;
 class QPrinter;
 
 // The overlay's printing settings and frame texts, read once a job.
@@ -28,7 +29,7 @@ struct PrintSettings {
 };
 
 // One print job: the sheets named by `sheetArguments` (tree arguments "[..]key,parameter"; an empty one
-// names no sheet), in order, printed onto `printer` as one document. A sheet is built off-screen for
+// names no sheet), in order, printed onto a printer or a PDF writer as one document. A sheet is built off-screen for
 // the printer, cut into pages of whole columns and whole rows with its fixed rows and columns repeated,
 // its font shrunk when a page's block does not fit (the shrunk height carries over to its later pages),
 // and every page is framed by a header (the sheet's title, the program's name) and a footer (the
@@ -37,16 +38,18 @@ struct PrintSettings {
 // The job is stepped: every Step prints one page or passes over one sheet that prints none, so the
 // window's loop runs between pages and a Cancel takes effect before the next page. The document begins
 // with the first page, so a job that prints nothing opens no file and sends nothing to the printer; it
-// ends with the job (a cancelled job keeps the pages printed so far). The sheets, the printer and
-// the job's painter live on the user-interface thread; the factory and printer must outlive the job.
+// ends with the job (a cancelled job keeps the pages printed so far); a document whose painter does not
+// end cleanly is CannotWrite. The sheets, the device and the job's painter live on the user-interface
+// thread; the factory and the device must outlive the job.
 class PrintJob {
 public:
     enum class Outcome {
-        Running,    // Start succeeded and steps remain
-        Done,       // every sheet went through
-        Cancelled,  // stopped by Cancel
-        NoRoom,     // the margins and the frame leave no room for cells: nothing printed
-        CannotOpen, // the printer or the output file could not be opened (or take a new page)
+        Running,     // Start succeeded and steps remain
+        Done,        // every sheet went through
+        Cancelled,   // stopped by Cancel
+        NoRoom,      // the margins and the frame leave no room for cells: nothing printed
+        CannotOpen,  // the printer or the output file could not be opened (or take a new page)
+        CannotWrite, // the document could not be ended: the printer or the file may not hold it whole
     };
     // One printed page: which sheet, which rows and columns, and the cell font height it was drawn with.
     struct Page {
@@ -56,6 +59,13 @@ public:
         std::int32_t fontHeight = 0;
     };
 
+    // Prints on `device` at `dpi` dots per inch (its page layout gives the page).
+    PrintJob(ISheetFactory& sheets,
+             QPagedPaintDevice& device,
+             int dpi,
+             const PrintSettings& settings,
+             std::vector<std::string> sheetArguments);
+    // Prints on `printer` at its resolution.
     PrintJob(ISheetFactory& sheets,
              QPrinter& printer,
              const PrintSettings& settings,
@@ -64,7 +74,8 @@ public:
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
 
-    // Measures the page from the printer's page and resolution; Running, or NoRoom (the job is over).
+    // Measures the page from the device's page layout and the resolution; Running, or NoRoom (the job is
+    // over).
     Outcome Start();
     // Prints the next page, or passes over the next sheet when it prints none. False when the job is
     // over (then the document is ended); call again until it is.
@@ -88,11 +99,11 @@ private:
     void Finish(Outcome outcome);
 
     ISheetFactory& m_sheets;
-    QPrinter& m_printer;
+    QPagedPaintDevice& m_device;
+    int m_dpi;
     PrintSettings m_settings;
     std::vector<std::string> m_arguments;
     std::size_t m_next = 0;
-    int m_dpi = 0;
     std::int32_t m_cellHeight = 0;
     std::int32_t m_frameHeight = 0;
     printframe::FrameLayout m_frame;

@@ -2,6 +2,7 @@
 
 #include "app/indEnviron.h"
 #include "app/qt/MainProgram.h"
+#include "app/qt/PdfFileOutput.h"
 #include "app/qt/PrintJob.h"
 #include "app/qt/WidgetSheetFactory.h"
 #include "events/cmcEvMan.h"
@@ -17,9 +18,12 @@
 #include "sheets/cmcCellObj.h"
 #include "ui/cuiTree.h"
 
+#include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <fstream>
 
 std::optional<PrintPdfRequest> ParsePrintPdf(const std::vector<std::string>& args, std::string& error) {
     PrintPdfRequest request;
@@ -72,15 +76,57 @@ std::vector<std::string> TreeArguments(cuiMainForm& form) {
     return arguments;
 }
 
+constexpr const char* kCannotWrite = "cannot write the PDF file; it was left as it was";
+
 const char* OutcomeMessage(PrintJob::Outcome outcome) {
     switch (outcome) {
     case PrintJob::Outcome::NoRoom:
         return "the margins and the page header leave no room for the sheet";
     case PrintJob::Outcome::CannotOpen:
-        return "cannot write the PDF file";
+    case PrintJob::Outcome::CannotWrite:
+        return kCannotWrite;
     default:
         return "printing stopped";
     }
+}
+
+bool EndsWithCloneFileExtension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
+        return static_cast<char>(std::tolower(c));
+    });
+    return extension == ".qcf";
+}
+
+// True when `path` names a regular file (links followed) that begins as every PDF file does.
+bool IsPdfFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return false; // a folder, a device or a pipe is no PDF file, and a pipe must not be read
+    }
+    std::ifstream file(path, std::ios::binary);
+    char head[5] = {};
+    return file.read(head, sizeof head) && std::string_view(head, sizeof head) == "%PDF-";
+}
+
+// Why OUT must not be written, or nothing: the PDF file never replaces the clone file it prints (under
+// any of its names), a file named as a clone file, or an existing file that is no PDF file.
+std::optional<std::string> RefusedOutput(const PrintPdfRequest& request) {
+    const std::filesystem::path out(request.output);
+    std::error_code error;
+    if (!request.file.empty() && std::filesystem::equivalent(out, request.file, error)) {
+        return "is the clone file to be printed; the PDF file needs a name of its own";
+    }
+    if (EndsWithCloneFileExtension(out)) {
+        return "is named as a clone file (.qcf); the PDF file needs another name";
+    }
+    if (std::filesystem::exists(out, error) && !IsPdfFile(out)) {
+        return "exists and is not a PDF file; it was left as it is";
+    }
+    if (error) {
+        return "cannot be checked: " + error.message();
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -90,6 +136,10 @@ int RunPrintPdf(const std::vector<std::string>& args) {
     const std::optional<PrintPdfRequest> request = ParsePrintPdf(args, error);
     if (!request) {
         std::fprintf(stderr, "vqn58: %s\nTry 'vqn58 --help'.\n", error.c_str());
+        return 2;
+    }
+    if (const std::optional<std::string> refused = RefusedOutput(*request)) {
+        std::fprintf(stderr, "vqn58: %s: %s\n", request->output.c_str(), refused->c_str());
         return 2;
     }
     const std::filesystem::path data = platform::ProgramDataDir();
@@ -118,13 +168,20 @@ int RunPrintPdf(const std::vector<std::string>& args) {
         return 1;
     }
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(request->output));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    // A4 without printer margins (the overlay's margins apply), at a high printer's resolution.
+    constexpr int kDpi = 1200;
+    const std::unique_ptr<PdfFileOutput> output =
+        PdfFileOutput::Open(request->output,
+                            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)),
+                            kDpi,
+                            QString());
+    if (!output) {
+        std::fprintf(stderr, "vqn58: %s: %s\n", request->output.c_str(), kCannotWrite);
+        return 1;
+    }
     PrintJob job(sheets,
-                 printer,
+                 output->Writer(),
+                 output->Dpi(),
                  PrintSettings::FromOverlay(program.App().Definitions()),
                  request->sheet ? std::vector<std::string>{*request->sheet} : TreeArguments(program.Form()));
     if (job.Start() == PrintJob::Outcome::Running) {
@@ -137,6 +194,10 @@ int RunPrintPdf(const std::vector<std::string>& args) {
     }
     if (job.Pages().empty()) {
         std::fprintf(stderr, "vqn58: nothing to print: no printable sheet\n");
+        return 1;
+    }
+    if (!output->Commit()) {
+        std::fprintf(stderr, "vqn58: %s: %s\n", request->output.c_str(), kCannotWrite);
         return 1;
     }
     return 0;

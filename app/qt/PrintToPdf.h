@@ -20,6 +20,8 @@ std::optional<PrintPdfRequest> ParsePrintPdf(const std::vector<std::string>& arg
 
 // Runs the command on the QApplication that exists already (the offscreen platform) and returns the
 // exit status: 0 printed; 1 FILE could not be opened, OUT could not be written, the page has no room or
-// nothing was printable (each with a message on standard error, and OUT not written); 2 a usage error
-// or a sheet the overlay does not define.
+// nothing was printable; 2 a usage error, a sheet the overlay does not define, or an OUT that must not
+// be written: FILE itself (under any name), a name ending in ".qcf", or an existing file that is no PDF
+// file. Each failure has a message on standard error and leaves OUT as it was: the PDF file is written
+// beside OUT and renamed over it only when complete.
 int RunPrintPdf(const std::vector<std::string>& args);

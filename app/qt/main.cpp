@@ -40,8 +40,10 @@ constexpr const char* kUsage =
     "                                    PDF file OUT.pdf on A4 pages, without a window: one sheet by its\n"
     "                                    overlay key (e.g. GI_Sheet_IntCh), or --all (the default) every\n"
     "                                    sheet of the tree in tree order; sheets marked NoPrint are left out.\n"
+    "                                    OUT.pdf is replaced only by a whole PDF file, never when it is\n"
+    "                                    FILE, ends in .qcf or exists and is no PDF file.\n"
     "                                    Exit status: 0 printed; 1 FILE unreadable, OUT unwritable or\n"
-    "                                    nothing printable; 2 usage error or unknown sheet.\n"
+    "                                    nothing printable; 2 usage error, unknown sheet or refused OUT.\n"
     "       vqn58 --screenshots DIR [FILE]  pictures of every sheet and window into DIR\n"
     "       vqn58 --help                 this text\n"
     "A \"/servmod\" argument asks to switch maker mode on.\n";

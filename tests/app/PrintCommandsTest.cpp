@@ -29,10 +29,19 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
 using Answer = platform::IMessageBox::Answer;
+
+std::set<std::string> Entries(const std::filesystem::path& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
 
 constexpr int kPrintCurrent = 29;
 constexpr int kPrintAll = 30;
@@ -171,6 +180,38 @@ TEST_F(PrintCommandsTest, APrinterThatCannotBeOpenedIsReportedWhenTheJobEnds) {
     ASSERT_EQ(box.Count(), 1U);
     EXPECT_NE(box.Last().text.find("could not be opened"), std::string::npos);
     EXPECT_NE(box.Last().text.find(setup.file.string()), std::string::npos);
+}
+
+// A PDF file is written beside the chosen file and takes its place only when the job has ended whole.
+TEST_F(PrintCommandsTest, APdfFileIsReplacedOnlyWhenWhole) {
+    dir.Write("printed.pdf", "%PDF-1.4 the previous print");
+    const std::set<std::string> before = Entries(dir.Path());
+    Choose(kPrintAll);
+    time.Advance(cuiMainForm::kMainTaskMs); // one page
+    ASSERT_TRUE(Printing().Busy());
+    EXPECT_TRUE(testsupport::ReadFileBytes(setup.file) == "%PDF-1.4 the previous print") << "changed in place";
+    EXPECT_EQ(Entries(dir.Path()).size(), before.size() + 1); // the file being written beside it
+    ASSERT_TRUE(RunJob());
+    EXPECT_EQ(box.Count(), 0U);
+    EXPECT_GT(testsupport::PdfText(setup.file).Pages(), 10);
+    EXPECT_EQ(Entries(dir.Path()), before);
+}
+
+// When the finished file cannot take the chosen file's place (here a folder took it meanwhile), the
+// message says so, the place is left as it is and no temporary file stays behind.
+TEST_F(PrintCommandsTest, AFileThatCannotBeReplacedIsReportedAndLeftAsItWas) {
+    Choose(kPrintCurrent);
+    time.Advance(cuiMainForm::kMainTaskMs); // one page
+    ASSERT_TRUE(Printing().Busy());
+    std::filesystem::create_directories(setup.file / "kept");
+    const std::set<std::string> before = Entries(dir.Path());
+    ASSERT_TRUE(RunJob());
+    EXPECT_TRUE(Form().isEnabled());
+    ASSERT_EQ(box.Count(), 1U);
+    EXPECT_NE(box.Last().text.find("could not be written whole"), std::string::npos) << box.Last().text;
+    EXPECT_NE(box.Last().text.find(setup.file.string()), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(setup.file / "kept"));
+    EXPECT_EQ(Entries(dir.Path()).size(), before.size() - 1); // the temporary file is gone
 }
 
 } // namespace

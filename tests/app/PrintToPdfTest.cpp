@@ -5,10 +5,26 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
 using testsupport::Quoted;
+using testsupport::ReadFileBytes;
+
+// What is at `path`: a file's bytes, a mark for a folder, nothing when there is nothing.
+std::string Content(const std::filesystem::path& path) {
+    return std::filesystem::is_directory(path) ? std::string("<folder>") : ReadFileBytes(path);
+}
+
+// The names in a directory: a temporary file left behind shows here.
+std::set<std::string> Entries(const std::filesystem::path& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
 
 testsupport::CommandRun RunProgram(const std::string& program, const std::string& arguments) {
     return testsupport::RunCommand(Quoted(std::string(VQN58_BIN_DIR) + "/" + program) + " " + arguments);
@@ -46,6 +62,75 @@ TEST_F(PrintToPdfTest, PrintsOneSheetOfAFileOrEverySheetOfTheFactoryData) {
     EXPECT_EQ(every.PageText(1).find("9211234567"), std::string::npos);
     EXPECT_EQ(RunProgram("vqn58", "--print-pdf " + Quoted(out) + " --all").status, 0);
     EXPECT_EQ(testsupport::PdfText(out).Pages(), every.Pages());
+}
+
+// OUT is never a file the PDF must not replace: the clone file being printed (under any of its names),
+// a file named as a clone file, or an existing file that is no PDF file. Nothing is written, not even
+// a temporary file.
+TEST_F(PrintToPdfTest, RefusesAnOutputThatIsNoPdfFileOfItsOwn) {
+    const std::filesystem::path file = dir / "boat.qcf";
+    ASSERT_EQ(RunProgram("vqn58-cli", "new " + Quoted(file.string()) + " --model 1").status, 0);
+    const std::filesystem::path plain = dir / "boat.dat"; // a clone file by another extension
+    std::filesystem::copy_file(file, plain);
+    std::filesystem::create_symlink(file, dir / "link.pdf");
+    std::filesystem::create_hard_link(file, dir / "hard.pdf");
+    dir.Write("notes.txt", "not a PDF");
+    dir.Write("empty.pdf", "");
+    std::filesystem::create_directory(dir / "folder.pdf");
+    const struct {
+        const char* what;
+        std::filesystem::path out;
+        std::filesystem::path file;
+        const char* message;
+    } cases[] = {
+        {"FILE itself", file, file, "is the clone file to be printed"},
+        {"FILE by another path", dir / "." / "boat.qcf", file, "is the clone file to be printed"},
+        {"FILE through a link", dir / "link.pdf", file, "is the clone file to be printed"},
+        {"FILE by a second name", dir / "hard.pdf", file, "is the clone file to be printed"},
+        {"FILE of another extension", plain, plain, "is the clone file to be printed"},
+        {"a clone file name", dir / "new.qcf", file, "named as a clone file"},
+        {"a clone file name in capitals", dir / "NEW.QCF", {}, "named as a clone file"},
+        {"another clone file", file, {}, "named as a clone file"},
+        {"a text file", dir / "notes.txt", file, "is not a PDF file"},
+        {"an empty file", dir / "empty.pdf", {}, "is not a PDF file"},
+        {"a folder", dir / "folder.pdf", {}, "is not a PDF file"},
+    };
+    const std::string clone = ReadFileBytes(file);
+    for (const auto& c : cases) {
+        const std::set<std::string> before = Entries(dir.Path());
+        const std::string old = Content(c.out);
+        const testsupport::CommandRun run = RunProgram(
+            "vqn58", "--print-pdf " + Quoted(c.out.string()) + (c.file.empty() ? "" : " " + Quoted(c.file.string())));
+        EXPECT_EQ(run.status, 2) << c.what << "\n" << run.output;
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << c.what << "\n" << run.output;
+        EXPECT_TRUE(Content(c.out) == old) << c.what << ": OUT was changed";
+        EXPECT_EQ(Entries(dir.Path()), before) << c.what;
+    }
+    EXPECT_TRUE(ReadFileBytes(file) == clone && ReadFileBytes(plain) == clone) << "FILE was changed";
+}
+
+// The PDF is written beside OUT and renamed over it when whole. On a file system that takes only a few
+// kilobytes more (a file size limit stands in for a nearly full disk) the print fails and the previous
+// OUT stays as it was, with no temporary file left.
+TEST_F(PrintToPdfTest, AFullDiskLeavesThePreviousFileAsItWas) {
+    const std::string previous = "%PDF-1.4 the previous print\n";
+    dir.Write("out.pdf", previous);
+    const std::set<std::string> before = Entries(dir.Path());
+    const std::string program = Quoted(std::string(VQN58_BIN_DIR) + "/vqn58");
+    // Without the signal a write past the limit would end the program instead of failing.
+    const testsupport::CommandRun full =
+        testsupport::RunCommand("trap '' XFSZ; ulimit -f 64; exec " + program + " --print-pdf " + Quoted(out));
+    EXPECT_EQ(full.status, 1) << full.output;
+    EXPECT_NE(full.output.find("cannot write the PDF file"), std::string::npos) << full.output;
+    EXPECT_TRUE(ReadFileBytes(out) == previous) << "OUT was changed";
+    EXPECT_EQ(Entries(dir.Path()), before);
+
+    // With room, the same print replaces it.
+    const testsupport::CommandRun room = RunProgram("vqn58", "--print-pdf " + Quoted(out));
+    ASSERT_EQ(room.status, 0) << room.output;
+    EXPECT_GT(std::filesystem::file_size(out), 64U * 1024) << "the limit above must cut the file";
+    EXPECT_GT(testsupport::PdfText(out).Pages(), 10);
+    EXPECT_EQ(Entries(dir.Path()), before);
 }
 
 TEST_F(PrintToPdfTest, FailuresSayWhyAndWriteNothing) {

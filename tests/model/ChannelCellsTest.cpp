@@ -198,6 +198,7 @@ TEST(ChannelCells, FrequencyCommitsStoreRasterCodes) {
         {119, "156.013", 0, "156.80000", "off raster"},
         {120, "MHz", 0, "", "no number"},
         {119, "..", 0, "156.80000", "no number"},
+        {119, "..5", 0, "156.80000", "no number"},
     };
     for (const auto& c : cases) {
         CellBench bench;

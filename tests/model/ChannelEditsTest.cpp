@@ -89,7 +89,8 @@ TEST_F(ChannelEditsTest, PasteAsksAndWritesOnlyUpToTheLastEditableRow) {
     bench.document.TakeEvents();
     const cmcCellCapsule paste = Command(61, 231);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(Byte(231 + i), Pattern(10 + i) | (i == 1 ? 0 : kAttrSimplex)) << i; // "A" rows stay simplex
+        // The simplex bit travels with its record: 5A's onto 116, duplex 5 and 6 onto 115A and 116A.
+        EXPECT_EQ(Byte(231 + i), Pattern(10 + i) | (i == 1 ? kAttrSimplex : 0)) << i;
     }
     EXPECT_EQ(Byte(234), before.GetByte(AttributeAddress(kPlanInternational, 234)));
     EXPECT_EQ(paste.RangeFirst, 231);
@@ -121,7 +122,7 @@ TEST_F(ChannelEditsTest, TheMarksTravelWithTheRow) {
     image().SetByte(AttributeAddress(kPlanInternational, 5), 0);
     bench.document.messageBox.Script({Answer::Ok});
     Command(61, 20);
-    EXPECT_EQ(Byte(20), Pattern(5));
+    EXPECT_EQ(Byte(20), Pattern(5) | kAttrSimplex); // 2A's simplex came along
 }
 
 // In the usable-only view the rows a command reads, writes and selects are the rows shown.
@@ -135,8 +136,8 @@ TEST_F(ChannelEditsTest, UsableOnlyViewSkipsTheHiddenRows) {
     bench.document.messageBox.Script({Answer::Ok});
     const cmcCellCapsule paste = Command(61, 20);
     EXPECT_EQ(Byte(20), Pattern(10));
-    EXPECT_EQ(Byte(21), kAttrInhibited | 0x20); // hidden: untouched
-    EXPECT_EQ(Byte(22), Pattern(11));           // 11A's simplex stays with its number
+    EXPECT_EQ(Byte(21), kAttrInhibited | 0x20);      // hidden: untouched
+    EXPECT_EQ(Byte(22), Pattern(11) | kAttrSimplex); // 5A's simplex came along
     EXPECT_EQ(Byte(23), Pattern(13) | kAttrSimplex);
     EXPECT_EQ(Byte(24), Pattern(14));
     EXPECT_EQ(paste.RangeFirst, 20);
@@ -185,10 +186,10 @@ protected:
 
 TEST_F(StructuralEdits, CarryMovesTheBlockAndTheNeighbourFillsTheGap) {
     const cmcCellCapsule down = Run(63, 10, Range{10, 12});
-    EXPECT_EQ(Byte(10), Pattern(13));
-    EXPECT_EQ(Byte(11), Pattern(10) | kAttrSimplex);
-    EXPECT_EQ(Byte(12), Pattern(11));
-    EXPECT_EQ(Byte(13), Pattern(12) | kAttrSimplex);
+    EXPECT_EQ(Byte(10), Pattern(13) | kAttrSimplex); // every bit travels with its row, simplex too
+    EXPECT_EQ(Byte(11), Pattern(10));
+    EXPECT_EQ(Byte(12), Pattern(11) | kAttrSimplex);
+    EXPECT_EQ(Byte(13), Pattern(12));
     EXPECT_EQ(down.RangeFirst, 11);
     EXPECT_EQ(down.RangeLast, 13);
     EXPECT_EQ(down.JumpIndex, 13);

@@ -162,6 +162,26 @@ const std::vector<MergeCase>& Cases() {
              EXPECT_TRUE(FreeChannelIsSimplex(m.after, 3));
              EXPECT_FALSE(FreeChannelIsSimplex(m.after, 4));
          }},
+        {"3 free records read with NUL bytes are saved with the same bytes",
+         1,
+         true,
+         [](cmcEeprom& user, cmcEeprom&) {
+             const std::uint8_t records[][8] = {
+                 {0, 0, 0, 0, 0, 0, 0, 0},             // never used: all NUL
+                 {0, 0, 0x10, 0x61, 0, 'A', 0, 9},     // no receive frequency, a name with NULs
+                 {0, 0, 0, 0, 'B', 0, 0, 0},           // empty, a name that ends in NULs
+                 {0x70, 0x54, 0x70, 0x54, 0, 0, 0, 0}, // a channel with a name of NULs
+             };
+             for (int i = 0; i < 4; ++i) {
+                 user.WriteBlock(0x390 + 8 * (10 + i), records[i], 8);
+             }
+         },
+         [](const Merged& m) {
+             for (int i = 10; i < 14; ++i) {
+                 ExpectKept(m, 0x390 + 8 * i, 7);
+                 ExpectFromFactory(m, 0x390 + 8 * i + 7, 1);
+             }
+         }},
         {"4 the channel in use of each list starts on its P mark",
          1,
          false,

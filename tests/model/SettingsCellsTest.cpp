@@ -112,10 +112,14 @@ TEST(SettingsCells, AtisIdentityWithItsCheckByte) {
         EXPECT_EQ(image.GetByte(0x680 + i), expected[i]) << i;
     }
     EXPECT_EQ(bench.Draw(144).OutText, "1234567890");
-    // A wrong number of digits keeps the identity and says why.
-    bench.Commit(144, "123");
-    EXPECT_EQ(image.GetByte(0x680), 12);
-    EXPECT_EQ(bench.behaviour.LastRefusal(), "needs 10 digits");
+    // A wrong number of digits, or letters without any, keep the identity and its check byte and say why.
+    for (const char* typed : {"123", "none", "-", "OOOOOOOOOO"}) {
+        bench.Commit(144, typed);
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(image.GetByte(0x680 + i), expected[i]) << typed << " " << i;
+        }
+        EXPECT_EQ(bench.behaviour.LastRefusal(), "needs 10 digits") << typed;
+    }
     // An empty commit clears it to "not set".
     bench.Commit(144, "");
     EXPECT_EQ(image.GetByte(0x685), 0xFF);
@@ -209,9 +213,11 @@ TEST(SettingsCells, TimerRefusalsKeepTheValue) {
     bench.Commit(211, "off"); // off is not allowed for the volume timer
     EXPECT_EQ(bench.document.image.GetByte(0x6D2), 100);
     EXPECT_EQ(bench.behaviour.LastRefusal(), "no off");
-    bench.Commit(211, "soon");
-    EXPECT_EQ(bench.document.image.GetByte(0x6D2), 100);
-    EXPECT_EQ(bench.behaviour.LastRefusal(), "no number");
+    for (const char* typed : {"soon", ".", "..", "-."}) {
+        bench.Commit(211, typed);
+        EXPECT_EQ(bench.document.image.GetByte(0x6D2), 100) << typed;
+        EXPECT_EQ(bench.behaviour.LastRefusal(), "no number") << typed;
+    }
 }
 
 TEST(SettingsCells, NumericFactorySettings) {

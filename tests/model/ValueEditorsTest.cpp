@@ -53,8 +53,15 @@ TEST_F(Editors, IntegerCommitsLimitsAndRefusesTextWithoutNumber) {
         {"300", 7, 0, 255, 0, 1, 255, true, "255"},
         {"-5", 7, 0, 255, 0, 1, 0, true, "0"},
         {"letters", 7, 0, 255, 0, 1, 7, false, "7"}, // mended: the value stays
-        {"101", 0, 0, 999, 1, 1, 100, true, "101"},  // offset: shown value + 1
-        {"17", 0, 0, 100, 0, 5, 15, true, "15"},     // rounded to the step
+        // Points and signs without a number are no number either: the minimum is not stored.
+        {".", 7, 0, 255, 0, 1, 7, false, "7"},
+        {"..", 7, 0, 255, 0, 1, 7, false, "7"},
+        {"-.", 7, -9, 255, 0, 1, 7, false, "7"},
+        {"--5", 7, -9, 255, 0, 1, 7, false, "7"},
+        {"-.5", 7, -9, 255, 0, 1, -1, true, "-1"},
+        {".5", 7, 0, 255, 0, 1, 1, true, "1"},
+        {"101", 0, 0, 999, 1, 1, 100, true, "101"}, // offset: shown value + 1
+        {"17", 0, 0, 100, 0, 5, 15, true, "15"},    // rounded to the step
         {"18", 0, 0, 100, 0, 5, 20, true, "20"},
     };
     for (const auto& c : cases) {
@@ -146,15 +153,21 @@ TEST_F(Editors, TimerCommitsOffAndLimits) {
         {"off", 100, 1000, 60, 255, true, 0, true, "OFF"},
         {"OFF", 100, 1000, 60, 255, false, 100, false, "  0.100"}, // mended: off only where allowed
         {"nothing", 100, 1000, 60, 255, false, 100, false, "  0.100"},
+        {".", 100, 1000, 60, 255, true, 100, false, "  0.100"}, // not off, not the minimum: kept
+        {"..", 100, 1000, 60, 255, true, 100, false, "  0.100"},
+        {"-.", 100, 1000, 60, 255, true, 100, false, "  0.100"},
+        {".07", 100, 1000, 60, 255, true, 70, true, "  0.070"},
         {"99999999999", 100, 1000, 60, 255, false, 255, true, "  0.255"}, // limited before converting
         {"12", 5, 10, 20, 255, false, 120, true, " 12.000"},
     };
     for (const auto& c : cases) {
+        context.refusal.clear();
         cmcCellCapsule capsule = Typed(c.text);
         std::int32_t value = c.before;
         EXPECT_EQ(EditTimer(capsule, context, value, c.scale, c.min, c.max, c.offAllowed, 0), c.changed) << c.text;
         EXPECT_EQ(value, c.after) << c.text;
         EXPECT_EQ(capsule.OutText, c.shown) << c.text;
+        EXPECT_EQ(context.refusal.empty(), c.changed) << c.text;
     }
     cmcCellCapsule five;
     std::int32_t value = 5;
@@ -209,11 +222,15 @@ TEST_F(Editors, TextPadsCleansAndTakesCharacters) {
 TEST_F(Editors, DigitsStoreExactCountKeepOnWrongCountClearOnEmpty) {
     std::array<std::uint8_t, 5> id{12, 34, 56, 78, 90};
     const std::array<std::uint8_t, 5> old = id;
-    cmcCellCapsule nine = Typed("123456789");
-    EXPECT_FALSE(EditDigits(nine, context, id, 10));
-    EXPECT_EQ(id, old); // mended: a wrong count keeps the identity
-    EXPECT_EQ(context.refusal, "needs 10 digits");
-    EXPECT_EQ(nine.OutText, "1234567890");
+    // A wrong count keeps the identity; so does a text without digits, which is no request to clear it.
+    for (const char* text : {"123456789", "12345678901", "none", "-", "OOOOOOOOOO", " "}) {
+        context.refusal.clear();
+        cmcCellCapsule wrong = Typed(text);
+        EXPECT_FALSE(EditDigits(wrong, context, id, 10)) << text;
+        EXPECT_EQ(id, old) << text;
+        EXPECT_EQ(context.refusal, "needs 10 digits") << text;
+        EXPECT_EQ(wrong.OutText, "1234567890") << text;
+    }
     cmcCellCapsule ten = Typed("98-765 43210");
     EXPECT_TRUE(EditDigits(ten, context, id, 10));
     EXPECT_EQ(id, (std::array<std::uint8_t, 5>{98, 76, 54, 32, 10}));

@@ -162,22 +162,36 @@ TEST(datCh, FreeChannelStoreWritesStepsNameAndTheSimplexBitsOfItsRows) {
     EXPECT_EQ(GetWord(image, 0x390 + 8 * 69 + 2), 24968); // 156.05 MHz / 6.25 kHz
 }
 
-// The simplex of an "A" row comes from its number: it stays on the "A" row whatever is stored there,
-// and a record loaded from an "A" row leaves another row's own simplex bit as it is.
-TEST(datCh, SimplexByNumberStaysWithTheRow) {
-    cmcEeprom image = EmptyImage();
-    image.SetByte(0x130 + 7, 0x40); // International 3A, its byte without the simplex bit
-    image.SetByte(0x130 + 8, 0x02); // International 4: simplex by choice
-    datCh record(image);
-    record.Load(kPlanInternational, 6); // duplex
-    record.Store(0, 7);
-    EXPECT_EQ(image.GetByte(0x130 + 7), 0x02);
-    record.Load(kPlanInternational, 7);
-    record.Tagged = true;
-    record.Store(0, 8);
-    record.Store(0, 10);
-    EXPECT_EQ(image.GetByte(0x130 + 8), 0x42);
-    EXPECT_EQ(image.GetByte(0x130 + 10), 0x40);
+// The simplex bit travels with the record, as every other attribute does: a record loaded from an "A"
+// row is simplex wherever it is stored, a duplex record clears the bit of the "A" row it is stored on
+// (which still loads simplex by its number).
+TEST(datCh, TheSimplexBitTravelsWithTheRecord) {
+    const struct {
+        const char* what;
+        int from;
+        std::uint8_t fromByte;
+        int to;
+        std::uint8_t toByte;
+        std::uint8_t stored;
+    } cases[] = {
+        {"3A onto duplex 4", 7, 0x40, 8, 0x00, 0x42},
+        {"3A onto simplex 5", 7, 0x40, 10, 0x02, 0x42},
+        {"duplex 3 onto 4A", 6, 0x40, 9, 0x02, 0x40},
+        {"simplex 4 onto duplex 5", 8, 0x02, 10, 0x00, 0x02},
+        {"duplex 3 onto simplex 5", 6, 0x00, 10, 0x02, 0x00},
+        {"3A onto 4A", 7, 0x00, 9, 0x00, 0x02},
+    };
+    for (const auto& c : cases) {
+        cmcEeprom image = EmptyImage();
+        image.SetByte(0x130 + c.from, c.fromByte);
+        image.SetByte(0x130 + c.to, c.toByte);
+        datCh record(image);
+        record.Load(kPlanInternational, c.from);
+        record.Store(0, c.to);
+        EXPECT_EQ(image.GetByte(0x130 + c.to), c.stored) << c.what;
+        record.Load(kPlanInternational, c.to);
+        EXPECT_EQ(record.Simplex, c.to % 2 == 1 || (c.stored & 0x02) != 0) << c.what;
+    }
 }
 
 // A blank record is stored as the empty form of the factory data (steps 0, a name of spaces, duplex),
