@@ -180,6 +180,55 @@ TEST_F(WindowWalkThrough, TheDelayedWarningCheckMarksTheSheetInError) {
     EXPECT_TRUE(node->toolTip(0).contains(QStringLiteral("A channel with a P or C mark is inhibited.")));
 }
 
+// The usable-channels view saved by the last run: the sheet shows the usable rows and a Paste of two
+// rows lands on the two rows shown under the cursor, not on a channel the view hides between them.
+TEST_F(WindowWalkThrough, AStartWithTheUsableViewSavedPastesOnTheRowsShown) {
+    constexpr std::uint8_t kIntPlan = 1;
+    settings.chListType = true; // as loaded from the settings at start
+    StartActive();
+    cmcEeprom& image = App().MainImage();
+    std::vector<std::int32_t> shown;
+    for (std::int32_t channel = 0; channel < 304; ++channel) {
+        if (IsUsableChannel(image, kIntPlan, channel)) {
+            shown.push_back(channel);
+        }
+    }
+    // Two rows shown one under the other with a hidden channel between them, past the first two rows.
+    std::size_t target = 2;
+    while (target + 1 < shown.size() && shown[target + 1] == shown[target] + 1) {
+        ++target;
+    }
+    ASSERT_LT(target + 1, shown.size());
+    const std::int32_t hidden = shown[target] + 1;
+    for (const std::size_t row : {std::size_t{0}, std::size_t{1}}) {
+        datCh source(image);
+        source.Load(kIntPlan, shown[row]);
+        source.Tagged = true;
+        source.Poc = row == 1;
+        source.Store(kIntPlan, shown[row]);
+    }
+    const std::string hiddenBefore = model::ChannelCsvRow(image, kIntPlan, hidden);
+
+    cuiSheet& sheet = OpenFromTree("GI_Sheet_IntCh");
+    ASSERT_EQ(sheet.Layout().RowCount(), static_cast<std::int32_t>(shown.size()) + 1);
+    constexpr std::int32_t kTagColumn = 3;
+    sheet.SetCurrentCell({kTagColumn, 1}, 1);
+    sheet.Grid().setFocus();
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    sheet.SetCurrentCell({kTagColumn, static_cast<std::int32_t>(target) + 1}, 1);
+    box.Script({Answer::Ok, Answer::Ok});
+    Key(Qt::Key_V, Qt::ControlModifier);
+
+    for (const std::size_t row : {std::size_t{0}, std::size_t{1}}) {
+        datCh pasted(image);
+        pasted.Load(kIntPlan, shown[target + row]);
+        EXPECT_TRUE(pasted.Tagged) << row;
+        EXPECT_EQ(pasted.Poc, row == 1) << row;
+    }
+    EXPECT_EQ(model::ChannelCsvRow(image, kIntPlan, hidden), hiddenBefore);
+}
+
 TEST_F(WindowWalkThrough, UndoTakesAnEditBackOnItsSheetAndRedoMakesItAgain) {
     StartActive();
     QAction* undo = MenuItem(model::kKindUndo);
