@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -193,26 +194,40 @@ TEST_F(WindowWalkThrough, AStartWithTheUsableViewSavedPastesOnTheRowsShown) {
             shown.push_back(channel);
         }
     }
-    // Two rows shown one under the other with a hidden channel between them, past the first two rows.
-    std::size_t target = 2;
-    while (target + 1 < shown.size() && shown[target + 1] == shown[target] + 1) {
-        ++target;
+    // Pairs of rows shown one under the other with hidden channels between them: the rows copied and,
+    // further down, the rows pasted on.
+    std::vector<std::size_t> gaps;
+    for (std::size_t row = 0; row + 1 < shown.size(); ++row) {
+        if (shown[row + 1] != shown[row] + 1) {
+            gaps.push_back(row);
+        }
     }
-    ASSERT_LT(target + 1, shown.size());
+    ASSERT_GE(gaps.size(), 2u);
+    const std::size_t source = gaps[0];
+    const std::size_t target = *std::find_if(gaps.begin(), gaps.end(), [&](std::size_t row) { return row > source + 1; });
     const std::int32_t hidden = shown[target] + 1;
     for (const std::size_t row : {std::size_t{0}, std::size_t{1}}) {
-        datCh source(image);
-        source.Load(kIntPlan, shown[row]);
-        source.Tagged = true;
-        source.Poc = row == 1;
-        source.Store(kIntPlan, shown[row]);
+        datCh copied(image);
+        copied.Load(kIntPlan, shown[source + row]);
+        copied.Tagged = true;
+        copied.Poc = row == 1;
+        copied.Store(kIntPlan, shown[source + row]);
+    }
+    // The hidden rows between the copied ones differ from the one between the rows pasted on.
+    datCh hiddenRow(image);
+    hiddenRow.Load(kIntPlan, hidden);
+    for (std::int32_t channel = shown[source] + 1; channel < shown[source + 1]; ++channel) {
+        datCh between(image);
+        between.Load(kIntPlan, channel);
+        between.TxInhibit = !hiddenRow.TxInhibit;
+        between.Store(kIntPlan, channel);
     }
     const std::string hiddenBefore = model::ChannelCsvRow(image, kIntPlan, hidden);
 
     cuiSheet& sheet = OpenFromTree("GI_Sheet_IntCh");
     ASSERT_EQ(sheet.Layout().RowCount(), static_cast<std::int32_t>(shown.size()) + 1);
     constexpr std::int32_t kTagColumn = 3;
-    sheet.SetCurrentCell({kTagColumn, 1}, 1);
+    sheet.SetCurrentCell({kTagColumn, static_cast<std::int32_t>(source) + 1}, 1);
     sheet.Grid().setFocus();
     Key(Qt::Key_Down, Qt::ShiftModifier);
     Key(Qt::Key_C, Qt::ControlModifier);
