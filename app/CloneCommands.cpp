@@ -22,7 +22,7 @@ void CloneCommands::Finish(int code) {
 void CloneCommands::CloneRead() {
     m_document.CommitPendingInput();
     if (!m_document.AskToSaveChanges() || m_manager.IsBusy()) {
-        return Finish(-1);
+        return Finish(kStopped);
     }
     m_manager.SetModel(kModelCode, kSubCode);
     m_manager.CloneInfo(&Continue<&CloneCommands::AfterReadInfo>, this);
@@ -48,16 +48,16 @@ void CloneCommands::CloneWrite() {
     if (m_document.WarningCheckErrors() > 0) {
         m_messages.Show(
             m_messages.Overlay().GetLongText("GI_Mess_DataError"), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
-        return Finish(-1);
+        return Finish(kStoppedDataErrors);
     }
     if (m_manager.IsBusy() || !m_document.MayCloneWrite()) {
-        return Finish(-1);
+        return Finish(kStopped);
     }
     const auto answer = m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_Confirm_CloneWrite"),
                                         cmcMessages::Icon::Warning,
                                         cmcMessages::Buttons::OkCancel);
     if (answer != cmcMessages::Answer::Ok) {
-        return Finish(-1);
+        return Finish(kStopped);
     }
     m_manager.SetModel(kModelCode, kSubCode);
     m_manager.CloneInfo(&Continue<&CloneCommands::AfterWriteInfo>, this);
@@ -87,7 +87,7 @@ void CloneCommands::AfterWrite(dst_CDrv_Result& result) {
 
 void CloneCommands::CloneInfo() {
     if (m_manager.IsBusy()) {
-        return Finish(-1);
+        return Finish(kStopped);
     }
     m_manager.SetModel(kModelCode, kSubCode);
     m_manager.CloneInfo(&Continue<&CloneCommands::AfterInfo>, this);

@@ -38,8 +38,12 @@ public:
     void CloneWrite();
     void CloneInfo();
 
-    // Called once when a chain ends, with 0 or the code that stopped it (-1: stopped before the radio
-    // was asked, by the user or by data errors).
+    // Codes of a chain stopped before the radio was asked.
+    static constexpr int kStopped = -1;           // by the user (a question), or the line was busy
+    static constexpr int kStoppedDataErrors = -2; // a write refused: the warning check found cells in error
+
+    // Called once when a chain ends, with 0, the clone result code that stopped it, or kStopped or
+    // kStoppedDataErrors.
     void OnFinished(std::function<void(int code)> finished) { m_finished = std::move(finished); }
 
     // The identity of the last information exchange that ended with code 0 (all zero before one did).

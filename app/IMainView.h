@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/EditLocation.h"
+#include "app/WarningCheck.h"
 
 #include <string>
 
@@ -19,6 +20,8 @@ public:
     virtual void BuildTree(const std::string& /*rootSuffix*/) {}
     // Maker mode was switched on: show the maker status panel with `statusText`.
     virtual void MakerModeSwitchedOn(const std::string& /*statusText*/) {}
+    // The warning check ran: mark the tree's sheets of `result` (an error mark wins over a caution).
+    virtual void ShowWarningCheck(const WarningCheckResult& /*result*/) {}
     // The channel sheets switched between all and usable channels only: reopen the open sheet.
     virtual void UsableChannelsToggled() {}
     // Show or take back the hourglass cursor around long file work.

@@ -62,6 +62,26 @@ void cuiMain::SendEvent(std::uint8_t type) {
     m_services.events.Send(type);
 }
 
+bool cuiMain::UsableChannelsOnly() const {
+    return m_services.settings.chListType;
+}
+
+void cuiMain::SetUsableChannelsOnly(bool on) {
+    m_services.settings.chListType = on;
+}
+
+WarningCheckResult cuiMain::RunWarningCheck() {
+    WarningCheckResult result;
+    if (ICellBehaviour* behaviour = CheckBehaviour(); behaviour != nullptr) {
+        std::vector<FailedCheck> failed = FailedChecks(Definitions(), *behaviour);
+        if (!failed.empty()) {
+            result = CountOnSheets(std::move(failed), TreeSheets(Definitions(), kMainTreeKey, TreeVariant()));
+        }
+    }
+    m_view->ShowWarningCheck(result);
+    return result;
+}
+
 bool cuiMain::IsModified() {
     if (!m_modified && m_main.Differs(m_saved)) {
         SetModified();

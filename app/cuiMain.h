@@ -2,6 +2,7 @@
 
 #include "app/IMainView.h"
 #include "app/UndoHistory.h"
+#include "app/WarningCheck.h"
 #include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
 #include "model/cmcClipCh.h"
@@ -16,6 +17,7 @@
 #include <string_view>
 #include <utility>
 
+class ICellBehaviour;
 class cmcEvMan;
 class cmcGTex;
 class cmcHash2;
@@ -177,13 +179,23 @@ public:
     void ArmWarningCheck() { m_warningCheckArmed = true; }
     bool TakeWarningCheckRequest() { return std::exchange(m_warningCheckArmed, false); }
 
+    // --- The warning check. ---
+    // Asks the model's behaviour object about every check of "GI_WarningCheckList" for the document
+    // as it is now, keeps those of the sheets the tree shows (TreeVariant), lets the view mark them and
+    // returns them. A clone write is refused while `errors` is above 0. Without a behaviour object (the
+    // base) nothing fails.
+    WarningCheckResult RunWarningCheck();
+    // Which optional entries the navigation tree shows for the document; the base shows none.
+    virtual ui::TreeVariant TreeVariant() { return {}; }
+
     // --- Channel lists. ---
     // The application-wide channel clipboard: it keeps copies of the rows of the last Copy for the
     // whole run, whatever becomes of the image they came from.
     cmcClipCh& ChannelClipboard() { return m_clipCh; }
-    // The channel sheets show the usable channels only (toggled by event 28).
-    bool UsableChannelsOnly() const { return m_usableChannelsOnly; }
-    void SetUsableChannelsOnly(bool on) { m_usableChannelsOnly = on; }
+    // The channel sheets, and the channel edits with them, work on the usable channels only (toggled
+    // by event 28). The one flag is the setting "ChListType", loaded at start and saved at exit.
+    bool UsableChannelsOnly() const;
+    void SetUsableChannelsOnly(bool on);
 
     void SetView(IMainView* view) { m_view = view ? view : &m_noView; }
     platform::IFileDialogs& FileDialogs() { return m_services.fileDialogs; }
@@ -204,6 +216,8 @@ protected:
     platform::FileDialogSetup DialogSetup(bool save);
     IMainView& View() { return *m_view; }
     void UpdateCaption();
+    // The behaviour object the warning check asks; none in the base.
+    virtual ICellBehaviour* CheckBehaviour() { return nullptr; }
     // Puts model type `modelType` in place with its factory data, without a question and without
     // touching the main image (Undo and Redo across a model change); the base does nothing.
     virtual void RestoreModelType(int /*modelType*/) {}
@@ -240,7 +254,6 @@ private:
     std::array<std::uint8_t, 22> m_cloneIdentity{};
     bool m_warningCheckArmed = false;
     cmcClipCh m_clipCh;
-    bool m_usableChannelsOnly = false;
     std::string m_typed; // the last characters typed in the About window, lower-cased
     std::filesystem::path m_backupFolder;
 };

@@ -17,6 +17,10 @@ bool cuiMainCloneDocument::AskToSaveChanges() {
     return m_app.AskToSave(false) != cuiMain::Answer::Cancel;
 }
 
+int cuiMainCloneDocument::WarningCheckErrors() {
+    return m_app.RunWarningCheck().errors;
+}
+
 bool cuiMainCloneDocument::IsMakerMode() const {
     return m_app.IsMakerMode();
 }

@@ -10,18 +10,18 @@ class cuiMain;
 class cmcEvMan;
 
 // The clone commands' view of the main application object: its document, its save question, its
-// model's judgement of images and its write permission. The warning check and the information window
-// belong to the window and come in as hooks (none: no cells in error, nothing shown).
+// warning check, its model's judgement of images and its write permission. The information window
+// belongs to the window and comes in as a hook (none: nothing shown).
 class cuiMainCloneDocument final : public ICloneDocument {
 public:
     cuiMainCloneDocument(cuiMain& app, cmcEvMan& events) : m_app(app), m_events(events) {}
 
-    void SetWarningCheck(std::function<int()> check) { m_warningCheck = std::move(check); }
     void SetInfoWindow(std::function<void()> show) { m_infoWindow = std::move(show); }
 
     void CommitPendingInput() override;
     bool AskToSaveChanges() override;
-    int WarningCheckErrors() override { return m_warningCheck ? m_warningCheck() : 0; }
+    // Runs the document's warning check (the window's marks follow it).
+    int WarningCheckErrors() override;
     bool IsMakerMode() const override;
     int ComPort() override;
     // The device path of COM port `port`: environment, then the user's settings value, then the fixed
@@ -44,6 +44,5 @@ public:
 private:
     cuiMain& m_app;
     cmcEvMan& m_events;
-    std::function<int()> m_warningCheck;
     std::function<void()> m_infoWindow;
 };

@@ -4,11 +4,14 @@
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
 #include "model/ModelRules.h"
+#include "model/datCh.h"
 #include "overlay/cmcGTex.h"
 
 #include <algorithm>
 
-indMain::indMain(const Services& services) : cuiMain(services, model::kImageSize) {
+indMain::indMain(const Services& services)
+    : cuiMain(services, model::kImageSize), m_checkDocument(*this, services.events),
+      m_checkBehaviour(m_checkDocument, m_checkCommands) {
     indMain::InitModelDefaults();
     services.events.Register(&indMain::OnEvent, this);
 }
@@ -76,12 +79,41 @@ std::string indMain::ModelName() {
     return Overlay().GetLine("GI_AppInd_Model", ModelType());
 }
 
+ui::TreeVariant indMain::TreeVariant() {
+    const cmcEeprom& image = MainImage();
+    return {.usaPlan = model::HasUsaPlan(image),
+            .canadaPlan = model::HasCanadaPlan(image),
+            .weatherPlan = model::HasWeatherPlan(image),
+            .modelTypeZero = ModelType() == 0,
+            .makerMode = IsMakerMode()};
+}
+
+ChannelSheetState indMain::SheetState() {
+    ChannelSheetState state;
+    state.usableOnly = UsableChannelsOnly();
+    state.modelVariant = ModelType();
+    state.optionBits = CloneIdentityBytes()[model::kIdentityOptionBits];
+    state.isUsable = [this](int plan, int channel) { return IsUsableChannel(MainImage(), plan, channel); };
+    return state;
+}
+
+std::vector<CellInError> indMain::CellsInError(const std::string& sheet) {
+    ChannelSheetState state = SheetState();
+    state.usableOnly = false; // rows counted as the full lists count them
+    return ::CellsInError(Definitions(), m_checkBehaviour, sheet, state);
+}
+
 std::string indMain::FileComment(const cmcEeprom& image) {
     return model::CloneFileComment(image);
 }
 
 void indMain::ChangeModel(int newType, bool ask) {
     if (newType == ModelType() || newType < 0 || newType >= kModelTypeCount) {
+        return;
+    }
+    // The change replaces the document: a modified one (pending input committed) is offered for saving
+    // first.
+    if (ask && AskToSave(false) == Answer::Cancel) {
         return;
     }
     if (ask && Messages().Show(Overlay().GetLongText("GI_AppMess_ChangeModel"),

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "app/cuiMain.h"
-
-struct cmcEvent;
+#include "app/cuiMainCellDocument.h"
+#include "model/IMainCommands.h"
+#include "model/indActiveCell.h"
+#include "sheets/iuiSheetLayout.h"
 
 #include <string>
 #include <vector>
+
+struct cmcEvent;
 
 // The main application object of this radio model: its codes and clone range, the acceptance tests of a
 // loaded image, the merge with the factory data of the current model type, the model change and the
@@ -37,9 +41,11 @@ public:
     // The seven characters that switch maker mode on when typed in the About window.
     static constexpr std::string_view kMakerAccessCode = "trimpot";
 
-    // Changes the current model type to `newType` (0 to 4). With `ask` (the user's command): asks first,
-    // and the document becomes that type's untitled factory image (an undo step). Without: only the model type, its
-    // initial image and the tree change (an image of that type was loaded).
+    // Changes the current model type to `newType` (0 to 4). With `ask` (the user's command): pending
+    // input is committed, a modified document is offered for saving (Cancel, or a failed save, keeps
+    // everything), the change is confirmed, and the document becomes that type's untitled factory image
+    // (an undo step). Without: only the model type, its initial image and the tree change (an image of
+    // that type was loaded).
     void ChangeModel(int newType, bool ask);
     // Asks the caution question and, on OK, switches maker mode on for the rest of the run.
     void SwitchMakerModeOn();
@@ -49,10 +55,26 @@ public:
     // The text appended to the tree's root entry: the name of the current model type.
     std::string ModelName();
 
+    // The tree shows the channel plans the image has, the entries of the model type and, in maker mode,
+    // the factory entries.
+    ui::TreeVariant TreeVariant() override;
+    // What the channel sheets opened now depend on: the usable-channels-only view, the model type as
+    // variant, the option bits of the radio's last identity (byte 19) and which channels of the main
+    // image are usable.
+    ChannelSheetState SheetState();
+    // The cells of sheet `sheet` that draw in error, with every channel row shown.
+    std::vector<CellInError> CellsInError(const std::string& sheet);
+
 protected:
     void RestoreModelType(int modelType) override;
+    ICellBehaviour* CheckBehaviour() override { return &m_checkBehaviour; }
 
 private:
     // Event 28: toggles the usable-channels-only view and lets the window reopen its sheet.
     static void OnEvent(void* context, const cmcEvent& event);
+
+    // The behaviour object the warning check asks: drawing answers only, no window behind it.
+    cuiMainCellDocument m_checkDocument;
+    NoMainCommands m_checkCommands;
+    indActiveCell m_checkBehaviour;
 };

@@ -12,8 +12,6 @@
 
 namespace cli {
 
-inline constexpr int kExitRefused = 4; // an entry refused by a cell
-
 // A cell named on the command line: [CATEGORY.]KIND[:INDEX] with the names of the cell tables.
 // Nothing when a name is unknown or the index is no number.
 std::optional<CellIdentity> ParseCellName(std::string_view name);

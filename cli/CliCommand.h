@@ -11,6 +11,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitDeclined = 1; // a question answered No, or no terminal to ask and no --yes
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitFault = 3;          // a fault message ended the process
+inline constexpr int kExitRefused = 4;        // an entry refused by a cell, or data a write would refuse
 inline constexpr int kExitOutput = 5;         // standard output could not be written
 inline constexpr int kExitCloneFileBase = 10; // 10 + clone-file result code (11 to 19)
 inline constexpr int kExitCloneBase = 20;     // 20 + clone result code (22 to 37)

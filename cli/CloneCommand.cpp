@@ -207,6 +207,9 @@ int Run(CliContext& context, Op op) {
     if (!finished) {
         return kExitCloneBase + clonecode::kPortFailed;
     }
+    if (*finished == CloneCommands::kStoppedDataErrors) {
+        return kExitRefused; // the window's data-error message has been shown
+    }
     if (*finished < 0) {
         return kExitDeclined;
     }

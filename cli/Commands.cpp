@@ -21,8 +21,11 @@ const std::vector<CliCommand>& Commands() {
          "FILE",
          "Opens the clone file FILE as the desktop program's Open does (the model's\n"
          "tests and the merge with the factory data included) and shows the first\n"
-         "fault found. Exit status 0 when the file is good, else 10 + the\n"
-         "clone-file result code (11 to 19).",
+         "fault found; then runs the warning check a write must pass. Exit status 0\n"
+         "when the file is good, 10 + the clone-file result code (11 to 19) when it\n"
+         "cannot be opened, 4 when a write would refuse it: the data-error message,\n"
+         "then one line per cell in error, sheet,row,column,check (rows and columns\n"
+         "as show counts them).",
          &RunCheck},
         {"new",
          "FILE [--model N] [--force]",
@@ -55,8 +58,9 @@ const std::vector<CliCommand>& Commands() {
          "FILE [--maker] [--yes] --port N | --device PATH|sim",
          "Writes the clone file FILE into the radio (with --maker: the factory range too)\n"
          "after asking on the terminal (--yes: without asking; no terminal and no --yes:\n"
-         "status 1). Fails with 10 + the clone-file code of FILE, or 20 + the clone\n"
-         "result code.",
+         "status 1). Refuses, as the window does, a FILE with cells in error (status 4;\n"
+         "check lists them). Fails with 10 + the clone-file code of FILE, or 20 + the\n"
+         "clone result code.",
          RunCloneWrite},
         {"layout",
          "SHEET",

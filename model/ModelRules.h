@@ -4,6 +4,7 @@
 #include "image/cmcEeprom.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -32,6 +33,10 @@ inline constexpr AddressRange kWriteRangesNormal[] = {{0x000, 0x6FF}, {1, 0}};
 inline constexpr AddressRange kWriteRangesMaker[] = {{0x000, 0x7EF}, {1, 0}};
 // The covered ranges in the clone file's own terms.
 inline constexpr cmcQcfRange kCloneFileRanges[] = {{0x000, 0x7FF}, {1, 0}};
+
+// The identity bytes of the radio's information reply: byte 19 holds the option bits the channel
+// sheets' "OnlyTemp", "OnlyWett" and "OnlyVolt" directives test.
+inline constexpr std::size_t kIdentityOptionBits = 19;
 
 // The six factory adjustment values (image bytes 0x7F0 to 0x7F5), kept by the application object.
 using FactoryAdjustments = std::array<std::uint8_t, 6>;

@@ -89,7 +89,8 @@ void iuiSheetLayout::ApplyDirective(std::string_view directive, std::int32_t lin
 }
 
 void iuiSheetLayout::CellDone(cmcCellObj& cell) {
-    if (!StepsOverUnusable()) {
+    // Only channel cells step: a cell without a kind (a column heading, a plain text) shows no channel.
+    if (!StepsOverUnusable() || !cell.HasKind()) {
         return;
     }
     const int plan = model::PlanOfCategory(BasicCell().Category());

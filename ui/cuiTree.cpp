@@ -243,36 +243,16 @@ bool cuiTree::InsertFromBody(std::string_view argument, int position) {
     return true;
 }
 
-cuiTree::CheckCounts cuiTree::WarningCheck(ICellBehaviour& behaviour, QWidget* owner) {
-    std::set<std::string> warnings;
-    std::set<std::string> cautions;
-    m_markReasons.clear();
-    for (const std::string& line : ui::ReadBodyLines(m_definitions, "GI_WarningCheckList")) {
-        cmcCellObj cell;
-        cell.Parse(line, nullptr, nullptr, m_definitions);
-        cmcCellCapsule capsule;
-        capsule.Cell = &cell;
-        capsule.Owner = owner;
-        behaviour.Answer(capsule, ICellBehaviour::kDraw);
-        if (capsule.Warning() || capsule.Caution()) {
-            const std::string argument = ArgumentOf(&cell);
-            (capsule.Warning() ? warnings : cautions).insert(argument);
-            // The check's own text says what is wrong; the node's tool tip lists it.
-            if (!cell.DisplayText().empty()) {
-                std::string& reasons = m_markReasons[argument];
-                reasons += (reasons.empty() ? "" : "\n") + std::string(cell.DisplayText());
-            }
-        }
-    }
+cuiTree::CheckCounts cuiTree::ShowMarks(CheckMarks marks) {
+    m_markReasons = std::move(marks.reasons);
     CheckCounts counts;
     if (topLevelItemCount() == 0) {
         return counts;
     }
-    ClearMarks(topLevelItem(0));
     for (int i = topLevelItemCount() - 1; i >= 0; --i) {
         ClearMarks(topLevelItem(i));
-        counts.cautions += Mark(topLevelItem(i), cautions, kCaution);
-        counts.warnings += Mark(topLevelItem(i), warnings, kWarning);
+        counts.cautions += Mark(topLevelItem(i), marks.cautions, kCaution);
+        counts.warnings += Mark(topLevelItem(i), marks.warnings, kWarning);
     }
     return counts;
 }

@@ -72,15 +72,21 @@ public:
     // The tree position just after the node of `argument`; 0 when no node has it.
     int PositionAfter(std::string_view argument) override;
 
-    // The result of the warning check: cells in error and cells with a caution.
+    // The marks of a warning check: the sheets (node arguments) in error and those with a caution, and
+    // for a marked node the texts of its checks that failed, one a line.
+    struct CheckMarks {
+        std::set<std::string> warnings;
+        std::set<std::string> cautions;
+        std::map<std::string, std::string> reasons;
+    };
+    // The nodes marked: listed ones, and collapsed ones with a listed node inside.
     struct CheckCounts {
         int warnings = 0;
         int cautions = 0;
     };
-    // Asks `behaviour` about every cell of "GI_WarningCheckList" and marks the nodes of the cells in
-    // error (Warning) and of those with a caution (Caution; Warning wins). A marked node's tool tip
-    // adds the display texts of its checks that failed.
-    CheckCounts WarningCheck(ICellBehaviour& behaviour, QWidget* owner);
+    // Clears every mark and marks the nodes of `marks`: Warning wins over Caution. A marked node's tool
+    // tip adds its reasons. The counts are of the listed nodes the tree has.
+    CheckCounts ShowMarks(CheckMarks marks);
 
     // Called, after the change delay ("GI_Sys_TreeChangeDelay" milliseconds), with the selected
     // node's cell once the selection has stopped changing.

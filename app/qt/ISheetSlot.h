@@ -94,8 +94,6 @@ public:
                                                          const SheetPrintTarget& /*target*/) {
         return nullptr;
     }
-    // The usable-channels-only view of the channel sheets changed.
-    virtual void SetUsableOnly(bool /*on*/) {}
 };
 
 // A tree argument split into the sheet key and its parameter: before the first ',' the key (a

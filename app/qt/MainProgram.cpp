@@ -33,7 +33,6 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
         m_app.SetCloneIdentityBytes(m_link->Commands().Identity().bytes);
         m_form->Menu().Refresh();
     });
-    m_cloneDocument.SetWarningCheck([this] { return m_form->RunWarningCheck(); });
     m_cloneDocument.SetInfoWindow([this] { m_form->ShowCloneInformation(); });
     platform.sheets.Attach(m_app, *m_behaviour);
     m_form->BuildWindow(*m_behaviour, *m_link);

@@ -2,7 +2,6 @@
 
 #include "app/indEnviron.h"
 #include "app/indMain.h"
-#include "model/datCh.h"
 #include "platform/qt/QtFontMetrics.h"
 #include "sheets/qt/cuiFlector.h"
 #include "sheets/qt/cuiGrid.h"
@@ -103,11 +102,6 @@ void WidgetSheetFactory::Attach(indMain& app, ICellBehaviour& behaviour) {
         QObject::connect(&menu, &QObject::destroyed, [builder] { delete builder; });
         builder->Build();
     };
-    m_state.isUsable = [this](int plan, int channel) {
-        datCh record(m_app->MainImage());
-        record.Load(static_cast<std::uint8_t>(plan), channel);
-        return record.IsUsable();
-    };
 }
 
 void WidgetSheetFactory::UpdateState() {
@@ -115,9 +109,7 @@ void WidgetSheetFactory::UpdateState() {
         return;
     }
     m_env.fontPercentage = m_app->Environ().fontSizePercentage;
-    m_state.usableOnly = m_app->Environ().chListType;
-    m_state.modelVariant = m_app->ModelType();
-    m_state.optionBits = m_app->CloneIdentityBytes()[19];
+    m_state = m_app->SheetState();
 }
 
 std::unique_ptr<IOpenSheet> WidgetSheetFactory::Open(QWidget* area,

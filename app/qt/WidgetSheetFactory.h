@@ -27,7 +27,6 @@ public:
                                                  const std::string& parameter,
                                                  const SheetPrintTarget& target) override;
     void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int itemKind, int value) override;
-    void SetUsableOnly(bool on) override { m_state.usableOnly = on; }
 
 private:
     void UpdateState();

@@ -281,9 +281,6 @@ void cuiMainForm::EventHandler(void* context, const cmcEvent& event) {
     case kEvImageChanged:
         self->AdjustOptionalEntries();
         break;
-    case kEvToggleUsableChannels:
-        self->ToggleUsableChannels();
-        break;
     default:
         break;
     }

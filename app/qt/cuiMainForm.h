@@ -71,11 +71,11 @@ public:
     cuiToolBar& ToolBar() { return *m_toolBar; }
     MainStatusBar& Status() { return *m_status; }
     IOpenSheet* CurrentSheet() const { return m_sheet.get(); }
-    // The counts of the last warning check.
+    // The sheets in error found by the document's last warning check.
     int CellsInError() const { return m_cellsInError; }
     // Opens sheet `argument` ("[..]key,parameter") in the right panel at its remembered position.
     void OpenSheetByArgument(const std::string& argument);
-    // Runs the warning check now; the number of cells in error.
+    // Runs the document's warning check now (its marks go on the tree); the sheets in error.
     int RunWarningCheck();
     // Opens the information window with the clone information sheet.
     void ShowCloneInformation();
@@ -89,6 +89,9 @@ public:
     void CloseCurrentSheet() override;
     void BuildTree(const std::string& rootSuffix) override;
     void MakerModeSwitchedOn(const std::string& statusText) override;
+    // The cursor stays on its column, at the nearest channel the other view shows.
+    void UsableChannelsToggled() override;
+    void ShowWarningCheck(const WarningCheckResult& result) override;
     void SetBusy(bool busy) override;
     EditLocation CurrentLocation() override;               // cuiMainFormUndo.cpp
     void ShowLocation(const EditLocation& where) override; // cuiMainFormUndo.cpp
@@ -149,7 +152,6 @@ private:
     // After a clone operation: the keyboard focus back to `before`, else to the sheet, else the tree.
     void RestoreFocusAfterClone(QWidget* before);
     void AdjustOptionalEntries();
-    void ToggleUsableChannels();
     // The position sheet `key` reopens at (most recent first, one per key).
     void RememberPosition(const std::string& key, const SheetPosition& position);
     void TreeSelectionSettled();

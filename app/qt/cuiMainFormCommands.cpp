@@ -168,14 +168,6 @@ void cuiMainForm::CloneInfo() {
 }
 
 void cuiMainForm::ChangeModel(int modelType) {
-    if (modelType == m_parts.app.ModelType()) {
-        return;
-    }
-    // The change replaces the document: a modified one is offered for saving first.
-    m_parts.events.Send(kEvCommitInput);
-    if (m_parts.app.AskToSave(false) == cuiMain::Answer::Cancel) {
-        return;
-    }
     m_parts.app.ChangeModel(modelType, true);
 }
 

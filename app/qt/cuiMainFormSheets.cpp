@@ -70,7 +70,8 @@ void cuiMainForm::BuildTree(const std::string& rootSuffix) {
     }
     CloseCurrentSheet();
     delete m_tree.data();
-    m_tree = new cuiTree(m_treePanel, m_parts.app.Definitions(), m_parts.timers, "GI_Tree_Main", m_treeImages);
+    m_tree =
+        new cuiTree(m_treePanel, m_parts.app.Definitions(), m_parts.timers, std::string(kMainTreeKey), m_treeImages);
     m_tree->setAccessibleName(QString::fromStdString(m_parts.app.Overlay().GetLine("GI_Access_Names", 0)));
     m_tree->hide();
     m_tree->Build();
@@ -93,23 +94,14 @@ void cuiMainForm::AdjustOptionalEntries() {
     if (m_tree == nullptr) {
         return;
     }
-    const cmcEeprom& image = m_parts.app.MainImage();
-    ui::AdjustOptionalTreeEntries(*m_tree,
-                                  {.usaPlan = model::HasUsaPlan(image),
-                                   .canadaPlan = model::HasCanadaPlan(image),
-                                   .weatherPlan = model::HasWeatherPlan(image),
-                                   .modelTypeZero = m_parts.app.ModelType() == 0,
-                                   .makerMode = m_parts.app.IsMakerMode()});
+    ui::AdjustOptionalTreeEntries(*m_tree, m_parts.app.TreeVariant());
     // The sheet on show may be one the image no longer has.
     if (m_sheet && m_tree->FindNodeByArgument(m_sheet->SourceArgument()) == nullptr) {
         CloseCurrentSheet();
     }
 }
 
-void cuiMainForm::ToggleUsableChannels() {
-    indEnviron& settings = m_parts.app.Environ();
-    settings.chListType = !settings.chListType;
-    m_parts.sheets.SetUsableOnly(settings.chListType);
+void cuiMainForm::UsableChannelsToggled() {
     if (!m_sheet) {
         return;
     }
@@ -128,11 +120,24 @@ void cuiMainForm::ToggleUsableChannels() {
 }
 
 int cuiMainForm::RunWarningCheck() {
-    if (m_tree == nullptr || m_behaviour == nullptr) {
-        return 0;
+    return m_parts.app.RunWarningCheck().errors;
+}
+
+void cuiMainForm::ShowWarningCheck(const WarningCheckResult& result) {
+    m_cellsInError = result.errors;
+    if (m_tree == nullptr) {
+        return;
     }
-    m_cellsInError = m_tree->WarningCheck(*m_behaviour, this).warnings;
-    return m_cellsInError;
+    cuiTree::CheckMarks marks;
+    for (const FailedCheck& check : result.failed) {
+        (check.error ? marks.warnings : marks.cautions).insert(check.sheet);
+        // The check's own text says what is wrong; the node's tool tip lists it.
+        if (!check.text.empty()) {
+            std::string& reasons = marks.reasons[check.sheet];
+            reasons += (reasons.empty() ? "" : "\n") + check.text;
+        }
+    }
+    m_tree->ShowMarks(std::move(marks));
 }
 
 void cuiMainForm::TreeSelectionSettled() {

@@ -6,7 +6,9 @@
 #include "DocumentFixture.h"
 #include "app/cuiMainCloneDocument.h"
 #include "link/indCloneMan.h"
+#include "model/CellKinds.h"
 #include "model/ImageMap.h"
+#include "model/datCh.h"
 #include "overlay/Messages.h"
 #include "support/MemorySerialPort.h"
 #include "tools/radiosim/RadioSim.h"
@@ -41,7 +43,6 @@ protected:
     // final code.
     int Run(void (CloneCommands::*command)()) {
         m_document = std::make_unique<cuiMainCloneDocument>(App(), Services().events);
-        m_document->SetWarningCheck([this] { return m_cellsInError; });
         m_commands = std::make_unique<CloneCommands>(m_manager, m_messages, *m_document);
         std::optional<int> finished;
         m_commands->OnFinished([&](int code) { finished = code; });
@@ -66,7 +67,6 @@ protected:
     std::unique_ptr<radiosim::RadioSim> m_radio;
     std::unique_ptr<cuiMainCloneDocument> m_document;
     std::unique_ptr<CloneCommands> m_commands;
-    int m_cellsInError = 0;
 };
 
 TEST_F(CloneCommandsTest, ReadLeavesTheDocumentUntitledAndModified) {
@@ -129,13 +129,22 @@ TEST_F(CloneCommandsTest, WriteSendsTheNormalOrTheFactoryRange) {
 
 TEST_F(CloneCommandsTest, AWriteStopsBeforeTheRadioOnDataErrorsOrWithoutConfirmation) {
     Started();
-    m_cellsInError = 2;
-    EXPECT_EQ(Run(&CloneCommands::CloneWrite), -1);
+    datCh row(App().MainImage());
+    row.Load(model::kPlanInt, 16);
+    row.MarkA = true;
+    row.Inhibited = true;
+    row.Store(model::kPlanInt, 16);
+    EXPECT_EQ(Run(&CloneCommands::CloneWrite), CloneCommands::kStoppedDataErrors);
     ASSERT_EQ(m_box.Count(), 1u);
     EXPECT_EQ(m_box.Last().text, m_texts.GetLongText("GI_Mess_DataError"));
-    m_cellsInError = 0;
+    ASSERT_FALSE(m_view.checks.empty()); // the window's marks follow the check the write ran
+    EXPECT_EQ(m_view.checks.back().errors, 1);
+
+    row.Inhibited = false; // the P channel may be used again
+    row.Store(model::kPlanInt, 16);
     m_box.Script({Answer::Cancel});
-    EXPECT_EQ(Run(&CloneCommands::CloneWrite), -1);
+    EXPECT_EQ(Run(&CloneCommands::CloneWrite), CloneCommands::kStopped);
+    EXPECT_EQ(m_box.Last().text, m_texts.GetLongText("GI_Mess_Confirm_CloneWrite"));
     EXPECT_EQ(m_port.opens, 0);
 }
 

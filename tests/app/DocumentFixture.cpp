@@ -43,6 +43,13 @@ constexpr const char* kOverlay =
     "#GI_Csv_Err_Header\nGI_Csv_Err_Header\n"
     "#GI_Csv_Err_TooLarge\nGI_Csv_Err_TooLarge %s\n"
     "#GI_Csv_Err_Raster\nGI_Csv_Err_Raster %s %s\n"
+    "#GI_Tree_Main_BasicCell\n{(%CallSheet)}\n"
+    "#GI_Tree_Main_Body\n+{}Root\n +{(%CallSheet:GI_Sheet_IntCh)}Int\n +{(%CallSheet:GI_Sheet_UsaCh)(Flag1=1)}Usa\n"
+    " +{(%CallSheet:GI_Sheet_CanCh)(Flag2=1)}Can\n +{(%CallSheet:GI_Sheet_WxCh)(Flag3=1)}Wx\n#\n"
+    "#GI_WarningCheckList\n{(%CL_Check_Int_ChInh:GI_Sheet_IntCh)}Int marked and inhibited\n"
+    "{(%CL_Check_Usa_ChInh:GI_Sheet_UsaCh)}Usa marked and inhibited\n"
+    "{(%CL_Check_Can_ChInh:GI_Sheet_CanCh)}Can marked and inhibited\n"
+    "{(%CL_Check_WX_ChInh:GI_Sheet_WxCh)}Wx all inhibited\n#\n"
     "#End_Of_Ovl\n";
 
 std::filesystem::path ShippedInitialFiles() {

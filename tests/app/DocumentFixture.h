@@ -32,6 +32,8 @@ public:
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     EditLocation CurrentLocation() override { return location; }
     void ShowLocation(const EditLocation& where) override { shown.push_back(where.sheet); }
+    void ShowWarningCheck(const WarningCheckResult& result) override { checks.push_back(result); }
+    void UsableChannelsToggled() override { ++usableToggles; }
 
     std::vector<std::string> captions;
     std::vector<std::string> trees;
@@ -40,6 +42,8 @@ public:
     int busyDepth = 0;
     EditLocation location;          // where the view says a change is being made
     std::vector<std::string> shown; // the sheets Undo and Redo asked to show
+    std::vector<WarningCheckResult> checks;
+    int usableToggles = 0;
 };
 
 // An application object on a test overlay whose texts name their keys, the shipped initial files in a

@@ -64,16 +64,29 @@ TEST_F(Model, ChangeModelAsksAndReplacesTheDocument) {
     app.ChangeModel(0, true); // the same type: nothing asked
     EXPECT_EQ(m_box.Count(), 0u);
 
-    m_box.Script({Answer::Cancel});
-    app.ChangeModel(3, true);
-    EXPECT_EQ(m_box.Last().text, "GI_AppMess_ChangeModel");
-    EXPECT_EQ(m_box.Last().buttons, platform::IMessageBox::Buttons::OkCancel);
-    EXPECT_EQ(m_environ.modelType, 0);
-    EXPECT_TRUE(app.MainImage().Equals(edited));
-    EXPECT_EQ(app.FileName(), path.string());
+    // The document decides: pending input is committed and a modified document offered for saving
+    // before the change is asked; Cancel to either keeps everything.
+    for (const auto& answers : {std::vector<Answer>{Answer::Cancel}, std::vector<Answer>{Answer::No, Answer::Cancel}}) {
+        m_box.Clear();
+        const int commits = Events(21);
+        for (const Answer answer : answers) {
+            m_box.Script({answer});
+        }
+        app.ChangeModel(3, true);
+        ASSERT_EQ(m_box.Count(), answers.size());
+        EXPECT_GT(Events(21), commits);
+        EXPECT_EQ(Shown().front().rfind("GI_Mess_Confirm_WriteFile", 0), 0u) << Shown().front();
+        if (answers.size() == 2) {
+            EXPECT_EQ(m_box.Last().text, "GI_AppMess_ChangeModel");
+            EXPECT_EQ(m_box.Last().buttons, platform::IMessageBox::Buttons::OkCancel);
+        }
+        EXPECT_EQ(m_environ.modelType, 0);
+        EXPECT_TRUE(app.MainImage().Equals(edited));
+        EXPECT_EQ(app.FileName(), path.string());
+    }
 
     m_view.trees.clear();
-    m_box.Script({Answer::Ok});
+    m_box.Script({Answer::No, Answer::Ok});
     app.ChangeModel(3, true);
     EXPECT_EQ(m_environ.modelType, 3);
     EXPECT_TRUE(app.MainImage().Equals(app.InitialImage()));

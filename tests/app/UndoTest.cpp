@@ -85,7 +85,7 @@ TEST_F(Undo, ARadioReadAndAModelChangeAreTakenBack) {
     app.Redo();
     EXPECT_EQ(Comment(app), 'R');
 
-    m_box.Script({platform::IMessageBox::Answer::Ok});
+    m_box.Script({platform::IMessageBox::Answer::No, platform::IMessageBox::Answer::Ok}); // not saved; changed
     app.ChangeModel(1, true);
     ASSERT_EQ(app.ModelType(), 1);
     const std::size_t trees = m_view.trees.size();

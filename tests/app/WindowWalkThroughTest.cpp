@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -145,6 +146,69 @@ TEST_F(WindowWalkThrough, TheDelayedWarningCheckMarksTheSheetInError) {
     EXPECT_EQ(cuiTree::MarkOf(node), cuiTree::kWarning);
     EXPECT_EQ(Form().CellsInError(), 1);
     EXPECT_TRUE(node->toolTip(0).contains(QStringLiteral("A channel with a P or C mark is inhibited.")));
+}
+
+// The usable-channels view saved by the last run: the sheet shows the usable rows and a Paste of two
+// rows lands on the two rows shown under the cursor, not on a channel the view hides between them.
+TEST_F(WindowWalkThrough, AStartWithTheUsableViewSavedPastesOnTheRowsShown) {
+    constexpr std::uint8_t kIntPlan = 1;
+    settings.chListType = true; // as loaded from the settings at start
+    StartActive();
+    cmcEeprom& image = App().MainImage();
+    std::vector<std::int32_t> shown;
+    for (std::int32_t channel = 0; channel < 304; ++channel) {
+        if (IsUsableChannel(image, kIntPlan, channel)) {
+            shown.push_back(channel);
+        }
+    }
+    // Pairs of rows shown one under the other with hidden channels between them: the rows copied and,
+    // further down, the rows pasted on.
+    std::vector<std::size_t> gaps;
+    for (std::size_t row = 0; row + 1 < shown.size(); ++row) {
+        if (shown[row + 1] != shown[row] + 1) {
+            gaps.push_back(row);
+        }
+    }
+    ASSERT_GE(gaps.size(), 2u);
+    const std::size_t source = gaps[0];
+    const std::size_t target = *std::find_if(gaps.begin(), gaps.end(), [&](std::size_t row) { return row > source + 1; });
+    const std::int32_t hidden = shown[target] + 1;
+    for (const std::size_t row : {std::size_t{0}, std::size_t{1}}) {
+        datCh copied(image);
+        copied.Load(kIntPlan, shown[source + row]);
+        copied.Tagged = true;
+        copied.Poc = row == 1;
+        copied.Store(kIntPlan, shown[source + row]);
+    }
+    // The hidden rows between the copied ones differ from the one between the rows pasted on.
+    datCh hiddenRow(image);
+    hiddenRow.Load(kIntPlan, hidden);
+    for (std::int32_t channel = shown[source] + 1; channel < shown[source + 1]; ++channel) {
+        datCh between(image);
+        between.Load(kIntPlan, channel);
+        between.TxInhibit = !hiddenRow.TxInhibit;
+        between.Store(kIntPlan, channel);
+    }
+    const std::string hiddenBefore = model::ChannelCsvRow(image, kIntPlan, hidden);
+
+    cuiSheet& sheet = OpenFromTree("GI_Sheet_IntCh");
+    ASSERT_EQ(sheet.Layout().RowCount(), static_cast<std::int32_t>(shown.size()) + 1);
+    constexpr std::int32_t kTagColumn = 3;
+    sheet.SetCurrentCell({kTagColumn, static_cast<std::int32_t>(source) + 1}, 1);
+    sheet.Grid().setFocus();
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    sheet.SetCurrentCell({kTagColumn, static_cast<std::int32_t>(target) + 1}, 1);
+    box.Script({Answer::Ok, Answer::Ok});
+    Key(Qt::Key_V, Qt::ControlModifier);
+
+    for (const std::size_t row : {std::size_t{0}, std::size_t{1}}) {
+        datCh pasted(image);
+        pasted.Load(kIntPlan, shown[target + row]);
+        EXPECT_TRUE(pasted.Tagged) << row;
+        EXPECT_EQ(pasted.Poc, row == 1) << row;
+    }
+    EXPECT_EQ(model::ChannelCsvRow(image, kIntPlan, hidden), hiddenBefore);
 }
 
 TEST_F(WindowWalkThrough, UndoTakesAnEditBackOnItsSheetAndRedoMakesItAgain) {

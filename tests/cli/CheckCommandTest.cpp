@@ -1,27 +1,25 @@
 // Runs the built vqn58-cli on clone files and checks its exit status and messages.
 
-#include "image/CloneFileText.h"
-
 #include "CliRun.h"
+#include "image/CloneFileText.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
 
+using clitest::CliRun;
+using clitest::Quoted;
 using testimage::CloneFileLines;
 using testimage::Join;
 using testimage::LineOf;
-using clitest::CliRun;
-using clitest::Quoted;
 
 // Runs the tool with the test overlay, whose texts name the result code, or with the program's own.
 CliRun RunCli(const std::string& arguments, bool testOverlay = true) {
-    return clitest::RunCliCommand(
-        testOverlay ? arguments + " --overlay " + Quoted(testsupport::TestDataPath("image/clonefile.ovl").string())
-                    : arguments);
+    return clitest::RunCliCommand(testOverlay ? arguments + " --overlay " +
+                                                    Quoted(testsupport::TestDataPath("image/clonefile.ovl").string())
+                                              : arguments);
 }
 
 // A radio image the desktop program accepts: byte 0x60B is 1, model type (byte 0x609) 0 to 4.
@@ -110,6 +108,55 @@ TEST(CheckCommandPaths, ProgramOverlayHoldsTheMessages) {
     const CliRun refused = RunCli("check " + Quoted(dir.Write("bare.qcf", "26910001\n").string()), false);
     EXPECT_EQ(refused.status, 18);
     EXPECT_NE(refused.output.find("\n\n"), std::string::npos) << refused.output; // headline, then the text
+}
+
+// An image the window would refuse to write: check lists its cells in error, write refuses it before
+// the radio is asked, both with the window's data-error message and status 4.
+TEST(CheckCommandPaths, CellsInErrorAreListedAndRefusedForWriting) {
+    std::string inhibitAllWeather;
+    for (int channel = 0; channel < 10; ++channel) {
+        inhibitAllWeather += " CT_WxCh.CL_WX_ChAtr:" + std::to_string(channel) + "=#1";
+    }
+    std::string weatherLines;
+    for (int row = 1; row <= 10; ++row) {
+        weatherLines += "GI_Sheet_WxCh," + std::to_string(row) + ",2,Every weather channel is inhibited.\n";
+    }
+    const struct {
+        const char* name;
+        int model;
+        std::string cells;
+        std::string listed; // the cells check lists; empty: the file passes
+    } cases[] = {
+        {"InhibitedPcChannel",
+         0,
+         "CT_IntCh.CL_ChList_Atr:32=#3",
+         "GI_Sheet_IntCh,33,2,A channel with a P or C mark is inhibited.\n"},
+        {"EveryWeatherChannelInhibited", 0, inhibitAllWeather, weatherLines},
+        // Model type 1 has no weather channels to show: nothing there to put right.
+        {"WeatherOfAModelWithoutIt", 1, inhibitAllWeather, ""},
+    };
+    const std::string dataError =
+        "Some settings are not valid (they are marked in the sheets).\nCorrect them before writing into the radio.\n";
+    const std::string confirmation = "The data will now be written into the radio.";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::TempDir dir;
+        const std::string file = Quoted((dir / "boat.qcf").string());
+        ASSERT_EQ(RunCli("new " + file + " --model " + std::to_string(c.model), false).status, 0);
+        ASSERT_EQ(RunCli("set " + file + " " + c.cells, false).status, 0);
+        // The message first (standard error), then the cells (standard output).
+        const CliRun check = RunCli("check " + file, false);
+        EXPECT_EQ(check.status, c.listed.empty() ? 0 : 4);
+        EXPECT_EQ(check.output, c.listed.empty() ? "" : dataError + c.listed);
+        const CliRun write = RunCli("write " + file + " --yes --device sim", false);
+        if (c.listed.empty()) {
+            EXPECT_EQ(write.status, 0) << write.output;
+            continue;
+        }
+        EXPECT_EQ(write.status, 4) << write.output;
+        EXPECT_EQ(write.output.rfind(dataError, 0), 0u) << write.output;
+        EXPECT_EQ(write.output.find(confirmation), std::string::npos) << write.output; // the radio was not asked
+    }
 }
 
 } // namespace

@@ -90,6 +90,29 @@ TEST(ChannelSheetLayout, UsableViewStepsOverUnusableChannels) {
     EXPECT_EQ(none.layout.FirstSelectableRow(), -1);
 }
 
+// The heading row stays whatever the usable-only view leaves of the channel rows, down to none.
+TEST(ChannelSheetLayout, TheHeadingRowStaysInTheUsableView) {
+    const std::vector<std::string> cells = {
+        "{H}No.|{H}Tag", ":(LoopFrom)", "{S(%CL_ChList_No[0])}000|{S(%CL_ChList_Tag[0])}t", ":(LoopTo)"};
+    struct Case {
+        const char* name;
+        ChannelSheetState state;
+        std::int32_t rows;
+    };
+    const Case cases[] = {
+        {"AllChannels", {}, 305},
+        {"SomeUsable", UsableOnly({3, 7}), 3},
+        {"NoneUsable", UsableOnly({}), 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ChannelLayout sheet("GI_Sheet_IntCh", "", cells, c.state);
+        ASSERT_EQ(sheet.layout.RowCount(), c.rows);
+        EXPECT_EQ(sheet.layout.Slot(0, 0).Cell().DisplayText(), "No.");
+        EXPECT_EQ(sheet.layout.Slot(1, 0).Cell().DisplayText(), "Tag");
+    }
+}
+
 TEST(ChannelSheetLayout, ModelDirectivesSkipLines) {
     const std::vector<std::string> cells = {":(Only_UsaModel 2)",
                                             "usa1",

@@ -3,9 +3,10 @@
 
 #include "WidgetFixture.h"
 #include "events/cmcEvMan.h"
-#include "support/FakeClock.h"
-#include "ui/IconSet.h"
 #include "model/CellKinds.h"
+#include "support/FakeClock.h"
+#include "ui/BodyLines.h"
+#include "ui/IconSet.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
 #include "ui/cuiTree.h"
@@ -64,8 +65,15 @@ TEST_F(ShippedWindowOverlay, TreeEntriesNameSheetsAndTheWarningCheckMarksThem) {
     }
     EXPECT_GE(sheets, 9);
     EXPECT_NE(tree.FindNodeByArgument("GI_Sheet_MakerR"), nullptr);
-    behaviour.answer = [](cmcCellCapsule& c) { c.SetState(cmcCellCapsule::kWarning, true); };
-    EXPECT_EQ(tree.WarningCheck(behaviour, &panel).warnings, 4);
+    // Every sheet the warning check names is an entry the tree can mark.
+    cuiTree::CheckMarks marks;
+    for (const std::string& line : ui::ReadBodyLines(source, "GI_WarningCheckList")) {
+        cmcCellObj check;
+        check.Parse(line, nullptr, nullptr, source);
+        marks.warnings.insert(check.Argument().value_or(""));
+    }
+    EXPECT_EQ(marks.warnings.size(), 4u);
+    EXPECT_EQ(tree.ShowMarks(marks).warnings, 4);
 }
 
 TEST_F(ShippedWindowOverlay, MainMenuAndToolBarBuild) {

@@ -27,11 +27,6 @@ Needs a look
   +{(%CallSheet:GI_Sheet_ComSet)(ImageIndex=3)}Common
   +{(%CallSheet:GI_Sheet_MakerR)(ImageIndex=3)(Flag0=1)}Factory
 #
-#GI_WarningCheckList
-{(%CL_Check_Int_ChInh:GI_Sheet_IntCh)}
-{(%CL_Check_Usa_ChInh:GI_Sheet_UsaCh)}
-{(%CL_Check_Can_ChInh:GI_Sheet_ComSet)}
-#
 #End_Of_Ovl
 )";
 
@@ -98,27 +93,24 @@ TEST_F(TreeTest, InsertFromBodyTakesTheSubtreeAndAppendsPastTheEnd) {
 }
 
 TEST_F(TreeTest, WarningWinsOverCautionAndACollapsedParentShowsItsChildsMark) {
-    behaviour.answer = [](cmcCellCapsule& c) {
-        const std::string& argument = *c.Cell->Argument();
-        c.SetState(cmcCellCapsule::kWarning, argument == "GI_Sheet_IntCh" || argument == "GI_Sheet_ComSet");
-        c.SetState(cmcCellCapsule::kCaution, argument == "GI_Sheet_UsaCh" || argument == "GI_Sheet_IntCh");
-    };
-    const cuiTree::CheckCounts counts = tree.WarningCheck(behaviour, &panel);
-    EXPECT_EQ(counts.warnings, 2);
-    EXPECT_EQ(counts.cautions, 1);
+    const cuiTree::CheckMarks marks{{"GI_Sheet_IntCh", "GI_Sheet_ComSet", "GI_Sheet_Absent"},
+                                    {"GI_Sheet_UsaCh", "GI_Sheet_IntCh"},
+                                    {{"GI_Sheet_UsaCh", "Look at USA"}}};
+    const cuiTree::CheckCounts counts = tree.ShowMarks(marks);
+    EXPECT_EQ(counts.warnings, 2); // a sheet the tree does not have counts nothing
+    EXPECT_EQ(counts.cautions, 2);
     EXPECT_EQ(cuiTree::MarkOf(tree.FindNodeByArgument("GI_Sheet_IntCh")), cuiTree::kWarning);
     EXPECT_EQ(cuiTree::MarkOf(tree.FindNodeByArgument("GI_Sheet_UsaCh")), cuiTree::kCaution);
     QTreeWidgetItem* settings = tree.FindNodeByArgument("GI_Sheet_ComSet")->parent();
     EXPECT_EQ(cuiTree::MarkOf(settings), cuiTree::kWarning);
     EXPECT_EQ(settings->toolTip(0).toStdString(), "In error");
-    EXPECT_EQ(tree.FindNodeByArgument("GI_Sheet_UsaCh")->toolTip(0).toStdString(), "Needs a look");
+    EXPECT_EQ(tree.FindNodeByArgument("GI_Sheet_UsaCh")->toolTip(0).toStdString(), "Needs a look\nLook at USA");
     EXPECT_EQ(cuiTree::MarkOf(tree.topLevelItem(0)), cuiTree::kNoMark); // expanded
     settings->setExpanded(true);
-    tree.WarningCheck(behaviour, &panel);
+    tree.ShowMarks(marks);
     EXPECT_EQ(cuiTree::MarkOf(settings), cuiTree::kNoMark);
     EXPECT_TRUE(settings->toolTip(0).isEmpty());
-    behaviour.answer = nullptr;
-    EXPECT_EQ(tree.WarningCheck(behaviour, &panel).warnings, 0);
+    EXPECT_EQ(tree.ShowMarks({}).warnings, 0);
     EXPECT_EQ(cuiTree::MarkOf(tree.FindNodeByArgument("GI_Sheet_IntCh")), cuiTree::kNoMark);
 }
 
