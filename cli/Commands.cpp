@@ -63,8 +63,8 @@ const std::vector<CliCommand>& Commands() {
          "Lays the sheet SHEET of the overlay out as the program's window does and prints one CSV line\n"
          "per cell after a header line. Texts are measured with fixed-width metrics (each character\n"
          "3/5 of the font height wide), so the output is the same on every machine. All channels are\n"
-         "shown, for the USA variant without option bits. A definition error ends it with its fault\n"
-         "message and status 3.",
+         "shown, for the USA variant without option bits. Exit status 2 for a sheet the overlay\n"
+         "does not define; a definition error ends it with its fault message and status 3.",
          RunLayout},
         {"get",
          "FILE CELL...",

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ChannelPlan.h" // the plan codes PlanOfCategory gives
+
 #include <cstdint>
 #include <string_view>
 
@@ -39,8 +41,6 @@ enum Category : std::int32_t {
     CT_FreeCh = 6,
 };
 
-// Channel plan codes as the channel record takes them.
-enum PlanCode : int { kPlanNone = 0, kPlanInt = 1, kPlanUsa = 2, kPlanCan = 3, kPlanWx = 4, kPlanFree = 5 };
 
 // The name of category `number` (0 to 6) or kind `number` (0 to 255, or a program kind); empty outside
 // the tables.

@@ -68,6 +68,10 @@ public:
     // Opens the selection list window on sheet `listName` beside the cell of `capsule`, with the item
     // whose value is `value` current. The choice comes back later as a new request.
     virtual void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int value) = 0;
+    // Enter on a cell whose value the model fixes opens no list (the refusal says why); this names the
+    // list it would have opened and its current item. A choice of that item comes back as no change, so a
+    // caller without a window can re-apply the value it read.
+    virtual void RefusedSelectionList(std::string_view /*listName*/, int /*value*/) {}
 };
 
 // The window-less answer: nothing open, nothing done.

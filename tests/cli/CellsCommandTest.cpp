@@ -81,15 +81,66 @@ TEST_F(CellsCommand, UnknownNamesAreUsageErrors) {
     for (const char* arguments : {"get FILE CL_NoSuchCell",
                                   "get FILE CT_Nowhere.CL_ChList_Atr:3",
                                   "get FILE CL_ChList_Atr:x",
+                                  "get FILE CL_Free_Byte_Dec:12x",
                                   "set FILE CL_NoSuchCell=1",
                                   "set FILE CL_ComSet_Beep",
                                   "show FILE GI_Sheet_Nothing",
+                                  "layout GI_Sheet_Nothing",
                                   "get FILE"}) {
         std::string command = arguments;
-        command.replace(command.find("FILE"), 4, Quoted(file));
+        if (const auto at = command.find("FILE"); at != std::string::npos) {
+            command.replace(at, 4, Quoted(file));
+        }
         EXPECT_EQ(RunCliCommand(command).status, 2) << arguments;
     }
     EXPECT_EQ(testsupport::ReadFileBytes(file), before);
+}
+
+// A row, line or address that does not exist is a usage error naming the cell and its range, for get and
+// set alike; nothing is drawn, invented or saved.
+TEST_F(CellsCommand, CellsOutsideTheirRangeAreUsageErrors) {
+    const std::string before = testsupport::ReadFileBytes(file);
+    const struct {
+        const char* cell;
+        const char* range;
+    } cases[] = {
+        {"CT_FreeCh.CL_Fch_FreqR:70", "indices 0 to 69"},
+        {"CT_FreeCh.CL_Fch_FreqR:-1", "indices 0 to 69"},
+        {"CT_WxCh.CL_WX_ChAtr:10", "indices 0 to 9"},
+        {"CT_IntCh.CL_ChList_Tag:304", "indices 0 to 303"},
+        {"CL_Fch_FreqR:5", "categories CT_FreeCh"},  // without its category
+        {"CT_WxCh.CL_Fch_FreqR:5", "categories CT_FreeCh"}, // with another plan's
+        {"CT_FreeCh.CL_ChList_Tag:5", "categories CT_IntCh, CT_UsaCh, CT_CanCh"},
+        {"CL_Sel_Mode_F:100", "indices 0 to 1"},
+        {"CL_Sel_Mode_F:-1", "indices 0 to 1"},
+        {"CL_Sel_Mode_F:2047", "indices 0 to 1"},
+        {"CL_Misc_ChNo_1Base:2147483647", "indices 0 to 303"},
+        {"CL_Free_Byte_Dec:2049", "indices 0 to 2048"},
+        {"CL_ComSet_Backlight:1", "indices 0 to 0"},
+    };
+    for (const auto& c : cases) {
+        for (const std::string& command : {"get " + Quoted(file) + " " + c.cell, "set " + Quoted(file) + " " + c.cell + "=1"}) {
+            const CliRun run = RunCliCommand(command);
+            EXPECT_EQ(run.status, 2) << command << ": " << run.output;
+            EXPECT_NE(run.output.find(c.cell), std::string::npos) << run.output;
+            EXPECT_NE(run.output.find(c.range), std::string::npos) << run.output;
+        }
+    }
+    EXPECT_EQ(testsupport::ReadFileBytes(file), before);
+    EXPECT_EQ(Get("CL_Sel_Mode_F:1 CT_FreeCh.CL_Fch_FreqR:69").status, 0); // both ends stay open
+}
+
+// A setting the model fixes takes the value it has, as no change, so what get printed can be set again.
+TEST_F(CellsCommand, AFixedSettingTakesItsOwnValue) {
+    ASSERT_EQ(RunCliCommand("new " + Quoted(file) + " --model 0 --force").status, 0);
+    ASSERT_EQ(Get("CL_ComAtis_IntCh").output, "Disabled\n");
+    for (const char* entry : {"CL_ComAtis_IntCh=#0", "CL_ComAtis_IntCh=Disabled"}) {
+        const CliRun run = Set(entry);
+        EXPECT_EQ(run.status, 0) << entry << ": " << run.output;
+    }
+    const CliRun changed = Set("CL_ComAtis_IntCh=#1");
+    EXPECT_EQ(changed.status, 4) << changed.output;
+    EXPECT_EQ(Get("CL_ComAtis_IntCh").output, "Disabled\n");
 }
 
 TEST_F(CellsCommand, ShowPrintsTheSheetAsTheWindowDrawsIt) {
