@@ -36,7 +36,8 @@ const std::vector<CliCommand>& Commands() {
          "Prints every channel row of the clone file FILE as comma-separated text:\n"
          "plan,row,channel,mark,inhibited,tagged,tx_inhibit,poc,simplex,rx_hz,tx_hz,name\n"
          "for rows 0 to 303 of the International, USA and Canada lists, 0 to 9 of the\n"
-         "weather channels and 0 to 69 of the free channels. The file is read as check\n"
+         "weather channels and 0 to 69 of the free channels; a blank frequency is an\n"
+         "empty field, as the window shows it. The file is read as check\n"
          "reads it; exit status 10 + the clone-file result code when it is refused, 5\n"
          "when standard output cannot be written.",
          &RunExport},
@@ -102,11 +103,14 @@ const std::vector<CliCommand>& Commands() {
          "to the file's is left as it is. Every value is checked as the window's cells\n"
          "check an entry: flags 0 or 1, marks P, C, PC or nothing (a mark moves, it cannot\n"
          "be taken away), frequencies in whole Hz from 100000000 to 199987500 on the\n"
-         "6250 Hz raster or empty, names of up to 3 characters the radio can show. The\n"
-         "simplex column of rows 234 to 303 is not taken: the free channel's frequencies\n"
-         "decide it. All or nothing: the first bad line ends it with a message naming the\n"
-         "line and status 4, and nothing is saved; 2 when CSV cannot be read, 10 + the\n"
-         "clone-file result code when FILE is refused or cannot be saved.",
+         "6250 Hz raster or empty (21700000 and 0, which older exports wrote, read as\n"
+         "empty), names of up to 3 characters the radio can show; a name and a transmit\n"
+         "frequency need a receive frequency. A row that stays inhibited keeps its tag,\n"
+         "transmit inhibit, Poc and simplex values. The simplex column of rows 234 to 303\n"
+         "is not taken: the free channel's frequencies decide it. All or nothing: the\n"
+         "first bad line ends it with a message naming the line (and the row and column\n"
+         "where one is at fault) and status 4, and nothing is saved; 2 when CSV cannot be\n"
+         "read, 10 + the clone-file result code when FILE is refused or cannot be saved.",
          RunImport},
         {"diff",
          "A B",

@@ -68,6 +68,8 @@ TEST_F(ImportDiff, ARefusedListSavesNothing) {
     } cases[] = {
         {"off raster", header + "usa,40,20,,0,1,0,0,0,,,\nfree,5,6,,,,,,,156013000,,\n", 4, "Line 3: rx_hz"},
         {"bad name", header + "free,5,6,,,,,,,156012500,,XYZ\n", 4, "Line 2: the name 'XYZ'"},
+        {"tag on an inhibited row", header + "international,0,0,,1,1,0,0,0,,,\n", 4, "Line 2: channel 0 is inhibited"},
+        {"name without a frequency", header + "free,5,6,,,,,,,,,Hi\n", 4, "Line 2: a name needs"},
         {"no header", "usa,40,20,,0,1,0,0,0,,,\n", 4, "header line"},
         {"10 MB", std::string(10 * 1024 * 1024, 'x'), 4, "larger than"},
     };
