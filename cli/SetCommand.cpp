@@ -2,6 +2,7 @@
 // refused entry saves nothing.
 
 #include "CliCells.h"
+#include "SignalGuard.h"
 
 #include <cstdio>
 #include <utility>
@@ -43,7 +44,7 @@ int RunSet(CliContext& context) {
             return kExitRefused;
         }
     }
-    return cells.Save();
+    return SignalGuard::SaveUnlessSignalled([&cells] { return cells.Save(); });
 }
 
 } // namespace cli

@@ -5,8 +5,12 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -14,6 +18,34 @@ namespace {
 using clitest::CliRun;
 using clitest::Quoted;
 using clitest::RunCliCommand;
+
+// Runs vqn58-cli with `args` and `signal` already pending when it starts (raised while blocked, before
+// the program is loaded): the signal arrives as soon as the tool listens for it, before any save.
+// The exit status, or -1 when it did not exit normally.
+int RunWithSignalPending(std::vector<std::string> args, int signal) {
+    args.insert(args.begin(), std::string(VQN58_BIN_DIR) + "/vqn58-cli");
+    std::vector<char*> argv;
+    for (auto& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        sigset_t blocked;
+        sigemptyset(&blocked);
+        sigaddset(&blocked, signal);
+        ::sigprocmask(SIG_BLOCK, &blocked, nullptr);
+        ::kill(::getpid(), signal);
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, 1);
+        ::dup2(quiet, 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 class CellsCommand : public testing::Test {
 protected:
@@ -211,6 +243,37 @@ TEST_F(CellsCommand, HelpNamesTheCellsWithExamples) {
     for (const char* example : {"CL_ComCom_Beep_UP", "CT_UsaCh.CL_ChList_Atr:32", "CT_FreeCh.CL_Fch_FreqR:5"}) {
         EXPECT_NE(help.output.find(example), std::string::npos) << example;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A signal before the save stops set, import and new with 128 + n and the file as it was (or not
+// made): a status that says "ended by signal" never stands for a saved file.
+TEST_F(CellsCommand, ASignalBeforeTheSaveSavesNothing) {
+    const std::string before = testsupport::ReadFileBytes(file);
+    const auto csv = dir.Write("list.csv",
+                               "plan,row,channel,mark,inhibited,tagged,tx_inhibit,poc,simplex,rx_hz,tx_hz,name\n"
+                               "usa,40,20,,0,1,0,0,0,,,\n");
+    const std::string made = (dir.Path() / "new.qcf").string();
+    const struct {
+        std::vector<std::string> args;
+        int signal;
+    } cases[] = {
+        {{"set", file, "CL_ComCom_Beep_UP=1000"}, SIGINT},
+        {{"set", file, "CL_ComCom_Beep_UP=1000"}, SIGTERM},
+        {{"import", file, csv.string()}, SIGTERM},
+        {{"new", made}, SIGINT},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RunWithSignalPending(c.args, c.signal), 128 + c.signal) << c.args[0] << " " << c.signal;
+        EXPECT_TRUE(testsupport::ReadFileBytes(file) == before) << c.args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(made));
+    // Without the signal each of them saves.
+    EXPECT_EQ(Set("CL_ComCom_Beep_UP=1000").status, 0);
+    EXPECT_FALSE(testsupport::ReadFileBytes(file) == before);
 }
 
 } // namespace
