@@ -43,7 +43,9 @@ const std::vector<CliCommand>& Commands() {
          &RunExport},
         {"info",
          "--port N | --device PATH|sim",
-         "Asks the radio who it is and prints its identity.\nFails with 20 + the clone result code.",
+         "Asks the radio who it is and prints its identity: model and sub code, revision,\n"
+         "clone comment, battery type (as the window's information sheet shows it) and\n"
+         "the identity bytes. Fails with 20 + the clone result code.",
          RunCloneInfo},
         {"read",
          "FILE [--force] --port N | --device PATH|sim",
