@@ -228,8 +228,8 @@ int Run(CliContext& context, Op op) {
         return kExitCloneBase + *finished;
     }
     if (op == Op::Read) {
-        // The image read is saved as the desktop program's Save does.
-        return CliApp::ExitStatus(app.SaveToFile(args->file));
+        // The image read is saved as the desktop program's Save does, unless a signal came first.
+        return SignalGuard::SaveUnlessSignalled([&] { return CliApp::ExitStatus(app.SaveToFile(args->file)); });
     }
     return kExitOk;
 }

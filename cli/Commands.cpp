@@ -75,7 +75,10 @@ const std::vector<CliCommand>& Commands() {
          "clone file FILE. A CELL is named [CATEGORY.]KIND[:INDEX] with the names of the\n"
          "cell tables, for example CL_ComCom_Beep_UP (a setting), CT_UsaCh.CL_ChList_Atr:32\n"
          "(the mark of USA channel row 32) or CT_FreeCh.CL_Fch_FreqR:5 (the receive\n"
-         "frequency of free channel 6). Exit status 2 for an unknown cell name.",
+         "frequency of free channel 6). Exit status 2 for an unknown cell name, or for a\n"
+         "cell that does not exist: a channel column names its plan's category and a row\n"
+         "of that list, and every kind takes the indices its cells have (the message\n"
+         "names the range).",
          RunGet},
         {"set",
          "FILE CELL=TEXT...",
@@ -84,8 +87,10 @@ const std::vector<CliCommand>& Commands() {
          "or #N for the item that stands for N, for example\n"
          "  vqn58-cli set boat.qcf CL_ComSet_Backlight=On CL_ComAtis_AtisId=1234567890\n"
          "  vqn58-cli set boat.qcf CT_FreeCh.CL_Fch_FreqR:5=156.0125\n"
-         "All or nothing: an entry a cell refuses saves nothing and ends with status 4\n"
-         "after a message naming the cell and why; 2 for an unknown cell name.",
+         "A setting the model fixes takes only the value it has, as no change, so what\n"
+         "get printed can be set again. All or nothing: an entry a cell refuses saves\n"
+         "nothing and ends with status 4 after a message naming the cell and why; 2 for\n"
+         "an unknown cell name or a cell that does not exist.",
          RunSet},
         {"show",
          "FILE SHEET [--usable]",
@@ -116,13 +121,18 @@ const std::vector<CliCommand>& Commands() {
          RunImport},
         {"diff",
          "A B",
-         "Compares the clone files A and B as the window shows them: for every cell of\n"
-         "the sheets (the factory adjustments aside) whose text differs, one CSV line\n"
-         "sheet,row,column,text in A,text in B\n"
+         "Compares the clone files A and B as the radio would be sent them: for every cell\n"
+         "of the sheets (the factory adjustments aside) whose value differs, one CSV line\n"
+         "sheet,row,column,value in A,value in B\n"
          "with the sheet's title, the row's name (channel or setting) and the column's\n"
-         "heading. Both are laid out as A's model type shows its sheets. Exit status 0\n"
-         "when no cell differs, 1 when some do, 10 + the clone-file result code when a\n"
-         "file is refused, 5 when standard output cannot be written.",
+         "heading (the cell's kind name where the column has none). Values are the texts\n"
+         "the window shows; names and the clone comment are compared by their stored\n"
+         "characters, quoted where a space at either end matters, an unprintable byte as\n"
+         "\\xNN. Then every byte a write sends (0x000 to 0x7EF) that differs where no line\n"
+         "above explains it: ,ADDRESS,,BYTE IN A,BYTE IN B in hexadecimal (the model type\n"
+         "at 0x609, for example). Both are laid out as A's model type shows its sheets.\n"
+         "Exit status 0 when nothing differs, 1 when something does, 10 + the clone-file\n"
+         "result code when a file is refused, 5 when standard output cannot be written.",
          RunDiff},
     };
     return commands;
