@@ -2,9 +2,15 @@
 
 #include "model/CellKinds.h"
 #include "model/CellRange.h"
+#include "overlay/DefinitionSource.h"
+#include "overlay/cmcGTex.h"
+#include "platform/FontMetrics.h"
+#include "sheets/iuiSheetLayout.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <sstream>
 
 namespace {
 
@@ -75,6 +81,45 @@ TEST(CellRange, EveryKindTakesItsCategoriesAndIndices) {
     for (const auto& c : cases) {
         EXPECT_EQ(RangeOfKind(c.kind).Takes(c.category, c.index), c.exists)
             << c.category << "." << c.kind << ":" << c.index;
+    }
+}
+
+// Every cell the shipped overlay's sheets lay out, in every channel-sheet state, lies inside its kind's
+// range: the ranges refuse nothing the program itself shows.
+TEST(CellRange, TheShippedSheetsHoldOnlyCellsThatExist) {
+    const std::string path = std::string(VQN58_BIN_DIR) + "/VQN58.OVL";
+    std::istringstream overlay(testsupport::ReadFileBytes(path));
+    std::vector<std::string> sheets;
+    for (std::string line; std::getline(overlay, line);) {
+        if (line.ends_with('\r')) {
+            line.pop_back();
+        }
+        if (line.starts_with('#') && line.ends_with("_Cells")) {
+            sheets.push_back(line.substr(1, line.size() - 7));
+        }
+    }
+    ASSERT_GT(sheets.size(), 10U) << path;
+    cmcGTex gtex;
+    gtex.SetSourceFile(path);
+    GTexDefinitionSource source(gtex);
+    platform::FixedFontMetrics metrics;
+    ChannelSheetState european;
+    european.modelVariant = 1;
+    european.optionBits = 0xFF;
+    for (const std::string& sheet : sheets) {
+        for (const ChannelSheetState& state : {ChannelSheetState{}, european}) {
+            iuiSheetLayout layout(source, sheet, metrics, state);
+            layout.Build();
+            for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
+                for (std::int32_t column = 0; column < layout.ColumnCount(); ++column) {
+                    const cmcCellObj& cell = layout.Slot(column, row).Cell();
+                    if (cell.HasKind()) {
+                        EXPECT_TRUE(model::RangeOfKind(cell.Kind()).Takes(cell.Category(), cell.Index()))
+                            << sheet << " " << cell.Category() << "." << cell.Kind() << ":" << cell.Index();
+                    }
+                }
+            }
+        }
     }
 }
 
