@@ -29,7 +29,6 @@ enum Kind : std::int32_t {
     kFlex0 = 1,
     kSelModeU = 2,
     kSelModeF = 3,
-    kFreeByteDec = 22,
     kFreeByteHex = 23,
     kRecent = 31,
     kFontSize = 34,
@@ -37,11 +36,6 @@ enum Kind : std::int32_t {
     kModel = 42,
     kFirstDrawingHelper = 77, // CL_Misc_ChNo_0Base to CL_Dummy
     kLastDrawingHelper = 81,
-    kFirstListColumn = 112, // CL_ChList_No to CL_ChList_Simp
-    kLastListColumn = 117,
-    kWeatherColumn = 118,
-    kFirstFreeColumn = 119, // CL_Fch_FreqR to CL_Fch_ChName
-    kLastFreeColumn = 121,
 };
 
 } // namespace
@@ -50,13 +44,13 @@ CellRange RangeOfKind(std::int32_t kind) {
     if (KindName(kind).empty()) {
         return {};
     }
-    if (kind >= kFirstListColumn && kind <= kLastListColumn) {
+    if (kind >= kKindChNo && kind <= kKindChSimp) {
         return {kListPlans, 0, kPlanRowCount - 1};
     }
-    if (kind == kWeatherColumn) {
+    if (kind == kKindWxAtr) {
         return {Bit(CT_WxCh), 0, kWeatherCount - 1};
     }
-    if (kind >= kFirstFreeColumn && kind <= kLastFreeColumn) {
+    if (kind >= kKindFreqR && kind <= kKindChName) {
         return {Bit(CT_FreeCh), 0, kFreeChannelCount - 1};
     }
     switch (kind) {
@@ -65,7 +59,7 @@ CellRange RangeOfKind(std::int32_t kind) {
     case kSelModeU:
     case kSelModeF:
         return {kNoPlan, 0, kModeCount - 1};
-    case kFreeByteDec:
+    case kKindFreeByteDec:
         return {kNoPlan, 0, kImageSize - 1};
     case kRecent:
         return {kNoPlan, 0, kRecentCount - 1};

@@ -11,27 +11,16 @@ namespace {
 constexpr std::uint8_t kWholeByte = 0xFF;
 
 enum Kind : std::int32_t {
-    kFreeByteDec = 22,
-    kChannelNumber = 112,
-    kMarks = 113,
-    kTag = 114,
-    kTxInhibit = 115,
-    kPoc = 116,
-    kSimplex = 117,
-    kWeather = 118,
-    kFreqR = 119,
-    kFreqT = 120,
-    kName = 121,
-    kPowerSave = 138,
-    kAtisIdentity = 144,
-    kComment = 200,
-    kLcdInt = 216,
-    kLcdUsa = 217,
-    kLcdCan = 218,
-    kAtisAmp13 = 235,
-    kAtisAmp21 = 236,
-    kTotTimer = 237,
-    kBeepAmp = 247,
+    kKindPowerSave = 138,
+    kKindAtisIdentity = 144,
+    kKindComment = 200,
+    kKindLcdInt = 216,
+    kKindLcdUsa = 217,
+    kKindLcdCan = 218,
+    kKindAtisAmp13 = 235,
+    kKindAtisAmp21 = 236,
+    kKindTotTimer = 237,
+    kKindBeepAmp = 247,
 };
 
 constexpr std::uint8_t BitMask(int bit) {
@@ -50,45 +39,45 @@ std::int32_t FreeRecord(std::int32_t channel) {
 
 // A free channel row's name as the channel lists show it (rows 234 to 303 of plans 1 to 3).
 bool ShowsFreeName(std::int32_t category, std::int32_t kind, std::int32_t index) {
-    return kind == kChannelNumber && IsChannelListPlan(PlanOfCategory(category)) && index >= kFirstFreeRow;
+    return kind == kKindChNo && IsChannelListPlan(PlanOfCategory(category)) && index >= kFirstFreeRow;
 }
 
 std::vector<StoredBits> ChannelStorage(int plan, std::int32_t kind, std::int32_t index) {
     std::vector<StoredBits> bits;
     const auto attribute = [&](std::uint8_t mask) { bits.push_back({AttributeAddress(plan, index), mask}); };
     switch (kind) {
-    case kChannelNumber:
+    case kKindChNo:
         if (index >= kFirstFreeRow) {
             AddBytes(bits, FreeRecord(index - kFirstFreeRow) + 4, kFreeNameLength);
         }
         break;
-    case kMarks:
+    case kKindChAtr:
         AddBytes(bits, kMarkABase + 2 * BlockOfPlan(plan), 2);
         AddBytes(bits, kMarkBBase + 2 * BlockOfPlan(plan), 2);
         attribute(kAttrInhibited);
         break;
-    case kTag:
+    case kKindChTag:
         attribute(kAttrTagged);
         break;
-    case kTxInhibit:
+    case kKindChTxInh:
         attribute(kAttrTxInhibit);
         break;
-    case kPoc:
+    case kKindChPoc:
         attribute(kAttrPoc);
         break;
-    case kSimplex:
+    case kKindChSimp:
         attribute(kAttrSimplex);
         break;
-    case kWeather:
+    case kKindWxAtr:
         bits.push_back({kWeatherBits + index / 8, BitMask(index % 8)});
         break;
-    case kFreqR:
+    case kKindFreqR:
         AddBytes(bits, FreeRecord(index), 2);
         break;
-    case kFreqT:
+    case kKindFreqT:
         AddBytes(bits, FreeRecord(index) + 2, 2);
         break;
-    case kName:
+    case kKindChName:
         AddBytes(bits, FreeRecord(index) + 4, kFreeNameLength);
         break;
     default:
@@ -111,37 +100,37 @@ std::vector<StoredBits> SettingStorage(std::int32_t kind, std::int32_t index) {
         return bits;
     }
     switch (kind) {
-    case kFreeByteDec:
+    case kKindFreeByteDec:
         bits.push_back({index, kWholeByte});
         break;
-    case kPowerSave:
+    case kKindPowerSave:
         bits.push_back({kSettings1, BitMask(6)});
         bits.push_back({kSettings2, BitMask(3)});
         break;
-    case kAtisIdentity:
+    case kKindAtisIdentity:
         AddBytes(bits, kAtisId, kAtisIdBytes + 1); // the digits and their check byte
         break;
-    case kComment:
+    case kKindComment:
         AddBytes(bits, kCommentAddress, kCommentLength);
         break;
-    case kLcdInt:
-    case kLcdUsa:
-    case kLcdCan: {
-        const int bit = kind == kLcdInt ? 1 : kind == kLcdUsa ? 0 : 2;
+    case kKindLcdInt:
+    case kKindLcdUsa:
+    case kKindLcdCan: {
+        const int bit = kind == kKindLcdInt ? 1 : kind == kKindLcdUsa ? 0 : 2;
         bits.push_back({kLcdA, BitMask(bit)});
         bits.push_back({kLcdB, BitMask(bit)});
         break;
     }
-    case kAtisAmp13:
+    case kKindAtisAmp13:
         bits.push_back({settings::kAtisAmp13, kWholeByte});
         break;
-    case kAtisAmp21:
+    case kKindAtisAmp21:
         bits.push_back({settings::kAtisAmp21, kWholeByte});
         break;
-    case kTotTimer:
+    case kKindTotTimer:
         AddBytes(bits, settings::kTotTimer, 2);
         break;
-    case kBeepAmp:
+    case kKindBeepAmp:
         bits.push_back({settings::kBeepAmp, kWholeByte});
         break;
     default:
@@ -157,7 +146,7 @@ std::vector<StoredBits> CellStorage(std::int32_t category, std::int32_t kind, st
         return {};
     }
     const int plan = PlanOfCategory(category);
-    if (kind >= kChannelNumber && kind <= kName && plan != kPlanNone) {
+    if (kind >= kKindChNo && kind <= kKindChName && plan != kPlanNone) {
         return ChannelStorage(plan, kind, index);
     }
     return SettingStorage(kind, index);
@@ -167,7 +156,7 @@ bool IsStoredTextCell(std::int32_t category, std::int32_t kind, std::int32_t ind
     if (!RangeOfKind(kind).Takes(category, index)) {
         return false;
     }
-    return kind == kName || kind == kComment || ShowsFreeName(category, kind, index);
+    return kind == kKindChName || kind == kKindComment || ShowsFreeName(category, kind, index);
 }
 
 } // namespace model
