@@ -200,7 +200,8 @@ int Run(CliContext& context, Op op) {
     commands.OnFinished([&](int code) { finished = code; });
     document.SetInfoWindow([&] {
         app.SetCloneIdentityBytes(commands.Identity().bytes);
-        PrintIdentity(commands.Identity(), DrawIdentityCell(app, cli.Events(), model::KindFromName("CL_CloneInfo_BattType")));
+        PrintIdentity(commands.Identity(),
+                      DrawIdentityCell(app, cli.Events(), model::KindFromName("CL_CloneInfo_BattType")));
     });
     switch (op) {
     case Op::Info:

@@ -56,7 +56,6 @@ enum Category : std::int32_t {
     CT_FreeCh = 6,
 };
 
-
 // The name of category `number` (0 to 6) or kind `number` (0 to 255, or a program kind); empty outside
 // the tables.
 std::string_view CategoryName(std::int32_t number);

@@ -214,7 +214,7 @@ void Import::ListRow(const ChannelCsvLine& line, std::uint8_t plan, int row) {
                                                     std::tuple{kPoc, poc, record.Poc},
                                                     std::tuple{kSimplex, simplex, record.Simplex}}) {
             if (value != stored) {
-                Refuse(line.line, kCsvInhibitedRow, {ChannelLabel(m_work, plan, row), std::string(kColumnNames[column])});
+                Refuse(line.line, kCsvInhibited, {ChannelLabel(m_work, plan, row), std::string(kColumnNames[column])});
                 return;
             }
         }

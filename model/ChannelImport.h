@@ -60,8 +60,8 @@ inline constexpr std::string_view kCsvFrequency = "GI_Csv_Err_Frequency";   // %
 inline constexpr std::string_view kCsvLimits = "GI_Csv_Err_Limits";         // %s column, %s Hz
 inline constexpr std::string_view kCsvRaster = "GI_Csv_Err_Raster";         // %s column, %s Hz
 inline constexpr std::string_view kCsvTxAlone = "GI_Csv_Err_TxAlone";       // -
-inline constexpr std::string_view kCsvInhibitedRow = "GI_Csv_Err_InhibitedRow"; // %s channel, %s column
-inline constexpr std::string_view kCsvNameAlone = "GI_Csv_Err_NameAlone";       // -
+inline constexpr std::string_view kCsvInhibited = "GI_Csv_Err_Inhibited";   // %s channel, %s column
+inline constexpr std::string_view kCsvNameAlone = "GI_Csv_Err_NameAlone";   // -
 inline constexpr std::string_view kCsvNameLength = "GI_Csv_Err_NameLength"; // %s name
 inline constexpr std::string_view kCsvNameChar = "GI_Csv_Err_NameChar";     // %s name, %s char, %s place, %s set
 

@@ -47,8 +47,8 @@ void AnswerBitSetting(CellAnswer& a, const BitSetting& row) {
     if (IsFixedForModel(a, row.fixed)) {
         // Choosing the value it already has changes nothing: no refusal, so what was read can be set again.
         std::int32_t chosen = value;
-        const bool same = a.capsule.Parent != nullptr && EditSelection(a.capsule, a.editors, row.list, chosen) &&
-                          chosen == value;
+        const bool same =
+            a.capsule.Parent != nullptr && EditSelection(a.capsule, a.editors, row.list, chosen) && chosen == value;
         ShowSelection(a.capsule, a.editors, row.list, value);
         if (same) {
             a.Restrict(); // drawn as a cell that cannot change; the choice itself is no key to refuse

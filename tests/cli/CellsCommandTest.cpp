@@ -140,7 +140,7 @@ TEST_F(CellsCommand, CellsOutsideTheirRangeAreUsageErrors) {
         {"CT_FreeCh.CL_Fch_FreqR:-1", "indices 0 to 69"},
         {"CT_WxCh.CL_WX_ChAtr:10", "indices 0 to 9"},
         {"CT_IntCh.CL_ChList_Tag:304", "indices 0 to 303"},
-        {"CL_Fch_FreqR:5", "categories CT_FreeCh"},  // without its category
+        {"CL_Fch_FreqR:5", "categories CT_FreeCh"},         // without its category
         {"CT_WxCh.CL_Fch_FreqR:5", "categories CT_FreeCh"}, // with another plan's
         {"CT_FreeCh.CL_ChList_Tag:5", "categories CT_IntCh, CT_UsaCh, CT_CanCh"},
         {"CL_Sel_Mode_F:100", "indices 0 to 1"},
@@ -151,7 +151,8 @@ TEST_F(CellsCommand, CellsOutsideTheirRangeAreUsageErrors) {
         {"CL_ComSet_Backlight:1", "indices 0 to 0"},
     };
     for (const auto& c : cases) {
-        for (const std::string& command : {"get " + Quoted(file) + " " + c.cell, "set " + Quoted(file) + " " + c.cell + "=1"}) {
+        for (const std::string& command :
+             {"get " + Quoted(file) + " " + c.cell, "set " + Quoted(file) + " " + c.cell + "=1"}) {
             const CliRun run = RunCliCommand(command);
             EXPECT_EQ(run.status, 2) << command << ": " << run.output;
             EXPECT_NE(run.output.find(c.cell), std::string::npos) << run.output;

@@ -88,8 +88,8 @@ TEST_F(ImportDiff, ARefusedListSavesNothing) {
 // What the radio is sent is compared: a text by its stored bytes (quoted where its spaces matter), and
 // every byte a write sends that no shown cell explains by its address and both values.
 TEST_F(ImportDiff, TextsByTheirBytesAndBytesWithoutACell) {
-    ASSERT_EQ(RunCliCommand("set " + Quoted(a) + " CT_FreeCh.CL_Fch_FreqR:3=156.8 'CT_FreeCh.CL_Fch_ChName:3= 2'").status,
-              0);
+    ASSERT_EQ(
+        RunCliCommand("set " + Quoted(a) + " CT_FreeCh.CL_Fch_FreqR:3=156.8 'CT_FreeCh.CL_Fch_ChName:3= 2'").status, 0);
     ASSERT_EQ(RunCliCommand("set " + Quoted(b) + " CT_FreeCh.CL_Fch_FreqR:3=156.8 CT_FreeCh.CL_Fch_ChName:3=2").status,
               0);
     const CliRun names = Run("diff", a, b);

@@ -11,9 +11,9 @@ namespace {
 TEST(SignalGuard, ASignalBeforeTheSaveStopsItAndOneAfterChangesNothing) {
     const struct {
         const char* what;
-        int before;     // raised before the save is asked for; 0: none
-        int during;     // raised while the save runs; 0: none
-        int status;     // what SaveUnlessSignalled returns
+        int before; // raised before the save is asked for; 0: none
+        int during; // raised while the save runs; 0: none
+        int status; // what SaveUnlessSignalled returns
         bool saved;
     } cases[] = {
         {"no signal", 0, 0, 7, true},

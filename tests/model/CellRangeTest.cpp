@@ -1,7 +1,8 @@
 // Which cells exist: every kind's categories and index range, at both ends of each range.
 
-#include "model/CellKinds.h"
 #include "model/CellRange.h"
+
+#include "model/CellKinds.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
 #include "platform/FontMetrics.h"
@@ -29,9 +30,9 @@ TEST(CellRange, EveryKindTakesItsCategoriesAndIndices) {
         {CT_FreeCh, 119, 69, true},
         {CT_FreeCh, 121, 70, false},
         {CT_FreeCh, 120, -1, false},
-        {kNone, 119, 5, false},     // without its category
-        {CT_WxCh, 119, 5, false},   // another plan's
-        {CT_IntCh, 121, 5, false},  // a list plan's
+        {kNone, 119, 5, false},    // without its category
+        {CT_WxCh, 119, 5, false},  // another plan's
+        {CT_IntCh, 121, 5, false}, // a list plan's
         {CT_PopupMenu, 119, 5, false},
         // Channel list columns: the three lists, rows 0 to 303.
         {CT_IntCh, 113, 303, true},

@@ -2,9 +2,10 @@
 // bits and no others (besides the side effects the rules name), and the text cells are the ones whose
 // bytes are their value.
 
+#include "model/CellStorage.h"
+
 #include "CellDocumentDouble.h"
 #include "model/CellKinds.h"
-#include "model/CellStorage.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -28,7 +29,7 @@ std::map<std::int32_t, std::uint8_t> ChangedBits(const cmcEeprom& before, const 
 TEST(CellStorage, AnEditChangesOnlyTheCellsStoredBits) {
     const struct {
         std::int32_t category, kind, index;
-        const char* text; // typed; "#N" chooses item N
+        const char* text;        // typed; "#N" chooses item N
         std::int32_t sideEffect; // a free channel's row in the channel lists, whose simplex bit follows it
     } steps[] = {
         {CT_UsaCh, 113, 40, "#1", -1},
@@ -85,7 +86,7 @@ TEST(CellStorage, AnEditChangesOnlyTheCellsStoredBits) {
 TEST(CellStorage, TextCellsAndCellsWithoutStorage) {
     EXPECT_TRUE(IsStoredTextCell(CT_FreeCh, 121, 69));
     EXPECT_TRUE(IsStoredTextCell(kNoCategory, 200, 0));
-    EXPECT_TRUE(IsStoredTextCell(CT_UsaCh, 112, 239)); // a free channel's name in a channel list
+    EXPECT_TRUE(IsStoredTextCell(CT_UsaCh, 112, 239));  // a free channel's name in a channel list
     EXPECT_FALSE(IsStoredTextCell(CT_UsaCh, 112, 233)); // a channel number
     EXPECT_FALSE(IsStoredTextCell(CT_FreeCh, 121, 70));
     EXPECT_FALSE(IsStoredTextCell(kNoCategory, 135, 0));
