@@ -2,11 +2,13 @@
 
 #include "model/CellAnswer.h"
 #include "model/CellKinds.h"
+#include "model/CellRange.h"
 #include "overlay/cmcHash2.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 
 namespace cli {
 namespace {
@@ -71,11 +73,49 @@ std::optional<CellIdentity> ParseCellName(std::string_view name) {
     return id;
 }
 
+std::string CellRangeProblem(const CellIdentity& id) {
+    const model::CellRange range = model::RangeOfKind(id.kind);
+    if (range.Takes(id.category, id.index)) {
+        return {};
+    }
+    const std::string kind(model::KindName(id.kind));
+    std::string categories;
+    for (std::int32_t category = 0; category <= model::kNoCategory; ++category) {
+        if (range.TakesCategory(category)) {
+            const std::string name =
+                category == model::kNoCategory ? "no category" : std::string(model::CategoryName(category));
+            categories += (categories.empty() ? "" : ", ") + name;
+        }
+    }
+    if (!range.TakesCategory(id.category)) {
+        return kind + " takes the categories " + categories;
+    }
+    return kind + " takes the indices " + std::to_string(range.first) + " to " + std::to_string(range.last);
+}
+
+std::optional<CellIdentity> CommandLineCell(std::string_view name) {
+    const auto id = ParseCellName(name);
+    const std::string text(name);
+    if (!id) {
+        std::fprintf(stderr, "vqn58-cli: '%s' is no cell name\nTry 'vqn58-cli --help'.\n", text.c_str());
+        return std::nullopt;
+    }
+    if (const std::string problem = CellRangeProblem(*id); !problem.empty()) {
+        std::fprintf(stderr, "vqn58-cli: there is no cell '%s': %s\n", text.c_str(), problem.c_str());
+        return std::nullopt;
+    }
+    return id;
+}
+
 void CliCells::Commands::OpenSelectionList(cmcCellCapsule& /*capsule*/,
                                            std::string_view list,
                                            int /*itemKind*/,
                                            int /*value*/) {
     openedList = list;
+}
+
+void CliCells::Commands::RefusedSelectionList(std::string_view list, int /*value*/) {
+    refusedList = list;
 }
 
 CliCells::CliCells(const CliContext& context)
@@ -109,13 +149,15 @@ std::string CliCells::Set(const CellIdentity& id, const std::string& text) {
     cell.SetIndex(id.index);
     // Enter first, as a user would: it tells a list from a text and shows a cell that cannot change.
     m_commands.openedList.clear();
+    m_commands.refusedList.clear();
     cmcCellCapsule enter;
     enter.Cell = &cell;
     enter.Grid = CommandLineGrid();
     enter.Command = 13;
     const int result = m_behaviour.Answer(enter, ICellBehaviour::kCommand);
     if (!m_behaviour.LastRefusal().empty()) {
-        return m_behaviour.LastRefusal();
+        // A setting the model fixes still takes its own value, as no change.
+        return m_commands.refusedList.empty() ? m_behaviour.LastRefusal() : Choose(cell, m_commands.refusedList, text);
     }
     if (!m_commands.openedList.empty()) {
         return Choose(cell, m_commands.openedList, text);

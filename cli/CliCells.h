@@ -16,6 +16,13 @@ namespace cli {
 // Nothing when a name is unknown or the index is no number.
 std::optional<CellIdentity> ParseCellName(std::string_view name);
 
+// Why the cell `id` does not exist (a category its kind does not take, an index outside its range), for
+// a usage message that names the cell and its range; empty for a cell that exists.
+std::string CellRangeProblem(const CellIdentity& id);
+
+// The cell named `name`, or a message on standard error (unknown name, or no such cell) and nothing.
+std::optional<CellIdentity> CommandLineCell(std::string_view name);
+
 // The cells of a clone file without a window: the application object of the desktop program on console
 // doubles, its document as the behaviour object sees it, and the behaviour object itself. A window
 // that is never there answers the commands; a selection list that a cell would open is only noted.
@@ -47,7 +54,9 @@ private:
     class Commands final : public NoMainCommands {
     public:
         void OpenSelectionList(cmcCellCapsule& capsule, std::string_view list, int itemKind, int value) override;
+        void RefusedSelectionList(std::string_view list, int value) override;
         std::string openedList;
+        std::string refusedList; // the list of a cell the model fixes, whose current item is no change
     };
     std::string Choose(cmcCellObj& cell, const std::string& list, const std::string& text);
 

@@ -2,6 +2,7 @@
 // --device PATH|sim: the desktop program's clone chains on the steady clock, without a window.
 
 #include "app/CloneCommands.h"
+#include "app/cuiMainCellDocument.h"
 #include "app/cuiMainCloneDocument.h"
 #include "cli/CliApp.h"
 #include "app/PortText.h"
@@ -11,12 +12,16 @@
 #include "cli/SignalGuard.h"
 #include "image/QcfTypes.h"
 #include "link/indCloneMan.h"
+#include "model/CellKinds.h"
+#include "model/IMainCommands.h"
+#include "model/indActiveCell.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/AtomicFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Timer.h"
 #include "platform/serial/SerialDevice.h"
+#include "sheets/cmcCellObj.h"
 #include "tools/radiosim/OwnerImage.h"
 #include "tools/radiosim/PtyRadio.h"
 #include "tools/radiosim/SimOptions.h"
@@ -99,17 +104,32 @@ bool CanSaveTo(const std::string& file) {
     return ok;
 }
 
-void PrintIdentity(const CloneIdentity& id) {
-    std::printf("model %04X\nsub %04X\nrevision %d.%d\ncomment %.16s\nidentity",
+// The identity the radio gave, with the battery type as the window's information sheet shows it.
+void PrintIdentity(const CloneIdentity& id, const std::string& battery) {
+    std::printf("model %04X\nsub %04X\nrevision %d.%d\ncomment %.16s\nbattery %s\nidentity",
                 id.modelCode,
                 id.subCode,
                 id.bytes[1] >> 4,
                 id.bytes[1] & 0xF,
-                reinterpret_cast<const char*>(id.bytes.data() + 3));
+                reinterpret_cast<const char*>(id.bytes.data() + 3),
+                battery.c_str());
     for (const std::uint8_t b : id.bytes) {
         std::printf(" %02X", b);
     }
     std::printf("\n");
+}
+
+// The text the behaviour object draws for a cell of `kind` from the application's identity bytes.
+std::string DrawIdentityCell(indMain& app, cmcEvMan& events, std::int32_t kind) {
+    cuiMainCellDocument document(app, events);
+    NoMainCommands commands;
+    indActiveCell behaviour(document, commands);
+    cmcCellObj cell;
+    cell.SetKind(kind);
+    cmcCellCapsule capsule;
+    capsule.Cell = &cell;
+    behaviour.Answer(capsule, ICellBehaviour::kDraw);
+    return capsule.OutText;
 }
 
 int Run(CliContext& context, Op op) {
@@ -187,7 +207,11 @@ int Run(CliContext& context, Op op) {
     }
     std::optional<int> finished;
     commands.OnFinished([&](int code) { finished = code; });
-    document.SetInfoWindow([&] { PrintIdentity(commands.Identity()); });
+    document.SetInfoWindow([&] {
+        app.SetCloneIdentityBytes(commands.Identity().bytes);
+        PrintIdentity(commands.Identity(),
+                      DrawIdentityCell(app, cli.Events(), model::KindFromName("CL_CloneInfo_BattType")));
+    });
     switch (op) {
     case Op::Info:
         commands.CloneInfo();
@@ -217,8 +241,8 @@ int Run(CliContext& context, Op op) {
         return kExitCloneBase + *finished;
     }
     if (op == Op::Read) {
-        // The image read is saved as the desktop program's Save does.
-        return CliApp::ExitStatus(app.SaveToFile(args->file));
+        // The image read is saved as the desktop program's Save does, unless a signal came first.
+        return SignalGuard::SaveUnlessSignalled([&] { return CliApp::ExitStatus(app.SaveToFile(args->file)); });
     }
     return kExitOk;
 }

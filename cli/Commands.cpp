@@ -39,13 +39,16 @@ const std::vector<CliCommand>& Commands() {
          "Prints every channel row of the clone file FILE as comma-separated text:\n"
          "plan,row,channel,mark,inhibited,tagged,tx_inhibit,poc,simplex,rx_hz,tx_hz,name\n"
          "for rows 0 to 303 of the International, USA and Canada lists, 0 to 9 of the\n"
-         "weather channels and 0 to 69 of the free channels. The file is read as check\n"
+         "weather channels and 0 to 69 of the free channels; a blank frequency is an\n"
+         "empty field, as the window shows it. The file is read as check\n"
          "reads it; exit status 10 + the clone-file result code when it is refused, 5\n"
          "when standard output cannot be written.",
          &RunExport},
         {"info",
          "--port N | --device PATH|sim",
-         "Asks the radio who it is and prints its identity.\nFails with 20 + the clone result code.",
+         "Asks the radio who it is and prints its identity: model and sub code, revision,\n"
+         "clone comment, battery type (as the window's information sheet shows it) and\n"
+         "the identity bytes. Fails with 20 + the clone result code.",
          RunCloneInfo},
         {"read",
          "FILE [--force] --port N | --device PATH|sim",
@@ -67,8 +70,8 @@ const std::vector<CliCommand>& Commands() {
          "Lays the sheet SHEET of the overlay out as the program's window does and prints one CSV line\n"
          "per cell after a header line. Texts are measured with fixed-width metrics (each character\n"
          "3/5 of the font height wide), so the output is the same on every machine. All channels are\n"
-         "shown, for the USA variant without option bits. A definition error ends it with its fault\n"
-         "message and status 3.",
+         "shown, for the USA variant without option bits. Exit status 2 for a sheet the overlay\n"
+         "does not define; a definition error ends it with its fault message and status 3.",
          RunLayout},
         {"get",
          "FILE CELL...",
@@ -76,7 +79,10 @@ const std::vector<CliCommand>& Commands() {
          "clone file FILE. A CELL is named [CATEGORY.]KIND[:INDEX] with the names of the\n"
          "cell tables, for example CL_ComCom_Beep_UP (a setting), CT_UsaCh.CL_ChList_Atr:32\n"
          "(the mark of USA channel row 32) or CT_FreeCh.CL_Fch_FreqR:5 (the receive\n"
-         "frequency of free channel 6). Exit status 2 for an unknown cell name.",
+         "frequency of free channel 6). Exit status 2 for an unknown cell name, or for a\n"
+         "cell that does not exist: a channel column names its plan's category and a row\n"
+         "of that list, and every kind takes the indices its cells have (the message\n"
+         "names the range).",
          RunGet},
         {"set",
          "FILE CELL=TEXT...",
@@ -85,8 +91,10 @@ const std::vector<CliCommand>& Commands() {
          "or #N for the item that stands for N, for example\n"
          "  vqn58-cli set boat.qcf CL_ComSet_Backlight=On CL_ComAtis_AtisId=1234567890\n"
          "  vqn58-cli set boat.qcf CT_FreeCh.CL_Fch_FreqR:5=156.0125\n"
-         "All or nothing: an entry a cell refuses saves nothing and ends with status 4\n"
-         "after a message naming the cell and why; 2 for an unknown cell name.",
+         "A setting the model fixes takes only the value it has, as no change, so what\n"
+         "get printed can be set again. All or nothing: an entry a cell refuses saves\n"
+         "nothing and ends with status 4 after a message naming the cell and why; 2 for\n"
+         "an unknown cell name or a cell that does not exist.",
          RunSet},
         {"show",
          "FILE SHEET [--usable]",
@@ -106,21 +114,29 @@ const std::vector<CliCommand>& Commands() {
          "to the file's is left as it is. Every value is checked as the window's cells\n"
          "check an entry: flags 0 or 1, marks P, C, PC or nothing (a mark moves, it cannot\n"
          "be taken away), frequencies in whole Hz from 100000000 to 199987500 on the\n"
-         "6250 Hz raster or empty, names of up to 3 characters the radio can show. The\n"
-         "simplex column of rows 234 to 303 is not taken: the free channel's frequencies\n"
-         "decide it. All or nothing: the first bad line ends it with a message naming the\n"
-         "line and status 4, and nothing is saved; 2 when CSV cannot be read, 10 + the\n"
-         "clone-file result code when FILE is refused or cannot be saved.",
+         "6250 Hz raster or empty (21700000 and 0, which older exports wrote, read as\n"
+         "empty), names of up to 3 characters the radio can show; a name and a transmit\n"
+         "frequency need a receive frequency. A row that stays inhibited keeps its tag,\n"
+         "transmit inhibit, Poc and simplex values. The simplex column of rows 234 to 303\n"
+         "is not taken: the free channel's frequencies decide it. All or nothing: the\n"
+         "first bad line ends it with a message naming the line (and the row and column\n"
+         "where one is at fault) and status 4, and nothing is saved; 2 when CSV cannot be\n"
+         "read, 10 + the clone-file result code when FILE is refused or cannot be saved.",
          RunImport},
         {"diff",
          "A B",
-         "Compares the clone files A and B as the window shows them: for every cell of\n"
-         "the sheets (the factory adjustments aside) whose text differs, one CSV line\n"
-         "sheet,row,column,text in A,text in B\n"
+         "Compares the clone files A and B as the radio would be sent them: for every cell\n"
+         "of the sheets (the factory adjustments aside) whose value differs, one CSV line\n"
+         "sheet,row,column,value in A,value in B\n"
          "with the sheet's title, the row's name (channel or setting) and the column's\n"
-         "heading. Both are laid out as A's model type shows its sheets. Exit status 0\n"
-         "when no cell differs, 1 when some do, 10 + the clone-file result code when a\n"
-         "file is refused, 5 when standard output cannot be written.",
+         "heading (the cell's kind name where the column has none). Values are the texts\n"
+         "the window shows; names and the clone comment are compared by their stored\n"
+         "characters, quoted where a space at either end matters, an unprintable byte as\n"
+         "\\xNN. Then every byte a write sends (0x000 to 0x7EF) that differs where no line\n"
+         "above explains it: ,ADDRESS,,BYTE IN A,BYTE IN B in hexadecimal (the model type\n"
+         "at 0x609, for example). Both are laid out as A's model type shows its sheets.\n"
+         "Exit status 0 when nothing differs, 1 when something does, 10 + the clone-file\n"
+         "result code when a file is refused, 5 when standard output cannot be written.",
          RunDiff},
     };
     return commands;

@@ -15,9 +15,8 @@ int RunGet(CliContext& context) {
     }
     std::vector<CellIdentity> ids;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        const auto id = ParseCellName(args[i]);
+        const auto id = CommandLineCell(args[i]);
         if (!id) {
-            std::fprintf(stderr, "vqn58-cli: '%s' is no cell name\nTry 'vqn58-cli --help'.\n", args[i].c_str());
             return kExitUsage;
         }
         ids.push_back(*id);

@@ -3,6 +3,7 @@
 
 #include "CliApp.h"
 #include "CliCells.h"
+#include "SignalGuard.h"
 #include "model/ChannelImport.h"
 #include "overlay/FormatText.h"
 #include "overlay/Messages.h"
@@ -31,7 +32,8 @@ int RunImport(CliContext& context) {
         return imported.problem.key == model::kCsvCannotRead ? kExitUsage : kExitRefused;
     }
     app.SetModified();
-    if (const int status = CliApp::ExitStatus(app.Save()); status != kExitOk) {
+    if (const int status = SignalGuard::SaveUnlessSignalled([&app] { return CliApp::ExitStatus(app.Save()); });
+        status != kExitOk) {
         return status;
     }
     const std::string done = FormatText(texts.GetText("GI_Csv_Import_Done"),

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CsvField.h"
 #include "overlay/DefinitionSource.h"
+#include "overlay/OverlayHasSheet.h"
 #include "overlay/cmcGTex.h"
 #include "platform/FontMetrics.h"
 #include "sheets/iuiSheetLayout.h"
@@ -42,6 +43,12 @@ void PrintCells(const cmcSheetLayout& layout) {
 int RunLayout(CliContext& context) {
     if (context.args.size() != 1) {
         std::fprintf(stderr, "vqn58-cli: layout needs exactly one sheet name\nTry 'vqn58-cli --help'.\n");
+        return kExitUsage;
+    }
+    if (!OverlayHasSheet(context.overlayPath, context.args.front())) {
+        std::fprintf(stderr,
+                     "vqn58-cli: the overlay has no sheet '%s'\nTry 'vqn58-cli --help'.\n",
+                     context.args.front().c_str());
         return kExitUsage;
     }
     cmcGTex gtex;

@@ -1,6 +1,7 @@
 // vqn58-cli new FILE [--model N]: saves the factory image of a model type as New then Save would.
 
 #include "CliApp.h"
+#include "SignalGuard.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -55,7 +56,7 @@ int RunNew(CliContext& context) {
     cli.Settings().modelType = static_cast<std::int8_t>(type);
     cli.App().BuildDocument();
     cli.App().NewDocument();
-    return CliApp::ExitStatus(cli.App().SaveToFile(file));
+    return SignalGuard::SaveUnlessSignalled([&] { return CliApp::ExitStatus(cli.App().SaveToFile(file)); });
 }
 
 } // namespace cli

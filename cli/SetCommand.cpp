@@ -2,6 +2,7 @@
 // refused entry saves nothing.
 
 #include "CliCells.h"
+#include "SignalGuard.h"
 
 #include <cstdio>
 #include <utility>
@@ -18,11 +19,12 @@ int RunSet(CliContext& context) {
     std::vector<std::pair<CellIdentity, std::string>> entries;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const auto equals = args[i].find('=');
-        const auto id = equals == std::string::npos ? std::nullopt : ParseCellName(args[i].substr(0, equals));
+        if (equals == std::string::npos) {
+            std::fprintf(stderr, "vqn58-cli: '%s' is no CELL=TEXT\nTry 'vqn58-cli --help'.\n", args[i].c_str());
+            return kExitUsage;
+        }
+        const auto id = CommandLineCell(std::string_view(args[i]).substr(0, equals));
         if (!id) {
-            std::fprintf(stderr,
-                         "vqn58-cli: '%s' is no CELL=TEXT with a known cell name\nTry 'vqn58-cli --help'.\n",
-                         args[i].c_str());
             return kExitUsage;
         }
         entries.emplace_back(*id, args[i].substr(equals + 1));
@@ -42,7 +44,7 @@ int RunSet(CliContext& context) {
             return kExitRefused;
         }
     }
-    return cells.Save();
+    return SignalGuard::SaveUnlessSignalled([&cells] { return cells.Save(); });
 }
 
 } // namespace cli

@@ -55,7 +55,8 @@ void PrintHelp(std::FILE* out) {
                  "           7 addresses missing, 8 data outside the radio's memory or refused,\n"
                  "           9 newer than this program supports\n"
                  "  22-37    20 + clone result code (see the radio commands)\n"
-                 "  128+N    ended by signal N (the serial port released, no temporary file left)\n");
+                 "  128+N    ended by signal N (the serial port released, no temporary file left,\n"
+                 "           nothing saved; a signal after a command saved its file changes nothing)\n");
 }
 
 // The command's status, unless a signal asked it to end or standard output could not be written.

@@ -88,7 +88,7 @@ constexpr std::array<std::string_view, kProgramKindEnd - kFirstProgramKind> kPro
 
 // Plan code per category 0 to 7 (7: no category).
 constexpr std::array<int, 8> kPlanOfCategory = {
-    kPlanNone, kPlanNone, kPlanInt, kPlanUsa, kPlanCan, kPlanWx, kPlanFree, kPlanNone};
+    kPlanNone, kPlanNone, kPlanInternational, kPlanUsa, kPlanCanada, kPlanWeather, kPlanFree, kPlanNone};
 
 // The one table both name lists share, so every name in both is distinct (a duplicate is the table's
 // own fault). Created on first use and kept to the end of the process.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ChannelPlan.h" // the plan codes PlanOfCategory gives
+
 #include <cstdint>
 #include <string_view>
 
@@ -28,6 +30,21 @@ enum ProgramKind : std::int32_t {
     kProgramKindEnd
 };
 
+// The kinds the model's own rules and tables name: the free byte and the channel columns.
+enum ModelKind : std::int32_t {
+    kKindFreeByteDec = 22, // CL_Free_Byte_Dec
+    kKindChNo = 112,       // CL_ChList_No, the first channel list column
+    kKindChAtr = 113,
+    kKindChTag = 114,
+    kKindChTxInh = 115,
+    kKindChPoc = 116,
+    kKindChSimp = 117, // CL_ChList_Simp, the last channel list column
+    kKindWxAtr = 118,  // CL_WX_ChAtr
+    kKindFreqR = 119,  // CL_Fch_FreqR, the first free channel column
+    kKindFreqT = 120,
+    kKindChName = 121, // CL_Fch_ChName, the last free channel column
+};
+
 // Category numbers, in table order.
 enum Category : std::int32_t {
     CT_Null = 0,
@@ -38,9 +55,6 @@ enum Category : std::int32_t {
     CT_WxCh = 5,
     CT_FreeCh = 6,
 };
-
-// Channel plan codes as the channel record takes them.
-enum PlanCode : int { kPlanNone = 0, kPlanInt = 1, kPlanUsa = 2, kPlanCan = 3, kPlanWx = 4, kPlanFree = 5 };
 
 // The name of category `number` (0 to 6) or kind `number` (0 to 255, or a program kind); empty outside
 // the tables.

@@ -42,6 +42,10 @@ std::string NameText(const datCh& record) {
     return name;
 }
 
+std::string FrequencyCsvText(bool blank, std::uint32_t hz) {
+    return blank ? std::string() : std::to_string(hz);
+}
+
 const char* PlanCsvName(std::uint8_t plan) {
     switch (plan) {
     case kPlanInternational:
@@ -82,8 +86,8 @@ std::string ChannelCsvRow(cmcEeprom& image, std::uint8_t plan, int row) {
     } else if (plan == kPlanWeather) {
         line += "," + Flag(record.Inhibited) + ",,,,,,,";
     } else if (plan == kPlanFree) {
-        line += ",,,,,," + std::to_string(record.RxHz) + "," + std::to_string(record.TxHz) + "," +
-                CsvField(NameText(record));
+        line += ",,,,,," + FrequencyCsvText(record.RxBlank, record.RxHz) + "," +
+                FrequencyCsvText(record.TxBlank, record.TxHz) + "," + CsvField(NameText(record));
     } else {
         line += ",,,,,,,,";
     }

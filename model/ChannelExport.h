@@ -20,6 +20,10 @@ const char* PlanCsvName(std::uint8_t plan);
 // A free-channel record's name as the export writes it: printable characters only, trailing blanks cut.
 std::string NameText(const datCh& record);
 
+// A free channel's frequency as the export writes it: whole Hz, or an empty field for a blank one (as
+// the window shows it; the stored empty form is no frequency of the radio).
+std::string FrequencyCsvText(bool blank, std::uint32_t hz);
+
 // The channel as the sheets show it: "16", "22A" for rows below 234 of plans 1 to 3, the free channel's
 // name for the rows from 234; the row number counted from 1 for the weather and free lists.
 std::string ChannelLabel(cmcEeprom& image, std::uint8_t plan, int row);

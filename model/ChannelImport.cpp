@@ -11,6 +11,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace model {
@@ -206,6 +207,18 @@ void Import::ListRow(const ChannelCsvLine& line, std::uint8_t plan, int row) {
         poc == record.Poc && simplex == record.Simplex) {
         return;
     }
+    // The cells of an inhibited row show "---" and take no entry: the row must be allowed to change them.
+    if (inhibited) {
+        for (const auto& [column, value, stored] : {std::tuple{kTagged, tagged, record.Tagged},
+                                                    std::tuple{kTxInhibit, txInhibit, record.TxInhibit},
+                                                    std::tuple{kPoc, poc, record.Poc},
+                                                    std::tuple{kSimplex, simplex, record.Simplex}}) {
+            if (value != stored) {
+                Refuse(line.line, kCsvInhibited, {ChannelLabel(m_work, plan, row), std::string(kColumnNames[column])});
+                return;
+            }
+        }
+    }
     record.Inhibited = inhibited;
     record.Tagged = tagged;
     record.TxInhibit = txInhibit;
@@ -276,13 +289,14 @@ void Import::FreeRow(const ChannelCsvLine& line, int row) {
     datCh record(m_work);
     record.Load(kPlanFree, row);
     datCh updated = record;
-    // Only a value that differs from what the export writes for this record is taken (and checked).
-    if (f[kRx] != std::to_string(record.RxHz)) {
+    // Only a value that differs from what the export writes for this record is taken (and checked). The
+    // numbers older exports wrote for a blank frequency (21700000, 0) read as blank.
+    if (f[kRx] != FrequencyCsvText(record.RxBlank, record.RxHz)) {
         const auto rx = Frequency(line, kRx, kFreeRxOffsetHz);
         updated.RxBlank = !rx;
         updated.RxHz = rx.value_or(record.RxBlank ? record.RxHz : kFreeRxOffsetHz);
     }
-    if (f[kTx] != std::to_string(record.TxHz)) {
+    if (f[kTx] != FrequencyCsvText(record.TxBlank, record.TxHz)) {
         const auto tx = Frequency(line, kTx, 0);
         updated.TxBlank = !tx;
         updated.TxHz = tx.value_or(0);
@@ -301,6 +315,11 @@ void Import::FreeRow(const ChannelCsvLine& line, int row) {
     }
     if (updated.RxBlank && !updated.TxBlank) {
         Refuse(line.line, kCsvTxAlone);
+        return;
+    }
+    // A row without a receive frequency takes nothing else: its cells send every key to that frequency.
+    if (updated.RxBlank && updated.Name != record.Name && NameText(updated) != "") {
+        Refuse(line.line, kCsvNameAlone);
         return;
     }
     updated.Store(0, row);

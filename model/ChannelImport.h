@@ -31,8 +31,10 @@ struct ChannelImportResult {
 // nothing. A row's P or C mark can move to another row of the same plan but not be taken away. The
 // simplex column of an "A" channel must be 1; that of a row standing for a free channel is not taken
 // (the free channel's frequencies decide it). Frequencies are whole Hz from 100 to 199.9875 MHz on the
-// 6.25 kHz raster, or empty (also the export's 21700000 and 0) for none; a transmit frequency needs a
-// receive frequency. Names hold at most three characters of the radio's name sets.
+// 6.25 kHz raster, or empty (also 21700000 and 0, which older exports wrote) for none; a transmit
+// frequency and a name need a receive frequency. Names hold at most three characters of the radio's name
+// sets. As in the cells, a row that is inhibited after its line keeps its tag, transmit inhibit, Poc and
+// simplex values: a line that changes one of them must allow the row.
 ChannelImportResult ImportChannels(cmcEeprom& image, std::string_view text);
 
 // Reads the file `path` (LoadChannelCsvFile) and imports it as ImportChannels does.
@@ -58,6 +60,8 @@ inline constexpr std::string_view kCsvFrequency = "GI_Csv_Err_Frequency";   // %
 inline constexpr std::string_view kCsvLimits = "GI_Csv_Err_Limits";         // %s column, %s Hz
 inline constexpr std::string_view kCsvRaster = "GI_Csv_Err_Raster";         // %s column, %s Hz
 inline constexpr std::string_view kCsvTxAlone = "GI_Csv_Err_TxAlone";       // -
+inline constexpr std::string_view kCsvInhibited = "GI_Csv_Err_Inhibited";   // %s channel, %s column
+inline constexpr std::string_view kCsvNameAlone = "GI_Csv_Err_NameAlone";   // -
 inline constexpr std::string_view kCsvNameLength = "GI_Csv_Err_NameLength"; // %s name
 inline constexpr std::string_view kCsvNameChar = "GI_Csv_Err_NameChar";     // %s name, %s char, %s place, %s set
 

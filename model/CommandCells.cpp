@@ -210,7 +210,7 @@ bool DrawingHelper(CellAnswer& a) {
         c.OutText = std::to_string(a.index);
         return true;
     case 78:
-        c.OutText = std::to_string(a.index + 1);
+        c.OutText = std::to_string(std::int64_t{a.index} + 1); // no overflow at the largest index
         return true;
     case 79:
         c.Mark = cmcCellCapsule::kMarkQuarterPillar;

@@ -72,6 +72,10 @@ public:
     // (the cell of kind `itemKind`) whose index is `value` current, so that choosing at once changes
     // nothing. The choice comes back later as a new request.
     virtual void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int itemKind, int value) = 0;
+    // Enter on a cell whose value the model fixes opens no list (the refusal says why); this names the
+    // list it would have opened and its current item. A choice of that item comes back as no change, so a
+    // caller without a window can re-apply the value it read.
+    virtual void RefusedSelectionList(std::string_view /*listName*/, int /*value*/) {}
 };
 
 // The window-less answer: nothing open, nothing done.

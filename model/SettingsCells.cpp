@@ -45,7 +45,18 @@ void AnswerBitSetting(CellAnswer& a, const BitSetting& row) {
         a.capsule.TextColor = kColourSilver; // still editable: the function may be switched on later
     }
     if (IsFixedForModel(a, row.fixed)) {
+        // Choosing the value it already has changes nothing: no refusal, so what was read can be set again.
+        std::int32_t chosen = value;
+        const bool same =
+            a.capsule.Parent != nullptr && EditSelection(a.capsule, a.editors, row.list, chosen) && chosen == value;
         ShowSelection(a.capsule, a.editors, row.list, value);
+        if (same) {
+            a.Restrict(); // drawn as a cell that cannot change; the choice itself is no key to refuse
+            return;
+        }
+        if (a.OnEnter() && a.capsule.Grid != nullptr) {
+            a.commands.RefusedSelectionList(row.list, value);
+        }
         RefuseFixed(a);
         return;
     }
@@ -57,7 +68,7 @@ void AnswerBitSetting(CellAnswer& a, const BitSetting& row) {
     } else {
         SetBit(image, row.address, row.bit, value != 0);
     }
-    if (row.kind == 229 && !GetBit(image, 0x64D, 2)) {
+    if (row.kind == 229 && !GetBit(image, settings::kPowerSaveMode, settings::kPowerSaveModeBit)) {
         SetBit(image, kSettings2, 3, false); // the third power-save state needs the continuation
     }
     if (row.imageChangedEvent) {
@@ -72,7 +83,7 @@ void AnswerPowerSave(CellAnswer& a) {
         a.capsule.TextColor = kColourSilver;
     }
     const bool on = GetBit(image, kSettings1, 6);
-    if (!GetBit(image, 0x64D, 2)) {
+    if (!GetBit(image, settings::kPowerSaveMode, settings::kPowerSaveModeBit)) {
         std::int32_t value = on;
         if (EditSelection(a.capsule, a.editors, "GI_Sheet_Sel_Misc_OnOff", value)) {
             SetBit(image, kSettings1, 6, value != 0);
@@ -219,20 +230,20 @@ bool AnswerSettingKind(CellAnswer& a) {
         AnswerLcd(a, 2, "GI_Sheet_Sel_UserSetLcdCanE", "GI_Sheet_Sel_UserSetLcdCanU");
         return true;
     case 235:
-        AnswerByte(a, 0x687, 0);
+        AnswerByte(a, settings::kAtisAmp13, 0);
         return true;
     case 236:
-        AnswerByte(a, 0x688, 0);
+        AnswerByte(a, settings::kAtisAmp21, 0);
         return true;
     case 237: {
-        std::int32_t value = GetWord(a.Image(), 0x65A);
+        std::int32_t value = GetWord(a.Image(), settings::kTotTimer);
         if (EditInteger(a.capsule, a.editors, value, 0, 999, 0, 1, {}, false)) {
-            SetWord(a.Image(), 0x65A, static_cast<std::uint16_t>(value));
+            SetWord(a.Image(), settings::kTotTimer, static_cast<std::uint16_t>(value));
         }
         return true;
     }
     case 247:
-        AnswerByte(a, 0x6D1, 1);
+        AnswerByte(a, settings::kBeepAmp, 1);
         return true;
     default:
         if (a.kind >= 248 && a.kind <= 253) {

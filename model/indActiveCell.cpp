@@ -17,11 +17,11 @@ using model::kClWindowText;
 
 constexpr std::uint32_t kRefusalText = 0x00FFFF;
 constexpr std::uint32_t kRefusalBack = 0x000080;
-constexpr std::int32_t kKindChNo = 112;
-constexpr std::int32_t kKindChAtr = 113;
-constexpr std::int32_t kKindChSimp = 117;
-constexpr std::int32_t kKindFreqR = 119;
-constexpr std::int32_t kKindFreqT = 120;
+using model::kKindChAtr;
+using model::kKindChNo;
+using model::kKindChSimp;
+using model::kKindFreqR;
+using model::kKindFreqT;
 constexpr std::int32_t kFirstFreeRow = 234;
 
 // Step 8: the items of a channel row's pop-up menu. True when the request was handled here.

@@ -130,10 +130,10 @@ TEST_F(CloneCommandsTest, WriteSendsTheNormalOrTheFactoryRange) {
 TEST_F(CloneCommandsTest, AWriteStopsBeforeTheRadioOnDataErrorsOrWithoutConfirmation) {
     Started();
     datCh row(App().MainImage());
-    row.Load(model::kPlanInt, 16);
+    row.Load(model::kPlanInternational, 16);
     row.MarkA = true;
     row.Inhibited = true;
-    row.Store(model::kPlanInt, 16);
+    row.Store(model::kPlanInternational, 16);
     EXPECT_EQ(Run(&CloneCommands::CloneWrite), CloneCommands::kStoppedDataErrors);
     ASSERT_EQ(m_box.Count(), 1u);
     EXPECT_EQ(m_box.Last().text, m_texts.GetLongText("GI_Mess_DataError"));
@@ -141,7 +141,7 @@ TEST_F(CloneCommandsTest, AWriteStopsBeforeTheRadioOnDataErrorsOrWithoutConfirma
     EXPECT_EQ(m_view.checks.back().errors, 1);
 
     row.Inhibited = false; // the P channel may be used again
-    row.Store(model::kPlanInt, 16);
+    row.Store(model::kPlanInternational, 16);
     m_box.Script({Answer::Cancel});
     EXPECT_EQ(Run(&CloneCommands::CloneWrite), CloneCommands::kStopped);
     EXPECT_EQ(m_box.Last().text, m_texts.GetLongText("GI_Mess_Confirm_CloneWrite"));

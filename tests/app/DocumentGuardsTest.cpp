@@ -29,9 +29,9 @@ void InhibitMarkedRow(cmcEeprom& image, std::uint8_t plan, std::int32_t channel)
 void InhibitEveryWeatherChannel(cmcEeprom& image) {
     datCh row(image);
     for (std::int32_t channel = 0; channel < 10; ++channel) {
-        row.Load(model::kPlanWx, channel);
+        row.Load(model::kPlanWeather, channel);
         row.Inhibited = true;
-        row.Store(model::kPlanWx, channel);
+        row.Store(model::kPlanWeather, channel);
     }
 }
 
@@ -45,12 +45,12 @@ TEST_F(DocumentGuards, TheWarningCheckCountsTheSheetsTheTreeShows) {
     };
     const Case cases[] = {
         {"FactoryData", 0, [](cmcEeprom&) {}, {}, 0},
-        {"InhibitedPChannel", 0, [](cmcEeprom& i) { InhibitMarkedRow(i, model::kPlanInt, 32); }, {"GI_Sheet_IntCh"}, 1},
+        {"InhibitedPChannel", 0, [](cmcEeprom& i) { InhibitMarkedRow(i, model::kPlanInternational, 32); }, {"GI_Sheet_IntCh"}, 1},
         {"TwoPlansInError",
          0,
          [](cmcEeprom& i) {
              InhibitMarkedRow(i, model::kPlanUsa, 40);
-             InhibitMarkedRow(i, model::kPlanCan, 7);
+             InhibitMarkedRow(i, model::kPlanCanada, 7);
          },
          {"GI_Sheet_UsaCh", "GI_Sheet_CanCh"},
          2},
@@ -59,7 +59,7 @@ TEST_F(DocumentGuards, TheWarningCheckCountsTheSheetsTheTreeShows) {
         {"WeatherOfAModelWithoutIt", 1, InhibitEveryWeatherChannel, {}, 0},
         {"InhibitedPChannelOfAModelWithoutUsaPlan",
          1,
-         [](cmcEeprom& i) { InhibitMarkedRow(i, model::kPlanInt, 16); },
+         [](cmcEeprom& i) { InhibitMarkedRow(i, model::kPlanInternational, 16); },
          {"GI_Sheet_IntCh"},
          1},
     };
@@ -123,13 +123,13 @@ TEST_F(DocumentGuards, TheSheetStateAndTheTreeComeFromTheDocument) {
     EXPECT_EQ(state.optionBits, 0x18);
     EXPECT_EQ(state.modelVariant, 0);
     ASSERT_TRUE(state.isUsable);
-    InhibitMarkedRow(app.MainImage(), model::kPlanInt, 20);
-    EXPECT_TRUE(state.isUsable(model::kPlanInt, 20)); // marked rows stay usable
+    InhibitMarkedRow(app.MainImage(), model::kPlanInternational, 20);
+    EXPECT_TRUE(state.isUsable(model::kPlanInternational, 20)); // marked rows stay usable
     datCh row(app.MainImage());
-    row.Load(model::kPlanInt, 21);
+    row.Load(model::kPlanInternational, 21);
     row.Inhibited = true;
-    row.Store(model::kPlanInt, 21);
-    EXPECT_FALSE(state.isUsable(model::kPlanInt, 21));
+    row.Store(model::kPlanInternational, 21);
+    EXPECT_FALSE(state.isUsable(model::kPlanInternational, 21));
 
     const ui::TreeVariant usa = app.TreeVariant();
     EXPECT_TRUE(usa.usaPlan && usa.canadaPlan && usa.weatherPlan && usa.modelTypeZero && !usa.makerMode);

@@ -5,8 +5,12 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -14,6 +18,34 @@ namespace {
 using clitest::CliRun;
 using clitest::Quoted;
 using clitest::RunCliCommand;
+
+// Runs vqn58-cli with `args` and `signal` already pending when it starts (raised while blocked, before
+// the program is loaded): the signal arrives as soon as the tool listens for it, before any save.
+// The exit status, or -1 when it did not exit normally.
+int RunWithSignalPending(std::vector<std::string> args, int signal) {
+    args.insert(args.begin(), std::string(VQN58_BIN_DIR) + "/vqn58-cli");
+    std::vector<char*> argv;
+    for (auto& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        sigset_t blocked;
+        sigemptyset(&blocked);
+        sigaddset(&blocked, signal);
+        ::sigprocmask(SIG_BLOCK, &blocked, nullptr);
+        ::kill(::getpid(), signal);
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, 1);
+        ::dup2(quiet, 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 class CellsCommand : public testing::Test {
 protected:
@@ -81,15 +113,67 @@ TEST_F(CellsCommand, UnknownNamesAreUsageErrors) {
     for (const char* arguments : {"get FILE CL_NoSuchCell",
                                   "get FILE CT_Nowhere.CL_ChList_Atr:3",
                                   "get FILE CL_ChList_Atr:x",
+                                  "get FILE CL_Free_Byte_Dec:12x",
                                   "set FILE CL_NoSuchCell=1",
                                   "set FILE CL_ComSet_Beep",
                                   "show FILE GI_Sheet_Nothing",
+                                  "layout GI_Sheet_Nothing",
                                   "get FILE"}) {
         std::string command = arguments;
-        command.replace(command.find("FILE"), 4, Quoted(file));
+        if (const auto at = command.find("FILE"); at != std::string::npos) {
+            command.replace(at, 4, Quoted(file));
+        }
         EXPECT_EQ(RunCliCommand(command).status, 2) << arguments;
     }
     EXPECT_EQ(testsupport::ReadFileBytes(file), before);
+}
+
+// A row, line or address that does not exist is a usage error naming the cell and its range, for get and
+// set alike; nothing is drawn, invented or saved.
+TEST_F(CellsCommand, CellsOutsideTheirRangeAreUsageErrors) {
+    const std::string before = testsupport::ReadFileBytes(file);
+    const struct {
+        const char* cell;
+        const char* range;
+    } cases[] = {
+        {"CT_FreeCh.CL_Fch_FreqR:70", "indices 0 to 69"},
+        {"CT_FreeCh.CL_Fch_FreqR:-1", "indices 0 to 69"},
+        {"CT_WxCh.CL_WX_ChAtr:10", "indices 0 to 9"},
+        {"CT_IntCh.CL_ChList_Tag:304", "indices 0 to 303"},
+        {"CL_Fch_FreqR:5", "categories CT_FreeCh"},         // without its category
+        {"CT_WxCh.CL_Fch_FreqR:5", "categories CT_FreeCh"}, // with another plan's
+        {"CT_FreeCh.CL_ChList_Tag:5", "categories CT_IntCh, CT_UsaCh, CT_CanCh"},
+        {"CL_Sel_Mode_F:100", "indices 0 to 1"},
+        {"CL_Sel_Mode_F:-1", "indices 0 to 1"},
+        {"CL_Sel_Mode_F:2047", "indices 0 to 1"},
+        {"CL_Misc_ChNo_1Base:2147483647", "indices 0 to 303"},
+        {"CL_Free_Byte_Dec:2049", "indices 0 to 2048"},
+        {"CL_ComSet_Backlight:1", "indices 0 to 0"},
+    };
+    for (const auto& c : cases) {
+        for (const std::string& command :
+             {"get " + Quoted(file) + " " + c.cell, "set " + Quoted(file) + " " + c.cell + "=1"}) {
+            const CliRun run = RunCliCommand(command);
+            EXPECT_EQ(run.status, 2) << command << ": " << run.output;
+            EXPECT_NE(run.output.find(c.cell), std::string::npos) << run.output;
+            EXPECT_NE(run.output.find(c.range), std::string::npos) << run.output;
+        }
+    }
+    EXPECT_EQ(testsupport::ReadFileBytes(file), before);
+    EXPECT_EQ(Get("CL_Sel_Mode_F:1 CT_FreeCh.CL_Fch_FreqR:69").status, 0); // both ends stay open
+}
+
+// A setting the model fixes takes the value it has, as no change, so what get printed can be set again.
+TEST_F(CellsCommand, AFixedSettingTakesItsOwnValue) {
+    ASSERT_EQ(RunCliCommand("new " + Quoted(file) + " --model 0 --force").status, 0);
+    ASSERT_EQ(Get("CL_ComAtis_IntCh").output, "Disabled\n");
+    for (const char* entry : {"CL_ComAtis_IntCh=#0", "CL_ComAtis_IntCh=Disabled"}) {
+        const CliRun run = Set(entry);
+        EXPECT_EQ(run.status, 0) << entry << ": " << run.output;
+    }
+    const CliRun changed = Set("CL_ComAtis_IntCh=#1");
+    EXPECT_EQ(changed.status, 4) << changed.output;
+    EXPECT_EQ(Get("CL_ComAtis_IntCh").output, "Disabled\n");
 }
 
 TEST_F(CellsCommand, ShowPrintsTheSheetAsTheWindowDrawsIt) {
@@ -160,6 +244,37 @@ TEST_F(CellsCommand, HelpNamesTheCellsWithExamples) {
     for (const char* example : {"CL_ComCom_Beep_UP", "CT_UsaCh.CL_ChList_Atr:32", "CT_FreeCh.CL_Fch_FreqR:5"}) {
         EXPECT_NE(help.output.find(example), std::string::npos) << example;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A signal before the save stops set, import and new with 128 + n and the file as it was (or not
+// made): a status that says "ended by signal" never stands for a saved file.
+TEST_F(CellsCommand, ASignalBeforeTheSaveSavesNothing) {
+    const std::string before = testsupport::ReadFileBytes(file);
+    const auto csv = dir.Write("list.csv",
+                               "plan,row,channel,mark,inhibited,tagged,tx_inhibit,poc,simplex,rx_hz,tx_hz,name\n"
+                               "usa,40,20,,0,1,0,0,0,,,\n");
+    const std::string made = (dir.Path() / "new.qcf").string();
+    const struct {
+        std::vector<std::string> args;
+        int signal;
+    } cases[] = {
+        {{"set", file, "CL_ComCom_Beep_UP=1000"}, SIGINT},
+        {{"set", file, "CL_ComCom_Beep_UP=1000"}, SIGTERM},
+        {{"import", file, csv.string()}, SIGTERM},
+        {{"new", made}, SIGINT},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RunWithSignalPending(c.args, c.signal), 128 + c.signal) << c.args[0] << " " << c.signal;
+        EXPECT_TRUE(testsupport::ReadFileBytes(file) == before) << c.args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(made));
+    // Without the signal each of them saves.
+    EXPECT_EQ(Set("CL_ComCom_Beep_UP=1000").status, 0);
+    EXPECT_FALSE(testsupport::ReadFileBytes(file) == before);
 }
 
 } // namespace

@@ -73,6 +73,9 @@ TEST(CliClone, InfoReadAndWriteAgainstTheSimulatedRadio) {
     const CliRun info = RunCli("info --device sim");
     EXPECT_EQ(info.status, 0) << info.output;
     EXPECT_NE(info.output.find("model 2691"), std::string::npos) << info.output;
+    // The comment of the radio's memory, and the battery type as the window's information sheet names it.
+    EXPECT_NE(info.output.find("\ncomment SEA OTTER  WA   \n"), std::string::npos) << info.output;
+    EXPECT_NE(info.output.find("\nbattery Nickel-metal hydride\n"), std::string::npos) << info.output;
 
     const CliRun read = RunCli("read " + file + " --device sim");
     ASSERT_EQ(read.status, 0) << read.output;

@@ -40,6 +40,7 @@ TEST(ExportCommand, PrintsEveryChannelRowOfAShippedFile) {
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 993);
     EXPECT_EQ(run.out.rfind("plan,row,channel,mark,", 0), 0U);
     EXPECT_NE(run.out.find("\nusa,45,22A,,0,0,0,0,1,,,\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\nfree,0,1,,,,,,,,,\n"), std::string::npos); // blank frequencies empty, as shown
 }
 
 // Export reads as check does, through the whole Open path: the model adopts the file and merges it with

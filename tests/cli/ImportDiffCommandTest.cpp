@@ -68,6 +68,8 @@ TEST_F(ImportDiff, ARefusedListSavesNothing) {
     } cases[] = {
         {"off raster", header + "usa,40,20,,0,1,0,0,0,,,\nfree,5,6,,,,,,,156013000,,\n", 4, "Line 3: rx_hz"},
         {"bad name", header + "free,5,6,,,,,,,156012500,,XYZ\n", 4, "Line 2: the name 'XYZ'"},
+        {"tag on an inhibited row", header + "international,0,0,,1,1,0,0,0,,,\n", 4, "Line 2: channel 0 is inhibited"},
+        {"name without a frequency", header + "free,5,6,,,,,,,,,Hi\n", 4, "Line 2: a name needs"},
         {"no header", "usa,40,20,,0,1,0,0,0,,,\n", 4, "header line"},
         {"10 MB", std::string(10 * 1024 * 1024, 'x'), 4, "larger than"},
     };
@@ -81,6 +83,39 @@ TEST_F(ImportDiff, ARefusedListSavesNothing) {
     }
     EXPECT_EQ(Run("import", a, (dir / "missing.csv").string()).status, 2);
     EXPECT_EQ(testsupport::ReadFileBytes(a), original);
+}
+
+// What the radio is sent is compared: a text by its stored bytes (quoted where its spaces matter), and
+// every byte a write sends that no shown cell explains by its address and both values.
+TEST_F(ImportDiff, TextsByTheirBytesAndBytesWithoutACell) {
+    ASSERT_EQ(
+        RunCliCommand("set " + Quoted(a) + " CT_FreeCh.CL_Fch_FreqR:3=156.8 'CT_FreeCh.CL_Fch_ChName:3= 2'").status, 0);
+    ASSERT_EQ(RunCliCommand("set " + Quoted(b) + " CT_FreeCh.CL_Fch_FreqR:3=156.8 CT_FreeCh.CL_Fch_ChName:3=2").status,
+              0);
+    const CliRun names = Run("diff", a, b);
+    EXPECT_EQ(names.status, 1);
+    EXPECT_EQ(names.output, "Free channels,4,Name,\" 2\",2\n");
+
+    // The model type, byte 0x609, has no cell of its own: the line of address 0x600 carries it tenth.
+    std::string text = testsupport::ReadFileBytes(a);
+    const auto line = text.find("\n060010");
+    ASSERT_NE(line, std::string::npos);
+    ASSERT_EQ(text.substr(line + 7 + 2 * 9, 2), "01");
+    text.replace(line + 7 + 2 * 9, 2, "02");
+    const auto other = dir.Write("other-type.qcf", text);
+    const CliRun type = Run("diff", a, other.string());
+    EXPECT_EQ(type.status, 1);
+    EXPECT_NE(type.output.find("\n,0x609,,0x01,0x02\n"), std::string::npos) << type.output;
+
+    // A column without a heading is named by its cell's kind.
+    std::string overlay = testsupport::ReadFileBytes(std::string(VQN58_BIN_DIR) + "/VQN58.OVL");
+    const auto usa = overlay.find("#GI_Sheet_UsaCh_Cells");
+    ASSERT_NE(usa, std::string::npos);
+    overlay.replace(overlay.find("{($ChHead)}Tag|", usa), 15, "{($ChHead)}|");
+    const auto headless = dir.Write("headless.ovl", overlay);
+    ASSERT_EQ(RunCliCommand("set " + Quoted(b) + " CT_UsaCh.CL_ChList_Tag:40=Tag").status, 0);
+    const CliRun tag = RunCliCommand("--overlay " + Quoted(headless.string()) + " diff " + Quoted(a) + " " + Quoted(b));
+    EXPECT_NE(tag.output.find("USA channels,20,CL_ChList_Tag,-,Tag\n"), std::string::npos) << tag.output;
 }
 
 TEST_F(ImportDiff, BadFilesAndArgumentsEndAsTheOtherCommandsDo) {

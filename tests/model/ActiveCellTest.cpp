@@ -51,6 +51,7 @@ TEST(ActiveCell, ItemsIndicatorsRowNumbersAndTheFreeByte) {
     EXPECT_EQ(bench.Draw(3, 1).OutText, "(Factory)");
     EXPECT_EQ(bench.Draw(77, 41).OutText, "41");
     EXPECT_EQ(bench.Draw(78, 41).OutText, "42");
+    EXPECT_EQ(bench.Draw(78, 2147483647).OutText, "2147483648"); // counted on past the largest index
     EXPECT_EQ(bench.Draw(79).Mark, cmcCellCapsule::kMarkQuarterPillar);
     bench.Commit(22, "300", 0x7FF);
     EXPECT_EQ(bench.document.image.GetByte(0x7FF), 255);

@@ -108,6 +108,9 @@ public:
     void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view list, int itemKind, int value) override {
         calls.push_back("List " + std::string(list) + " " + std::to_string(itemKind) + ":" + std::to_string(value));
     }
+    void RefusedSelectionList(std::string_view list, int value) override {
+        calls.push_back("RefusedList " + std::string(list) + " " + std::to_string(value));
+    }
 };
 
 // A dummy grid: editors react to keys only when the capsule names one.

@@ -39,7 +39,7 @@ TEST(ChannelExport, EveryRowOfEveryListWithTwelveFields) {
     EXPECT_EQ(lines[1 + 304 + 30], "usa,30,15,,0,0,1,0,1,,,");
     EXPECT_EQ(lines[1 + 3 * 304], "weather,0,1,,0,,,,,,,");
     EXPECT_EQ(lines[1 + 3 * 304 + 9], "weather,9,10,,0,,,,,,,");
-    EXPECT_EQ(lines[1 + 3 * 304 + 10], "free,0,1,,,,,,,21700000,0,");
+    EXPECT_EQ(lines[1 + 3 * 304 + 10], "free,0,1,,,,,,,,,"); // blank frequencies are empty, as shown
 }
 
 TEST(ChannelExport, FreeChannelNamesAsTheSheetsShowThem) {
@@ -57,7 +57,7 @@ TEST(ChannelExport, FreeChannelNamesAsTheSheetsShowThem) {
     record.Store(0, 6);
 
     EXPECT_EQ(ChannelCsvRow(image, kPlanFree, 5), "free,5,6,,,,,,,156800000,156800000,\"L,\"");
-    EXPECT_EQ(ChannelCsvRow(image, kPlanFree, 6), "free,6,7,,,,,,,21700000,0,\"\"\"A\"");
+    EXPECT_EQ(ChannelCsvRow(image, kPlanFree, 6), "free,6,7,,,,,,,,,\"\"\"A\"");
     EXPECT_EQ(ChannelCsvRow(image, kPlanCanada, kFirstFreeRow + 5), "canada,239,\"L,\",,0,0,0,0,1,,,");
     EXPECT_EQ(ChannelCsvRow(image, kPlanUsa, kFirstFreeRow + 7), "usa,241,,,0,0,0,0,0,,,");
 }

@@ -152,7 +152,7 @@ TEST(ChannelImport, ValuesEqualToTheImagesKeepTheirBytes) {
 TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
     const std::string good = ExportChannels(Initial(0));
     const std::string usa16 = "usa,32,16,P,0,0,0,0,1,,,";
-    const std::string free0 = "free,0,1,,,,,,,21700000,0,";
+    const std::string free0 = "free,0,1,,,,,,,,,";
     const std::string header = kChannelCsvHeader;
     const int usa16Line = 2 + kPlanRowCount + 32;
     const int free0Line = 2 + 3 * kPlanRowCount + kWeatherCount;
@@ -197,6 +197,20 @@ TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
         {"below the limits", Replace(good, free0, "free,0,1,,,,,,,99993750,0,"), free0Line, kCsvLimits},
         {"above the limits", Replace(good, free0, "free,0,1,,,,,,,199993750,0,"), free0Line, kCsvLimits},
         {"transmit alone", Replace(good, free0, "free,0,1,,,,,,,,156800000,"), free0Line, kCsvTxAlone},
+        {"name alone", Replace(good, free0, "free,0,1,,,,,,,,,AE"), free0Line, kCsvNameAlone},
+        // An inhibited row's cells take no entry; nor does a row the line inhibits.
+        {"tag on an inhibited row",
+         Replace(good, "usa,2,1,,1,0,0,0,0,,,", "usa,2,1,,1,1,0,0,0,,,"),
+         2 + kPlanRowCount + 2,
+         kCsvInhibited},
+        {"Poc on an inhibited row",
+         Replace(good, "usa,2,1,,1,0,0,0,0,,,", "usa,2,1,,1,0,0,1,0,,,"),
+         2 + kPlanRowCount + 2,
+         kCsvInhibited},
+        {"TX Inh. on a row the line inhibits",
+         Replace(good, usa16, "usa,32,16,P,1,0,1,0,1,,,"),
+         usa16Line,
+         kCsvInhibited},
         {"long name", Replace(good, free0, "free,0,1,,,,,,,156800000,0,ABCD"), free0Line, kCsvNameLength},
         {"letter outside the set", Replace(good, free0, "free,0,1,,,,,,,156800000,0,AK"), free0Line, kCsvNameChar},
         {"last place set", Replace(good, free0, "free,0,1,,,,,,,156800000,0,AAC"), free0Line, kCsvNameChar},
@@ -210,12 +224,29 @@ TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
         // A good change ahead of the bad line is not kept either.
         const bool wholeFile = c.key == kCsvHeader || c.key == kCsvTooLarge;
         const std::string text =
-            wholeFile ? c.text : Replace(c.text, "international,2,1,,0,0,0,0,0,,,", "international,2,1,,1,1,1,1,0,,,");
+            wholeFile ? c.text : Replace(c.text, "international,2,1,,0,0,0,0,0,,,", "international,2,1,,1,0,0,0,0,,,");
         const ChannelImportResult result = ImportChannels(image, text);
         EXPECT_EQ(result.problem.key, c.key) << c.what;
         EXPECT_EQ(result.problem.line, c.line) << c.what;
         EXPECT_EQ(ChannelBytes(image), ChannelBytes(before)) << c.what;
     }
+}
+
+// Older exports wrote 21700000 and 0 for blank frequencies: they still read as blank. A line that allows
+// an inhibited row may change its other cells at once.
+TEST(ChannelImport, OldBlankNumbersAndAllowedRowsAreTaken) {
+    cmcEeprom image = Initial(0);
+    const cmcEeprom before = image;
+    const std::string header = std::string(kChannelCsvHeader) + "\n";
+    const ChannelImportResult old = ImportChannels(image, header + "free,0,1,,,,,,,21700000,0,\n");
+    ASSERT_TRUE(old.Ok()) << old.problem.key;
+    EXPECT_EQ(old.changed, 0);
+    EXPECT_EQ(ChannelBytes(image), ChannelBytes(before));
+    const ChannelImportResult allowed = ImportChannels(image, header + "usa,2,1,,0,1,0,1,0,,,\n");
+    ASSERT_TRUE(allowed.Ok()) << allowed.problem.key;
+    datCh r(image);
+    r.Load(kPlanUsa, 2);
+    EXPECT_TRUE(!r.Inhibited && r.Tagged && r.Poc);
 }
 
 TEST(ChannelImport, TheMessageNamesTheLineAndTheValue) {
@@ -228,6 +259,10 @@ TEST(ChannelImport, TheMessageNamesTheLineAndTheValue) {
     const ChannelImportResult result = ImportChannels(image, text);
     EXPECT_EQ(ChannelCsvMessage(texts, result.problem),
               "Line 2: rx_hz 156013000 Hz is not on the radio's 6250 Hz raster.");
+    const ChannelImportResult inhibited =
+        ImportChannels(image, std::string(kChannelCsvHeader) + "\nusa,2,1,,1,1,0,0,0,,,\n");
+    EXPECT_EQ(ChannelCsvMessage(texts, inhibited.problem),
+              "Line 2: channel 1 is inhibited, so its tagged cannot change: give the row inhibited 0 to change it.");
     ChannelCsvProblem tooLarge{0, kCsvTooLarge, {"1048576"}};
     EXPECT_EQ(ChannelCsvMessage(texts, tooLarge).rfind("The file is larger than 1048576 bytes", 0), 0U);
 }

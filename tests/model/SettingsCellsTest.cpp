@@ -256,14 +256,15 @@ TEST(SettingsCells, SettingsTheMergeFixesAreRefusedWithTheReason) {
         std::int32_t kind;
         int modelType;
         Byte byte;
+        const char* list;
     } cases[] = {
-        {129, 1, {0x636, 0x02}},
-        {130, 4, {0x64C, 0x10}},
-        {215, 2, {0x648, 0x02}},
-        {145, 0, {0x64E, 0x02}},
-        {146, 0, {0x64E, 0x01}},
-        {147, 0, {0x64E, 0x04}},
-        {148, 0, {0x64E, 0x08}},
+        {129, 1, {0x636, 0x02}, "GI_Sheet_Sel_Misc_OnOff"},
+        {130, 4, {0x64C, 0x10}, "GI_Sheet_Sel_Misc_Appear"},
+        {215, 2, {0x648, 0x02}, "GI_Sheet_Sel_Misc_OnOff"},
+        {145, 0, {0x64E, 0x02}, "GI_Sheet_Sel_Misc_Able"},
+        {146, 0, {0x64E, 0x01}, "GI_Sheet_Sel_Misc_Able"},
+        {147, 0, {0x64E, 0x04}, "GI_Sheet_Sel_Misc_Able"},
+        {148, 0, {0x64E, 0x08}, "GI_Sheet_Sel_Misc_Accept"},
     };
     for (const auto& c : cases) {
         CellBench bench;
@@ -276,6 +277,13 @@ TEST(SettingsCells, SettingsTheMergeFixesAreRefusedWithTheReason) {
         bench.Choose(c.kind, 0);
         EXPECT_EQ(image.GetByte(c.byte.address), c.byte.value) << c.kind;
         EXPECT_EQ(bench.behaviour.LastRefusal(), "fixed for M" + std::to_string(c.modelType)) << c.kind;
+        // Choosing the value it has is no change, not a refusal: what was read can be set again.
+        bench.Choose(c.kind, 1);
+        EXPECT_EQ(image.GetByte(c.byte.address), c.byte.value) << c.kind;
+        EXPECT_EQ(bench.behaviour.LastRefusal(), "") << c.kind;
+        // Enter opens no list, but names it for a caller without a window.
+        bench.Key(c.kind, 13);
+        EXPECT_EQ(bench.commands.calls.back(), "RefusedList " + std::string(c.list) + " 1") << c.kind;
         // The other model types may change it.
         bench.document.modelType = c.modelType == 0 ? 1 : 0;
         bench.Choose(c.kind, 0);

@@ -106,6 +106,30 @@ TEST_F(CloneOverPty, InformationKeepsTheIdentity) {
     EXPECT_EQ(box.Count(), 0u);
 }
 
+// The identity carries the clone comment of the memory the radio holds, also after a write changed it.
+TEST_F(CloneOverPty, InformationNamesTheCommentOfTheMemory) {
+    const auto comment = [&] {
+        EXPECT_EQ(Run(&CloneCommands::CloneInfo), 0);
+        const auto& bytes = commands.Identity().bytes;
+        return std::string(bytes.begin() + 3, bytes.begin() + 19);
+    };
+    cmcEeprom memory = radiosim::PatternImage();
+    const std::string harbour = "HARBOUR MASTER  ";
+    for (std::size_t i = 0; i < harbour.size(); ++i) {
+        memory.SetByte(model::kCommentAddress + static_cast<std::int32_t>(i), static_cast<std::uint8_t>(harbour[i]));
+    }
+    StartRadio({}, {}, memory);
+    EXPECT_EQ(comment(), harbour);
+    const std::string written = "Sea Breeze      ";
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        document.image.SetByte(model::kCommentAddress + static_cast<std::int32_t>(i),
+                               static_cast<std::uint8_t>(written[i]));
+    }
+    box.Script({platform::IMessageBox::Answer::Ok});
+    ASSERT_EQ(Run(&CloneCommands::CloneWrite), 0);
+    EXPECT_EQ(comment(), written);
+}
+
 TEST_F(CloneOverPty, ReadAdoptsTheRadiosMemory) {
     StartRadio();
     EXPECT_EQ(Run(&CloneCommands::CloneRead), 0);

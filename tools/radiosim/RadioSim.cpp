@@ -1,5 +1,7 @@
 #include "tools/radiosim/RadioSim.h"
 
+#include "model/ImageMap.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -15,6 +17,7 @@ constexpr std::uint8_t kProgram = 0xEF;
 constexpr std::string_view kMaker = "Quon Inc.";
 constexpr std::int32_t kCloneEnd = 0x800; // addresses 0x000 to 0x7FF travel over the cable
 constexpr int kFrameBytes = 16;
+constexpr int kInfoComment = 3; // the comment's place in the information bytes
 
 void AppendHex(std::vector<std::uint8_t>& out, unsigned value, int digits) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -40,6 +43,14 @@ std::vector<std::uint8_t> DefaultInfo() {
     // count, revision 1.0, marker 1, 16 comment characters, options, battery type, model type
     const std::string_view text("\x16\x10\x01SIMULATED RADIO \x00\x00\x00", 22);
     return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+std::vector<std::uint8_t> InfoOf(const cmcEeprom& image) {
+    std::vector<std::uint8_t> info = DefaultInfo();
+    for (int i = 0; i < model::kCommentLength; ++i) {
+        info[static_cast<std::size_t>(kInfoComment + i)] = image.GetByte(model::kCommentAddress + i);
+    }
+    return info;
 }
 
 RadioSim::RadioSim(const cmcEeprom& image) : m_image(image) {}
@@ -112,7 +123,7 @@ void RadioSim::ReplyInfo() {
         frame.push_back(static_cast<std::uint8_t>(word >> 8));
         frame.push_back(static_cast<std::uint8_t>(word & 0xFF));
     }
-    const std::vector<std::uint8_t> info = m_identity.info.empty() ? DefaultInfo() : m_identity.info;
+    const std::vector<std::uint8_t> info = m_identity.info.empty() ? InfoOf(m_image) : m_identity.info;
     frame.insert(frame.end(), info.begin(), info.end());
     frame.push_back(kFD);
     SendRadio(frame);

@@ -25,11 +25,14 @@ struct Faults {
 struct Identity {
     std::uint16_t modelCode = 0x2691;
     std::uint16_t subCode = 0x0001;
-    std::vector<std::uint8_t> info; // information bytes of the reply; empty: DefaultInfo()
+    std::vector<std::uint8_t> info; // information bytes of the reply; empty: InfoOf(the memory)
 };
 
 // 22 information bytes: count 22, revision 1.0, marker 1, a comment, options, battery, model type 0.
 std::vector<std::uint8_t> DefaultInfo();
+
+// DefaultInfo with the clone comment that `image` holds, as the radio reports the memory it has.
+std::vector<std::uint8_t> InfoOf(const cmcEeprom& image);
 
 class RadioSim {
 public:
