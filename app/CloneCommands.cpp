@@ -1,9 +1,11 @@
 #include "app/CloneCommands.h"
 
+#include "overlay/FormatText.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
 
 #include <algorithm>
+#include <cstdio>
 
 CloneCommands::CloneCommands(indCloneMan& manager, cmcMessages& messages, ICloneDocument& document)
     : m_manager(manager), m_messages(messages), m_document(document) {
@@ -69,20 +71,76 @@ void CloneCommands::AfterWriteInfo(dst_CDrv_Result& result) {
     }
     m_manager.SetImageSize(m_document.ImageSize());
     m_document.MergeForWrite();
-    m_manager.CloneWrite(m_document.Image(),
-                         m_document.IsMakerMode() ? kWriteRangesMaker : kWriteRangesNormal,
-                         &Continue<&CloneCommands::AfterWrite>,
-                         this);
+    m_manager.CloneWrite(m_document.Image(), WriteRanges(), &Continue<&CloneCommands::AfterWrite>, this);
+}
+
+const CloneRange* CloneCommands::WriteRanges() const {
+    return m_document.IsMakerMode() ? kWriteRangesMaker : kWriteRangesNormal;
+}
+
+void CloneCommands::ShowDone(const char* key) {
+    std::string text = m_messages.Overlay().GetLongText(key);
+    if (const std::string note = m_deviceNote ? m_deviceNote() : std::string(); !note.empty()) {
+        text += "\n\n" + note;
+    }
+    m_messages.Show(text, cmcMessages::Icon::Information, cmcMessages::Buttons::Ok);
 }
 
 void CloneCommands::AfterWrite(dst_CDrv_Result& result) {
-    if (result.code == clonecode::kSuccess) {
-        m_document.CloseSheet();
-        m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_CloneWrite_Succeeded"),
-                        cmcMessages::Icon::Information,
-                        cmcMessages::Buttons::Ok);
+    if (result.code != clonecode::kSuccess) {
+        return Finish(result.code);
     }
-    Finish(result.code);
+    m_document.CloseSheet();
+    if (!m_document.CheckAfterWrite() || m_manager.IsBusy()) {
+        ShowDone("GI_Mess_CloneWrite_Succeeded");
+        return Finish(result.code);
+    }
+    // The check words its own failures: the write itself went through.
+    m_checking = true;
+    m_manager.SetReportFailures(false);
+    m_manager.CloneInfo(&Continue<&CloneCommands::AfterCheckInfo>, this);
+}
+
+void CloneCommands::AfterCheckInfo(dst_CDrv_Result& result) {
+    if (result.code != clonecode::kSuccess || m_manager.IsBusy()) {
+        return NotChecked();
+    }
+    // The whole memory, as every read asks for it; only the written ranges are compared.
+    m_manager.SetImageSize(m_document.ImageSize());
+    m_manager.CloneRead(kReadRanges, &Continue<&CloneCommands::AfterCheckRead>, this, clonelink::kCheckRead);
+}
+
+void CloneCommands::AfterCheckRead(dst_CDrv_Result& result) {
+    if (result.code != clonecode::kSuccess) {
+        return NotChecked();
+    }
+    m_checking = false;
+    m_manager.SetReportFailures(true);
+    const cmcEeprom& written = m_document.Image();
+    for (const CloneRange* range = WriteRanges(); range->last >= range->first; ++range) {
+        for (std::int32_t address = range->first; address <= range->last; ++address) {
+            if (result.image.GetByte(address) == written.GetByte(address)) {
+                continue;
+            }
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%03X", static_cast<unsigned>(address));
+            const std::string text = FormatText(m_messages.Overlay().GetLongText("GI_Mess_CloneCheck_Differs"),
+                                                {hex, m_document.PlaceOfAddress(address)});
+            m_messages.Show(text, cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+            return Finish(clonecode::kCheckDiffers);
+        }
+    }
+    ShowDone("GI_Mess_CloneWrite_Checked");
+    Finish(clonecode::kSuccess);
+}
+
+void CloneCommands::NotChecked() {
+    m_checking = false;
+    m_manager.SetReportFailures(true);
+    m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_CloneCheck_NotDone"),
+                    cmcMessages::Icon::Warning,
+                    cmcMessages::Buttons::Ok);
+    Finish(clonecode::kNotChecked);
 }
 
 void CloneCommands::CloneInfo() {
@@ -129,7 +187,8 @@ void CloneCommands::InfoHandler(void* data, dst_CDrv_Result& result) {
 
 void CloneCommands::ReadHandler(void* data, dst_CDrv_Result& result) {
     auto* self = static_cast<CloneCommands*>(data);
-    if (result.code != clonecode::kSuccess || result.op != 2) {
+    // The read that checks a write is compared with what was sent, not judged as a radio's image.
+    if (result.code != clonecode::kSuccess || result.op != 2 || self->m_checking) {
         return;
     }
     if (self->m_document.RejectImage(result.image)) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class cmcMessages;
 
@@ -19,7 +20,9 @@ struct CloneIdentity {
 // The three radio commands of the main window: clone read, clone write and clone information, each a
 // chain of clone manager operations that starts with an information exchange proving the right radio
 // is attached. Also the information and read handlers that judge the radio's replies. A chain stops at
-// the first failure, whose message the manager has already shown.
+// the first failure, whose message the manager has already shown. Unless the document says otherwise,
+// a write is followed by an information exchange and a read of the written ranges, compared byte by
+// byte with what was sent (kCheckDiffers, kNotChecked).
 class CloneCommands {
 public:
     // Model constants of this radio.
@@ -46,6 +49,10 @@ public:
     // kStoppedDataErrors.
     void OnFinished(std::function<void(int code)> finished) { m_finished = std::move(finished); }
 
+    // A text added to the messages that end a clone operation (the simulated radio says it is one); the
+    // function is asked each time, empty adds nothing.
+    void SetDeviceNote(std::function<std::string()> note) { m_deviceNote = std::move(note); }
+
     // The identity of the last information exchange that ended with code 0 (all zero before one did).
     const CloneIdentity& Identity() const { return m_identity; }
 
@@ -62,6 +69,13 @@ private:
     void AfterRead(dst_CDrv_Result& result);
     void AfterWriteInfo(dst_CDrv_Result& result);
     void AfterWrite(dst_CDrv_Result& result);
+    void AfterCheckInfo(dst_CDrv_Result& result);
+    void AfterCheckRead(dst_CDrv_Result& result);
+    // The write went through but its check did not: says so and ends with kNotChecked.
+    void NotChecked();
+    // Shows the overlay message `key` as information, with the device note after it.
+    void ShowDone(const char* key);
+    const CloneRange* WriteRanges() const;
     void AfterInfo(dst_CDrv_Result& result);
     void Finish(int code);
 
@@ -70,4 +84,6 @@ private:
     ICloneDocument& m_document;
     CloneIdentity m_identity;
     std::function<void(int)> m_finished;
+    std::function<std::string()> m_deviceNote;
+    bool m_checking = false; // the read under way checks a write: the image is compared, not adopted
 };

@@ -38,4 +38,10 @@ public:
     virtual void CloseSheet() = 0;
     // Shows the information window with the clone identity.
     virtual void ShowCloneInfo() = 0;
+    // Whether a write is followed by a read that checks what the radio holds (on unless the user
+    // turned it off).
+    virtual bool CheckAfterWrite() { return true; }
+    // Where the sheets show byte `address`, for the message of a check that found it different; empty
+    // when no sheet shows it.
+    virtual std::string PlaceOfAddress(std::int32_t /*address*/) { return {}; }
 };

@@ -31,7 +31,8 @@ std::string PortName(IDefinitionSource& texts, const clonelink::PortInUse& port)
 }
 
 std::string Doing(IDefinitionSource& texts, int op, const clonelink::PortInUse& port) {
-    const int line = (op == kRead ? 0 : 1) + (port.Simulated() ? 2 : 0);
+    // Three lines for a radio (read, write, check), then the same three for the simulated radio.
+    const int line = (op == kRead ? 0 : op == clonelink::kCheckRead ? 2 : 1) + (port.Simulated() ? 3 : 0);
     return FormatText(texts.GetLine(kDoing, line), {Device(texts, port)});
 }
 

@@ -14,8 +14,9 @@ namespace porttext {
 // "COM1 — /dev/ttyUSB0 (USB serial cable)", "COM1 — /dev/ttyS0", "COM1 — simulated radio".
 std::string PortName(IDefinitionSource& texts, const clonelink::PortInUse& port);
 
-// The line that names a read (op 2) or write (op 3) and the device: "Reading from the radio on
-// /dev/ttyUSB0 (USB serial cable)", "Writing to the simulated radio".
+// The line that names a read (op 2), a write (op 3) or the read that checks a write
+// (clonelink::kCheckRead) and the device: "Reading from the radio on /dev/ttyUSB0 (USB serial
+// cable)", "Writing to the simulated radio".
 std::string Doing(IDefinitionSource& texts, int op, const clonelink::PortInUse& port);
 
 // "1,024 of 2,048 bytes, about 3 s left" (without the time before it is known).

@@ -1,6 +1,8 @@
 #include "app/WindowCloneLink.h"
 
 #include "app/cuiMainCloneDocument.h"
+#include "overlay/Messages.h"
+#include "overlay/cmcGTex.h"
 #include "tools/radiosim/OwnerImage.h"
 #include "tools/radiosim/PtyRadio.h"
 #include "tools/radiosim/RadioSim.h"
@@ -17,6 +19,9 @@ WindowCloneLink::WindowCloneLink(cmcMessages& messages,
       m_manager(messages, m_device, timers, clock),
       m_commands(m_manager, messages, document) {
     m_manager.SetView(view);
+    m_commands.SetDeviceNote([this, &messages] {
+        return m_last.Simulated() ? messages.Overlay().GetLongText("GI_Mess_Clone_SimulatedRadio") : std::string();
+    });
     // The settings resolver the commands installed stays the one that decides; it only gains the
     // simulated radio.
     m_manager.Driver().Comm().SetPathResolver([this](int port) { return ResolvePath(port); });

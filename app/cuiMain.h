@@ -187,6 +187,10 @@ public:
     WarningCheckResult RunWarningCheck();
     // Which optional entries the navigation tree shows for the document; the base shows none.
     virtual ui::TreeVariant TreeVariant() { return {}; }
+    // Where the sheets of the tree show the value kept in byte `address`, as the overlay's
+    // "GI_Mess_CloneCheck_Place" words it ("Free channels, row 4, Name"); empty when none does (the
+    // base knows no sheets).
+    virtual std::string PlaceOfAddress(std::int32_t /*address*/) { return {}; }
 
     // --- Channel lists. ---
     // The application-wide channel clipboard: it keeps copies of the rows of the last Copy for the

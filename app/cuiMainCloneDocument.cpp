@@ -38,6 +38,14 @@ clonelink::PortInUse cuiMainCloneDocument::PortFor(int port, const std::vector<p
     return clonelink::ChoosePort(port, settings.ConfiguredPortPath(port), settings.portChosen, ports);
 }
 
+bool cuiMainCloneDocument::CheckAfterWrite() {
+    return m_app.Environ().checkAfterWrite;
+}
+
+std::string cuiMainCloneDocument::PlaceOfAddress(std::int32_t address) {
+    return m_app.PlaceOfAddress(address);
+}
+
 bool cuiMainCloneDocument::MayCloneWrite() {
     return m_app.MayCloneWrite();
 }

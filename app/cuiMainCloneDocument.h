@@ -40,6 +40,8 @@ public:
     void AdoptReadImage(const cmcEeprom& image) override;
     void CloseSheet() override;
     void ShowCloneInfo() override;
+    bool CheckAfterWrite() override;
+    std::string PlaceOfAddress(std::int32_t address) override;
 
 private:
     cuiMain& m_app;

@@ -15,6 +15,7 @@ constexpr const char* kSetup = "Setup";
 constexpr const char* kPorts = "Ports";
 constexpr const char* kMaximized = "Maximized";
 constexpr const char* kPortChosen = "Chosen";
+constexpr const char* kCheckAfterWrite = "CheckAfterWrite";
 
 std::string RecentName(int i) {
     return "Recent" + std::to_string(i);
@@ -124,6 +125,7 @@ void indEnviron::ApplyDefaults() {
     modelType = 0;
     chListType = false;
     portChosen = false;
+    checkAfterWrite = true;
 }
 
 bool indEnviron::Load() {
@@ -152,6 +154,8 @@ bool indEnviron::Load() {
     const auto chosenValue = m_store->ReadInt(kPorts, kPortChosen);
     portChosen = chosenValue.Ok() ? chosenValue.value != 0
                                   : comPort != 1 || m_store->ReadString(kPorts, "COM" + std::to_string(comPort)).Ok();
+    const auto checkValue = m_store->ReadInt(kSetup, kCheckAfterWrite);
+    checkAfterWrite = !checkValue.Ok() || checkValue.value != 0;
     return true;
 }
 
@@ -167,6 +171,7 @@ bool indEnviron::Save() {
     }
     m_store->WriteInt(kWindowPosition, kMaximized, maximized ? 1 : 0);
     m_store->WriteInt(kPorts, kPortChosen, portChosen ? 1 : 0);
+    m_store->WriteInt(kSetup, kCheckAfterWrite, checkAfterWrite ? 1 : 0);
     return m_store->Sync();
 }
 

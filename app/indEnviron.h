@@ -80,6 +80,9 @@ public:
     // The user chose the COM port (value "Chosen" of "Ports", outside the all-or-nothing load); until
     // then the program chooses the device for them.
     bool portChosen = false;
+    // A write is read back and compared (value "CheckAfterWrite" of "Setup", outside the all-or-nothing
+    // load; on when absent).
+    bool checkAfterWrite = true;
 
 private:
     bool Load();

@@ -1,10 +1,12 @@
 #include "app/indMain.h"
 
+#include "app/AddressPlace.h"
 #include "app/indEnviron.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
 #include "model/ModelRules.h"
 #include "model/datCh.h"
+#include "overlay/FormatText.h"
 #include "overlay/cmcGTex.h"
 
 #include <algorithm>
@@ -101,6 +103,17 @@ std::vector<CellInError> indMain::CellsInError(const std::string& sheet) {
     ChannelSheetState state = SheetState();
     state.usableOnly = false; // rows counted as the full lists count them
     return ::CellsInError(Definitions(), m_checkBehaviour, sheet, state);
+}
+
+std::string indMain::PlaceOfAddress(std::int32_t address) {
+    ChannelSheetState state = SheetState();
+    state.usableOnly = false; // every row, as the full lists count them
+    const auto place = FindAddressPlace(
+        Definitions(), m_checkBehaviour, TreeSheets(Definitions(), kMainTreeKey, TreeVariant()), state, address);
+    if (!place) {
+        return {};
+    }
+    return FormatText(Overlay().GetLine("GI_Mess_CloneCheck_Place", 0), {place->sheet, place->row, place->column});
 }
 
 std::string indMain::FileComment(const cmcEeprom& image) {

@@ -64,6 +64,7 @@ public:
     ChannelSheetState SheetState();
     // The cells of sheet `sheet` that draw in error, with every channel row shown.
     std::vector<CellInError> CellsInError(const std::string& sheet);
+    std::string PlaceOfAddress(std::int32_t address) override;
 
 protected:
     void RestoreModelType(int modelType) override;

@@ -45,6 +45,7 @@ struct CloneArgs {
     bool maker = false; // write only
     bool yes = false;   // write only
     bool force = false; // read only
+    bool check = true;  // write only: read back and compare
 };
 
 int UsageError(const std::string& problem) {
@@ -65,6 +66,8 @@ std::optional<CloneArgs> ParseCloneArgs(const std::vector<std::string>& args, Op
             parsed.yes = true;
         } else if (arg == "--force" && op == Op::Read) {
             parsed.force = true;
+        } else if (arg == "--no-check" && op == Op::Write) {
+            parsed.check = false;
         } else if (arg == "--port" && i + 1 < args.size() && !hasPort) {
             const std::string& text = args[++i];
             char* end = nullptr;
@@ -146,6 +149,7 @@ int Run(CliContext& context, Op op) {
     context.assumeYes = args->yes;
     CliApp cli(context);
     cli.Settings().comPort = args->device.empty() ? args->port : 1; // the tool's settings are never saved
+    cli.Settings().checkAfterWrite = args->check;
     indMain& app = cli.App();
     app.BuildDocument();
     if (args->maker) {
@@ -199,6 +203,9 @@ int Run(CliContext& context, Op op) {
     }
 
     CloneCommands commands(manager, messages, document);
+    if (port.Simulated()) {
+        commands.SetDeviceNote([&messages] { return messages.Overlay().GetLongText("GI_Mess_Clone_SimulatedRadio"); });
+    }
     if (!args->device.empty()) {
         // After the commands: they install the settings' device of the port, which a path replaces.
         const std::string path = line ? line->DevicePath() : args->device;

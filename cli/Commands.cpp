@@ -58,12 +58,14 @@ const std::vector<CliCommand>& Commands() {
          "or 10 + the clone-file code of FILE.",
          RunCloneRead},
         {"write",
-         "FILE [--maker] [--yes] --port N | --device PATH|sim",
+         "FILE [--maker] [--yes] [--no-check] --port N | --device PATH|sim",
          "Writes the clone file FILE into the radio (with --maker: the factory range too)\n"
          "after asking on the terminal (--yes: without asking; no terminal and no --yes:\n"
          "status 1). Refuses, as the window does, a FILE with cells in error (status 4;\n"
-         "check lists them). Fails with 10 + the clone-file code of FILE, or 20 + the\n"
-         "clone result code.",
+         "check lists them). Then reads the radio back and compares what was written\n"
+         "(--no-check: not): 38 when the radio holds other data (the message names the\n"
+         "first address), 39 when the radio did not answer the check. Fails with 10 +\n"
+         "the clone-file code of FILE, or 20 + the clone result code.",
          RunCloneWrite},
         {"layout",
          "SHEET",

@@ -54,7 +54,8 @@ void PrintHelp(std::FILE* out) {
                  "           4 other model variant, 5 map revision refused, 6 malformed line,\n"
                  "           7 addresses missing, 8 data outside the radio's memory or refused,\n"
                  "           9 newer than this program supports\n"
-                 "  22-37    20 + clone result code (see the radio commands)\n"
+                 "  22-39    20 + clone result code (see the radio commands; 38 and 39: the check after\n"
+                 "           a write found a difference, or could not be made)\n"
                  "  128+N    ended by signal N (the serial port released, no temporary file left,\n"
                  "           nothing saved; a signal after a command saved its file changes nothing)\n");
 }

@@ -2,6 +2,9 @@
 
 namespace clonelink {
 
+// The operation BeginOperation names for the read that checks what a write left in the radio.
+inline constexpr int kCheckRead = 4;
+
 // Where a running read or write stands.
 struct CloneProgress {
     int filledCells = 0;  // of the bar's 32 cells (it may exceed 32)
@@ -16,7 +19,8 @@ struct CloneProgress {
 class ICloneView {
 public:
     virtual ~ICloneView() = default;
-    // An operation starts: disable the main window; for a read (2) or write (3) show the progress.
+    // An operation starts: disable the main window; for a read (2), a write (3) or the read that checks
+    // a write (kCheckRead) show the progress.
     virtual void BeginOperation(int op) = 0;
     // Redraw the progress: the bar, the bytes done of the bytes expected and the time left.
     virtual void ShowProgress(const CloneProgress& progress) = 0;

@@ -30,6 +30,9 @@ inline constexpr std::uint8_t kBadIdentity = 14;
 inline constexpr std::uint8_t kImageRejected = 15;
 inline constexpr std::uint8_t kImageNewer = 16;
 inline constexpr std::uint8_t kShortWrite = 17;
+// Codes of the check that follows a write, set by the clone commands rather than the driver.
+inline constexpr std::uint8_t kCheckDiffers = 18; // the radio holds other data than was written
+inline constexpr std::uint8_t kNotChecked = 19;   // written, but the radio did not answer the check
 } // namespace clonecode
 
 // What one clone operation produced; made at each start and destroyed after the completion handler

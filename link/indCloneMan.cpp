@@ -106,7 +106,7 @@ bool indCloneMan::CloneInfo(Handler completion, void* data) {
     return true;
 }
 
-bool indCloneMan::CloneRead(const CloneRange* ranges, Handler completion, void* data) {
+bool indCloneMan::CloneRead(const CloneRange* ranges, Handler completion, void* data, int viewOp) {
     if (IsBusy()) {
         return false;
     }
@@ -118,7 +118,7 @@ bool indCloneMan::CloneRead(const CloneRange* ranges, Handler completion, void* 
     m_completion = {completion, data};
     Configure();
     m_driver.StartRead(ranges, &indCloneMan::DriverDone, this);
-    BeginProgress(m_operation);
+    BeginProgress(viewOp);
     return true;
 }
 
@@ -202,7 +202,7 @@ void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
             result.code = clonecode::kMissingData;
         }
     }
-    if (result.code != clonecode::kSuccess) {
+    if (result.code != clonecode::kSuccess && m_reportFailures) {
         m_messages.Show(ErrorText(result.code), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
     }
     if (m_view != nullptr && m_viewOpen) {

@@ -43,10 +43,14 @@ public:
 
     // Each returns false and does nothing while an operation runs.
     bool CloneInfo(Handler completion, void* data);
-    bool CloneRead(const CloneRange* ranges, Handler completion, void* data);
+    // `viewOp` is the operation the progress display names (clonelink::kCheckRead for the read that
+    // checks a write).
+    bool CloneRead(const CloneRange* ranges, Handler completion, void* data, int viewOp = 2);
     bool CloneWrite(const cmcEeprom& image, const CloneRange* ranges, Handler completion, void* data);
     bool IsBusy() const { return m_driver.IsBusy(); }
 
+    // Whether a failed operation shows its message (on by default). Off, the caller words the failure.
+    void SetReportFailures(bool report) { m_reportFailures = report; }
     // The message shown for result code `code`; empty for 0.
     std::string ErrorText(int code);
     // Cells of the 32-cell bar to fill: 33 x data bytes / total bytes, 0 without a total.
@@ -84,6 +88,7 @@ private:
     int m_totalBytes = 0;
     std::uint8_t m_operation = 0;
     bool m_viewOpen = false;
+    bool m_reportFailures = true;
     const platform::IClock& m_clock;
     std::optional<std::uint32_t> m_firstByteMs; // clock time the first data byte of the operation moved
     cmcTask m_progress;

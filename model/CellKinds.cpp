@@ -84,6 +84,7 @@ constexpr std::array<std::string_view, kProgramKindEnd - kFirstProgramKind> kPro
     "CL_Menu_File_Backups",
     "CL_Menu_Edit_Undo",
     "CL_Menu_Edit_Redo",
+    "CL_Menu_Opt_CheckWrite",
 };
 
 // Plan code per category 0 to 7 (7: no category).

@@ -27,6 +27,7 @@ enum ProgramKind : std::int32_t {
     kKindBackupFolder,                       // CL_Menu_File_Backups
     kKindUndo,                               // CL_Menu_Edit_Undo
     kKindRedo,                               // CL_Menu_Edit_Redo
+    kKindCheckAfterWrite,                    // CL_Menu_Opt_CheckWrite
     kProgramKindEnd
 };
 

@@ -59,6 +59,12 @@ bool MenuCommand(CellAnswer& a) {
             m.Undo();
         }
         return true;
+    case kKindCheckAfterWrite:
+        if (enter) {
+            m.ToggleCheckAfterWrite();
+        }
+        cell.SetFlag(kTicked, m.CheckAfterWrite());
+        return true;
     case kKindRedo:
         if (!m.CanRedo()) {
             cell.SetFlag(kDisabled, true);

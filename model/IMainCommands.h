@@ -56,6 +56,9 @@ public:
     // What COM port `port` stands for, as its menu item's hint: "COM1 — /dev/ttyUSB0 (USB serial
     // cable)"; empty where nothing is known.
     virtual std::string PortName(int /*port*/) { return {}; }
+    // Whether a write is read back and compared, and its switch (Option > Check After Writing).
+    virtual bool CheckAfterWrite() { return false; }
+    virtual void ToggleCheckAfterWrite() {}
     virtual void SetPort(int port) = 0;
     virtual void ShowPortNotice() = 0;
     virtual void CloneRead() = 0;

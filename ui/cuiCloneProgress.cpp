@@ -86,7 +86,7 @@ void cuiCloneProgress::BeginOperation(int op) {
     if (m_mainWindow != nullptr) {
         m_mainWindow->setEnabled(false);
     }
-    if (op == kOpRead || op == kOpWrite) {
+    if (op == kOpRead || op == kOpWrite || op == clonelink::kCheckRead) {
         const Texts texts = m_describe ? m_describe(op) : Texts{m_caption, std::string()};
         setWindowTitle(QString::fromStdString(texts.caption));
         m_doing->setText(QString::fromStdString(texts.doing));

@@ -122,6 +122,8 @@ public:
     int PopupMenuItemCount() override { return 0; }
     int Port() override;
     std::string PortName(int port) override;
+    bool CheckAfterWrite() override;
+    void ToggleCheckAfterWrite() override;
     void SetPort(int port) override;
     void ShowPortNotice() override;
     void CloneRead() override;

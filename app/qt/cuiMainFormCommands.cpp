@@ -121,6 +121,14 @@ std::string cuiMainForm::PortName(int port) {
     return porttext::PortName(m_parts.app.Definitions(), m_link->PortFor(port, m_ports));
 }
 
+bool cuiMainForm::CheckAfterWrite() {
+    return m_parts.app.Environ().checkAfterWrite;
+}
+
+void cuiMainForm::ToggleCheckAfterWrite() {
+    m_parts.app.Environ().checkAfterWrite = !m_parts.app.Environ().checkAfterWrite;
+}
+
 void cuiMainForm::SetPort(int port) {
     indEnviron& settings = m_parts.app.Environ();
     if (!settings.portChosen && port == settings.comPort && m_link != nullptr) {

@@ -36,14 +36,51 @@ protected:
             auto& out = m_radio->Output();
             m_port.Feed(std::vector<std::uint8_t>(out.begin(), out.end()));
             out.clear();
+            if (m_silentAfterWrite && m_radio->WritesAccepted() > 0) {
+                radiosim::Faults silent; // the acknowledgement went out; nothing after it does
+                silent.silent = true;
+                m_radio->SetFaults(silent);
+            }
         });
     }
 
+    // The document of the commands, with the place of an address answered by the test.
+    class PlacingDocument final : public ICloneDocument {
+    public:
+        PlacingDocument(cuiMainCloneDocument& real, std::vector<std::int32_t>& asked) : m_real(real), m_asked(asked) {}
+        void CommitPendingInput() override { m_real.CommitPendingInput(); }
+        bool AskToSaveChanges() override { return m_real.AskToSaveChanges(); }
+        int WarningCheckErrors() override { return m_real.WarningCheckErrors(); }
+        bool IsMakerMode() const override { return m_real.IsMakerMode(); }
+        int ComPort() override { return m_real.ComPort(); }
+        std::string DevicePath(int port) override { return m_real.DevicePath(port); }
+        bool MayCloneWrite() override { return m_real.MayCloneWrite(); }
+        bool RejectImage(const cmcEeprom& image) override { return m_real.RejectImage(image); }
+        bool IsNewerImage(const cmcEeprom& image) override { return m_real.IsNewerImage(image); }
+        const cmcEeprom& Image() override { return m_real.Image(); }
+        std::int32_t ImageSize() override { return m_real.ImageSize(); }
+        void MergeForWrite() override { m_real.MergeForWrite(); }
+        void AdoptReadImage(const cmcEeprom& image) override { m_real.AdoptReadImage(image); }
+        void CloseSheet() override { m_real.CloseSheet(); }
+        void ShowCloneInfo() override { m_real.ShowCloneInfo(); }
+        bool CheckAfterWrite() override { return m_real.CheckAfterWrite(); }
+        std::string PlaceOfAddress(std::int32_t address) override {
+            m_asked.push_back(address);
+            return " (the place)";
+        }
+
+    private:
+        cuiMainCloneDocument& m_real;
+        std::vector<std::int32_t>& m_asked;
+    };
+
     // Runs one command of a fresh command object on the document (started by the test); returns its
-    // final code.
-    int Run(void (CloneCommands::*command)()) {
+    // final code. With `placing`, the place of an address is the test's.
+    int Run(void (CloneCommands::*command)(), bool placing = false) {
         m_document = std::make_unique<cuiMainCloneDocument>(App(), Services().events);
-        m_commands = std::make_unique<CloneCommands>(m_manager, m_messages, *m_document);
+        m_placing = std::make_unique<PlacingDocument>(*m_document, m_placeAsked);
+        m_commands = std::make_unique<CloneCommands>(
+            m_manager, m_messages, placing ? static_cast<ICloneDocument&>(*m_placing) : *m_document);
         std::optional<int> finished;
         m_commands->OnFinished([&](int code) { finished = code; });
         ((*m_commands).*command)();
@@ -66,6 +103,9 @@ protected:
     indCloneMan m_manager{m_messages, m_port, m_time.Timers(), m_time.Clock()};
     std::unique_ptr<radiosim::RadioSim> m_radio;
     std::unique_ptr<cuiMainCloneDocument> m_document;
+    std::unique_ptr<PlacingDocument> m_placing;
+    std::vector<std::int32_t> m_placeAsked;
+    bool m_silentAfterWrite = false;
     std::unique_ptr<CloneCommands> m_commands;
 };
 
@@ -124,6 +164,54 @@ TEST_F(CloneCommandsTest, WriteSendsTheNormalOrTheFactoryRange) {
             ASSERT_EQ(m_radio->Image().GetByte(a), App().MainImage().GetByte(a)) << a;
         }
         EXPECT_FALSE(App().IsModified()); // the merge alone does not modify the document
+    }
+}
+
+// A write is read back and compared: a byte the radio keeps wrong is named with its place on the
+// sheets, a radio that stops answering after the write leaves the write unchecked, and the check can be
+// turned off.
+TEST_F(CloneCommandsTest, AWriteIsReadBackAndComparedUnlessTurnedOff) {
+    const std::int32_t freeName = 0x390 + 8 * 3 + 4; // the first name letter of free channel 4
+    struct Case {
+        const char* what;
+        bool check;
+        radiosim::Faults faults;
+        bool silentAfterWrite;
+        int code;
+        const char* message; // the last message's overlay key
+    };
+    radiosim::Faults misstore;
+    misstore.misstore = freeName;
+    const Case cases[] = {
+        {"checked", true, {}, false, 0, "GI_Mess_CloneWrite_Checked"},
+        {"not checked", false, {}, false, 0, "GI_Mess_CloneWrite_Succeeded"},
+        {"a byte kept wrong", true, misstore, false, clonecode::kCheckDiffers, "GI_Mess_CloneCheck_Differs"},
+        {"a byte kept wrong, unchecked", false, misstore, false, 0, "GI_Mess_CloneWrite_Succeeded"},
+        {"silent after the write", true, {}, true, clonecode::kNotChecked, "GI_Mess_CloneCheck_NotDone"},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        Radio(InitialFile(0));
+        m_radio->SetFaults(c.faults);
+        m_silentAfterWrite = c.silentAfterWrite;
+        Started();
+        App().Environ().checkAfterWrite = c.check;
+        const cmcEeprom before = App().MainImage();
+        m_box.Script({Answer::Ok}); // the confirmation
+        // The place of a byte on the sheets is the shipped sheets' to tell (the window test shows it):
+        // here it is only asked for the right address.
+        m_placeAsked.clear();
+        EXPECT_EQ(Run(&CloneCommands::CloneWrite, true), c.code) << c.what;
+        EXPECT_EQ(m_radio->WritesAccepted(), 1) << c.what;
+        ASSERT_GE(m_box.Count(), 2u) << c.what;
+        EXPECT_EQ(m_box.Count(), 2u) << c.what; // the confirmation and one message at the end
+        const std::string expected = m_texts.GetLongText(c.message);
+        EXPECT_EQ(m_box.Last().text.substr(0, 20), expected.substr(0, 20)) << c.what;
+        EXPECT_FALSE(App().MainImage().Differs(before)) << c.what; // the document stays as it was
+        if (c.code == clonecode::kCheckDiffers) {
+            EXPECT_NE(m_box.Last().text.find("0x3AC (the place)"), std::string::npos) << m_box.Last().text;
+            EXPECT_EQ(m_placeAsked, std::vector<std::int32_t>{freeName});
+        }
     }
 }
 

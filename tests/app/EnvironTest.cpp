@@ -51,8 +51,9 @@ TEST(Environ, FirstStartTakesTheDefaultsAndSavesThemAtExit) {
     EXPECT_EQ(std::get<std::int32_t>(saved.at("Window Position/Width")), 800);
     EXPECT_EQ(std::get<std::int32_t>(saved.at("View Option/FontSize Percentage")), 100);
     EXPECT_EQ(std::get<std::string>(saved.at("Recent File List/Recent9")), "");
-    // Window Position also holds Maximized; Ports holds whether the user chose the port.
-    EXPECT_EQ(saved.size(), 3u + 10u + 2u + 6u + 2u + 1u);
+    // Window Position also holds Maximized; Ports holds whether the user chose the port, Setup whether a
+    // write is checked.
+    EXPECT_EQ(saved.size(), 3u + 10u + 2u + 6u + 2u + 1u + 1u);
 }
 
 // The maximised state is kept, but a store written without it still loads every other value.

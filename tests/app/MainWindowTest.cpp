@@ -108,9 +108,36 @@ TEST_F(MainWindowTest, AReadFromTheSimulatedRadioReplacesTheDocument) {
     App().MainImage().SetByte(model::kCommentAddress, 'W');
     box.Script({Answer::Ok});
     MenuItem(40)->trigger(); // Write
-    ASSERT_TRUE(RunUntil([&] { return box.Count() == 2; }));
+    ASSERT_TRUE(RunUntil([&] { return box.Count() == 2 && Form().isEnabled(); }));
     EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Information);
     EXPECT_EQ(program->Link().SimulatedRadio()->Image().GetByte(model::kCommentAddress), 'W');
+    // Read back and found as written; the message says the simulated radio answered.
+    EXPECT_NE(box.Last().text.find("read back"), std::string::npos) << box.Last().text;
+    EXPECT_NE(box.Last().text.find("simulated radio"), std::string::npos) << box.Last().text;
+
+    // A radio that keeps a byte wrong: the check names the address and where the sheets show it.
+    program->Link().SimulatedRadio()->SetFaults({.misstore = 0x3AC}); // free channel 4's name
+    box.Clear();
+    box.Script({Answer::Ok});
+    MenuItem(40)->trigger();
+    ASSERT_TRUE(RunUntil([&] { return box.Count() == 2 && Form().isEnabled(); }));
+    EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Error);
+    EXPECT_NE(box.Last().text.find("other data at address 0x3AC (Free channels: 4, Name)"), std::string::npos)
+        << box.Last().text;
+    EXPECT_EQ(App().MainImage().GetByte(model::kCommentAddress), 'W'); // the document as it was
+
+    // Option > Check After Writing turns the read back off.
+    QAction* check = MenuItem(model::kKindCheckAfterWrite);
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->isChecked());
+    check->trigger();
+    EXPECT_FALSE(settings.checkAfterWrite);
+    box.Clear();
+    box.Script({Answer::Ok});
+    MenuItem(40)->trigger();
+    ASSERT_TRUE(RunUntil([&] { return box.Count() == 2 && Form().isEnabled(); }));
+    EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Information);
+    EXPECT_EQ(box.Last().text.find("read back"), std::string::npos) << box.Last().text;
 }
 
 // Each fault of the radio ends the read in one error message, and the document stays as it was.

@@ -102,6 +102,71 @@ TEST(CliClone, InfoReadAndWriteAgainstTheSimulatedRadio) {
     EXPECT_EQ(testsupport::ReadFileBytes(file), saved);
 }
 
+// The simulated radio as its own program with `options`; it prints the device to open on its first
+// line of output, then runs until it is ended.
+class SimulatedRadioProcess {
+public:
+    explicit SimulatedRadioProcess(const std::vector<std::string>& options) {
+        int out[2];
+        if (::pipe(out) != 0) {
+            return;
+        }
+        std::vector<std::string> all{std::string(VQN58_BIN_DIR) + "/vqn58-radiosim"};
+        all.insert(all.end(), options.begin(), options.end());
+        std::vector<char*> argv;
+        for (auto& a : all) {
+            argv.push_back(a.data());
+        }
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t files;
+        ::posix_spawn_file_actions_init(&files);
+        ::posix_spawn_file_actions_adddup2(&files, out[1], 1);
+        ::posix_spawn_file_actions_addclose(&files, out[0]);
+        ::posix_spawn(&m_pid, argv[0], &files, nullptr, argv.data(), environ);
+        ::posix_spawn_file_actions_destroy(&files);
+        ::close(out[1]);
+        char c = 0;
+        while (::read(out[0], &c, 1) == 1 && c != '\n') {
+            m_device += c;
+        }
+        ::close(out[0]);
+    }
+    ~SimulatedRadioProcess() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ExitStatus(m_pid);
+        }
+    }
+    const std::string& Device() const { return m_device; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_device;
+};
+
+// A write is read back: a radio that keeps a byte wrong ends the write with 38 and the address and
+// place in the message; --no-check skips the read.
+TEST(CliClone, TheWriteIsReadBackAndADifferenceIsNamed) {
+    testsupport::TempDir dir;
+    const std::string file = (dir / "radio.qcf").string();
+    ASSERT_EQ(RunCli("read " + file + " --device sim").status, 0);
+
+    const CliRun checked = RunCli("write " + file + " --yes --device sim");
+    EXPECT_EQ(checked.status, 0) << checked.output;
+    EXPECT_NE(checked.output.find("read back"), std::string::npos) << checked.output;
+    EXPECT_NE(checked.output.find("simulated radio"), std::string::npos) << checked.output;
+
+    SimulatedRadioProcess radio({"--misstore", "3AC"}); // the first letter of free channel 4's name
+    ASSERT_FALSE(radio.Device().empty());
+    const CliRun differs = RunCli("write " + file + " --yes --device " + radio.Device());
+    EXPECT_EQ(differs.status, 38) << differs.output;
+    EXPECT_NE(differs.output.find("other data at address 0x3AC (Free channels: 4, Name)"), std::string::npos)
+        << differs.output;
+    const CliRun unchecked = RunCli("write " + file + " --yes --no-check --device " + radio.Device());
+    EXPECT_EQ(unchecked.status, 0) << unchecked.output;
+    EXPECT_EQ(unchecked.output.find("read back"), std::string::npos) << unchecked.output;
+}
+
 TEST(CliClone, FailuresEndWithTheirExitStatusAndOneMessage) {
     testsupport::TempDir dir;
     const std::string noTty = (dir / "no-such-tty").string();

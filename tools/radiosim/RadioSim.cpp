@@ -207,6 +207,10 @@ void RadioSim::EndWrite() {
         kFE, kFE, kProgram, kRadio, 0xE6, static_cast<std::uint8_t>(accepted ? 0 : 1), kFD};
     if (accepted) {
         m_image = m_pending;
+        if (m_faults.misstore >= 0 && m_faults.misstore < m_image.GetSize()) {
+            const auto at = static_cast<std::int32_t>(m_faults.misstore);
+            m_image.SetByte(at, static_cast<std::uint8_t>(~m_image.GetByte(at)));
+        }
         ++m_writesAccepted;
         if (m_onWritten) {
             m_onWritten(m_image);

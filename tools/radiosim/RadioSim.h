@@ -20,6 +20,8 @@ struct Faults {
     bool badEndCount = false; // the end frame of a read counts one frame too many
     bool refuseWrite = false; // a write is answered with a refusal
     long hangUpAfter = -1;    // the line goes dead after this many bytes on the wire (echo included)
+    long misstore = -1;       // an accepted write keeps the byte at this address with its bits inverted,
+                              // as a failing memory cell would (the acknowledgement says nothing of it)
 };
 
 struct Identity {

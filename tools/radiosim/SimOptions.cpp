@@ -59,7 +59,8 @@ const char* SimUsage() {
            "  --bad-checksum       the first data frame of a read has a wrong checksum\n"
            "  --bad-end-count      the end frame of a read counts one frame too many\n"
            "  --refuse-write       refuse every write\n"
-           "  --hang-up-after N    the line goes dead after N bytes on the wire\n";
+           "  --hang-up-after N    the line goes dead after N bytes on the wire\n"
+           "  --misstore ADDR      keep the byte at ADDR (hexadecimal) wrong after a write\n";
 }
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
@@ -120,6 +121,10 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             options.faults.badEndCount = true;
         } else if (arg == "--refuse-write") {
             options.faults.refuseWrite = true;
+        } else if (arg == "--misstore") {
+            if (!needs(Number(value, 16, number) && number < model::kImageSize))
+                return false;
+            options.faults.misstore = number;
         } else {
             error = "unknown option " + arg;
             return false;
