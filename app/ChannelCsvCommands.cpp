@@ -68,5 +68,6 @@ int ChannelCsvCommands::Import() {
                                      {std::to_string(imported.rows), std::to_string(imported.changed)}),
                           cmcMessages::Icon::Information,
                           cmcMessages::Buttons::Ok);
+    m_app.ShowResultLine(8, {std::to_string(imported.rows), chosen->string()});
     return kDone;
 }

@@ -3,6 +3,7 @@
 #include "overlay/FormatText.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
+#include "platform/Clock.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,13 +16,22 @@ CloneCommands::CloneCommands(indCloneMan& manager, cmcMessages& messages, IClone
     m_manager.Driver().Comm().SetPathResolver([this](int port) { return m_document.DevicePath(port); });
 }
 
+void CloneCommands::Begin(int op) {
+    m_outcome = {};
+    m_outcome.op = op;
+    m_outcome.ms = m_manager.Clock().NowMs(); // the start until Finish makes it the time taken
+}
+
 void CloneCommands::Finish(int code) {
+    m_outcome.code = code;
+    m_outcome.ms = m_manager.Clock().NowMs() - m_outcome.ms;
     if (m_finished) {
         m_finished(code);
     }
 }
 
 void CloneCommands::CloneRead() {
+    Begin(2);
     m_document.CommitPendingInput();
     if (!m_document.AskToSaveChanges() || m_manager.IsBusy()) {
         return Finish(kStopped);
@@ -40,12 +50,14 @@ void CloneCommands::AfterReadInfo(dst_CDrv_Result& result) {
 
 void CloneCommands::AfterRead(dst_CDrv_Result& result) {
     if (result.code == clonecode::kSuccess) {
+        m_outcome.bytes = m_manager.Driver().DataBytes();
         m_document.AdoptReadImage(result.image);
     }
     Finish(result.code);
 }
 
 void CloneCommands::CloneWrite() {
+    Begin(3);
     m_document.CommitPendingInput();
     if (m_document.WarningCheckErrors() > 0) {
         m_messages.Show(
@@ -90,6 +102,7 @@ void CloneCommands::AfterWrite(dst_CDrv_Result& result) {
     if (result.code != clonecode::kSuccess) {
         return Finish(result.code);
     }
+    m_outcome.bytes = m_manager.Driver().DataBytes();
     m_document.CloseSheet();
     if (!m_document.CheckAfterWrite() || m_manager.IsBusy()) {
         ShowDone("GI_Mess_CloneWrite_Succeeded");
@@ -130,6 +143,7 @@ void CloneCommands::AfterCheckRead(dst_CDrv_Result& result) {
             return Finish(clonecode::kCheckDiffers);
         }
     }
+    m_outcome.checked = true;
     ShowDone("GI_Mess_CloneWrite_Checked");
     Finish(clonecode::kSuccess);
 }
@@ -144,6 +158,7 @@ void CloneCommands::NotChecked() {
 }
 
 void CloneCommands::CloneInfo() {
+    Begin(1);
     if (m_manager.IsBusy()) {
         return Finish(kStopped);
     }

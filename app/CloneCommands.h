@@ -53,6 +53,16 @@ public:
     // function is asked each time, empty adds nothing.
     void SetDeviceNote(std::function<std::string()> note) { m_deviceNote = std::move(note); }
 
+    // How the last chain ended, for a line that says what happened.
+    struct Outcome {
+        int op = 0;             // 1 information, 2 read, 3 write
+        int code = 0;           // as OnFinished gave it
+        int bytes = 0;          // data bytes read or written (0 when the chain stopped before)
+        std::uint32_t ms = 0;   // from the start of the chain to its end
+        bool checked = false;   // a write that was read back and found as written
+    };
+    const Outcome& LastOutcome() const { return m_outcome; }
+
     // The identity of the last information exchange that ended with code 0 (all zero before one did).
     const CloneIdentity& Identity() const { return m_identity; }
 
@@ -86,4 +96,6 @@ private:
     std::function<void(int)> m_finished;
     std::function<std::string()> m_deviceNote;
     bool m_checking = false; // the read under way checks a write: the image is compared, not adopted
+    Outcome m_outcome;
+    void Begin(int op);
 };

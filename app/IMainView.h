@@ -24,6 +24,8 @@ public:
     virtual void ShowWarningCheck(const WarningCheckResult& /*result*/) {}
     // The channel sheets switched between all and usable channels only: reopen the open sheet.
     virtual void UsableChannelsToggled() {}
+    // An action ended: show `text` (one line: what happened, to which file or radio) in the status bar.
+    virtual void ShowResult(const std::string& /*text*/) {}
     // Show or take back the hourglass cursor around long file work.
     virtual void SetBusy(bool /*busy*/) {}
     // The open sheet and its cursor, where a change is being made; empty without a sheet.

@@ -3,6 +3,8 @@
 #include "overlay/DefinitionSource.h"
 #include "overlay/FormatText.h"
 
+#include <cstdio>
+
 namespace porttext {
 
 namespace {
@@ -43,6 +45,33 @@ std::string Detail(IDefinitionSource& texts, const clonelink::CloneProgress& pro
         return FormatText(texts.GetLine(kDetail, 0), {done, total});
     }
     return FormatText(texts.GetLine(kDetail, 1), {done, total, std::to_string(progress.secondsLeft)});
+}
+
+std::string CloneResult(IDefinitionSource& texts,
+                        const CloneCommands::Outcome& outcome,
+                        const clonelink::PortInUse& port,
+                        bool backedUp) {
+    constexpr const char* kResult = "GI_Status_Result";
+    int line = 0;
+    if (outcome.op == kRead && outcome.code == clonecode::kSuccess) {
+        line = 2;
+    } else if (outcome.op == 3 && outcome.code == clonecode::kSuccess) {
+        line = outcome.checked ? 3 : 4;
+    } else if (outcome.op == 3 && outcome.code == clonecode::kCheckDiffers) {
+        line = 5;
+    } else if (outcome.op == 3 && outcome.code == clonecode::kNotChecked) {
+        line = 6;
+    } else {
+        return {};
+    }
+    const std::string device = port.Simulated() ? texts.GetLine(kPortNames, 2) : Device(texts, port);
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", outcome.ms / 1000.0);
+    std::string text = FormatText(texts.GetLine(kResult, line), {GroupDigits(outcome.bytes), device, seconds});
+    if (line == 2 && backedUp) {
+        text += texts.GetLine(kResult, 7);
+    }
+    return text;
 }
 
 std::string GroupDigits(long long n) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CloneCommands.h"
 #include "link/ICloneView.h"
 #include "link/PortPath.h"
 
@@ -21,6 +22,14 @@ std::string Doing(IDefinitionSource& texts, int op, const clonelink::PortInUse& 
 
 // "1,024 of 2,048 bytes, about 3 s left" (without the time before it is known).
 std::string Detail(IDefinitionSource& texts, const clonelink::CloneProgress& progress);
+
+// The status line of a clone read or write that ended as `outcome` on `port` ("Read 2,048 bytes from
+// /dev/ttyUSB0 in 6.4 s; a copy is in the backups folder"), `backedUp` when the image read was kept;
+// empty for an operation that did not move the data.
+std::string CloneResult(IDefinitionSource& texts,
+                        const CloneCommands::Outcome& outcome,
+                        const clonelink::PortInUse& port,
+                        bool backedUp);
 
 // `n` with a comma between groups of three digits: 5981 gives "5,981".
 std::string GroupDigits(long long n);

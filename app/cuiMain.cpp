@@ -4,6 +4,7 @@
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
+#include "overlay/FormatText.h"
 #include "overlay/cmcGTex.h"
 #include "overlay/cmcHash2.h"
 #include "platform/ProgramPaths.h"
@@ -113,8 +114,15 @@ std::string cuiMain::DisplayName() const {
 }
 
 std::string cuiMain::Caption() {
-    return std::filesystem::path(DisplayName()).filename().string() + " - " +
+    // A changed document is marked as desktop programs mark it: '*' before the file name.
+    return (m_modified ? "*" : "") + std::filesystem::path(DisplayName()).filename().string() + " - " +
            m_services.overlay.GetText("GI_Sys_AppTitle");
+}
+
+void cuiMain::ShowResultLine(int line, std::initializer_list<std::string_view> values) {
+    if (m_view != &m_noView) {
+        m_view->ShowResult(FormatText(m_services.overlay.GetLine("GI_Status_Result", line), values));
+    }
 }
 
 void cuiMain::UpdateCaption() {

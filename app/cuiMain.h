@@ -202,6 +202,11 @@ public:
     void SetUsableChannelsOnly(bool on);
 
     void SetView(IMainView* view) { m_view = view ? view : &m_noView; }
+    // Shows what an action did in the window's status bar: line `line` of "GI_Status_Result" filled with
+    // `values`. Without a window (the command-line tool) nothing is looked up.
+    void ShowResultLine(int line, std::initializer_list<std::string_view> values);
+    // Whether the image of the last clone read was kept in the backup folder.
+    bool LastReadBackedUp() const { return m_lastReadBackedUp; }
     platform::IFileDialogs& FileDialogs() { return m_services.fileDialogs; }
     cmcMessages& Messages() { return m_messages; }
     cmcGTex& Overlay() { return m_services.overlay; }
@@ -260,4 +265,5 @@ private:
     cmcClipCh m_clipCh;
     std::string m_typed; // the last characters typed in the About window, lower-cased
     std::filesystem::path m_backupFolder;
+    bool m_lastReadBackedUp = false;
 };

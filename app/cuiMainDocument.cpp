@@ -128,6 +128,7 @@ int cuiMain::OpenFile(const std::filesystem::path& path) {
     CloseCurrentSheet();
     ResetHistory();
     SendEvent(kEvImageChanged);
+    ShowResultLine(0, {full.string()});
     return qcf::kOk;
 }
 
@@ -159,6 +160,7 @@ int cuiMain::SaveToFile(const std::filesystem::path& path) {
     m_services.settings.recent.AddFirst(m_fileName);
     TakeSnapshot();
     m_history.DocumentSaved(m_main, {m_saved, m_fileName});
+    ShowResultLine(1, {full.string()});
     return qcf::kOk;
 }
 
@@ -170,9 +172,7 @@ int cuiMain::CheckClonedImage(const cmcEeprom& image) {
 }
 
 void cuiMain::AdoptClonedImage(const cmcEeprom& image) {
-    if (!m_backupFolder.empty()) {
-        BackUpReadImage(image);
-    }
+    m_lastReadBackedUp = !m_backupFolder.empty() && BackUpReadImage(image);
     RecordEdit();
     m_main = image;
     ImageLoaded(m_main);

@@ -63,6 +63,7 @@ public:
     clonelink::CloneProgress Progress();
 
     cmcCloneDrv& Driver() { return m_driver; }
+    const platform::IClock& Clock() const { return m_clock; }
 
 private:
     struct Callback {

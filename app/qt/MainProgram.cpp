@@ -1,5 +1,6 @@
 #include "app/qt/MainProgram.h"
 
+#include "app/PortText.h"
 #include "overlay/Messages.h"
 #include "ui/cuiCloneProgress.h"
 #include "ui/cuiMenu.h"
@@ -29,9 +30,18 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
         &m_form->Progress(),
         platform.listPorts);
     // What the radio said about itself is what the information sheet and the channel sheets show.
-    m_link->Commands().OnFinished([this](int /*code*/) {
+    m_link->Commands().OnFinished([this](int code) {
         m_app.SetCloneIdentityBytes(m_link->Commands().Identity().bytes);
         m_form->Menu().Refresh();
+        const CloneCommands::Outcome& outcome = m_link->Commands().LastOutcome();
+        if (const std::string result =
+                porttext::CloneResult(m_app.Definitions(), outcome, m_link->LastPort(), m_app.LastReadBackedUp());
+            !result.empty()) {
+            m_form->ShowResult(result);
+        }
+        if (outcome.op == 2 && code == 0) {
+            m_form->ShowFirstSheetUnlessOneIsChosen();
+        }
     });
     m_cloneDocument.SetInfoWindow([this] { m_form->ShowCloneInformation(); });
     platform.sheets.Attach(m_app, *m_behaviour);

@@ -48,7 +48,12 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
 }
 
 void MainStatusBar::ShowMessage(const std::string& text, const QColor& textColour, const QColor& background) {
-    m_message->Set(QString::fromStdString(text), textColour, background);
+    m_message->Set(text.empty() ? m_result : QString::fromStdString(text), textColour, background);
+}
+
+void MainStatusBar::ShowResult(const std::string& text) {
+    m_result = QString::fromStdString(text);
+    m_message->Set(m_result, palette().color(QPalette::WindowText), palette().color(QPalette::Button));
 }
 
 void MainStatusBar::ShowMakerPanel(const std::string& text) {

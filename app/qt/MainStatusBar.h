@@ -13,8 +13,11 @@ class MainStatusBar final : public QStatusBar {
 public:
     explicit MainStatusBar(QWidget* parent);
 
-    // Shows `text` in the message panel with text colour `text` and background `background`.
+    // Shows `text` in the message panel with text colour `text` and background `background`; an empty
+    // text (a cell has nothing to say) shows the last result line again.
     void ShowMessage(const std::string& text, const QColor& textColour, const QColor& background);
+    // What the last action did ("Saved /home/boat.qcf"): shown now, and whenever no cell has a message.
+    void ShowResult(const std::string& text);
     // Inserts the maker panel before the last panel, as wide as its text and "XX".
     void ShowMakerPanel(const std::string& text);
 
@@ -26,4 +29,5 @@ private:
     MessagePanel* m_message = nullptr;
     QLabel* m_maker = nullptr;
     QWidget* m_last = nullptr;
+    QString m_result;
 };

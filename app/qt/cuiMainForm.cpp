@@ -220,6 +220,29 @@ void cuiMainForm::MakerModeSwitchedOn(const std::string& statusText) {
     }
 }
 
+void cuiMainForm::ShowResult(const std::string& text) {
+    if (m_status != nullptr) {
+        m_status->ShowResult(text);
+    }
+}
+
+void cuiMainForm::ShowFirstSheetUnlessOneIsChosen() {
+    if (m_tree == nullptr) {
+        return;
+    }
+    const cmcCellObj* selected = m_tree->SelectedCell();
+    if (selected != nullptr && selected->Argument() && !selected->Argument()->empty()) {
+        return;
+    }
+    for (QTreeWidgetItem* node : m_tree->NodesInOrder()) {
+        const cmcCellObj* cell = cuiTree::CellOf(node);
+        if (cell != nullptr && cell->Argument() && !cell->Argument()->empty()) {
+            m_tree->setCurrentItem(node);
+            return;
+        }
+    }
+}
+
 void cuiMainForm::SetBusy(bool busy) {
     if (busy) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);

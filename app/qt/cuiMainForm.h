@@ -93,6 +93,10 @@ public:
     void UsableChannelsToggled() override;
     void ShowWarningCheck(const WarningCheckResult& result) override;
     void SetBusy(bool busy) override;
+    void ShowResult(const std::string& text) override;
+    // After a read: when the tree's selection names no sheet (the root, a folder), its first sheet
+    // is selected, so the user sees what was read.
+    void ShowFirstSheetUnlessOneIsChosen();
     EditLocation CurrentLocation() override;               // cuiMainFormUndo.cpp
     void ShowLocation(const EditLocation& where) override; // cuiMainFormUndo.cpp
 

@@ -34,6 +34,7 @@ public:
     void ShowLocation(const EditLocation& where) override { shown.push_back(where.sheet); }
     void ShowWarningCheck(const WarningCheckResult& result) override { checks.push_back(result); }
     void UsableChannelsToggled() override { ++usableToggles; }
+    void ShowResult(const std::string& text) override { results.push_back(text); }
 
     std::vector<std::string> captions;
     std::vector<std::string> trees;
@@ -44,6 +45,7 @@ public:
     std::vector<std::string> shown; // the sheets Undo and Redo asked to show
     std::vector<WarningCheckResult> checks;
     int usableToggles = 0;
+    std::vector<std::string> results; // the status lines of the actions
 };
 
 // An application object on a test overlay whose texts name their keys, the shipped initial files in a

@@ -122,14 +122,18 @@ TEST_F(Document, OpenAdoptsTheFileAndSaveWritesItBack) {
     EXPECT_EQ(m_events.front(), kEvCommitInput);
     EXPECT_EQ(m_view.busyDepth, 0);
     EXPECT_GE(m_view.sheetCloses, 1);
+    EXPECT_EQ(m_view.results.back(), "Opened " + path.string());
 
     Edit(kUserByte, 'R');
     EXPECT_TRUE(app.IsModified());
+    EXPECT_EQ(m_view.captions.back(), "*mine.qcf - Title"); // a changed document is marked
     const auto copy = m_dir / "sub" / "copy.qcf";
     std::filesystem::create_directory(m_dir / "sub");
     ASSERT_EQ(app.SaveToFile(copy), 0);
     EXPECT_FALSE(app.IsModified());
     EXPECT_EQ(app.FileName(), copy.string());
+    EXPECT_EQ(m_view.captions.back(), "copy.qcf - Title");
+    EXPECT_EQ(m_view.results.back(), "Saved " + copy.string());
     EXPECT_EQ(m_environ.recent.Entry(0), copy.string());
     EXPECT_EQ(m_environ.recent.Entry(1), path.string());
     const std::string text = testsupport::ReadFileBytes(copy);

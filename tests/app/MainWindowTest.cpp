@@ -98,9 +98,16 @@ TEST_F(MainWindowTest, AReadFromTheSimulatedRadioReplacesTheDocument) {
     App().SetBackupFolder(dir / "backups");
     MenuItem(39)->trigger(); // Read
     ASSERT_TRUE(RunUntil([&] { return App().IsModified() && Form().isEnabled(); }));
-    EXPECT_EQ(Form().windowTitle().toStdString(), "Untitled - VQ-N58 Cloning Program");
+    EXPECT_EQ(Form().windowTitle().toStdString(), "*Untitled - VQ-N58 Cloning Program");
     EXPECT_FALSE(Form().Progress().isVisible());
     EXPECT_EQ(box.Count(), 0u);
+    // The status bar says what happened, and the first sheet of the tree shows what was read.
+    const std::string status = Form().Status().MessageText().toStdString();
+    EXPECT_TRUE(status.starts_with("Read 2,048 bytes from the simulated radio in ")) << status;
+    EXPECT_TRUE(status.ends_with(" s; a copy is in the backups folder")) << status;
+    Run(200);
+    ASSERT_NE(Form().CurrentSheet(), nullptr);
+    EXPECT_EQ(Form().CurrentSheet()->Key(), "GI_Sheet_IntCh");
     // The image read was kept as a backup before it replaced the document.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "backups"), {}), 1);
 
@@ -114,6 +121,9 @@ TEST_F(MainWindowTest, AReadFromTheSimulatedRadioReplacesTheDocument) {
     // Read back and found as written; the message says the simulated radio answered.
     EXPECT_NE(box.Last().text.find("read back"), std::string::npos) << box.Last().text;
     EXPECT_NE(box.Last().text.find("simulated radio"), std::string::npos) << box.Last().text;
+    const std::string written = Form().Status().MessageText().toStdString();
+    EXPECT_TRUE(written.starts_with("Wrote 1,792 bytes to the simulated radio in ")) << written;
+    EXPECT_TRUE(written.ends_with("; read back, the radio holds what was written")) << written;
 
     // A radio that keeps a byte wrong: the check names the address and where the sheets show it.
     program->Link().SimulatedRadio()->SetFaults({.misstore = 0x3AC}); // free channel 4's name
