@@ -322,8 +322,8 @@ INSTANTIATE_TEST_SUITE_P(SettingsCells,
                                          TimerRow{244, 0x658, true, 10, 1, 255, true},
                                          TimerRow{245, 0x654, true, 10, 1, 255, true},
                                          TimerRow{246, 0x656, true, 10, 1, 255, true}),
-                         [](const testing::TestParamInfo<TimerRow>& info) {
-                             return std::string(model::KindName(info.param.kind));
+                         [](const testing::TestParamInfo<TimerRow>& row) {
+                             return std::string(model::KindName(row.param.kind));
                          });
 
 TEST(SettingsCells, TimerRefusalsKeepTheValue) {
