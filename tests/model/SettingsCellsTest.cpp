@@ -281,6 +281,10 @@ struct TimerRow {
     bool offAllowed;
 };
 
+void PrintTo(const TimerRow& row, std::ostream* out) {
+    *out << model::KindName(row.kind);
+}
+
 class TimerLimits : public testing::TestWithParam<TimerRow> {};
 
 TEST_P(TimerLimits, MinimumMaximumAndOff) {
