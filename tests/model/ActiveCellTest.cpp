@@ -170,7 +170,7 @@ TEST(ActiveCell, PopupItemsOfChannelRows) {
         bench.behaviour.RunCellCommand(item, 0);
         EXPECT_TRUE(item.Flag(2)) << kind;
     }
-    // The placeholder shows only in a menu of its own: alone, or beside nothing at all.
+    // The placeholder shows only where it is the pop-up menu's one item.
     item.SetKind(58);
     for (const auto& [items, hidden] : {std::pair{0, true}, {1, false}, {2, true}, {9, true}}) {
         bench.commands.popupItems = items;

@@ -250,8 +250,8 @@ TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
 }
 
 // Older exports wrote 21700000 and 0 for blank frequencies: they still read as blank. A line that allows
-// an inhibited row may change its other cells at once.
-TEST(ChannelImport, OldBlankNumbersAndAllowedRowsAreTaken) {
+// an inhibited row may change its other cells at once. The frequency limits are those of the cells.
+TEST(ChannelImport, OldBlankNumbersAllowedRowsAndTheLimitFrequenciesAreTaken) {
     cmcEeprom image = Initial(0);
     const cmcEeprom before = image;
     const std::string header = std::string(kChannelCsvHeader) + "\n";
