@@ -196,25 +196,24 @@ TEST_F(CellsCommand, ShowGreysTheCellsThatCannotChange) {
         const CliRun run = RunCliCommand("show " + Quoted(file) + " " + sheet);
         EXPECT_EQ(run.status, 0) << run.output;
         const auto at = run.output.find("," + cell + ",");
-        return at == std::string::npos ? std::string()
-                                       : run.output.substr(at + 1, run.output.find('\n', at) - at - 1);
+        return at == std::string::npos ? std::string() : run.output.substr(at + 1, run.output.find('\n', at) - at - 1);
     };
     const struct {
         const char* sheet;
         const char* cell; // category,kind,index
         const char* grey; // ...,grey,warning
     } cases[] = {
-        {"GI_Sheet_MakerR", "7,248,0", ",1,0"},    // CL_MakerR_Ref, shown only
-        {"GI_Sheet_MakerR", "7,253,0", ",1,0"},    // CL_MakerR_Noise
-        {"GI_Sheet_IntCh", "2,114,2", ",1,0"},     // the tag of the inhibited channel
-        {"GI_Sheet_IntCh", "2,115,2", ",1,0"},     // its transmit inhibit
-        {"GI_Sheet_IntCh", "2,114,4", ",0,0"},     // the next channel's tag is allowed
-        {"GI_Sheet_MakerR", "7,237,0", ",0,0"},    // CL_MakerR_TotTimer can change
+        {"GI_Sheet_MakerR", "7,248,0", ",1,0"}, // CL_MakerR_Ref, shown only
+        {"GI_Sheet_MakerR", "7,253,0", ",1,0"}, // CL_MakerR_Noise
+        {"GI_Sheet_IntCh", "2,114,2", ",1,0"},  // the tag of the inhibited channel
+        {"GI_Sheet_IntCh", "2,115,2", ",1,0"},  // its transmit inhibit
+        {"GI_Sheet_IntCh", "2,114,4", ",0,0"},  // the next channel's tag is allowed
+        {"GI_Sheet_MakerR", "7,237,0", ",0,0"}, // CL_MakerR_TotTimer can change
     };
     for (const auto& c : cases) {
         const std::string line = cellLine(c.sheet, c.cell);
-        EXPECT_TRUE(line.ends_with(c.grey)) << c.sheet << " " << c.cell << " shows grey as in " << c.grey << ": "
-                                            << line;
+        EXPECT_TRUE(line.ends_with(c.grey))
+            << c.sheet << " " << c.cell << " shows grey as in " << c.grey << ": " << line;
     }
 }
 

@@ -184,8 +184,7 @@ TEST(CliClone, TheWriteIsConfirmedOnTheTerminal) {
         std::string said;
         const bool asked = terminal.AwaitText("[y/N]", 60000, said);
         if (asked) {
-            EXPECT_EQ(::write(terminal.Master(), reply, std::strlen(reply)),
-                      static_cast<ssize_t>(std::strlen(reply)));
+            EXPECT_EQ(::write(terminal.Master(), reply, std::strlen(reply)), static_cast<ssize_t>(std::strlen(reply)));
         } else {
             ::kill(pid, SIGTERM); // it would wait for an answer for ever
         }

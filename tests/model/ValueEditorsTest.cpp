@@ -206,12 +206,12 @@ TEST_F(Editors, TextPadsCleansAndTakesCharacters) {
     EXPECT_EQ(ab.OutText, "AB");
     // One non-ASCII character is one space, not one per byte, whatever the length of its sequence.
     const struct {
-        const char* typed;
+        std::string typed;
         std::array<std::uint8_t, 3> stored;
     } characters[] = {
-        {"\xC3\xA4x", {' ', 'x', ' '}},         // two bytes
-        {"\xE2\x82\xAC" "AB", {' ', 'A', 'B'}}, // three bytes: the euro sign
-        {"\xF0\x9F\x9A\xA4" "A", {' ', 'A', ' '}}, // four bytes
+        {"\xC3\xA4x", {' ', 'x', ' '}},                           // two bytes
+        {std::string("\xE2\x82\xAC") + "AB", {' ', 'A', 'B'}},    // three bytes: the euro sign
+        {std::string("\xF0\x9F\x9A\xA4") + "A", {' ', 'A', ' '}}, // four bytes
     };
     for (const auto& c : characters) {
         cmcCellCapsule typed = Typed(c.typed);
