@@ -166,6 +166,17 @@ QAction* cuiMenu::FindByKind(int kind) const {
     return found;
 }
 
+int cuiMenu::EventItemCount(int kind) const {
+    const QAction* item = FindByKind(kind);
+    if (item == nullptr || item->menu() == nullptr) {
+        return 0;
+    }
+    const QList<QAction*> actions = item->menu()->actions();
+    return static_cast<int>(std::count_if(actions.begin(), actions.end(), [](const QAction* action) {
+        return action->property(kEventItemProperty).toBool() && !action->isSeparator();
+    }));
+}
+
 void cuiMenu::Refresh() {
     ForEachItem(m_root, [this](QAction* action) {
         RefreshItem(action);

@@ -60,6 +60,9 @@ public:
     static cmcCellObj* CellOf(const QAction* action);
     // Whether any item's cell has kind `kind`.
     bool HasKind(int kind) const { return FindByKind(kind) != nullptr; }
+    // The items (separators aside) that event 11 put under the item of kind `kind`: the pop-up menu a
+    // sheet or the behaviour object placed there. 0 when there is no such item or it holds none.
+    int EventItemCount(int kind) const;
 
     // Sends command 13 to `cell` through `behaviour` (the execute handler), with a copy of `current`
     // (the current cell of the sheet whose menu it is, or none) as the capsule's parent.

@@ -123,7 +123,7 @@ public:
     void SetFontSize(int percentage) override;
     bool ToolBarVisible() override;
     void ToggleToolBar() override;
-    int PopupMenuItemCount() override { return 0; }
+    int PopupMenuItemCount() override;
     int Port() override;
     std::string PortName(int port) override;
     bool CheckAfterWrite() override;

@@ -82,6 +82,13 @@ bool cuiMainForm::HasMenuItem(int kind) {
     return m_menu && m_menu->HasKind(kind);
 }
 
+int cuiMainForm::PopupMenuItemCount() {
+    // The current cell's pop-up menu is copied under the Edit menu's item (events 10 and 11); the
+    // placeholder stands there alone while no cell offers a menu.
+    constexpr int kPopupMenuHolderKind = 33; // CL_Menu_Edit_Top
+    return m_menu ? m_menu->EventItemCount(kPopupMenuHolderKind) : 0;
+}
+
 int cuiMainForm::FontSize() {
     return m_parts.app.Environ().fontSizePercentage;
 }

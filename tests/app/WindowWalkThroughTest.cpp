@@ -111,6 +111,28 @@ TEST_F(WindowWalkThrough, TabMovesBetweenTreeAndSheetAndShiftF10OpensTheRowMenu)
     sheet.ContextMenu()->hide();
 }
 
+// The Edit menu holds the current row's pop-up menu; without one it says so by its placeholder alone.
+TEST_F(WindowWalkThrough, TheEditMenuShowsItsPlaceholderOnlyWithoutARowMenu) {
+    constexpr int kNoItem = 58; // CL_PMenu_NoItem
+    StartActive();
+    OpenFromTree("GI_Sheet_ComSet");
+    Run(50);
+    Form().Menu().Refresh();
+    ASSERT_NE(MenuItem(kNoItem), nullptr);
+    EXPECT_TRUE(MenuItem(kNoItem)->isVisible()) << "the placeholder alone is shown";
+
+    cuiSheet& sheet = OpenFromTree("GI_Sheet_IntCh");
+    sheet.Grid().setFocus();
+    sheet.SetCurrentCell({1, 5}, 1);
+    Run(50);
+    Form().Menu().Refresh();
+    const std::vector<QAction*> edit = Form().Menu().Items(MenuItem(33)->menu());
+    const auto shown = std::count_if(edit.begin(), edit.end(), [](const QAction* a) {
+        return !a->isSeparator() && a->isVisible() && cuiMenu::CellOf(a)->Kind() == kNoItem;
+    });
+    EXPECT_EQ(shown, 0) << "beside a row's commands the placeholder is hidden";
+}
+
 // The grid takes the function keys as cell commands: the menu's F1 must still come first.
 TEST_F(WindowWalkThrough, F1OnASheetsGridOpensTheShippedManual) {
     QTextBrowser browser; // stands in for the desktop's browser

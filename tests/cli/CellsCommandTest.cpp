@@ -114,6 +114,7 @@ TEST_F(CellsCommand, UnknownNamesAreUsageErrors) {
                                   "get FILE CT_Nowhere.CL_ChList_Atr:3",
                                   "get FILE CL_ChList_Atr:x",
                                   "get FILE CL_Free_Byte_Dec:12x",
+                                  "set FILE CL_Free_Byte_Dec:12x=1",
                                   "set FILE CL_NoSuchCell=1",
                                   "set FILE CL_ComSet_Beep",
                                   "show FILE GI_Sheet_Nothing",
@@ -123,7 +124,7 @@ TEST_F(CellsCommand, UnknownNamesAreUsageErrors) {
         if (const auto at = command.find("FILE"); at != std::string::npos) {
             command.replace(at, 4, Quoted(file));
         }
-        EXPECT_EQ(RunCliCommand(command).status, 2) << arguments;
+        EXPECT_EQ(RunCliCommand(command).status, 2) << arguments << " is a usage error";
     }
     EXPECT_EQ(testsupport::ReadFileBytes(file), before);
 }
@@ -184,6 +185,36 @@ TEST_F(CellsCommand, ShowPrintsTheSheetAsTheWindowDrawsIt) {
     EXPECT_NE(run.output.find(",7,135,0,On,0,0\n"), std::string::npos) << run.output;          // backlight
     EXPECT_NE(run.output.find(",7,123,0,Normal scan,1,0\n"), std::string::npos) << run.output; // no scan: grey
     EXPECT_NE(run.output.find(",256,0,Backlight,0,0\n"), std::string::npos);
+}
+
+// The grey column also marks the cells that cannot change: the factory's adjustment values, and the
+// columns of an inhibited channel.
+TEST_F(CellsCommand, ShowGreysTheCellsThatCannotChange) {
+    ASSERT_EQ(Set("CT_IntCh.CL_ChList_Atr:2=#3").status, 0); // inhibits channel 1
+    // The line of the cell category.kind:index, without its row and column.
+    const auto cellLine = [&](const char* sheet, const std::string& cell) {
+        const CliRun run = RunCliCommand("show " + Quoted(file) + " " + sheet);
+        EXPECT_EQ(run.status, 0) << run.output;
+        const auto at = run.output.find("," + cell + ",");
+        return at == std::string::npos ? std::string() : run.output.substr(at + 1, run.output.find('\n', at) - at - 1);
+    };
+    const struct {
+        const char* sheet;
+        const char* cell; // category,kind,index
+        const char* grey; // ...,grey,warning
+    } cases[] = {
+        {"GI_Sheet_MakerR", "7,248,0", ",1,0"}, // CL_MakerR_Ref, shown only
+        {"GI_Sheet_MakerR", "7,253,0", ",1,0"}, // CL_MakerR_Noise
+        {"GI_Sheet_IntCh", "2,114,2", ",1,0"},  // the tag of the inhibited channel
+        {"GI_Sheet_IntCh", "2,115,2", ",1,0"},  // its transmit inhibit
+        {"GI_Sheet_IntCh", "2,114,4", ",0,0"},  // the next channel's tag is allowed
+        {"GI_Sheet_MakerR", "7,237,0", ",0,0"}, // CL_MakerR_TotTimer can change
+    };
+    for (const auto& c : cases) {
+        const std::string line = cellLine(c.sheet, c.cell);
+        EXPECT_TRUE(line.ends_with(c.grey))
+            << c.sheet << " " << c.cell << " shows grey as in " << c.grey << ": " << line;
+    }
 }
 
 // Every column of every channel list: attributes, marks, frequencies and names.

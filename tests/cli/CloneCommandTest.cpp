@@ -6,7 +6,6 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -16,7 +15,6 @@
 #include <spawn.h>
 #include <string>
 #include <sys/ioctl.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -245,13 +243,25 @@ TEST(CliClone, TheWriteIsConfirmedOnTheTerminal) {
     ASSERT_EQ(RunCli("read " + file + " --device sim").status, 0);
     for (const auto& [reply, status] : {std::pair{"y\n", 0}, std::pair{"\n", 1}, std::pair{"no\n", 1}}) {
         Pty terminal;
-        const pid_t pid = Spawn({"write", file, "--device", "sim"}, terminal.path, (dir / "out").string());
+        const pid_t pid =
+            Spawn({"write", file, "--device", "sim"}, terminal.path, (dir / "out").string(), terminal.path);
         ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        ASSERT_EQ(::write(terminal.Master(), reply, std::strlen(reply)), static_cast<ssize_t>(std::strlen(reply)));
-        EXPECT_EQ(ExitStatus(pid), status) << reply << testsupport::ReadFileBytes(dir / "out");
-        const std::string output = testsupport::ReadFileBytes(dir / "out");
-        EXPECT_NE(output.find("[y/N]"), std::string::npos) << output;
+        std::string said;
+        const bool asked = terminal.AwaitText("[y/N]", 60000, said);
+        if (asked) {
+            EXPECT_EQ(::write(terminal.Master(), reply, std::strlen(reply)), static_cast<ssize_t>(std::strlen(reply)));
+        } else {
+            ::kill(pid, SIGTERM); // it would wait for an answer for ever
+        }
+        // The terminal is read on until the tool ends, so what it says after the answer never fills it.
+        int raw = 0;
+        for (pid_t ended = 0; ended != pid;) {
+            said += terminal.Read(50);
+            ended = ::waitpid(pid, &raw, WNOHANG);
+            ASSERT_TRUE(ended >= 0 || errno == EINTR) << std::strerror(errno);
+        }
+        EXPECT_TRUE(asked) << "the write asks on the terminal first: " << said;
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, status) << reply << said;
     }
 }
 

@@ -118,6 +118,28 @@ TEST_F(ImportDiff, TextsByTheirBytesAndBytesWithoutACell) {
     EXPECT_NE(tag.output.find("USA channels,20,CL_ChList_Tag,-,Tag\n"), std::string::npos) << tag.output;
 }
 
+// The factory's adjustment values (0x7F0 to 0x7F5) are measured in each radio and no write sends them:
+// files that differ only there are the same to diff. A factory setting that a write sends is a byte
+// line like any other byte without a cell of the sheets.
+TEST_F(ImportDiff, AdjustmentValuesAreNotComparedFactorySettingsAre) {
+    std::string text = testsupport::ReadFileBytes(a);
+    const auto line = text.find("\n07F010");
+    ASSERT_NE(line, std::string::npos);
+    for (const int value : {0, 5}) { // CL_MakerR_Ref and CL_MakerR_Noise
+        const std::size_t at = line + 7 + 2 * static_cast<std::size_t>(value);
+        text.replace(at, 2, text.substr(at, 2) == "5A" ? "A5" : "5A");
+    }
+    const auto adjusted = dir.Write("adjusted.qcf", text);
+    const CliRun same = Run("diff", a, adjusted.string());
+    EXPECT_EQ(same.status, 0) << "files that differ only in the adjustment values: " << same.output;
+    EXPECT_EQ(same.output, "");
+
+    ASSERT_EQ(RunCliCommand("set " + Quoted(b) + " CL_MakerR_TotTimer=123").status, 0);
+    const CliRun factory = Run("diff", a, b);
+    EXPECT_EQ(factory.status, 1) << "a factory setting differs";
+    EXPECT_NE(factory.output.find(",0x65A,,"), std::string::npos) << factory.output;
+}
+
 TEST_F(ImportDiff, BadFilesAndArgumentsEndAsTheOtherCommandsDo) {
     EXPECT_EQ(Run("diff", a, (dir / "missing.qcf").string()).status, 11);
     EXPECT_EQ(Run("import", (dir / "missing.qcf").string(), a).status, 11);

@@ -121,6 +121,15 @@ TEST(ActiveCell, MenuCommandsRunOnEnterAndStateTheirFlags) {
     port.SetIndex(1);
     bench.behaviour.RunCellCommand(port, 0);
     EXPECT_TRUE(port.Flag(0));
+    // The USB item stands for every port past the four serial ones.
+    cmcCellObj usb;
+    usb.SetKind(37);
+    for (const auto& [chosen, ticked] : {std::pair{1, false}, {4, false}, {5, true}, {12, true}}) {
+        bench.commands.port = chosen;
+        usb.SetFlag(0, !ticked);
+        bench.behaviour.RunCellCommand(usb, 0);
+        EXPECT_EQ(usb.Flag(0), ticked) << "CL_Menu_Port_Usb with port " << chosen;
+    }
     cmcCellObj model;
     model.SetKind(42);
     model.SetIndex(1); // the double's model type
@@ -161,11 +170,16 @@ TEST(ActiveCell, PopupItemsOfChannelRows) {
         bench.behaviour.RunCellCommand(item, 0);
         EXPECT_TRUE(item.Flag(2)) << kind;
     }
+    // The placeholder shows only where it is the pop-up menu's one item.
     item.SetKind(58);
-    bench.commands.popupItems = 1;
-    bench.behaviour.RunCellCommand(item, 0);
-    EXPECT_TRUE(item.Flag(2));
-    EXPECT_FALSE(item.Flag(1));
+    for (const auto& [items, hidden] : {std::pair{0, true}, {1, false}, {2, true}, {9, true}}) {
+        bench.commands.popupItems = items;
+        item.SetFlag(1, !hidden);
+        item.SetFlag(2, false);
+        bench.behaviour.RunCellCommand(item, 0);
+        EXPECT_TRUE(item.Flag(2)) << "CL_PMenu_NoItem is always disabled";
+        EXPECT_EQ(item.Flag(1), hidden) << "CL_PMenu_NoItem in a menu of " << items << " items";
+    }
 }
 
 TEST(ActiveCell, TheEditItemOfAPopupMenuActsAsEnter) {

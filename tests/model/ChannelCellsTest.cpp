@@ -2,6 +2,7 @@
 // the frequency editor with its raster rule, and the name character sets.
 
 #include "CellDocumentDouble.h"
+#include "model/CellKinds.h"
 #include "model/ChannelPlan.h"
 #include "model/FrequencyEditor.h"
 #include "model/ImageWords.h"
@@ -144,18 +145,24 @@ TEST(ChannelCells, EnterOnTheMarksOpensTheListOfTheView) {
 }
 
 TEST(ChannelCells, WeatherChannelsWarnWhenAllAreInhibited) {
-    CellBench bench;
-    SetWord(bench.document.image, kWeatherBits, 0x03FE);
-    EXPECT_EQ(bench.Draw(118, 0, CT_WxCh).OutText, "0");
-    EXPECT_FALSE(bench.Draw(53, 0).Warning());
-    bench.document.TakeEvents();
-    bench.Choose(118, 1, 0, CT_WxCh);
-    EXPECT_EQ(GetWord(bench.document.image, kWeatherBits), 0x03FF);
-    EXPECT_EQ(bench.document.TakeEvents(), (std::vector<std::string>{"15:0:118:"}));
-    for (std::int32_t row = 0; row < 10; ++row) {
-        EXPECT_TRUE(bench.Draw(118, row, CT_WxCh).Warning()) << row;
+    // The first or the last of the ten rows still allowed: no warning anywhere, then the warning on all.
+    for (const std::int32_t allowed : {0, 9}) {
+        CellBench bench;
+        SetWord(bench.document.image, kWeatherBits, static_cast<std::uint16_t>(0x03FF & ~(1 << allowed)));
+        EXPECT_EQ(bench.Draw(118, allowed, CT_WxCh).OutText, "0");
+        for (std::int32_t row = 0; row < 10; ++row) {
+            EXPECT_FALSE(bench.Draw(118, row, CT_WxCh).Warning()) << "row " << allowed << " allowed, row " << row;
+        }
+        EXPECT_FALSE(bench.Draw(53, 0).Warning()) << "row " << allowed << " allowed";
+        bench.document.TakeEvents();
+        bench.Choose(118, 1, allowed, CT_WxCh);
+        EXPECT_EQ(GetWord(bench.document.image, kWeatherBits), 0x03FF);
+        EXPECT_EQ(bench.document.TakeEvents(), (std::vector<std::string>{"15:0:118:"}));
+        for (std::int32_t row = 0; row < 10; ++row) {
+            EXPECT_TRUE(bench.Draw(118, row, CT_WxCh).Warning()) << "all inhibited, row " << row;
+        }
+        EXPECT_TRUE(bench.Draw(53, 0).Warning()) << "all inhibited";
     }
-    EXPECT_TRUE(bench.Draw(53, 0).Warning());
 }
 
 TEST(ChannelCells, SnapToRasterRespectsTheTypedPrecision) {
@@ -169,6 +176,10 @@ TEST(ChannelCells, SnapToRasterRespectsTheTypedPrecision) {
         {156'025'000, 156'025'000},
         {156'006'250, 156'006'250},
         {156'006'000, 156'006'250},
+        // The typed precision bounds the snap on both sides: 156.0062 reaches up to 156.00629, 156.00624
+        // only to 156.006249, short of the raster.
+        {156'006'200, 156'006'250},
+        {156'006'240, -1},
         {199'987'500, 199'987'500},
         {100'000'000, 100'000'000},
         {156'800'000, 156'800'000},
@@ -176,7 +187,7 @@ TEST(ChannelCells, SnapToRasterRespectsTheTypedPrecision) {
         {156'010'001, -1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SnapToRaster(c.hz), c.snapped) << c.hz;
+        EXPECT_EQ(SnapToRaster(c.hz), c.snapped) << c.hz << " Hz snaps to";
     }
 }
 
@@ -196,6 +207,8 @@ TEST(ChannelCells, FrequencyCommitsStoreRasterCodes) {
         {119, "156.01", 21490, "156.01250", ""},
         {119, " 161.600 MHz", 22384, "161.60000", ""},
         {119, "156.013", 0, "156.80000", "off raster"},
+        {119, "156.00624", 0, "156.80000", "off raster"},
+        {119, "156.0062", 21489, "156.00625", ""},
         {120, "MHz", 0, "", "no number"},
         {119, "..", 0, "156.80000", "no number"},
         {119, "..5", 0, "156.80000", "no number"},
@@ -252,8 +265,11 @@ TEST(ChannelCells, FrequencyKeysOpenTheEditor) {
         EXPECT_EQ(answer.SelStart, c.selStart) << c.key;
         EXPECT_EQ(answer.SelLength, c.selLength) << c.key;
     }
-    bench.Key(119, 'x', 1, CT_FreeCh);
-    EXPECT_EQ(bench.lastResult, 0);
+    // '=' copies the receive frequency into the transmit cell only; the receive cell has nothing to copy.
+    for (const std::int32_t key : {'x', '='}) {
+        bench.Key(119, key, 1, CT_FreeCh);
+        EXPECT_EQ(bench.lastResult, 0) << static_cast<char>(key) << " in the receive cell opens no editor";
+    }
 }
 
 // An empty free channel shows nothing; its other cells send keys to its receive frequency first.
@@ -264,6 +280,13 @@ TEST(ChannelCells, EmptyFreeChannel) {
     const cmcCellCapsule key = bench.Key(121, 'A', 3, CT_FreeCh);
     EXPECT_EQ(key.JumpKind, 119);
     EXPECT_EQ(key.ReplayCommand, 'A');
+    // Both frequency cells take their keys themselves.
+    for (const std::int32_t kind : {119, 120}) {
+        const cmcCellCapsule own = bench.Key(kind, '1', 3, CT_FreeCh);
+        EXPECT_EQ(own.JumpTo, 0) << KindName(kind) << " answers its key without a jump";
+        EXPECT_EQ(bench.lastResult, 2) << KindName(kind);
+        EXPECT_EQ(own.OutText, "1") << KindName(kind);
+    }
     bench.Commit(119, "156.800", 3, CT_FreeCh);
     EXPECT_EQ(bench.Draw(119, 3, CT_FreeCh).OutText, "156.80000");
     EXPECT_EQ(bench.Draw(120, 3, CT_FreeCh).OutText, ""); // the transmit side is still to be given

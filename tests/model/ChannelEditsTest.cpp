@@ -99,6 +99,25 @@ TEST_F(ChannelEditsTest, PasteAsksAndWritesOnlyUpToTheLastEditableRow) {
     EXPECT_NE(std::find(events.begin(), events.end(), "13:0:0:"), events.end());
 }
 
+// Free channels: a paste asks when any row it covers holds a channel, not only the first.
+TEST_F(ChannelEditsTest, PasteOntoABlankFreeChannelFollowedByAFilledOneAsks) {
+    constexpr std::int32_t kFree = 0x390;
+    for (const int channel : {0, 1, 11}) {
+        SetWord(image(), kFree + 8 * channel, static_cast<std::uint16_t>(21616 + channel)); // 156.800 MHz on
+        SetWord(image(), kFree + 8 * channel + 2, 25088);
+    }
+    Command(60, 0, Range{0, 1}, CT_FreeCh);
+    const cmcEeprom before = image();
+    bench.document.messageBox.Script({Answer::Cancel});
+    Command(61, 10, {}, CT_FreeCh); // 10 is blank, 11 holds a channel
+    EXPECT_EQ(bench.document.messageBox.Count(), 1U) << "pasting over the filled row 11 asks";
+    EXPECT_TRUE(image().Equals(before)) << "Cancel leaves rows 10 and 11";
+    // Onto two blank rows it pastes without a question.
+    Command(61, 20, {}, CT_FreeCh);
+    EXPECT_EQ(bench.document.messageBox.Count(), 1U);
+    EXPECT_EQ(GetWord(image(), kFree + 8 * 21), 21617);
+}
+
 TEST_F(ChannelEditsTest, PasteIntoAnotherPlanOrOutsideTheRangeDoesNothing) {
     Command(60, 10, Range{10, 14});
     const cmcEeprom before = image();

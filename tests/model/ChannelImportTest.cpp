@@ -148,9 +148,20 @@ TEST(ChannelImport, ValuesEqualToTheImagesKeepTheirBytes) {
     }
 }
 
+// The factory data of model type 0 with the International plan's P mark on its first row, allowed.
+cmcEeprom MarkOnRow0() {
+    cmcEeprom image = Initial(0);
+    datCh r(image);
+    r.Load(kPlanInternational, 0);
+    r.MarkA = true;
+    r.Inhibited = false;
+    r.Store(0, 0);
+    return image;
+}
+
 // Each bad file ends with one problem naming its line, and the image stays as it was.
 TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
-    const std::string good = ExportChannels(Initial(0));
+    const std::string good = ExportChannels(MarkOnRow0());
     const std::string usa16 = "usa,32,16,P,0,0,0,0,1,,,";
     const std::string free0 = "free,0,1,,,,,,,,,";
     const std::string header = kChannelCsvHeader;
@@ -182,6 +193,10 @@ TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
          usa16Line + 8,
          kCsvMarkTwice},
         {"mark taken away", Replace(good, usa16, "usa,32,16,,0,0,0,0,1,,,"), usa16Line, kCsvMarkTaken},
+        {"mark taken from row 0",
+         Replace(good, "international,0,0,P,0,0,0,0,0,,,", "international,0,0,,0,0,0,0,0,,,"),
+         2,
+         kCsvMarkTaken},
         {"A channel duplex",
          Replace(good, "usa,45,22A,,0,0,0,0,1,,,", "usa,45,22A,,0,0,0,0,0,,,"),
          usa16Line + 13,
@@ -216,10 +231,12 @@ TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
         {"last place set", Replace(good, free0, "free,0,1,,,,,,,156800000,0,AAC"), free0Line, kCsvNameChar},
         {"not ASCII", Replace(good, free0, "free,0,1,,,,,,,156800000,0,\xC3\xA9"), free0Line, kCsvNameChar},
         {"10 MB of garbage", std::string(10 * 1024 * 1024, 'x'), 0, kCsvTooLarge},
+        {"one byte over the limit", std::string(kChannelCsvMaxBytes + 1, 'x'), 0, kCsvTooLarge},
+        {"garbage at the limit", std::string(kChannelCsvMaxBytes, 'x'), 1, kCsvHeader}, // read, then refused
         {"binary", std::string("\0\x01\x02\n\xFF", 5), 1, kCsvHeader},
     };
     for (const auto& c : cases) {
-        cmcEeprom image = Initial(0);
+        cmcEeprom image = MarkOnRow0();
         const cmcEeprom before = image;
         // A good change ahead of the bad line is not kept either.
         const bool wholeFile = c.key == kCsvHeader || c.key == kCsvTooLarge;
@@ -233,8 +250,8 @@ TEST(ChannelImport, BadInputIsRefusedWithItsLineAndChangesNothing) {
 }
 
 // Older exports wrote 21700000 and 0 for blank frequencies: they still read as blank. A line that allows
-// an inhibited row may change its other cells at once.
-TEST(ChannelImport, OldBlankNumbersAndAllowedRowsAreTaken) {
+// an inhibited row may change its other cells at once. The frequency limits are those of the cells.
+TEST(ChannelImport, OldBlankNumbersAllowedRowsAndTheLimitFrequenciesAreTaken) {
     cmcEeprom image = Initial(0);
     const cmcEeprom before = image;
     const std::string header = std::string(kChannelCsvHeader) + "\n";
@@ -247,6 +264,12 @@ TEST(ChannelImport, OldBlankNumbersAndAllowedRowsAreTaken) {
     datCh r(image);
     r.Load(kPlanUsa, 2);
     EXPECT_TRUE(!r.Inhibited && r.Tagged && r.Poc);
+    // The lowest and the highest frequency a cell takes are taken here too.
+    const ChannelImportResult limits = ImportChannels(image, header + "free,1,2,,,,,,,100000000,199987500,\n");
+    ASSERT_TRUE(limits.Ok()) << "the lowest and highest frequencies: " << limits.problem.key;
+    r.Load(kPlanFree, 1);
+    EXPECT_EQ(r.RxHz, 100'000'000U);
+    EXPECT_EQ(r.TxHz, 199'987'500U);
 }
 
 TEST(ChannelImport, TheMessageNamesTheLineAndTheValue) {
@@ -277,6 +300,10 @@ TEST(ChannelImport, AFileLargerThanTheLimitIsNotReadWhole) {
     std::string text;
     EXPECT_EQ(LoadChannelCsvFile(path, text).key, kCsvTooLarge);
     EXPECT_TRUE(text.empty());
+    // A file of exactly the limit is read whole.
+    std::filesystem::resize_file(path, kChannelCsvMaxBytes);
+    EXPECT_EQ(LoadChannelCsvFile(path, text).key, "") << "a file of exactly the limit";
+    EXPECT_EQ(text.size(), kChannelCsvMaxBytes);
     EXPECT_EQ(LoadChannelCsvFile(dir / "no-such-file.csv", text).key, kCsvCannotRead);
     EXPECT_EQ(LoadChannelCsvFile(dir.Path(), text).key, kCsvCannotRead);
 }

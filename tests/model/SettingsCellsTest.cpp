@@ -3,9 +3,12 @@
 // refused with a reason).
 
 #include "CellDocumentDouble.h"
+#include "model/CellKinds.h"
 #include "model/ImageWords.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -83,6 +86,63 @@ TEST(SettingsCells, GreyWhileTheFunctionIsMissingButStillEditable) {
     EXPECT_EQ(bench.document.image.GetByte(0x636), 0x04);
 }
 
+// Every setting of the common, ATIS and expansion sheets over the bits of 0x648 and 0x649 that decide
+// its grey: each bit alone set and alone clear, all and none, for both bytes at once. A rule on the
+// wrong byte, bit or combination, or a rule where none belongs, shows in some combination.
+TEST(SettingsCells, EachGreyRuleFollowsExactlyItsDecidingBits) {
+    struct Rule {
+        std::int32_t address;
+        std::uint8_t mask; // 0: never grey
+        bool all;          // grey unless every bit of the mask is set; otherwise unless any is
+    };
+    constexpr Rule kNever{0, 0, false};
+    constexpr Rule kScan{0x648, 0x10, false};
+    constexpr Rule kWeather{0x648, 0x02, false};
+    constexpr Rule kDualTri{0x649, 0xA0, true};
+    constexpr Rule kPowerSave{0x649, 0x1C, false};
+    const std::pair<Rule, std::vector<std::int32_t>> rules[] = {
+        {kScan, {123, 124, 125, 126, 127, 128}},
+        {kWeather, {129, 130}},
+        {kDualTri, {131, 132}},
+        {kPowerSave, {138, 139}},
+        {{0x648, 0x01, false}, {146}},
+        {{0x648, 0x04, false}, {147}},
+        {kNever, {122, 133, 134, 135, 136, 137, 140, 141, 142, 143, 145, 148, 210, 212, 213, 214,
+                  215, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229, 232, 233, 234}},
+    };
+    std::vector<std::uint8_t> values{0x00, 0xFF};
+    for (int bit = 0; bit < 8; ++bit) {
+        values.push_back(static_cast<std::uint8_t>(1 << bit));
+        values.push_back(static_cast<std::uint8_t>(~(1 << bit)));
+    }
+    for (const auto& [rule, kinds] : rules) {
+        for (const std::int32_t kind : kinds) {
+            CellBench bench;
+            // A model type that may change the setting: a fixed one is drawn as a cell that cannot change.
+            bench.document.modelType = kind == 129 || kind == 130 || kind == 215 ? 0 : 1;
+            int wrong = 0;
+            std::string first;
+            for (const std::uint8_t plans : values) {
+                for (const std::uint8_t functions : values) {
+                    bench.document.image.SetByte(0x648, plans);
+                    bench.document.image.SetByte(0x649, functions);
+                    const std::uint8_t bits = (rule.address == 0x648 ? plans : functions) & rule.mask;
+                    const bool grey = rule.mask != 0 && (rule.all ? bits != rule.mask : bits == 0);
+                    const bool silver = bench.Draw(kind).TextColor == model::kColourSilver;
+                    if (silver != grey && wrong++ == 0) {
+                        std::ostringstream said;
+                        said << std::hex << "0x648=0x" << int{plans} << " 0x649=0x" << int{functions} << ": "
+                             << (silver ? "silver" : "not silver");
+                        first = said.str();
+                    }
+                }
+            }
+            EXPECT_EQ(wrong, 0) << model::KindName(kind) << " is grey against its rule in " << wrong
+                                << " combinations, first " << first;
+        }
+    }
+}
+
 TEST(SettingsCells, PowerSaveHasThreeStatesWithTheContinuation) {
     CellBench bench;
     auto& image = bench.document.image;
@@ -93,6 +153,11 @@ TEST(SettingsCells, PowerSaveHasThreeStatesWithTheContinuation) {
     EXPECT_EQ(image.GetByte(0x636), 0x40);
     EXPECT_EQ(image.GetByte(0x637), 0x08);
     EXPECT_EQ(bench.Draw(138).OutText, "2");
+    // Item 1 keeps the power save on and takes the continuation away.
+    bench.Choose(138, 1);
+    EXPECT_EQ(image.GetByte(0x636), 0x40) << "item 1 sets 0x636 bit 6";
+    EXPECT_EQ(image.GetByte(0x637), 0x00) << "item 1 clears 0x637 bit 3";
+    EXPECT_EQ(bench.Draw(138).OutText, "1");
     bench.Choose(138, 0);
     EXPECT_EQ(image.GetByte(0x636), 0x00);
     EXPECT_EQ(image.GetByte(0x637), 0x00);
@@ -113,7 +178,7 @@ TEST(SettingsCells, AtisIdentityWithItsCheckByte) {
     }
     EXPECT_EQ(bench.Draw(144).OutText, "1234567890");
     // A wrong number of digits, or letters without any, keep the identity and its check byte and say why.
-    for (const char* typed : {"123", "none", "-", "OOOOOOOOOO"}) {
+    for (const char* typed : {"123", "12345678901", "none", "-", "OOOOOOOOOO"}) {
         bench.Commit(144, typed);
         for (int i = 0; i < 6; ++i) {
             EXPECT_EQ(image.GetByte(0x680 + i), expected[i]) << typed << " " << i;
@@ -185,6 +250,7 @@ TEST(SettingsCells, TimersShowTheScaledValueAndStoreOnlyOnEdits) {
         {211, {0x6D2, 100}, {0x6D3, 0}, "  0.100", "0.2", 200, false, 0x6D2},
         {241, {0x65E, 60}, {0x65F, 0}, "  0.060", "1", 200, false, 0x65E},
         {242, {0x662, 0xE8}, {0x663, 0x03}, "  1.000", "1.2", 1200, true, 0x662},
+        {242, {0x662, 0xE8}, {0x663, 0x03}, "  1.000", "1.15", 1150, true, 0x662}, // 1.15 x 100 is 114.99...
         {243, {0x664, 5}, {0x665, 0}, "  5.000", "200", 125, true, 0x664},
         {244, {0x658, 0}, {0x659, 0}, "OFF", "2", 2000, true, 0x658},
         {245, {0x654, 10}, {0x655, 0}, "  0.010", "0", 10, true, 0x654},
@@ -203,9 +269,68 @@ TEST(SettingsCells, TimersShowTheScaledValueAndStoreOnlyOnEdits) {
         EXPECT_FALSE(image.Differs(before)) << c.kind; // mended: showing never writes
         bench.Commit(c.kind, c.typed);
         const std::uint16_t stored = c.word ? model::GetWord(image, c.address) : image.GetByte(c.address);
-        EXPECT_EQ(stored, c.stored) << c.kind;
+        EXPECT_EQ(stored, c.stored) << model::KindName(c.kind) << " stores " << c.typed;
     }
 }
+
+// The timer table, row by row: where the value lies, how it is scaled, its limits and whether it can be
+// off. Typing below the minimum stores the minimum, above the maximum the maximum, and OFF stores 0
+// where off is allowed and is refused elsewhere; the byte after the value is never touched.
+struct TimerRow {
+    std::int32_t kind, address;
+    bool word;
+    std::int32_t divisor, min, max;
+    bool offAllowed;
+};
+
+void PrintTo(const TimerRow& row, std::ostream* out) {
+    *out << model::KindName(row.kind);
+}
+
+class TimerLimits : public testing::TestWithParam<TimerRow> {};
+
+TEST_P(TimerLimits, MinimumMaximumAndOff) {
+    const TimerRow& row = GetParam();
+    CellBench bench;
+    auto& image = bench.document.image;
+    const auto stored = [&] { return row.word ? model::GetWord(image, row.address) : image.GetByte(row.address); };
+    const std::int32_t after = row.address + (row.word ? 2 : 1);
+    image.SetByte(after, 0xA5);
+    const auto start = static_cast<std::uint16_t>((row.min + 1) * row.divisor);
+    row.word ? model::SetWord(image, row.address, start) : image.SetByte(row.address, static_cast<std::uint8_t>(start));
+
+    bench.Commit(row.kind, "0");
+    EXPECT_EQ(stored(), row.min * row.divisor) << "0 stores the minimum";
+    bench.Commit(row.kind, "99999");
+    EXPECT_EQ(stored(), row.max * row.divisor) << "99999 stores the maximum";
+    EXPECT_EQ(image.GetByte(after), 0xA5) << "the byte after the value";
+    bench.Commit(row.kind, "OFF");
+    if (row.offAllowed) {
+        EXPECT_EQ(stored(), 0) << "OFF stores 0";
+        EXPECT_EQ(bench.Draw(row.kind).OutText, "OFF");
+    } else {
+        EXPECT_EQ(stored(), row.max * row.divisor) << "OFF is refused and keeps the value";
+        EXPECT_EQ(bench.behaviour.LastRefusal(), "no off");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SettingsCells,
+                         TimerLimits,
+                         testing::Values(TimerRow{211, 0x6D2, false, 1, 60, 255, false},
+                                         TimerRow{230, 0x650, true, 10, 20, 255, false},
+                                         TimerRow{231, 0x652, true, 100, 0, 255, true},
+                                         TimerRow{238, 0x660, false, 1, 0, 255, false},
+                                         TimerRow{239, 0x661, false, 1, 0, 255, false},
+                                         TimerRow{240, 0x65F, false, 1, 0, 255, false},
+                                         TimerRow{241, 0x65E, false, 1, 60, 200, false},
+                                         TimerRow{242, 0x662, true, 10, 80, 150, true},
+                                         TimerRow{243, 0x664, true, 1, 1, 125, false},
+                                         TimerRow{244, 0x658, true, 10, 1, 255, true},
+                                         TimerRow{245, 0x654, true, 10, 1, 255, true},
+                                         TimerRow{246, 0x656, true, 10, 1, 255, true}),
+                         [](const testing::TestParamInfo<TimerRow>& row) {
+                             return std::string(model::KindName(row.param.kind));
+                         });
 
 TEST(SettingsCells, TimerRefusalsKeepTheValue) {
     CellBench bench;
@@ -314,15 +439,19 @@ TEST(SettingsCells, DisplayOfChannelListsSplitsOverTwoBytes) {
     }
 }
 
+// The plans the radio has decide the tree's channel sheets: each change of one sends event 27.
 TEST(SettingsCells, FunctionListsSendImageChanged) {
-    CellBench bench;
-    bench.document.TakeEvents();
-    bench.Key(213, ' ');
-    bool changed = false;
-    for (const auto& event : bench.document.TakeEvents()) {
-        changed = changed || event.starts_with("27:");
+    for (const std::int32_t kind : {213, 214, 215}) {
+        CellBench bench;
+        bench.document.modelType = 0; // every variant but the USA one takes the weather plan from the factory
+        bench.document.TakeEvents();
+        bench.Key(kind, ' ');
+        bool changed = false;
+        for (const auto& event : bench.document.TakeEvents()) {
+            changed = changed || event.starts_with("27:");
+        }
+        EXPECT_TRUE(changed) << model::KindName(kind) << " sends event 27";
     }
-    EXPECT_TRUE(changed);
 }
 
 } // namespace

@@ -204,19 +204,33 @@ TEST_F(Editors, TextPadsCleansAndTakesCharacters) {
     EXPECT_TRUE(EditText(ab, context, three));
     EXPECT_EQ(three, (std::array<std::uint8_t, 3>{'A', 'B', ' '}));
     EXPECT_EQ(ab.OutText, "AB");
-    // One non-ASCII character is one space, not one per byte.
-    cmcCellCapsule umlaut = Typed("\xC3\xA4x");
-    EditText(umlaut, context, three);
-    EXPECT_EQ(three, (std::array<std::uint8_t, 3>{' ', 'x', ' '}));
+    // One non-ASCII character is one space, not one per byte, whatever the length of its sequence.
+    const struct {
+        std::string typed;
+        std::array<std::uint8_t, 3> stored;
+    } characters[] = {
+        {"\xC3\xA4x", {' ', 'x', ' '}},                           // two bytes
+        {std::string("\xE2\x82\xAC") + "AB", {' ', 'A', 'B'}},    // three bytes: the euro sign
+        {std::string("\xF0\x9F\x9A\xA4") + "A", {' ', 'A', ' '}}, // four bytes
+    };
+    for (const auto& c : characters) {
+        cmcCellCapsule typed = Typed(c.typed);
+        EditText(typed, context, three);
+        EXPECT_EQ(three, c.stored) << c.typed;
+    }
     // Unprintable bytes show as spaces.
     std::array<std::uint8_t, 3> dirty{'a', 0x01, 0xFF};
     cmcCellCapsule drawn;
     EXPECT_FALSE(EditText(drawn, context, dirty));
     EXPECT_EQ(drawn.OutText, "a");
-    cmcCellCapsule key = Key('Q');
-    EditText(key, context, dirty);
-    EXPECT_EQ(context.result, 2);
-    EXPECT_EQ(key.OutText, "Q");
+    // Every printable key opens the editor with itself, the last one ('~') too.
+    for (const char typed : {'!', 'Q', '~'}) {
+        context.result = 0;
+        cmcCellCapsule key = Key(typed);
+        EditText(key, context, dirty);
+        EXPECT_EQ(context.result, 2) << typed << " opens the editor";
+        EXPECT_EQ(key.OutText, std::string(1, typed));
+    }
 }
 
 TEST_F(Editors, DigitsStoreExactCountKeepOnWrongCountClearOnEmpty) {

@@ -3,6 +3,7 @@
 #include "platform/serial/PosixTty.h"
 #include "support/Pty.h"
 #include "support/TempDir.h"
+#include "support/WaitUntil.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -65,17 +66,13 @@ TEST(SerialDevice, APseudoTerminalOpensExclusivelyAndCarriesBytes) {
 
     const std::uint8_t out[] = {0xFE, 0x00, 0xFD, 0x11, 0x13};
     EXPECT_EQ(device.Write(out, 5, 100), 5);
-    std::uint8_t seen[8] = {};
-    for (int i = 0; i < 100 && ::read(pty.Master(), seen, sizeof seen) <= 0; ++i) {
-        ::usleep(1000);
-    }
-    EXPECT_EQ(std::vector<std::uint8_t>(seen, seen + 5),
-              std::vector<std::uint8_t>(out, out + 5)); // raw: nothing altered
+    const std::string sent(out, out + 5);
+    std::string seen;
+    EXPECT_TRUE(pty.AwaitText(sent, 30000, seen)); // 30 s: only a hang fails
+    EXPECT_EQ(seen, sent) << "raw: nothing altered";
 
     ASSERT_EQ(::write(pty.Master(), "\xFE\xFD", 2), 2);
-    for (int i = 0; i < 100 && device.InputWaiting() < 2; ++i) {
-        ::usleep(1000);
-    }
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return device.InputWaiting() >= 2; }));
     EXPECT_EQ(device.InputWaiting(), 2);
     std::uint8_t in[4] = {};
     EXPECT_EQ(device.Read(in, 4), 2);

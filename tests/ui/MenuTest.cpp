@@ -142,15 +142,21 @@ TEST_F(MenuTest, SubmenuEventsFillAndEmptyTheItemOfAKind) {
     QMenuBar bar;
     cuiMenu menu(&bar, source, events, behaviour, "M");
     menu.Build();
+    EXPECT_EQ(menu.EventItemCount(33), 0);
     events.SendText(kEvRebuildSubmenu, 0, 33, "P");
     QMenu* edit = menu.FindByKind(33)->menu();
     EXPECT_EQ(Captions(menu.Items(edit)), (std::vector<std::string>{"Copy", "Paste"}));
+    EXPECT_EQ(menu.EventItemCount(33), 2);
     events.SendText(kEvRebuildSubmenu, 0, 33, "P"); // rebuilt, not added twice
     EXPECT_EQ(menu.Items(edit).size(), 2U);
     events.Send(kEvClearSubmenu, 0, 99); // no item of that kind: nothing
     EXPECT_EQ(menu.Items(edit).size(), 2U);
     events.Send(kEvClearSubmenu, 0, 33);
     EXPECT_TRUE(menu.Items(edit).empty());
+    EXPECT_EQ(menu.EventItemCount(33), 0);
+    events.SendText(kEvRebuildSubmenu, 0, 33, "Q");
+    EXPECT_EQ(menu.EventItemCount(33), 1) << "the placeholder alone";
+    EXPECT_EQ(menu.EventItemCount(99), 0);
 }
 
 // A sheet that answers for its own menu with its current cell and records the items chosen for it.

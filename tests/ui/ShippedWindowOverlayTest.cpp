@@ -94,6 +94,7 @@ TEST_F(ShippedWindowOverlay, MainMenuAndToolBarBuild) {
     EXPECT_EQ(cuiMenu::CellOf(edit[0])->Kind(), model::kKindUndo);
     EXPECT_EQ(edit[1]->shortcuts(), QKeySequence::listFromString(QStringLiteral("Ctrl+Shift+Z; Ctrl+Y")));
     EXPECT_TRUE(edit[2]->isSeparator());
+    EXPECT_EQ(menu.EventItemCount(33), 1) << "the placeholder is the Edit menu's only pop-up item";
     events.Send(10, 0, 33); // the sheet's items go, Undo and Redo stay
     EXPECT_EQ(menu.Items(menu.FindByKind(33)->menu()).size(), 2U);
 }
