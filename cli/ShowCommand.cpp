@@ -2,7 +2,7 @@
 // cell.
 
 #include "CliCells.h"
-#include "CsvField.h"
+#include "app/CsvField.h"
 #include "model/datCh.h"
 #include "overlay/OverlayHasSheet.h"
 #include "platform/FontMetrics.h"
