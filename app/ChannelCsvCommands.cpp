@@ -1,6 +1,9 @@
 #include "app/ChannelCsvCommands.h"
 
+#include "app/ImageCellDocument.h"
+#include "app/SheetDifferences.h"
 #include "app/cuiMain.h"
+#include "app/cuiMainCellDocument.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
 #include "model/ChannelExport.h"
@@ -47,27 +50,47 @@ int ChannelCsvCommands::Import() {
     if (!chosen) {
         return kCancelled;
     }
-    const model::ChannelImportResult imported = model::ImportChannelFile(m_app.MainImage(), *chosen);
+    cmcEeprom imported = m_app.MainImage();
+    const model::ChannelImportResult result = model::ImportChannelFile(imported, *chosen);
     cmcGTex& texts = m_app.Overlay();
-    if (imported.problem) {
+    if (result.problem) {
         m_app.Messages().Show(texts.GetText("GI_Csv_Import_Failed") + "\n" +
-                                  model::ChannelCsvMessage(m_app.Definitions(), imported.problem),
+                                  model::ChannelCsvMessage(m_app.Definitions(), result.problem),
                               cmcMessages::Icon::Error,
                               cmcMessages::Buttons::Ok);
         return kFailed;
     }
-    if (imported.changed > 0) {
-        m_app.SetModified();
-        m_app.RecordEdit();
-        m_app.ArmWarningCheck();
-        // The open sheet is built again from the changed image at its remembered position.
-        m_app.CloseCurrentSheet();
-        m_events.Send(kEvImageChanged);
+    const std::string summary = model::ChannelImportSummary(m_app.Definitions(), result, result.changed == 0);
+    if (result.changed == 0) {
+        m_app.Messages().Show(summary, cmcMessages::Icon::Information, cmcMessages::Buttons::Ok);
+        return kDone;
     }
-    m_app.Messages().Show(FormatText(texts.GetText("GI_Csv_Import_Done"),
-                                     {std::to_string(imported.rows), std::to_string(imported.changed)}),
-                          cmcMessages::Icon::Information,
-                          cmcMessages::Buttons::Ok);
-    m_app.ShowResultLine(8, {std::to_string(imported.rows), chosen->string()});
+    // The user sees every cell the file changes before the document takes it.
+    cuiMainCellDocument current(m_app, m_events);
+    ImageCellDocument after(current, imported);
+    const std::vector<std::string> changes = SheetDifferences(current, after, false);
+    std::string question = summary + "\n\n" + texts.GetText("GI_Csv_Import_Confirm") + "\n";
+    for (std::size_t i = 0; i < changes.size() && i < kListedChanges; ++i) {
+        question += changes[i] + "\n";
+    }
+    if (changes.size() > kListedChanges) {
+        question += CountText(m_app.Definitions(),
+                              "GI_Csv_Import_More",
+                              static_cast<long long>(changes.size() - kListedChanges)) +
+                    "\n";
+    }
+    question += "\n" + texts.GetText("GI_Csv_Import_Apply");
+    if (m_app.Messages().Show(question, cmcMessages::Icon::Question, cmcMessages::Buttons::OkCancel) !=
+        cmcMessages::Answer::Ok) {
+        return kCancelled;
+    }
+    m_app.MainImage() = imported;
+    m_app.SetModified();
+    m_app.RecordEdit();
+    m_app.ArmWarningCheck();
+    // The open sheet is built again from the changed image at its remembered position.
+    m_app.CloseCurrentSheet();
+    m_events.Send(kEvImageChanged);
+    m_app.ShowResultLine(8, {std::to_string(result.rows), chosen->string()});
     return kDone;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 class cmcEvMan;
 class cuiMain;
 
@@ -20,8 +22,12 @@ public:
     int Export();
     // Asks for a channel file and imports it into the document. Nothing is asked about unsaved
     // changes: the import is an edit of the document, which is marked modified when a row changed.
-    // A refused file shows the line and the reason and leaves the document untouched.
+    // A refused file shows the line and the reason and leaves the document untouched. A file that
+    // changes something lists the cells it changes (as `vqn58-cli diff` prints them, at most
+    // kListedChanges of them) and asks before the document takes it: Cancel leaves it untouched.
     int Import();
+
+    static constexpr std::size_t kListedChanges = 30;
 
 private:
     cuiMain& m_app;

@@ -2,7 +2,7 @@
 // document's warning check, which a clone write must pass.
 
 #include "CliApp.h"
-#include "CsvField.h"
+#include "app/CsvField.h"
 #include "overlay/Messages.h"
 #include "overlay/cmcGTex.h"
 
@@ -40,6 +40,7 @@ int RunCheck(CliContext& context) {
         return kExitUsage;
     }
     CliApp cli(context);
+    cli.About(context.args[0]);
     indMain& app = cli.App();
     // The start-up document first: Open merges the file with the factory data of its model type.
     app.BuildDocument();

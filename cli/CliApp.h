@@ -28,6 +28,12 @@ public:
     indEnviron& Settings() { return m_settings; }
     cmcEvMan& Events() { return m_events; }
 
+    // Names `file` in every message from now on (see TerminalMessageBox); the command's file, or in turn
+    // each file a command reads.
+    void About(const std::string& file) { m_box.SetSubject(file); }
+    // What a message of the command starts with: the program's name and the file it is about.
+    std::string MessagePrefix() const { return m_box.Prefix(); }
+
     // The exit status of a file command's result: 0, or 10 + the clone-file code.
     static int ExitStatus(int result);
 

@@ -124,6 +124,7 @@ CliCells::CliCells(const CliContext& context)
 }
 
 int CliCells::Open(const std::string& file) {
+    m_cli.About(file);
     return CliApp::ExitStatus(m_cli.App().OpenFile(file));
 }
 

@@ -30,7 +30,8 @@ class CliCells {
 public:
     explicit CliCells(const CliContext& context);
 
-    // Opens `file` as the desktop program's Open does; the exit status (0 or 10 + clone-file code).
+    // Opens `file` as the desktop program's Open does; the exit status (0 or 10 + clone-file code). The
+    // messages name `file` from now on.
     int Open(const std::string& file);
     // Saves the document under its name as Save does; the exit status.
     int Save();
@@ -48,6 +49,8 @@ public:
     std::string Set(const CellIdentity& id, const std::string& text);
 
     CliApp& App() { return m_cli; }
+    // The document as the behaviour object sees it.
+    ICellDocument& Document() { return m_document; }
 
 private:
     // The window that is not there: notes the selection list a cell asks to open.

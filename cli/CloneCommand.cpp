@@ -2,15 +2,15 @@
 // --device PATH|sim: the desktop program's clone chains on the steady clock, without a window.
 
 #include "app/CloneCommands.h"
+#include "app/PortText.h"
 #include "app/cuiMainCellDocument.h"
 #include "app/cuiMainCloneDocument.h"
 #include "cli/CliApp.h"
-#include "app/PortText.h"
 #include "cli/CliCloneView.h"
-#include "link/PortPath.h"
 #include "cli/CliCommand.h"
 #include "cli/SignalGuard.h"
 #include "image/QcfTypes.h"
+#include "link/PortPath.h"
 #include "link/indCloneMan.h"
 #include "model/CellKinds.h"
 #include "model/IMainCommands.h"
@@ -144,10 +144,11 @@ int Run(CliContext& context, Op op) {
     // There is no dialog to ask before a file is replaced: an existing file is kept unless forced.
     std::error_code error;
     if (op == Op::Read && !args->force && std::filesystem::exists(args->file, error)) {
-        return UsageError("'" + args->file + "' exists; add --force to replace it");
+        return UsageError(args->file + ": the file exists; add --force to replace it");
     }
     context.assumeYes = args->yes;
     CliApp cli(context);
+    cli.About(args->file);                                          // read and write name their file; info has none
     cli.Settings().comPort = args->device.empty() ? args->port : 1; // the tool's settings are never saved
     cli.Settings().checkAfterWrite = args->check;
     indMain& app = cli.App();
@@ -181,10 +182,9 @@ int Run(CliContext& context, Op op) {
     clonelink::PortInUse port;
     port.port = args->port;
     port.path = args->device.empty() ? clonelink::DefaultDevicePath(args->port) : args->device;
-    CliCloneView view([&](int operation) { return porttext::Doing(app.Definitions(), operation, port); },
-                      [&](const clonelink::CloneProgress& progress) {
-                          return porttext::Detail(app.Definitions(), progress);
-                      });
+    CliCloneView view(
+        [&](int operation) { return porttext::Doing(app.Definitions(), operation, port); },
+        [&](const clonelink::CloneProgress& progress) { return porttext::Detail(app.Definitions(), progress); });
     indCloneMan manager(messages, device, timers, clock);
     manager.SetView(&view);
 

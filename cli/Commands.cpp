@@ -81,7 +81,9 @@ const std::vector<CliCommand>& Commands() {
          "clone file FILE. A CELL is named [CATEGORY.]KIND[:INDEX] with the names of the\n"
          "cell tables, for example CL_ComCom_Beep_UP (a setting), CT_UsaCh.CL_ChList_Atr:32\n"
          "(the mark of USA channel row 32) or CT_FreeCh.CL_Fch_FreqR:5 (the receive\n"
-         "frequency of free channel 6). Exit status 2 for an unknown cell name, or for a\n"
+         "frequency of free channel 6). INDEX counts the rows from 0, as the row column of\n"
+         "export and import does; the window counts them from 1 (row 5 here is the\n"
+         "window's 6; show prints both). Exit status 2 for an unknown cell name, or for a\n"
          "cell that does not exist: a channel column names its plan's category and a row\n"
          "of that list, and every kind takes the indices its cells have (the message\n"
          "names the range).",
@@ -96,23 +98,30 @@ const std::vector<CliCommand>& Commands() {
          "A setting the model fixes takes only the value it has, as no change, so what\n"
          "get printed can be set again. All or nothing: an entry a cell refuses saves\n"
          "nothing and ends with status 4 after a message naming the cell and why; 2 for\n"
-         "an unknown cell name or a cell that does not exist.",
+         "an unknown cell name or a cell that does not exist. Once FILE is saved, each\n"
+         "entry a cell stored otherwise than typed is told on standard error, e.g.\n"
+         "  CT_FreeCh.CL_Fch_FreqR:6: 250 stored as 199.98750",
          RunSet},
         {"show",
          "FILE SHEET [--usable]",
          "Prints the sheet SHEET of the overlay (for example GI_Sheet_ComSet) as the window\n"
          "shows it for the clone file FILE, one CSV line per cell after the header\n"
-         "row,column,category,kind,index,text,grey,warning\n"
-         "(grey: a setting whose function the radio lacks, or a cell that cannot change).\n"
+         "row,column,category,kind,index,number,text,grey,warning\n"
+         "(number: the window's number of a channel row, the index counted from 1; grey:\n"
+         "a setting whose function the radio lacks, or a cell that cannot change).\n"
          "--usable shows the channel lists as the window's usable-channels-only view does:\n"
          "only the channels that are not inhibited or carry the P or C mark.\n"
          "Exit status 2 for a sheet the overlay does not define.",
          RunShow},
         {"import",
-         "FILE CSV",
+         "FILE CSV [--dry-run]",
          "Takes the channel lines of CSV, in the columns export writes (the header line\n"
-         "first, UTF-8 with or without a byte-order mark, LF or CR LF line ends), into the\n"
-         "clone file FILE and saves it as Save does. Lines may be left out; a value equal\n"
+         "first; fields separated by commas, semicolons or tabs, as the header line has\n"
+         "them, quoted or not; lines of empty fields skipped; UTF-8 with or without a\n"
+         "byte-order mark, LF or CR LF line ends), into the clone file FILE and saves it\n"
+         "as Save does. The row column counts from 0 (the window's No. 1 is row 0), e.g.\n"
+         "  usa,40,20,,0,1,0,0,0,,,\n"
+         "tags USA row 40, channel 20. Lines may be left out; a value equal\n"
          "to the file's is left as it is. Every value is checked as the window's cells\n"
          "check an entry: flags 0 or 1, marks P, C, PC or nothing (a mark moves, it cannot\n"
          "be taken away), frequencies in whole Hz from 100000000 to 199987500 on the\n"
@@ -123,7 +132,9 @@ const std::vector<CliCommand>& Commands() {
          "is not taken: the free channel's frequencies decide it. All or nothing: the\n"
          "first bad line ends it with a message naming the line (and the row and column\n"
          "where one is at fault) and status 4, and nothing is saved; 2 when CSV cannot be\n"
-         "read, 10 + the clone-file result code when FILE is refused or cannot be saved.",
+         "read, 10 + the clone-file result code when FILE is refused or cannot be saved.\n"
+         "--dry-run prints what would change, one line per cell as diff prints it, and\n"
+         "saves nothing.",
          RunImport},
         {"diff",
          "A B",

@@ -2,137 +2,12 @@
 // each byte a clone write sends that differs where no such cell explains it.
 
 #include "CliCells.h"
-#include "CsvField.h"
-#include "model/CellKinds.h"
-#include "model/CellStorage.h"
-#include "model/ModelRules.h"
-#include "overlay/DefinitionSource.h"
-#include "platform/FontMetrics.h"
-#include "sheets/iuiSheetLayout.h"
+#include "app/SheetDifferences.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace cli {
-namespace {
-
-struct SheetEntry {
-    std::string key;
-    std::string title; // the tree's text, used when the sheet has no title of its own
-};
-
-// The sheets the tree opens outside the factory mode: entries "{(%CallSheet:KEY)...}Title" of the
-// tree body, without those that need the factory mode (Flag0=1).
-std::vector<SheetEntry> TreeSheets(IDefinitionSource& overlay) {
-    std::vector<SheetEntry> sheets;
-    const std::string_view call = "%CallSheet:";
-    for (int i = 0;; ++i) {
-        const std::string line = overlay.GetLine("GI_Tree_Main_Body", i);
-        if (line.starts_with("#")) {
-            return sheets;
-        }
-        const auto at = line.find(call);
-        const auto close = line.rfind('}');
-        if (at == std::string::npos || close == std::string::npos || line.find("(Flag0=1)") != std::string::npos) {
-            continue;
-        }
-        const auto start = at + call.size();
-        sheets.push_back({line.substr(start, line.find(')', start) - start), line.substr(close + 1)});
-    }
-}
-
-// The stored characters of a text cell: printable ones as they are (a backslash doubled), any other byte
-// as \xNN.
-std::string StoredText(CliCells& cells, const std::vector<model::StoredBits>& storage) {
-    std::string text;
-    for (const model::StoredBits& bits : storage) {
-        const std::uint8_t byte = cells.App().App().MainImage().GetByte(bits.address);
-        if (byte == '\\') {
-            text += "\\\\";
-        } else if (byte >= 0x20 && byte <= 0x7E) {
-            text += static_cast<char>(byte);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(byte));
-            text += escaped;
-        }
-    }
-    return text;
-}
-
-// Two stored texts as CSV fields: the spaces at their ends cut where the texts differ without them,
-// and a text that starts or ends with a space quoted, so the spaces the radio shows can be seen.
-std::pair<std::string, std::string> StoredTextFields(std::string a, std::string b) {
-    const auto cut = [](const std::string& text) { return text.substr(0, text.find_last_not_of(' ') + 1); };
-    if (cut(a) != cut(b)) {
-        a = cut(a);
-        b = cut(b);
-    }
-    const auto field = [](const std::string& text) {
-        const bool spaced = !text.empty() && (text.front() == ' ' || text.back() == ' ');
-        if (!spaced && text.find_first_of(",\"") == std::string::npos) {
-            return text;
-        }
-        std::string quoted = "\"";
-        for (const char c : text) {
-            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-        }
-        return quoted + "\"";
-    };
-    return {field(a), field(b)};
-}
-
-std::string Trimmed(std::string text) {
-    for (char& c : text) {
-        c = c == '\n' ? ' ' : c;
-    }
-    text.erase(0, text.find_first_not_of(' '));
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
-// What names a cell in the window: the row's text in the fixed columns (the channel, the setting)
-// and the column's heading in the fixed rows.
-class SheetWalk {
-public:
-    SheetWalk(iuiSheetLayout& layout, CliCells& cells) : m_layout(layout), m_cells(cells) {}
-
-    std::string Text(std::int32_t column, std::int32_t row) {
-        return Trimmed(m_cells.Draw(m_layout.Slot(column, row).Cell()).text);
-    }
-
-    std::string RowName(std::int32_t column, std::int32_t row) {
-        for (std::int32_t c = std::min(m_layout.FixedCols(), column) - 1; c >= 0; --c) {
-            // A row number the window shows as dashes names nothing.
-            if (std::string text = Text(c, row); text.find_first_not_of('-') != std::string::npos) {
-                return text;
-            }
-        }
-        if (column > 0 && !m_layout.Slot(0, row).Cell().HasKind()) {
-            return Text(0, row);
-        }
-        return std::to_string(row);
-    }
-
-    // The column's heading; for a column without one, the kind name of the cell in `row`.
-    std::string ColumnName(std::int32_t column, std::int32_t row) {
-        std::string name;
-        for (std::int32_t r = 0; r < m_layout.FixedRows(); ++r) {
-            const std::string text = Text(column, r);
-            name += name.empty() || text.empty() ? text : " " + text;
-        }
-        return name.empty() ? std::string(model::KindName(m_layout.Slot(column, row).Cell().Kind())) : name;
-    }
-
-private:
-    iuiSheetLayout& m_layout;
-    CliCells& m_cells;
-};
-
-} // namespace
 
 int RunDiff(CliContext& context) {
     if (context.args.size() != 2) {
@@ -141,86 +16,21 @@ int RunDiff(CliContext& context) {
     }
     CliCells a(context);
     CliCells b(context);
+    // Each file's messages name it, so a refused file is told from the other.
     for (auto [cells, file] : {std::pair{&a, &context.args[0]}, std::pair{&b, &context.args[1]}}) {
         if (const int status = cells->Open(*file); status != kExitOk) {
             return status;
         }
     }
-    indMain& app = a.App().App();
-    // Both files are laid out as the window lays out A, so the same cells are compared.
-    ChannelSheetState state;
-    state.modelVariant = app.ModelType();
-    state.optionBits = app.CloneIdentityBytes()[19];
-    platform::FixedFontMetrics metrics;
-    bool differ = false;
-    // The bits of each byte that a printed cell line accounts for.
-    std::array<std::uint8_t, model::kImageSize> explained{};
-    for (const SheetEntry& sheet : TreeSheets(app.Definitions())) {
-        iuiSheetLayout layout(app.Definitions(), sheet.key, metrics, state);
-        layout.Build();
-        const std::string title = CsvField(layout.TitleString().value_or(sheet.title));
-        SheetWalk walkA(layout, a);
-        SheetWalk walkB(layout, b);
-        for (std::int32_t row = layout.FixedRows(); row < layout.RowCount(); ++row) {
-            // The fixed columns name the row (a channel, a setting); they are no values of their own.
-            for (std::int32_t column = layout.FixedCols(); column < layout.ColumnCount(); ++column) {
-                if (!layout.Slot(column, row).Cell().HasKind()) {
-                    continue;
-                }
-                cmcCellObj& cell = layout.Slot(column, row).Cell();
-                const auto storage = model::CellStorage(cell.Category(), cell.Kind(), cell.Index());
-                std::pair<std::string, std::string> fields;
-                if (model::IsStoredTextCell(cell.Category(), cell.Kind(), cell.Index())) {
-                    // A text is its stored bytes: the window trims and replaces what the radio shows.
-                    const std::string textA = StoredText(a, storage);
-                    const std::string textB = StoredText(b, storage);
-                    if (textA == textB) {
-                        continue;
-                    }
-                    fields = StoredTextFields(textA, textB);
-                } else {
-                    const std::string textA = a.Draw(cell).text;
-                    const std::string textB = b.Draw(cell).text;
-                    if (textA == textB) {
-                        continue;
-                    }
-                    fields = {CsvField(Trimmed(textA)), CsvField(Trimmed(textB))};
-                }
-                for (const model::StoredBits& bits : storage) {
-                    explained[static_cast<std::size_t>(bits.address)] |= bits.mask;
-                }
-                differ = true;
-                std::printf("%s,%s,%s,%s,%s\n",
-                            title.c_str(),
-                            CsvField(walkA.RowName(column, row)).c_str(),
-                            CsvField(walkA.ColumnName(column, row)).c_str(),
-                            fields.first.c_str(),
-                            fields.second.c_str());
-            }
-        }
-    }
-    // Every byte a write sends (the factory range included) that differs where no line above explains it:
-    // its address and both values.
-    const cmcEeprom& imageA = a.App().App().MainImage();
-    const cmcEeprom& imageB = b.App().App().MainImage();
-    for (const model::AddressRange* range = model::kWriteRangesMaker; range->first <= range->last; ++range) {
-        for (std::int32_t address = range->first; address <= range->last; ++address) {
-            const std::uint8_t byteA = imageA.GetByte(address);
-            const std::uint8_t byteB = imageB.GetByte(address);
-            if (((byteA ^ byteB) & ~explained[static_cast<std::size_t>(address)]) != 0) {
-                differ = true;
-                std::printf(",0x%03X,,0x%02X,0x%02X\n",
-                            static_cast<unsigned>(address),
-                            static_cast<unsigned>(byteA),
-                            static_cast<unsigned>(byteB));
-            }
-        }
+    const std::vector<std::string> lines = SheetDifferences(a.Document(), b.Document(), true);
+    for (const std::string& line : lines) {
+        std::printf("%s\n", line.c_str());
     }
     if (std::fflush(stdout) != 0) {
         std::fprintf(stderr, "vqn58-cli: cannot write the differences\n");
         return kExitOutput;
     }
-    return differ ? 1 : kExitOk;
+    return lines.empty() ? kExitOk : 1;
 }
 
 } // namespace cli

@@ -15,6 +15,7 @@ int RunExport(CliContext& context) {
     // Read as check reads it: the desktop program's Open with the model's adoption of the file and the
     // merge with the factory data of its model type. A file Open refuses exports nothing.
     CliApp cli(context);
+    cli.About(context.args[0]);
     cli.App().BuildDocument();
     if (const int result = cli.App().OpenFile(context.args[0]); result != 0) {
         return CliApp::ExitStatus(result);

@@ -1,7 +1,7 @@
 // vqn58-cli layout: lays a sheet of the overlay out as the desktop program does and prints its cells.
 
 #include "CliCommand.h"
-#include "CsvField.h"
+#include "app/CsvField.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/OverlayHasSheet.h"
 #include "overlay/cmcGTex.h"

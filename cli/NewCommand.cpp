@@ -50,9 +50,10 @@ int RunNew(CliContext& context) {
     // There is no dialog to ask before a file is replaced: an existing file is kept unless forced.
     std::error_code error;
     if (!force && std::filesystem::exists(file, error)) {
-        return UsageError(("'" + file + "' exists; add --force to replace it").c_str());
+        return UsageError((file + ": the file exists; add --force to replace it").c_str());
     }
     CliApp cli(context);
+    cli.About(file);
     cli.Settings().modelType = static_cast<std::int8_t>(type);
     cli.App().BuildDocument();
     cli.App().NewDocument();

@@ -1,14 +1,50 @@
 // vqn58-cli set FILE CELL=TEXT...: commits each TEXT into its cell, in order, then saves FILE; one
-// refused entry saves nothing.
+// refused entry saves nothing. An entry the cell stored otherwise than typed is told once FILE is saved.
 
 #include "CliCells.h"
 #include "SignalGuard.h"
+#include "overlay/FormatText.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
 namespace cli {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\n");
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
+}
+
+// A decimal number written out whole ("156.8", "2000"); nothing for any other text.
+std::optional<double> Number(const std::string& text) {
+    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-' || text[0] == '.')) {
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size() ? std::optional<double>(value) : std::nullopt;
+}
+
+// Whether the cell shows `typed` otherwise than it was typed: limited, put on the raster, cut or put in
+// another form. The same number written with more or fewer digits, or blanks around the text, are no
+// other value; nor is an item named by its number ("#N").
+bool StoredOtherwise(const std::string& typed, const std::string& shown) {
+    const std::string a = Trimmed(typed);
+    const std::string b = Trimmed(shown);
+    if (a == b || a.starts_with("#")) {
+        return false;
+    }
+    const auto x = Number(a);
+    const auto y = Number(b);
+    return !(x && y && *x == *y);
+}
+
+} // namespace
 
 int RunSet(CliContext& context) {
     const auto& args = context.args;
@@ -33,18 +69,34 @@ int RunSet(CliContext& context) {
     if (const int status = cells.Open(args[0]); status != kExitOk) {
         return status;
     }
+    const std::string prefix = cells.App().MessagePrefix();
+    std::vector<std::string> notices;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string why = cells.Set(entries[i].first, entries[i].second);
+        const auto& [id, typed] = entries[i];
+        const std::string& arg = args[i + 1];
+        const std::string name = PrintableText(arg.substr(0, arg.find('=')));
+        const std::string why = cells.Set(id, typed);
         if (!why.empty()) {
-            const std::string& arg = args[i + 1];
-            std::fprintf(stderr,
-                         "vqn58-cli: %s refused: %s\nNothing was saved.\n",
-                         arg.substr(0, arg.find('=')).c_str(),
-                         why.c_str());
+            std::fprintf(stderr, "%s%s refused: %s\nNothing was saved.\n", prefix.c_str(), name.c_str(), why.c_str());
             return kExitRefused;
         }
+        cmcCellObj cell;
+        cell.SetCategory(id.category);
+        cell.SetKind(id.kind);
+        cell.SetIndex(id.index);
+        if (const std::string shown = Trimmed(cells.Draw(cell).text); StoredOtherwise(typed, shown)) {
+            const std::string notice = FormatText(cells.App().App().Overlay().GetText("GI_Cli_Set_Stored"),
+                                                  {PrintableText(typed), PrintableText(shown)});
+            notices.push_back(prefix + name + ": " + notice);
+        }
     }
-    return SignalGuard::SaveUnlessSignalled([&cells] { return cells.Save(); });
+    const int status = SignalGuard::SaveUnlessSignalled([&cells] { return cells.Save(); });
+    if (status == kExitOk) {
+        for (const std::string& notice : notices) {
+            std::fprintf(stderr, "%s\n", notice.c_str());
+        }
+    }
+    return status;
 }
 
 } // namespace cli

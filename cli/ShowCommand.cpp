@@ -1,8 +1,9 @@
 // vqn58-cli show FILE SHEET: prints a sheet of the clone file as the window shows it, one CSV line per
-// cell.
+// cell, with the number the window gives a channel row beside the index the command line uses.
 
 #include "CliCells.h"
-#include "CsvField.h"
+#include "app/CsvField.h"
+#include "model/CellKinds.h"
 #include "model/datCh.h"
 #include "overlay/OverlayHasSheet.h"
 #include "platform/FontMetrics.h"
@@ -13,6 +14,16 @@
 #include <vector>
 
 namespace cli {
+namespace {
+
+// The number the window gives the row of a channel cell: its index counted from 1 (row 0 of a list is
+// No. 1, free channel index 5 is free channel 6); empty for a cell of no channel list.
+std::string WindowNumber(const cmcCellObj& cell) {
+    const bool channel = cell.HasKind() && cell.Category() >= model::CT_IntCh && cell.Category() <= model::CT_FreeCh;
+    return channel ? std::to_string(cell.Index() + 1) : std::string();
+}
+
+} // namespace
 
 int RunShow(CliContext& context) {
     std::vector<std::string> args;
@@ -46,17 +57,18 @@ int RunShow(CliContext& context) {
     platform::FixedFontMetrics metrics;
     iuiSheetLayout layout(app.Definitions(), args[1], metrics, state);
     layout.Build();
-    std::printf("row,column,category,kind,index,text,grey,warning\n");
+    std::printf("row,column,category,kind,index,number,text,grey,warning\n");
     for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
         for (std::int32_t column = 0; column < layout.ColumnCount(); ++column) {
             cmcCellObj& cell = layout.Slot(column, row).Cell();
             const CliCells::Drawn drawn = cells.Draw(cell);
-            std::printf("%d,%d,%d,%d,%d,%s,%d,%d\n",
+            std::printf("%d,%d,%d,%d,%d,%s,%s,%d,%d\n",
                         row,
                         column,
                         cell.Category(),
                         cell.Kind(),
                         cell.Index(),
+                        WindowNumber(cell).c_str(),
                         CsvField(drawn.text).c_str(),
                         drawn.grey ? 1 : 0,
                         drawn.warning ? 1 : 0);

@@ -1,6 +1,7 @@
 #include "cli/TerminalMessageBox.h"
 
 #include "cli/SignalGuard.h"
+#include "overlay/FormatText.h"
 #include "overlay/cmcGTex.h"
 
 #include <cctype>
@@ -27,9 +28,17 @@ std::string ReadReply() {
 
 } // namespace
 
+void TerminalMessageBox::SetSubject(const std::string& file) {
+    m_subject = PrintableText(file);
+}
+
+std::string TerminalMessageBox::Prefix() const {
+    return m_subject.empty() ? std::string("vqn58-cli: ") : "vqn58-cli: " + m_subject + ": ";
+}
+
 platform::IMessageBox::Answer
 TerminalMessageBox::Show(const std::string& /*caption*/, const std::string& text, Icon /*icon*/, Buttons buttons) {
-    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fprintf(stderr, "%s%s\n", Prefix().c_str(), text.c_str());
     std::fflush(stderr);
     if (buttons == Buttons::Ok) {
         return Answer::Ok;

@@ -36,7 +36,8 @@ void PrintHelp(std::FILE* out) {
     }
     std::fprintf(out,
                  "\n"
-                 "Messages are the overlay's texts, written to standard error.\n"
+                 "Messages are the overlay's texts, written to standard error; each starts with\n"
+                 "the program's name and the file it is about (vqn58-cli: boat.qcf: ...).\n"
                  "\n"
                  "Questions (the write confirmation, the factory-mode caution) are asked on the\n"
                  "terminal, default No; --yes answers them Yes.\n"

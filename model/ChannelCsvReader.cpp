@@ -2,6 +2,7 @@
 
 #include "model/ChannelExport.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace model {
@@ -13,9 +14,13 @@ ChannelCsvProblem Problem(int line, std::string_view key, std::vector<std::strin
     return ChannelCsvProblem{line, key, std::move(values)};
 }
 
-// Splits one line into fields; false when a quoted field is not closed or a quote stands inside an
-// unquoted field.
-bool SplitFields(std::string_view line, std::vector<std::string>& fields) {
+// The separators a channel file may use: the export's comma, and the semicolon and tab that
+// spreadsheet programs write in many countries.
+constexpr std::string_view kSeparators = ",;\t";
+
+// Splits one line into fields at `separator`; false when a quoted field is not closed or a quote stands
+// inside an unquoted field.
+bool SplitFields(std::string_view line, char separator, std::vector<std::string>& fields) {
     fields.clear();
     std::size_t at = 0;
     while (true) {
@@ -37,11 +42,11 @@ bool SplitFields(std::string_view line, std::vector<std::string>& fields) {
                 }
                 field += line[at++];
             }
-            if (at < line.size() && line[at] != ',') {
+            if (at < line.size() && line[at] != separator) {
                 return false;
             }
         } else {
-            const std::size_t end = std::min(line.find(',', at), line.size());
+            const std::size_t end = std::min(line.find(separator, at), line.size());
             field.assign(line.substr(at, end - at));
             if (field.find('"') != std::string::npos) {
                 return false;
@@ -52,8 +57,39 @@ bool SplitFields(std::string_view line, std::vector<std::string>& fields) {
         if (at >= line.size()) {
             return true;
         }
-        ++at; // the comma
+        ++at; // the separator
     }
+}
+
+// The export's column names, in order.
+std::vector<std::string> HeaderColumns() {
+    std::vector<std::string> columns;
+    SplitFields(kChannelCsvHeader, ',', columns);
+    return columns;
+}
+
+// The columns a header line that is not the export's shows, for the message: split at the separator
+// that gives the most fields, quotes taken off; the line as it is when it cannot be split. Cut to a
+// length a message can show.
+std::string FoundColumns(std::string_view line) {
+    std::vector<std::string> best{std::string(line)};
+    std::vector<std::string> fields;
+    for (const char separator : kSeparators) {
+        if (SplitFields(line, separator, fields) && fields.size() > best.size()) {
+            best = fields;
+        }
+    }
+    std::string found;
+    for (const std::string& field : best) {
+        found += (found.empty() ? "" : ",") + field;
+    }
+    constexpr std::size_t kShown = 160;
+    return found.size() > kShown ? found.substr(0, kShown) + "..." : found;
+}
+
+// A line whose fields are all empty: the rows a spreadsheet program writes below its data.
+bool AllEmpty(const std::vector<std::string>& fields) {
+    return std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return field.empty(); });
 }
 
 } // namespace
@@ -66,8 +102,10 @@ ChannelCsvProblem ReadChannelCsv(std::string_view text, std::vector<ChannelCsvLi
     if (text.starts_with(kByteOrderMark)) {
         text.remove_prefix(kByteOrderMark.size());
     }
+    const std::vector<std::string> header = HeaderColumns();
     std::vector<ChannelCsvLine> read;
     std::vector<std::string> fields;
+    char separator = 0;
     int number = 0;
     while (!text.empty()) {
         ++number;
@@ -78,16 +116,25 @@ ChannelCsvProblem ReadChannelCsv(std::string_view text, std::vector<ChannelCsvLi
             line.remove_suffix(1);
         }
         if (number == 1) {
-            if (line != kChannelCsvHeader) {
-                return Problem(1, kCsvHeader, {kChannelCsvHeader});
+            // The header line decides the separator: the one that splits it into the export's columns.
+            for (const char candidate : kSeparators) {
+                if (separator == 0 && SplitFields(line, candidate, fields) && fields == header) {
+                    separator = candidate;
+                }
+            }
+            if (separator == 0) {
+                return Problem(1, kCsvHeader, {kChannelCsvHeader, FoundColumns(line)});
             }
             continue;
         }
         if (line.empty()) {
             continue;
         }
-        if (!SplitFields(line, fields)) {
+        if (!SplitFields(line, separator, fields)) {
             return Problem(number, kCsvQuote);
+        }
+        if (AllEmpty(fields)) {
+            continue;
         }
         if (fields.size() != kChannelCsvColumns) {
             return Problem(number, kCsvColumns, {std::to_string(fields.size()), std::to_string(kChannelCsvColumns)});
@@ -97,7 +144,7 @@ ChannelCsvProblem ReadChannelCsv(std::string_view text, std::vector<ChannelCsvLi
         std::move(fields.begin(), fields.end(), out.fields.begin());
     }
     if (number == 0) {
-        return Problem(1, kCsvHeader, {kChannelCsvHeader});
+        return Problem(1, kCsvHeader, {kChannelCsvHeader, ""});
     }
     lines = std::move(read);
     return {};

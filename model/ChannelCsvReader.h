@@ -34,13 +34,15 @@ struct ChannelCsvLine {
 // Overlay keys of the reader's problems.
 inline constexpr std::string_view kCsvCannotRead = "GI_Csv_Err_CannotRead"; // %s: the file
 inline constexpr std::string_view kCsvTooLarge = "GI_Csv_Err_TooLarge";     // %s: the limit in bytes
-inline constexpr std::string_view kCsvHeader = "GI_Csv_Err_Header";         // %s: the expected header
+inline constexpr std::string_view kCsvHeader = "GI_Csv_Err_Header";         // %s expected, %s found
 inline constexpr std::string_view kCsvColumns = "GI_Csv_Err_Columns";       // line, %s count, %s expected
 inline constexpr std::string_view kCsvQuote = "GI_Csv_Err_Quote";           // line
 
 // Splits `text` into its field lines: UTF-8 with or without a byte-order mark, lines ended by LF or
-// CR LF, the first line exactly the export's header, then lines of exactly twelve comma-separated
-// fields, a field optionally in double quotes with "" for a quote. Empty lines are skipped. The first
+// CR LF, the first line the export's header with its fields separated by commas, semicolons or tabs
+// (each field may be quoted, as spreadsheet programs write them), then lines of exactly twelve fields
+// separated as the header is, a field optionally in double quotes with "" for a quote. Empty lines and
+// lines of empty fields only (the rows spreadsheet programs leave below the data) are skipped. The first
 // problem found ends the reading; `lines` then holds nothing.
 ChannelCsvProblem ReadChannelCsv(std::string_view text, std::vector<ChannelCsvLine>& lines);
 

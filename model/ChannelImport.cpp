@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -395,13 +396,28 @@ std::string ChannelCsvMessage(IDefinitionSource& texts, const ChannelCsvProblem&
     if (!problem) {
         return {};
     }
-    std::vector<std::string_view> values(problem.values.begin(), problem.values.end());
+    // The values quote the file: its bytes are shown escaped where they are no printable text.
+    std::vector<std::string> values;
+    for (const std::string& value : problem.values) {
+        values.push_back(PrintableText(value));
+    }
+    if (problem.key == kCsvColumns) {
+        for (std::string& count : values) {
+            count = CountText(texts, "GI_Csv_Columns", std::strtoll(count.c_str(), nullptr, 10));
+        }
+    }
     values.resize(4);
     std::string text = FormatText(texts.GetLine(problem.key, 0), {values[0], values[1], values[2], values[3]});
     if (problem.line > 0) {
         text = FormatText(texts.GetLine(kCsvLine, 0), {std::to_string(problem.line)}) + " " + text;
     }
     return text;
+}
+
+std::string ChannelImportSummary(IDefinitionSource& texts, const ChannelImportResult& result, bool applied) {
+    return FormatText(texts.GetLine("GI_Csv_Import_Done", 0),
+                      {CountText(texts, "GI_Csv_Lines_Read", result.rows),
+                       CountText(texts, applied ? "GI_Csv_Rows_Changed" : "GI_Csv_Rows_WouldChange", result.changed)});
 }
 
 } // namespace model

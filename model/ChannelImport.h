@@ -40,9 +40,14 @@ ChannelImportResult ImportChannels(cmcEeprom& image, std::string_view text);
 // Reads the file `path` (LoadChannelCsvFile) and imports it as ImportChannels does.
 ChannelImportResult ImportChannelFile(cmcEeprom& image, const std::filesystem::path& path);
 
-// The user's message of a problem: its overlay text with the placeholders filled, preceded by
-// "GI_Csv_Err_Line" with the line number for a problem of one line.
+// The user's message of a problem: its overlay text with the placeholders filled (control bytes and
+// bytes that are no UTF-8 shown as \xNN, see PrintableText), preceded by "GI_Csv_Err_Line" with the
+// line number for a problem of one line.
 std::string ChannelCsvMessage(IDefinitionSource& texts, const ChannelCsvProblem& problem);
+
+// What an accepted import read and changed ("992 channel lines were read; 3 rows changed."), or would
+// change when it is not `applied` (a dry run, a list of changes still to be confirmed).
+std::string ChannelImportSummary(IDefinitionSource& texts, const ChannelImportResult& result, bool applied);
 
 // Overlay keys of the import's problems, besides the reader's.
 inline constexpr std::string_view kCsvLine = "GI_Csv_Err_Line";             // %s: line number

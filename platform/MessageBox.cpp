@@ -28,11 +28,9 @@ IMessageBox::Answer ClosingAnswer(IMessageBox::Buttons buttons) {
     return Offers(buttons, A::No) ? A::No : A::Ok;
 }
 
-IMessageBox::Answer StreamMessageBox::Show(const std::string& /*caption*/,
-                                           const std::string& text,
-                                           Icon /*icon*/,
-                                           Buttons buttons) {
-    std::fprintf(stderr, "%s\n", text.c_str());
+IMessageBox::Answer
+StreamMessageBox::Show(const std::string& /*caption*/, const std::string& text, Icon /*icon*/, Buttons buttons) {
+    std::fprintf(stderr, "%s%s\n", m_prefix.c_str(), text.c_str());
     std::fflush(stderr);
     return Offers(buttons, m_answer) ? m_answer : ClosingAnswer(buttons);
 }

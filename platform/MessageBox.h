@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -25,8 +26,13 @@ public:
     explicit StreamMessageBox(Answer answer = Answer::Ok) : m_answer(answer) {}
     Answer Show(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) override;
 
+    // What every message starts with from now on (the program's name and the file it is about, such as
+    // "vqn58: boat.qcf: "); nothing by default.
+    void SetPrefix(std::string prefix) { m_prefix = std::move(prefix); }
+
 private:
     Answer m_answer;
+    std::string m_prefix;
 };
 
 // True when `buttons` offers `answer`.

@@ -6,7 +6,8 @@
 std::unique_ptr<PdfFileOutput> PdfFileOutput::Open(const std::filesystem::path& destination,
                                                    const QPageLayout& layout,
                                                    int dpi,
-                                                   const QString& title) {
+                                                   const QString& title,
+                                                   const QString& creator) {
     std::unique_ptr<PdfFileOutput> output(new PdfFileOutput);
     if (!output->m_device.Begin(destination)) {
         return nullptr;
@@ -15,6 +16,7 @@ std::unique_ptr<PdfFileOutput> PdfFileOutput::Open(const std::filesystem::path& 
     output->m_writer->setPageLayout(layout);
     output->m_writer->setResolution(dpi);
     output->m_writer->setTitle(title);
+    output->m_writer->setCreator(creator);
     return output;
 }
 

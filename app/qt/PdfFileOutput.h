@@ -17,10 +17,14 @@ class QString;
 class PdfFileOutput {
 public:
     // Prepares the document for `destination` with the page layout and resolution (dots per inch) it is
-    // printed with. Null when the temporary file cannot be made: the folder is missing or may not be
-    // written, or the destination is no regular file or may not be written.
-    static std::unique_ptr<PdfFileOutput>
-    Open(const std::filesystem::path& destination, const QPageLayout& layout, int dpi, const QString& title);
+    // printed with, and the title and creator (the program and its version) the file carries. Null
+    // when the temporary file cannot be made: the folder is missing or may not be written, or the
+    // destination is no regular file or may not be written.
+    static std::unique_ptr<PdfFileOutput> Open(const std::filesystem::path& destination,
+                                               const QPageLayout& layout,
+                                               int dpi,
+                                               const QString& title,
+                                               const QString& creator);
 
     ~PdfFileOutput();
     PdfFileOutput(const PdfFileOutput&) = delete;

@@ -64,12 +64,18 @@ bool PrintCommands::Print(std::vector<std::string> sheetArguments) {
         return false;
     }
     printer->setCopyCount(1);
+    // The document is named after its sheet, or after the window (its caption names the file) when
+    // it holds them all; its creator is the program with its version.
+    printer->setDocName(QString::fromStdString(
+        PrintDocumentTitle(m_parts.texts, sheetArguments, m_parts.mainWindow.windowTitle().toStdString())));
+    printer->setCreator(QString::fromStdString(m_parts.texts.GetLine("GI_Sys_AppTitleRev", 0)));
     std::unique_ptr<PdfFileOutput> output;
     if (const QString file = printer->outputFileName(); !file.isEmpty()) {
         output = PdfFileOutput::Open(std::filesystem::path(file.toStdString()),
                                      printer->pageLayout(),
                                      printer->resolution(),
-                                     printer->docName());
+                                     printer->docName(),
+                                     printer->creator());
         if (!output) {
             ShowFileFailure("GI_Sys_Printer_CannotOpen", file);
             return false;

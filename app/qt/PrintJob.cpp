@@ -1,8 +1,10 @@
 #include "app/qt/PrintJob.h"
 
 #include "overlay/DefinitionSource.h"
+#include "platform/FontMetrics.h"
 #include "platform/qt/QtFont.h"
 #include "sheets/cmcSheetLayout.h"
+#include "sheets/iuiSheetLayout.h"
 #include "ui/ReadDecimal.h"
 
 #include <QFontMetrics>
@@ -16,6 +18,24 @@ QRect ToQRect(const SheetRect& rect) {
 }
 
 } // namespace
+
+std::string PrintDocumentTitle(IDefinitionSource& texts,
+                               const std::vector<std::string>& sheetArguments,
+                               const std::string& allSheets) {
+    if (sheetArguments.size() != 1) {
+        return allSheets;
+    }
+    const SheetReference reference = ParseSheetReference(sheetArguments.front());
+    if (reference.key.empty()) {
+        return allSheets;
+    }
+    // The title is part of the sheet's definition: the layout without drawing gives it.
+    platform::FixedFontMetrics metrics;
+    const ChannelSheetState state;
+    iuiSheetLayout layout(texts, reference.key, metrics, state);
+    layout.Build();
+    return layout.TitleString().value_or(reference.key);
+}
 
 PrintSettings PrintSettings::FromOverlay(IDefinitionSource& texts) {
     PrintSettings settings;
@@ -191,7 +211,7 @@ void PrintJob::DrawFrame(const SheetRun& run) {
     font.height = m_frameHeight;
     font.style = 0;
     font.colour = 0x000000;
-    const QFont frameFont = platform::ToQFont(font);
+    const QFont frameFont = platform::ForPrinting(platform::ToQFont(font));
     const QFontMetrics metrics(frameFont, &m_device);
     const SheetRect& bar = m_frame.headerBar;
     m_painter.save();

@@ -28,6 +28,12 @@ struct PrintSettings {
     static PrintSettings FromOverlay(IDefinitionSource& texts);
 };
 
+// The title a printed document carries (a PDF file's Title): the sheet's title when `sheetArguments`
+// names one sheet (its key where the sheet has no title), else `allSheets`.
+std::string PrintDocumentTitle(IDefinitionSource& texts,
+                               const std::vector<std::string>& sheetArguments,
+                               const std::string& allSheets);
+
 // One print job: the sheets named by `sheetArguments` (tree arguments "[..]key,parameter"; an empty one
 // names no sheet), in order, printed onto a printer or a PDF writer as one document. A sheet is built off-screen for
 // the printer, cut into pages of whole columns and whole rows with its fixed rows and columns repeated,

@@ -7,6 +7,7 @@
 #include "app/qt/WidgetSheetFactory.h"
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
+#include "overlay/FormatText.h"
 #include "overlay/OverlayHasSheet.h"
 #include "overlay/cmcGTex.h"
 #include "platform/Clock.h"
@@ -18,6 +19,7 @@
 #include "sheets/cmcCellObj.h"
 #include "ui/cuiTree.h"
 
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <algorithm>
@@ -33,6 +35,15 @@ std::optional<PrintPdfRequest> ParsePrintPdf(const std::vector<std::string>& arg
         const std::string& arg = args[i];
         if (arg == "--all") {
             all = true;
+        } else if (arg == "--usable") {
+            request.usableOnly = true;
+        } else if (arg == "--paper") {
+            const std::string paper = i + 1 < args.size() ? args[++i] : std::string();
+            if (paper != "a4" && paper != "letter") {
+                error = "--paper needs a4 or letter";
+                return std::nullopt;
+            }
+            request.paper = paper == "a4" ? PrintPdfRequest::Paper::A4 : PrintPdfRequest::Paper::Letter;
         } else if (arg == "--sheet") {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 error = "--sheet needs a sheet name";
@@ -61,7 +72,22 @@ std::optional<PrintPdfRequest> ParsePrintPdf(const std::vector<std::string>& arg
     return request;
 }
 
+QPageSize PrintPdfPaper(const PrintPdfRequest& request) {
+    const PrintPdfRequest::Paper paper = request.paper.value_or(
+        QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? PrintPdfRequest::Paper::Letter
+                                                                           : PrintPdfRequest::Paper::A4);
+    return QPageSize(paper == PrintPdfRequest::Paper::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
 namespace {
+
+// Qt's own warnings (a painter that could not begin, a font not found) are not the user's business: the
+// program's message says what failed. Only a fatal one is shown, as the process ends with it.
+void FatalQtMessagesOnly(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "vqn58: %s\n", message.toLocal8Bit().constData());
+    }
+}
 
 // The tree arguments of every node in tree order (empty for a node that names no sheet).
 std::vector<std::string> TreeArguments(cuiMainForm& form) {
@@ -131,21 +157,29 @@ std::optional<std::string> RefusedOutput(const PrintPdfRequest& request) {
 
 } // namespace
 
+void QuietQtMessages() {
+    qInstallMessageHandler(FatalQtMessagesOnly);
+}
+
 int RunPrintPdf(const std::vector<std::string>& args) {
+    QuietQtMessages();
     std::string error;
     const std::optional<PrintPdfRequest> request = ParsePrintPdf(args, error);
     if (!request) {
         std::fprintf(stderr, "vqn58: %s\nTry 'vqn58 --help'.\n", error.c_str());
         return 2;
     }
+    const std::string out = PrintableText(request->output);
     if (const std::optional<std::string> refused = RefusedOutput(*request)) {
-        std::fprintf(stderr, "vqn58: %s: %s\n", request->output.c_str(), refused->c_str());
+        std::fprintf(stderr, "vqn58: %s: %s\n", out.c_str(), refused->c_str());
         return 2;
     }
     const std::filesystem::path data = platform::ProgramDataDir();
     const std::filesystem::path overlayPath = data / "VQN58.OVL";
     if (request->sheet && !OverlayHasSheet(overlayPath, ParseSheetReference(*request->sheet).key)) {
-        std::fprintf(stderr, "vqn58: the overlay has no sheet '%s'\nTry 'vqn58 --help'.\n", request->sheet->c_str());
+        std::fprintf(stderr,
+                     "vqn58: the overlay has no sheet '%s'\nTry 'vqn58 --help'.\n",
+                     PrintableText(*request->sheet).c_str());
         return 2;
     }
 
@@ -164,40 +198,44 @@ int RunPrintPdf(const std::vector<std::string>& args) {
     WidgetSheetFactory sheets(definitions, events, metrics);
     MainProgram program({overlay, events, settings, messageBox, fileDialogs, timers, clock, sheets, {}, data},
                         {"vqn58"});
+    // What Open says about FILE names it.
+    messageBox.SetPrefix("vqn58: " + (request->file.empty() ? std::string() : PrintableText(request->file) + ": "));
     if (!request->file.empty() && program.App().OpenFile(request->file) != 0) {
         return 1;
     }
+    messageBox.SetPrefix("vqn58: " + out + ": ");
+    program.App().SetUsableChannelsOnly(request->usableOnly);
 
-    // A4 without printer margins (the overlay's margins apply), at a high printer's resolution.
+    const std::vector<std::string> arguments =
+        request->sheet ? std::vector<std::string>{*request->sheet} : TreeArguments(program.Form());
+    const std::string fileName = std::filesystem::path(program.App().DisplayName()).filename().string();
+    // No printer margins (the overlay's margins apply), at a high printer's resolution.
     constexpr int kDpi = 1200;
     const std::unique_ptr<PdfFileOutput> output =
         PdfFileOutput::Open(request->output,
-                            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)),
+                            QPageLayout(PrintPdfPaper(*request), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)),
                             kDpi,
-                            QString());
+                            QString::fromStdString(PrintDocumentTitle(definitions, arguments, fileName)),
+                            QString::fromStdString(overlay.GetLine("GI_Sys_AppTitleRev", 0)));
     if (!output) {
-        std::fprintf(stderr, "vqn58: %s: %s\n", request->output.c_str(), kCannotWrite);
+        std::fprintf(stderr, "vqn58: %s: %s\n", out.c_str(), kCannotWrite);
         return 1;
     }
-    PrintJob job(sheets,
-                 output->Writer(),
-                 output->Dpi(),
-                 PrintSettings::FromOverlay(program.App().Definitions()),
-                 request->sheet ? std::vector<std::string>{*request->sheet} : TreeArguments(program.Form()));
+    PrintJob job(sheets, output->Writer(), output->Dpi(), PrintSettings::FromOverlay(definitions), arguments);
     if (job.Start() == PrintJob::Outcome::Running) {
         while (job.Step()) {
         }
     }
     if (job.Result() != PrintJob::Outcome::Done) {
-        std::fprintf(stderr, "vqn58: %s: %s\n", request->output.c_str(), OutcomeMessage(job.Result()));
+        std::fprintf(stderr, "vqn58: %s: %s\n", out.c_str(), OutcomeMessage(job.Result()));
         return 1;
     }
     if (job.Pages().empty()) {
-        std::fprintf(stderr, "vqn58: nothing to print: no printable sheet\n");
+        std::fprintf(stderr, "vqn58: %s: nothing to print: no printable sheet\n", out.c_str());
         return 1;
     }
     if (!output->Commit()) {
-        std::fprintf(stderr, "vqn58: %s: %s\n", request->output.c_str(), kCannotWrite);
+        std::fprintf(stderr, "vqn58: %s: %s\n", out.c_str(), kCannotWrite);
         return 1;
     }
     return 0;

@@ -69,7 +69,13 @@ void QtFileHandOver::Accept() {
             }
             socket->deleteLater();
             const QByteArray& bytes = incoming->bytes;
-            if (bytes.isEmpty() || bytes.size() > kMaxPathBytes || bytes.contains('\0')) {
+            if (bytes.isEmpty()) {
+                if (m_show) {
+                    m_show();
+                }
+                return;
+            }
+            if (bytes.size() > kMaxPathBytes || bytes.contains('\0')) {
                 return;
             }
             const QString path = QString::fromUtf8(bytes);
@@ -84,6 +90,23 @@ void QtFileHandOver::Accept() {
             finish(); // the sender had already gone
         }
     }
+}
+
+bool QtFileHandOver::SendShow(const std::string& name, int timeoutMs) {
+    return SendShow(name, RuntimeDirectory(), timeoutMs);
+}
+
+bool QtFileHandOver::SendShow(const std::string& name, const std::filesystem::path& directory, int timeoutMs) {
+    QLocalSocket socket;
+    socket.connectToServer(SocketPath(name, directory));
+    if (!socket.waitForConnected(timeoutMs)) {
+        return false;
+    }
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState) {
+        socket.waitForDisconnected(timeoutMs);
+    }
+    return true;
 }
 
 bool QtFileHandOver::Send(const std::string& name, const std::filesystem::path& file, int timeoutMs) {

@@ -49,6 +49,12 @@ QFont ToQFont(const FontDesc& font) {
     return result;
 }
 
+QFont ForPrinting(QFont font) {
+    // Latin text needs no shaping; without it no ligature is formed.
+    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(font.styleStrategy() | QFont::PreferNoShaping));
+    return font;
+}
+
 QColor ToQColor(std::uint32_t colour, const QPalette& palette) {
     if ((colour & kSystemColourBit) == 0) {
         return QColor(static_cast<int>(colour & 0xFF),

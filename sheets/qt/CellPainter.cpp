@@ -103,7 +103,7 @@ bool CellPainter::Draw(GridPos pos, const QRect& rect) const {
         font.colour = kWindow;
     }
 
-    const QFont qfont = platform::ToQFont(font);
+    const QFont qfont = ctx.printing ? platform::ForPrinting(platform::ToQFont(font)) : platform::ToQFont(font);
     painter.setFont(qfont);
     painter.setPen(platform::ToQColor(font.colour, ctx.palette));
     const QFontMetrics metrics(qfont, painter.device());

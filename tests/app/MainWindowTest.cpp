@@ -222,10 +222,11 @@ TEST_F(MainWindowTest, ChannelListsGoOutAndComeBackThroughTheFileMenu) {
     ASSERT_NE(at, std::string::npos);
     dir.Write("channels.csv", std::string(exported).replace(at, line.size(), "usa,40,20,,0,1,0,0,0,,,"));
     dialogs.Script({csv});
+    box.Script({Answer::Ok});
     MenuItem(model::kKindImportChannels)->trigger();
     EXPECT_TRUE(App().IsModified());
-    EXPECT_EQ(box.Count(), 1u); // what was imported; no save question before it
-    EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Information);
+    EXPECT_EQ(box.Count(), 1u); // the changes to apply; no save question before it
+    EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Question);
     // The import is one step that Undo takes back.
     MenuItem(model::kKindUndo)->trigger();
     EXPECT_FALSE(App().IsModified());

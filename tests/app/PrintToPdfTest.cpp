@@ -48,20 +48,60 @@ TEST_F(PrintToPdfTest, PrintsOneSheetOfAFileOrEverySheetOfTheFactoryData) {
     const testsupport::PdfText atis(out);
     ASSERT_EQ(atis.Pages(), 1);
     const std::string text = atis.PageText(1);
-    for (const char* expected : {"ATIS identi", "VQ-N58 Cloning Program", "Quon Marine Radio", "9211234567"}) {
+    // Every word as it is spelt: no ligature stands for "fi" or "ff".
+    for (const char* expected : {"ATIS identification", "VQ-N58 Cloning Program", "Quon Marine Radio", "9211234567"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
+    // The file is named after the sheet and made by the program of this version.
+    EXPECT_EQ(atis.Field("Title"), "ATIS identification");
+    EXPECT_EQ(atis.Field("Creator"), "VQ-N58 Cloning Program " VQN58_VERSION);
 
     // Neither --sheet nor --all: every sheet of the tree.
     const testsupport::CommandRun all = RunProgram("vqn58", "--print-pdf " + Quoted(out));
     ASSERT_EQ(all.status, 0) << all.output;
     const testsupport::PdfText every(out);
-    ASSERT_GT(every.Pages(), 10);
-    EXPECT_EQ(every.PageSize(), (std::pair<double, double>{595, 842})); // A4
+    const int allPages = every.Pages();
+    ASSERT_GT(allPages, 10);
     EXPECT_NE(every.PageText(1).find("International channels"), std::string::npos);
     EXPECT_EQ(every.PageText(1).find("9211234567"), std::string::npos);
+    EXPECT_EQ(every.Field("Title"), "Untitled");
     EXPECT_EQ(RunProgram("vqn58", "--print-pdf " + Quoted(out) + " --all").status, 0);
-    EXPECT_EQ(testsupport::PdfText(out).Pages(), every.Pages());
+    EXPECT_EQ(testsupport::PdfText(out).Pages(), allPages);
+    // The whole file is named after it; printed words are searchable ("Off", not a ligature of "ff").
+    EXPECT_EQ(RunProgram("vqn58", "--print-pdf " + Quoted(out) + " --all " + Quoted(file)).status, 0);
+    EXPECT_EQ(testsupport::PdfText(out).Field("Title"), "radio.qcf");
+    std::string offs;
+    for (int page = 1; page <= testsupport::PdfText(out).Pages(); ++page) {
+        offs += testsupport::PdfText(out).PageText(page);
+    }
+    EXPECT_NE(offs.find("Off"), std::string::npos);
+
+    // The usable-channels-only view leaves out the rows of inhibited channels.
+    ASSERT_EQ(RunProgram("vqn58", "--print-pdf " + Quoted(out) + " --usable").status, 0);
+    EXPECT_LT(testsupport::PdfText(out).Pages(), allPages);
+}
+
+// A4 or US Letter: asked for, or the paper of the locale's measurement system.
+TEST_F(PrintToPdfTest, PaperFromTheOptionOrTheLocale) {
+    const struct {
+        const char* environment;
+        const char* option;
+        std::pair<double, double> points;
+    } cases[] = {
+        {"LC_ALL=en_US.UTF-8", "", {612, 792}},
+        {"LC_ALL=en_GB.UTF-8", "", {595, 842}},
+        {"LC_ALL=de_DE.UTF-8", "", {595, 842}},
+        {"LC_ALL=en_US.UTF-8", "--paper a4", {595, 842}},
+        {"LC_ALL=de_DE.UTF-8", "--paper letter", {612, 792}},
+    };
+    for (const auto& c : cases) {
+        const testsupport::CommandRun run =
+            testsupport::RunCommand(std::string(c.environment) + " " + Quoted(std::string(VQN58_BIN_DIR) + "/vqn58") +
+                                    " --print-pdf " + Quoted(out) + " --sheet GI_Sheet_WxCh " + c.option);
+        ASSERT_EQ(run.status, 0) << c.environment << " " << c.option << "\n" << run.output;
+        EXPECT_EQ(testsupport::PdfText(out).PageSize(), c.points) << c.environment << " " << c.option;
+    }
+    EXPECT_EQ(RunProgram("vqn58", "--print-pdf " + Quoted(out) + " --paper a3").status, 2);
 }
 
 // OUT is never a file the PDF must not replace: the clone file being printed (under any of its names),
@@ -135,15 +175,24 @@ TEST_F(PrintToPdfTest, AFullDiskLeavesThePreviousFileAsItWas) {
 
 TEST_F(PrintToPdfTest, FailuresSayWhyAndWriteNothing) {
     const std::string missingDir = (dir / "missing" / "out.pdf").string();
+    const std::string none = (dir / "none.qcf").string();
+    // Each message starts with the program's name and the file it is about; Qt's own warnings (a
+    // painter that could not begin) are not shown.
     const struct {
         const char* what;
         std::string arguments;
         int status;
-        const char* message;
+        std::string message;
     } cases[] = {
-        {"a file that cannot be read", Quoted(out) + " " + Quoted((dir / "none.qcf").string()), 1, "cannot be opened"},
-        {"an output that cannot be written", Quoted(missingDir) + " --sheet GI_Sheet_WxCh", 1, "cannot write"},
-        {"a sheet that is never printed", Quoted(out) + " --sheet GI_Sheet_Info_Batt", 1, "nothing to print"},
+        {"a file that cannot be read", Quoted(out) + " " + Quoted(none), 1, "vqn58: " + none + ": "},
+        {"an output that cannot be written",
+         Quoted(missingDir) + " --sheet GI_Sheet_WxCh",
+         1,
+         "vqn58: " + missingDir + ": cannot write"},
+        {"a sheet that is never printed",
+         Quoted(out) + " --sheet GI_Sheet_Info_Batt",
+         1,
+         "vqn58: " + out + ": nothing to print"},
         {"a sheet the overlay does not have", Quoted(out) + " --sheet GI_Sheet_Nope", 2, "no sheet 'GI_Sheet_Nope'"},
         {"no output", "", 2, "needs OUT.pdf"},
         {"one sheet and all sheets", Quoted(out) + " --all --sheet GI_Sheet_WxCh", 2, "exclude each other"},
@@ -153,11 +202,14 @@ TEST_F(PrintToPdfTest, FailuresSayWhyAndWriteNothing) {
         const testsupport::CommandRun run = RunProgram("vqn58", "--print-pdf " + c.arguments);
         EXPECT_EQ(run.status, c.status) << c.what << "\n" << run.output;
         EXPECT_NE(run.output.find(c.message), std::string::npos) << c.what << "\n" << run.output;
+        EXPECT_EQ(run.output.rfind("vqn58: ", 0), 0u) << c.what << "\n" << run.output;
+        EXPECT_EQ(run.output.find("QPainter"), std::string::npos) << c.what << "\n" << run.output;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.what;
     }
     const testsupport::CommandRun help = RunProgram("vqn58", "--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("--print-pdf OUT.pdf [--sheet KEY | --all] [FILE]"), std::string::npos);
+    EXPECT_NE(help.output.find("--print-pdf OUT.pdf [--sheet KEY | --all] [--usable] [--paper a4|letter] [FILE]"),
+              std::string::npos);
 }
 
 } // namespace

@@ -181,10 +181,13 @@ TEST_F(CellsCommand, ShowPrintsTheSheetAsTheWindowDrawsIt) {
     ASSERT_EQ(Set("CL_ComExp_ScanF=Off CL_ComSet_ScanF=#0 CL_ComSet_Backlight=On").status, 0);
     const CliRun run = RunCliCommand("show " + Quoted(file) + " GI_Sheet_ComSet");
     ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(run.output.starts_with("row,column,category,kind,index,text,grey,warning\n"));
-    EXPECT_NE(run.output.find(",7,135,0,On,0,0\n"), std::string::npos) << run.output;          // backlight
-    EXPECT_NE(run.output.find(",7,123,0,Normal scan,1,0\n"), std::string::npos) << run.output; // no scan: grey
-    EXPECT_NE(run.output.find(",256,0,Backlight,0,0\n"), std::string::npos);
+    EXPECT_TRUE(run.output.starts_with("row,column,category,kind,index,number,text,grey,warning\n"));
+    EXPECT_NE(run.output.find(",7,135,0,,On,0,0\n"), std::string::npos) << run.output;          // backlight
+    EXPECT_NE(run.output.find(",7,123,0,,Normal scan,1,0\n"), std::string::npos) << run.output; // no scan: grey
+    EXPECT_NE(run.output.find(",256,0,,Backlight,0,0\n"), std::string::npos);
+    // A channel row: the index of the command line and, beside it, the number the window shows.
+    const CliRun free = RunCliCommand("show " + Quoted(file) + " GI_Sheet_FreeCh");
+    EXPECT_NE(free.output.find(",6,119,5,6,"), std::string::npos) << free.output; // CT_FreeCh.CL_Fch_FreqR:5
 }
 
 // The grey column also marks the cells that cannot change: the factory's adjustment values, and the

@@ -81,8 +81,12 @@ TEST_P(CheckCommand, ExitStatusIsTenPlusTheResultCode) {
     if (c.status == 0) {
         EXPECT_EQ(run.output, "");
     } else {
-        // The overlay's clone-file message of the result code, on standard error.
-        EXPECT_EQ(run.output.rfind("Clone file error.\n\ncode " + std::to_string(c.status - 10) + ":", 0), 0u)
+        // The overlay's clone-file message of the result code, on standard error, after the program's
+        // name and the file.
+        EXPECT_EQ(run.output.rfind("vqn58-cli: " + path.string() + ": Clone file error.\n\ncode " +
+                                       std::to_string(c.status - 10) + ":",
+                                   0),
+                  0u)
             << run.output;
     }
 }
@@ -135,26 +139,27 @@ TEST(CheckCommandPaths, CellsInErrorAreListedAndRefusedForWriting) {
         // Model type 1 has no weather channels to show: nothing there to put right.
         {"WeatherOfAModelWithoutIt", 1, inhibitAllWeather, ""},
     };
-    const std::string dataError =
-        "Some settings are not valid (they are marked in the sheets).\nCorrect them before writing into the radio.\n";
+    const std::string dataError = "Some settings are not valid (they are marked in the sheets).\n"
+                                  "Correct them before writing into the radio.\n";
     const std::string confirmation = "The data will now be written into the radio.";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         testsupport::TempDir dir;
         const std::string file = Quoted((dir / "boat.qcf").string());
+        const std::string prefix = "vqn58-cli: " + (dir / "boat.qcf").string() + ": ";
         ASSERT_EQ(RunCli("new " + file + " --model " + std::to_string(c.model), false).status, 0);
         ASSERT_EQ(RunCli("set " + file + " " + c.cells, false).status, 0);
         // The message first (standard error), then the cells (standard output).
         const CliRun check = RunCli("check " + file, false);
         EXPECT_EQ(check.status, c.listed.empty() ? 0 : 4);
-        EXPECT_EQ(check.output, c.listed.empty() ? "" : dataError + c.listed);
+        EXPECT_EQ(check.output, c.listed.empty() ? "" : prefix + dataError + c.listed);
         const CliRun write = RunCli("write " + file + " --yes --device sim", false);
         if (c.listed.empty()) {
             EXPECT_EQ(write.status, 0) << write.output;
             continue;
         }
         EXPECT_EQ(write.status, 4) << write.output;
-        EXPECT_EQ(write.output.rfind(dataError, 0), 0u) << write.output;
+        EXPECT_EQ(write.output.rfind(prefix + dataError, 0), 0u) << write.output;
         EXPECT_EQ(write.output.find(confirmation), std::string::npos) << write.output; // the radio was not asked
     }
 }

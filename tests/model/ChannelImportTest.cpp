@@ -100,6 +100,50 @@ TEST(ChannelImport, ByteOrderMarkAndCrLfLinesReadAsPlainText) {
     EXPECT_EQ(ExportChannels(target), plain);
 }
 
+// A channel list as spreadsheet programs save it: `separator` between the fields, every field quoted
+// when `quoteAll`, and `below` (empty rows) after the data. The lines of `plain` hold no quoted field.
+std::string Reshaped(const std::string& plain, char separator, bool quoteAll, const std::string& below) {
+    std::string text;
+    std::istringstream lines(plain);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line + ",");
+        std::string joined;
+        for (std::string field; std::getline(fields, field, ',');) {
+            joined += (joined.empty() ? "" : std::string(1, separator)) + (quoteAll ? '"' + field + '"' : field);
+        }
+        text += joined + "\r\n";
+    }
+    return text + below;
+}
+
+TEST(ChannelImport, SpreadsheetShapesReadAsTheExport) {
+    const std::string plain = ExportChannels(Edited(0));
+    ASSERT_EQ(plain.find('"'), std::string::npos);
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"every field quoted", Reshaped(plain, ',', true, "")},
+        {"semicolons", Reshaped(plain, ';', false, "")},
+        {"semicolons, quoted", Reshaped(plain, ';', true, "")},
+        {"tabs", Reshaped(plain, '\t', false, "")},
+        {"empty rows below", Reshaped(plain, ',', false, ",,,,,,,,,,,\r\n,,,,,,,,,,,\r\n\r\n")},
+        {"empty quoted rows below, semicolons", Reshaped(plain, ';', true, "\"\";;;;;;;;;;;\n;;;\n")},
+    };
+    for (const auto& c : cases) {
+        cmcEeprom target = Initial(0);
+        const ChannelImportResult result = ImportChannels(target, c.text);
+        ASSERT_TRUE(result.Ok()) << c.what << ": line " << result.problem.line << " " << result.problem.key;
+        EXPECT_EQ(result.rows, 3 * kPlanRowCount + kWeatherCount + kFreeChannelCount) << c.what;
+        EXPECT_EQ(ExportChannels(target), plain) << c.what;
+    }
+    // The separator is the header's: a semicolon in a comma-separated file is a field's text.
+    cmcEeprom image = Initial(0);
+    const ChannelImportResult mixed =
+        ImportChannels(image, Reshaped(plain, ',', false, "").replace(plain.find("\nusa,") + 1, 4, "usa;"));
+    EXPECT_EQ(mixed.problem.key, kCsvPlan);
+}
+
 TEST(ChannelImport, ALineChangesItsRowOnlyAndMarksMove) {
     cmcEeprom image = Initial(0);
     const std::string text = std::string(kChannelCsvHeader) + "\nusa,40,20,P,0,1,0,1,0,,,\n"
@@ -288,6 +332,30 @@ TEST(ChannelImport, TheMessageNamesTheLineAndTheValue) {
               "Line 2: channel 1 is inhibited, so its tagged cannot change: give the row inhibited 0 to change it.");
     ChannelCsvProblem tooLarge{0, kCsvTooLarge, {"1048576"}};
     EXPECT_EQ(ChannelCsvMessage(texts, tooLarge).rfind("The file is larger than 1048576 bytes", 0), 0U);
+
+    // What the file holds is quoted with its control bytes escaped: a NUL does not cut the message
+    // short and an escape sequence does not reach the terminal. A header that is no export's says what
+    // was expected and what was found.
+    const std::string header = std::string(kChannelCsvHeader) + "\n";
+    const struct {
+        const char* what;
+        std::string text;
+        std::string message;
+    } quoted[] = {
+        {"NUL", header + std::string("us\0a,40,20,,0,1,0,0,0,,,\n", 25), "Line 2: 'us\\x00a' is no channel plan"},
+        {"ESC", header + "\x1B[2Jusa,40,20,,0,1,0,0,0,,,\n", "Line 2: '\\x1B[2Jusa' is no channel plan"},
+        {"C1 control and a stray byte",
+         header + "free,0,1,,,,,,,156800000,0,\xC2\x9B\xFF\n",
+         "the name '\\xC2\\x9B\\xFF' holds '\\xC2' in place 1"},
+        {"other header",
+         "\"Plan\";\"Row\";\"Channel\x07\"\n",
+         "Expected the columns plan,row,channel,mark,inhibited,tagged,tx_inhibit,poc,simplex,rx_hz,tx_hz,name "
+         "(separated by commas, semicolons or tabs); found 'Plan,Row,Channel\\x07'."},
+    };
+    for (const auto& c : quoted) {
+        const std::string message = ChannelCsvMessage(texts, ImportChannels(image, c.text).problem);
+        EXPECT_NE(message.find(c.message), std::string::npos) << c.what << ": " << message;
+    }
 }
 
 TEST(ChannelImport, AFileLargerThanTheLimitIsNotReadWhole) {

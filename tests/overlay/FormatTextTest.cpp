@@ -26,4 +26,25 @@ TEST(FormatText, Placeholders) {
     }
 }
 
+// Text quoted from a file into a message: what a terminal would act on or cut at is shown as \xNN.
+TEST(FormatText, PrintableTextEscapesControlsAndBrokenUtf8) {
+    const struct {
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"plain C:\\dir 'x'", "plain C:\\dir 'x'"},
+        {std::string("a\0b", 3), "a\\x00b"},
+        {"\x1B[2J\t\r\n\x7F", "\\x1B[2J\\x09\\x0D\\x0A\\x7F"},
+        {"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xBB", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xBB"},
+        {"\xC2\x9B"
+         "1m \xC2\xA0",
+         "\\xC2\\x9B"
+         "1m \xC2\xA0"}, // a C1 control; a no-break space stays
+        {"\xFF\xC3 \xC0\x80 \xED\xA0\x80 \xE2\x82", "\\xFF\\xC3 \\xC0\\x80 \\xED\\xA0\\x80 \\xE2\\x82"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PrintableText(c.text), c.expected) << c.expected;
+    }
+}
+
 } // namespace

@@ -54,6 +54,26 @@ for program in vqn58 vqn58-cli vqn58-radiosim; do
 done
 [ ! -e "$root/usr/bin/VQN58.OVL" ] || fail "the overlay lies beside the executables"
 
+# One version everywhere it is shown: the package's, in the program's texts (About, the header of printed
+# pages), the AppStream release and the manual pages' header lines.
+version=$(dpkg-deb -f "$deb" Version)
+[ -n "$version" ] || fail "the package has no version"
+overlay_line() { sed -n "/^#$1\r\{0,1\}\$/{n;p;q}" "$share/vqn58/VQN58.OVL" | tr -d '\r'; }
+[ "$(overlay_line GI_Sys_AppTitleRev)" = "VQ-N58 Cloning Program $version" ] ||
+    fail "the printed pages' header shows '$(overlay_line GI_Sys_AppTitleRev)', not version $version"
+[ "$(overlay_line GI_App_About_Text)" = "VQ-N58 Cloning Program $version" ] ||
+    fail "About shows '$(overlay_line GI_App_About_Text)', not version $version"
+metainfo=$share/metainfo/org.vqn58.vqn58.metainfo.xml
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream release is not $version"
+for tag in project_license developer content_rating; do
+    grep -q "<$tag[ >]" "$metainfo" || fail "the AppStream file has no $tag"
+done
+for page in vqn58 vqn58-cli vqn58-radiosim; do
+    zcat "$root/usr/share/man/man1/$page.1.gz" | head -1 | grep -q "\"vqn58 $version\"" ||
+        fail "$page.1 does not name version $version"
+done
+! grep -rq '@VQN58_VERSION@' "$share/vqn58/VQN58.OVL" "$metainfo" || fail "a version placeholder was left"
+
 # The installed command-line tool finds its overlay under share/vqn58: every initial file passes its
 # check, and a missing file is reported with the overlay's own heading and status 11.
 cli=$root/usr/bin/vqn58-cli

@@ -68,4 +68,16 @@ TEST_F(HandOver, NothingListeningAndBadMessagesAreRefused) {
     EXPECT_EQ(received, std::vector<std::filesystem::path>{dir / "good.qcf"});
 }
 
+// A copy started without a file asks the running one to come to the front; no file is opened.
+TEST_F(HandOver, AnEmptyMessageAsksToShowTheRunningCopy) {
+    int shown = 0;
+    platform::QtFileHandOver running("vqn58.test", dir.Path(), [&](const auto& path) { received.push_back(path); });
+    running.OnShowRequest([&] { ++shown; });
+    EXPECT_FALSE(platform::QtFileHandOver::SendShow("vqn58.none", dir.Path(), 200));
+    ASSERT_TRUE(platform::QtFileHandOver::SendShow("vqn58.test", dir.Path()));
+    ASSERT_TRUE(platform::QtFileHandOver::Send("vqn58.test", dir.Path(), dir / "a.qcf"));
+    ASSERT_TRUE(Pump([&] { return shown == 1 && received.size() == 1; }));
+    EXPECT_EQ(received.front(), dir / "a.qcf");
+}
+
 } // namespace

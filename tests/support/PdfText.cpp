@@ -37,6 +37,12 @@ int PdfText::Pages() const {
     return std::atoi(Info(m_file, "Pages").c_str());
 }
 
+std::string PdfText::Field(const std::string& name) const {
+    const std::string value = Info(m_file, name);
+    const auto first = value.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : value.substr(first);
+}
+
 std::pair<double, double> PdfText::PageSize() const {
     double width = 0;
     double height = 0;

@@ -22,6 +22,9 @@ public:
 
     // The page count; 0 when the file is no PDF (or the tools are missing).
     int Pages() const;
+    // A field of the document's information ("Title", "Creator"), without the blanks before it; empty
+    // when the file has none.
+    std::string Field(const std::string& name) const;
     // Width and height of page 1 in points.
     std::pair<double, double> PageSize() const;
     // The text of page `page` (from 1), in reading order.

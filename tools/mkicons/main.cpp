@@ -150,8 +150,9 @@ void AppIcon(QPainter& p) {
     Radio(p, QRectF(9, 10, 14, 20));
     p.setPen(Pen(kSea, 1.8));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(14, -1, 12, 12), 0 * 16, 90 * 16);
-    p.drawArc(QRectF(11, -4, 18, 18), 0 * 16, 90 * 16);
+    // The waves stay inside the grid, pen included, so no size cuts them at the top edge.
+    p.drawArc(QRectF(15, 4, 10, 10), 0 * 16, 90 * 16);
+    p.drawArc(QRectF(12, 1, 16, 16), 0 * 16, 90 * 16);
 }
 
 std::vector<std::pair<const char*, Draw>> Pictures() {

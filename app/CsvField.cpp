@@ -1,6 +1,4 @@
-#include "CsvField.h"
-
-namespace cli {
+#include "app/CsvField.h"
 
 std::string CsvField(std::string_view text) {
     std::string field;
@@ -20,5 +18,3 @@ std::string CsvField(std::string_view text) {
     }
     return quote ? '"' + field + '"' : field;
 }
-
-} // namespace cli
