@@ -202,8 +202,16 @@ void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
             result.code = clonecode::kMissingData;
         }
     }
+    bool fixPort = false;
     if (result.code != clonecode::kSuccess && m_reportFailures) {
-        m_messages.Show(ErrorText(result.code), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+        const bool portFault = result.code == clonecode::kPortFailed || result.code == clonecode::kEchoFailed ||
+                               result.code == clonecode::kNoReply;
+        if (portFault && m_portFix) {
+            fixPort = m_messages.ShowWithAction(ErrorText(result.code), cmcMessages::Icon::Error, m_portFixLabel) ==
+                      cmcMessages::Answer::Yes;
+        } else {
+            m_messages.Show(ErrorText(result.code), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+        }
     }
     if (m_view != nullptr && m_viewOpen) {
         m_view->ShowProgress(Progress());
@@ -214,6 +222,9 @@ void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
         const Callback completion = m_completion;
         m_completion = {};
         completion.handler(completion.data, result);
+    }
+    if (fixPort && !IsBusy()) {
+        m_portFix();
     }
 }
 

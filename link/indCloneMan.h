@@ -49,6 +49,13 @@ public:
     bool CloneWrite(const cmcEeprom& image, const CloneRange* ranges, Handler completion, void* data);
     bool IsBusy() const { return m_driver.IsBusy(); }
 
+    // A way out of the failures a wrong port causes (the port could not be opened, no echo, no answer):
+    // their message offers a button labelled `label`, and when it is pressed `fix` runs once the
+    // operation has ended (the main window enabled again, after the completion). None: OK alone.
+    void SetPortFix(std::string label, std::function<void()> fix) {
+        m_portFixLabel = std::move(label);
+        m_portFix = std::move(fix);
+    }
     // Whether a failed operation shows its message (on by default). Off, the caller words the failure.
     void SetReportFailures(bool report) { m_reportFailures = report; }
     // The message shown for result code `code`; empty for 0.
@@ -90,6 +97,8 @@ private:
     std::uint8_t m_operation = 0;
     bool m_viewOpen = false;
     bool m_reportFailures = true;
+    std::string m_portFixLabel;
+    std::function<void()> m_portFix;
     const platform::IClock& m_clock;
     std::optional<std::uint32_t> m_firstByteMs; // clock time the first data byte of the operation moved
     cmcTask m_progress;

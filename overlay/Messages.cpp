@@ -26,6 +26,10 @@ cmcMessages::Answer cmcMessages::Show(const std::string& text, Icon icon, Button
     return m_box.Show(caption, text, icon, buttons);
 }
 
+cmcMessages::Answer cmcMessages::ShowWithAction(const std::string& text, Icon icon, const std::string& action) {
+    return m_box.ShowWithAction(m_gtex.GetText("GI_Sys_AppTitle"), text, icon, action);
+}
+
 std::string_view cmcMessages::CloneFileErrorKey(int code) {
     if (code < 1 || code > static_cast<int>(kFileErrorKeys.size())) {
         return {};

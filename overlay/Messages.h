@@ -19,6 +19,8 @@ public:
 
     // Shows `text` (already composed) with the application title as caption.
     Answer Show(const std::string& text, Icon icon, Buttons buttons);
+    // The message with OK and an extra button labelled `action`: Yes when it was pressed.
+    Answer ShowWithAction(const std::string& text, Icon icon, const std::string& action);
 
     // The clone-file error box: "<GI_Mess_FileErr_Headline>\n\n<text of code's key>", warning, OK.
     // Codes 0 and outside 1 to 9 show nothing.

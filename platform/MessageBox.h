@@ -17,6 +17,13 @@ public:
     // Shows `text` under `caption` and waits for the user; returns the button pressed. Closing the box
     // without a button answers Cancel where the box has one, else No, else Ok.
     virtual Answer Show(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) = 0;
+    // Like Show with an OK button and one more button labelled `action` that offers the way out
+    // ("Choose Port..."); answers Yes when that button was pressed, else Ok. A box that cannot offer
+    // it (the terminal) shows the message with OK alone.
+    virtual Answer ShowWithAction(const std::string& caption, const std::string& text, Icon icon, const std::string& action) {
+        (void)action;
+        return Show(caption, text, icon, Buttons::Ok);
+    }
 };
 
 // Writes every message to standard error and answers without asking: `answer` when the box offers it,

@@ -2,6 +2,7 @@
 
 #include "app/PortText.h"
 #include "overlay/Messages.h"
+#include "overlay/cmcGTex.h"
 #include "ui/cuiCloneProgress.h"
 #include "ui/cuiMenu.h"
 
@@ -44,6 +45,9 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
         }
     });
     m_cloneDocument.SetInfoWindow([this] { m_form->ShowCloneInformation(); });
+    // A failure that a wrong port causes offers the port window.
+    m_link->Manager().SetPortFix(m_app.Overlay().GetText("GI_Mess_CloneErr_ChoosePort"),
+                                 [this] { m_form->ShowPortNotice(); });
     platform.sheets.Attach(m_app, *m_behaviour);
     m_form->BuildWindow(*m_behaviour, *m_link);
     m_app.ScanMakerSwitch(arguments);

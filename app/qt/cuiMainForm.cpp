@@ -16,6 +16,7 @@
 #include "sheets/cmcCellObj.h"
 #include "ui/BodyLines.h"
 #include "ui/IconSet.h"
+#include "ui/StartPanel.h"
 #include "ui/cuiAbout.h"
 #include "ui/cuiCloneProgress.h"
 #include "ui/cuiInformation.h"
@@ -116,6 +117,9 @@ void cuiMainForm::BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link) 
     m_sheetPanel->setAccessibleName(QString::fromStdString(m_parts.app.Overlay().GetLine("GI_Access_Names", 1)));
     m_splitter->addWidget(m_treePanel);
     m_splitter->addWidget(m_sheetPanel);
+    m_startPanel = new StartPanel(m_sheetPanel, m_parts.app.Definitions(), behaviour);
+    m_sheetPanel->layout()->addWidget(m_startPanel);
+    m_startPanel->hide(); // until the main task finds no sheet to open
     m_splitter->setStretchFactor(1, 1);
     setCentralWidget(m_splitter);
     m_parts.app.BuildTree();
@@ -220,6 +224,18 @@ void cuiMainForm::MakerModeSwitchedOn(const std::string& statusText) {
     }
 }
 
+void cuiMainForm::UpdateStartPanel() {
+    if (m_startPanel == nullptr) {
+        return;
+    }
+    const bool show = !m_sheet;
+    if (show && m_startPanel->isHidden()) {
+        ListPorts(); // a cable plugged in since shows
+        m_startPanel->SetPort(PortName(Port()));
+    }
+    m_startPanel->setVisible(show);
+}
+
 void cuiMainForm::ShowResult(const std::string& text) {
     if (m_status != nullptr) {
         m_status->ShowResult(text);
@@ -287,9 +303,12 @@ void cuiMainForm::ShowCloneInformation() {
 void cuiMainForm::EventHandler(void* context, const cmcEvent& event) {
     auto* self = static_cast<cuiMainForm*>(context);
     switch (event.type) {
-    case kEvMainWindowBuilt:
+    case kEvMainWindowBuilt: // also after the port changed
         self->m_parts.events.Send(kEvRefreshMenu);
         self->m_parts.events.Send(kEvRefreshToolBar);
+        if (self->m_startPanel != nullptr && self->m_startPanel->isVisible() && self->m_link != nullptr) {
+            self->m_startPanel->SetPort(self->PortName(self->Port()));
+        }
         break;
     case kEvShowAbout:
         self->ShowAbout();

@@ -21,6 +21,7 @@ class ICellBehaviour;
 class MainStatusBar;
 class PrintCommands;
 class QSplitter;
+class StartPanel;
 class WindowCloneLink;
 class cmcEvMan;
 class cuiCloneProgress;
@@ -155,6 +156,8 @@ private:
     void ShowAbout();
     // The serial devices of the machine listed anew, for what the menus and windows name.
     void ListPorts();
+    // The start panel shows while no sheet is open, with the port in use listed anew when it appears.
+    void UpdateStartPanel();
     // After a clone operation: the keyboard focus back to `before`, else to the sheet, else the tree.
     void RestoreFocusAfterClone(QWidget* before);
     void AdjustOptionalEntries();
@@ -180,6 +183,7 @@ private:
     QWidget* m_treePanel = nullptr;
     QWidget* m_sheetPanel = nullptr;
     QPointer<cuiTree> m_tree;
+    StartPanel* m_startPanel = nullptr; // shown in the sheet panel while no sheet is open
     MainStatusBar* m_status = nullptr;
     std::unique_ptr<cuiCloneProgress> m_progress;
     std::unique_ptr<PrintCommands> m_printing;

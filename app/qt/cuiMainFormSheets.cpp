@@ -62,6 +62,7 @@ void cuiMainForm::OpenSheetByArgument(const std::string& argument) {
         }
     }
     m_parts.events.Send(kEvRefreshMenu);
+    UpdateStartPanel();
 }
 
 void cuiMainForm::BuildTree(const std::string& rootSuffix) {
@@ -167,4 +168,5 @@ void cuiMainForm::MainTask() {
         RunWarningCheck();
     }
     m_printing->Tick();
+    UpdateStartPanel();
 }

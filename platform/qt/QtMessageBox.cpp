@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace platform {
 namespace {
@@ -69,6 +70,21 @@ IMessageBox::Answer QtMessageBox::Show(const std::string& caption,
     default:
         return ClosingAnswer(buttons);
     }
+}
+
+IMessageBox::Answer QtMessageBox::ShowWithAction(const std::string& caption,
+                                                 const std::string& text,
+                                                 Icon icon,
+                                                 const std::string& action) {
+    QMessageBox box(ToQt(icon),
+                    QString::fromStdString(caption),
+                    QString::fromStdString(text),
+                    QMessageBox::Ok,
+                    m_parent ? m_parent : QApplication::activeWindow());
+    QAbstractButton* choose = box.addButton(QString::fromStdString(action), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == choose ? Answer::Yes : Answer::Ok;
 }
 
 void InstallQtFaultHandler() {

@@ -4,10 +4,13 @@
 #include "app/qt/WindowPlacement.h"
 #include "events/cmcEvMan.h"
 #include "model/CellKinds.h"
+#include "ui/StartPanel.h"
 #include "model/ImageMap.h"
 #include "ui/cuiAbout.h"
 
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QMimeData>
 #include <QUrl>
 
@@ -74,6 +77,33 @@ TEST_F(MainWindowTest, ThePortMenuNamesTheDeviceAndChoosingItKeepsIt) {
     EXPECT_TRUE(settings.portChosen);
     EXPECT_EQ(settings.ConfiguredPortPath(1), "/dev/ttyUSB9");
     EXPECT_EQ(com1->statusTip().toStdString(), "COM1 — /dev/ttyUSB9 (USB serial cable)");
+}
+
+// With nothing open the right side offers the first steps, each a real action, and names the port in
+// use; a read from it shows the first sheet instead.
+TEST_F(MainWindowTest, TheStartPanelOffersTheFirstStepsAndThePort) {
+    Start();
+    Run(100);
+    auto* panel = dynamic_cast<StartPanel*>(Form().findChild<QWidget*>(QStringLiteral("StartPanel")));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->PortText().toStdString(), "Port in use: COM1 — simulated radio");
+    QStringList buttons;
+    QPushButton* read = nullptr;
+    for (QPushButton* button : panel->findChildren<QPushButton*>()) {
+        buttons << button->text();
+        if (button->text().startsWith(QStringLiteral("Read"))) {
+            read = button;
+        }
+    }
+    EXPECT_EQ(buttons.join(QStringLiteral("|")).toStdString(),
+              "Read from Radio...|Open a Clone File...|New (the factory data of the model)|Change...");
+    ASSERT_NE(read, nullptr);
+    read->click();
+    ASSERT_TRUE(RunUntil([&] { return App().IsModified() && Form().isEnabled(); }));
+    Run(200);
+    EXPECT_NE(Form().CurrentSheet(), nullptr);
+    EXPECT_FALSE(panel->isVisible());
 }
 
 // The cloning window names what runs on which device, counts the bytes, and says when the simulated
@@ -202,7 +232,22 @@ TEST_F(MainWindowTest, AMissingDeviceEndsTheReadWithOneMessage) {
     Run(200);
     EXPECT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().icon, platform::IMessageBox::Icon::Error);
+    EXPECT_EQ(box.Last().action, "Choose Port..."); // the way out is offered
     EXPECT_FALSE(App().IsModified());
+
+    // Choosing it opens the port window once the read has ended, on an enabled main window.
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget(); dialog != nullptr) {
+            opened = dialog->objectName();
+            EXPECT_TRUE(Form().isEnabled());
+            dialog->close();
+        }
+    });
+    box.Script({Answer::Yes});
+    MenuItem(39)->trigger();
+    ASSERT_TRUE(RunUntil([&] { return !opened.isEmpty(); }, 5000));
+    EXPECT_EQ(opened.toStdString(), "cuiComSelDialog");
 }
 
 // File > Export channels and Import channels run through the behaviour object like the other items.

@@ -17,19 +17,31 @@ public:
         std::string text;
         Icon icon;
         Buttons buttons;
+        std::string action; // the label of the extra button of ShowWithAction; empty for Show
     };
 
     // Queues the answers of the next boxes, in order.
     void Script(std::initializer_list<Answer> answers) { m_script.insert(m_script.end(), answers); }
 
     Answer Show(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) override {
-        m_shown.push_back({caption, text, icon, buttons});
+        m_shown.push_back({caption, text, icon, buttons, {}});
         if (m_script.empty()) {
             return platform::ClosingAnswer(buttons);
         }
         const Answer answer = m_script.front();
         m_script.pop_front();
         return answer;
+    }
+
+    // Answers Yes (the extra button) or Ok from the script; Ok when it is empty.
+    Answer ShowWithAction(const std::string& caption, const std::string& text, Icon icon, const std::string& action) override {
+        m_shown.push_back({caption, text, icon, Buttons::Ok, action});
+        if (m_script.empty()) {
+            return Answer::Ok;
+        }
+        const Answer answer = m_script.front();
+        m_script.pop_front();
+        return answer == Answer::Yes ? Answer::Yes : Answer::Ok;
     }
 
     const std::vector<Shown>& ShownBoxes() const { return m_shown; }
