@@ -135,8 +135,10 @@ std::vector<std::string> DataLines(const std::string& path) {
     return lines;
 }
 
+// Arguments: 0 a read; 1 a write without the check; 2 a write read back and compared.
 void BM_CloneReadThenWrite(benchmark::State& state) {
-    const bool write = state.range(0) == 1;
+    const bool write = state.range(0) >= 1;
+    const bool check = state.range(0) == 2;
     const std::string readFile = TempPath("read.qcf");
     const std::string savedFile = TempPath("radio.qcf");
     for (auto _ : state) {
@@ -150,7 +152,11 @@ void BM_CloneReadThenWrite(benchmark::State& state) {
             continue;
         }
         // A radio that starts from other data, so the write must really carry every byte.
-        Measured written = RunAgainstPacedRadio({"--blank", "--save", savedFile}, {"write", readFile});
+        std::vector<std::string> command{"write", readFile, "--yes"};
+        if (!check) {
+            command.emplace_back("--no-check");
+        }
+        Measured written = RunAgainstPacedRadio({"--blank", "--save", savedFile}, command);
         if (written.status != 0) {
             state.SkipWithError("the write failed");
             break;
@@ -171,6 +177,7 @@ void BM_CloneReadThenWrite(benchmark::State& state) {
 BENCHMARK(BM_CloneReadThenWrite)
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
     ->ArgNames({"write"})
     ->Iterations(1)
     ->UseManualTime()

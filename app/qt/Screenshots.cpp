@@ -30,6 +30,9 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
     std::filesystem::create_directories(directory);
     cuiMainForm& form = program.Form();
     bool ok = true;
+    // Nothing open yet: the start panel.
+    form.UpdateStartPanel();
+    ok = Save(form, directory / "00_start.png") && ok;
     int n = 0;
     for (QTreeWidgetItem* item : form.Tree()->NodesInOrder()) {
         const cmcCellObj* cell = cuiTree::CellOf(item);
@@ -52,7 +55,8 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
                          program.App().Definitions(),
                          program.App().Messages().Box(),
                          1,
-                         {{"/dev/ttyUSB0", "USB serial cable", true, ""}, {"/dev/ttyS4", "", false, "dialout"}});
+                         {{"/dev/ttyUSB0", "USB serial cable", true, "", true}, {"/dev/ttyS4", "", false, "dialout", false}});
+    port.SetInUse(form.PortName(form.Port()));
     port.show();
     ok = Save(port, directory / "window_port.png") && ok;
     port.close();

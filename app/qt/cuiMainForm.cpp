@@ -94,7 +94,8 @@ void cuiMainForm::BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link) 
     m_menu->SetBeforeShow([this] { ListPorts(); });
     m_progress->SetDescriber(
         [this](int op) {
-            const clonelink::PortInUse& port = m_link->LastPort();
+            // The device the operation's information exchange opened; before any, the port's.
+            const clonelink::PortInUse port = m_link->LastPort().port != 0 ? m_link->LastPort() : m_link->PortFor(Port(), m_ports);
             return cuiCloneProgress::Texts{m_parts.app.Overlay().GetLine("GI_Clone_Progress_Caption", port.Simulated() ? 1 : 0),
                                            porttext::Doing(m_parts.app.Definitions(), op, port)};
         },

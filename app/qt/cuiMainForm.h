@@ -84,6 +84,9 @@ public:
     // the window to the front and, unless an operation, a question or another window holds the user,
     // opens `file` as Open does. Whether it was opened (cuiMainFormDrop.cpp).
     bool OpenFromDesktop(const std::filesystem::path& file);
+    // The start panel shows while no sheet is open, with the port in use listed anew when it appears
+    // (the main task asks at every step).
+    void UpdateStartPanel();
 
     // IMainView.
     void CaptionChanged(const std::string& caption) override;
@@ -156,8 +159,7 @@ private:
     void ShowAbout();
     // The serial devices of the machine listed anew, for what the menus and windows name.
     void ListPorts();
-    // The start panel shows while no sheet is open, with the port in use listed anew when it appears.
-    void UpdateStartPanel();
+
     // After a clone operation: the keyboard focus back to `before`, else to the sheet, else the tree.
     void RestoreFocusAfterClone(QWidget* before);
     void AdjustOptionalEntries();
