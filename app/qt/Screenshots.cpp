@@ -30,6 +30,7 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
     std::filesystem::create_directories(directory);
     cuiMainForm& form = program.Form();
     bool ok = true;
+    form.ShowResult({}); // the pictures show no path of the machine they were made on
     // Nothing open yet: the start panel.
     form.UpdateStartPanel();
     ok = Save(form, directory / "00_start.png") && ok;
