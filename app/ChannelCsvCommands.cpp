@@ -91,6 +91,6 @@ int ChannelCsvCommands::Import() {
     // The open sheet is built again from the changed image at its remembered position.
     m_app.CloseCurrentSheet();
     m_events.Send(kEvImageChanged);
-    m_app.ShowResultLine(8, {std::to_string(result.rows), chosen->string()});
+    m_app.ShowResultLine(8, {chosen->string(), CountText(m_app.Definitions(), "GI_Csv_Rows_Changed", result.changed)});
     return kDone;
 }

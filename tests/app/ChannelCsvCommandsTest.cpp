@@ -74,6 +74,8 @@ TEST_F(ChannelCsv, ImportListsItsChangesAndAsksBeforeTakingThem) {
     ASSERT_EQ(Shown().size(), 2U); // no save question, only the changes
     EXPECT_EQ(Shown()[0], question);
     EXPECT_EQ(Shown()[1], question);
+    ASSERT_FALSE(m_view.results.empty());
+    EXPECT_EQ(m_view.results.back(), "Imported " + file.string() + ": 1 row changed");
 
     // A file that changes nothing asks nothing.
     m_dialogs.Script({file});

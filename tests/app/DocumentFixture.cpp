@@ -36,7 +36,7 @@ constexpr const char* kOverlay =
     "#GI_AppMess_S_Paste\nGI_AppMess_S_Paste\n"
     "#GI_Mess_Backup_Failed\nGI_Mess_Backup_Failed %s\n%s\n#\n"
     "#GI_Csv_Dialog\ncsv\nChannel lists (*.csv)\n"
-    "#GI_Status_Result\nOpened %s\nSaved %s\nRead\nWrote\nWrote\nWrote\nWrote\n; backed up\nImported %s from %s\n#\n"
+    "#GI_Status_Result\nOpened %s\nSaved %s\nRead\nWrote\nWrote\nWrote\nWrote\n; backed up\nImported %s: %s\n#\n"
     "#GI_Csv_Import_Failed\nGI_Csv_Import_Failed\n"
     "#GI_Csv_Import_Done\nGI_Csv_Import_Done %s %s\n"
     "#GI_Csv_Export_Failed\nGI_Csv_Export_Failed %s\n#\n"
