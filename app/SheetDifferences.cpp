@@ -156,6 +156,37 @@ private:
 
 } // namespace
 
+std::optional<CellPlace> PlaceOfByte(ICellDocument& document, std::int32_t address) {
+    DrawnCells cells(document);
+    IDefinitionSource& definitions = document.Texts();
+    ChannelSheetState state;
+    state.modelVariant = document.ModelType();
+    state.optionBits = document.CloneIdentityBytes()[19];
+    platform::FixedFontMetrics metrics;
+    for (const SheetEntry& sheet : TreeSheets(definitions)) {
+        iuiSheetLayout layout(definitions, sheet.key, metrics, state);
+        layout.Build();
+        SheetWalk walk(layout, cells);
+        for (std::int32_t row = layout.FixedRows(); row < layout.RowCount(); ++row) {
+            for (std::int32_t column = layout.FixedCols(); column < layout.ColumnCount(); ++column) {
+                const cmcCellObj& cell = layout.Slot(column, row).Cell();
+                if (!cell.HasKind()) {
+                    continue;
+                }
+                const auto storage = model::CellStorage(cell.Category(), cell.Kind(), cell.Index());
+                if (std::any_of(storage.begin(), storage.end(), [address](const model::StoredBits& bits) {
+                        return bits.address == address;
+                    })) {
+                    return CellPlace{layout.TitleString().value_or(sheet.title),
+                                     walk.RowName(column, row),
+                                     walk.ColumnName(column, row)};
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 std::vector<std::string> SheetDifferences(ICellDocument& a, ICellDocument& b, bool withBytes) {
     DrawnCells cellsA(a);
     DrawnCells cellsB(b);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,3 +17,12 @@ class ICellDocument;
 // that differs where no line above explains it: ,0xADDRESS,,0xBYTE IN A,0xBYTE IN B. Both documents
 // are laid out as A's model type shows its sheets. No line: nothing differs.
 std::vector<std::string> SheetDifferences(ICellDocument& a, ICellDocument& b, bool withBytes);
+
+// Where the window shows byte `address` of `document`, named as SheetDifferences names a cell: the
+// first cell of those sheets, in tree order, that keeps its value there. None when no cell does.
+struct CellPlace {
+    std::string sheet;  // the sheet's title
+    std::string row;    // the row's name: the channel, the setting
+    std::string column; // the column's heading
+};
+std::optional<CellPlace> PlaceOfByte(ICellDocument& document, std::int32_t address);

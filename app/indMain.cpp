@@ -1,6 +1,6 @@
 #include "app/indMain.h"
 
-#include "app/AddressPlace.h"
+#include "app/SheetDifferences.h"
 #include "app/indEnviron.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
@@ -106,10 +106,7 @@ std::vector<CellInError> indMain::CellsInError(const std::string& sheet) {
 }
 
 std::string indMain::PlaceOfAddress(std::int32_t address) {
-    ChannelSheetState state = SheetState();
-    state.usableOnly = false; // every row, as the full lists count them
-    const auto place = FindAddressPlace(
-        Definitions(), m_checkBehaviour, TreeSheets(Definitions(), kMainTreeKey, TreeVariant()), state, address);
+    const auto place = PlaceOfByte(m_checkDocument, address);
     if (!place) {
         return {};
     }

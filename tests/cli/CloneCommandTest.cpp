@@ -28,19 +28,26 @@ CliRun RunCli(const std::string& arguments) {
 
 using testsupport::Pty;
 
-// The tool started in the background with `args`, standard input from `input` (a path), standard
-// output to `output` and standard error to `errors` (empty: to `output` as well).
-pid_t Spawn(const std::vector<std::string>& args,
-            const std::string& input,
-            const std::string& output,
-            const std::string& errors = {}) {
-    std::vector<std::string> all{std::string(VQN58_BIN_DIR) + "/vqn58-cli"};
+// The built program `program` started in the background with `args` and the file actions `files`.
+pid_t SpawnProgram(const char* program, const std::vector<std::string>& args, posix_spawn_file_actions_t& files) {
+    std::vector<std::string> all{std::string(VQN58_BIN_DIR) + "/" + program};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (auto& a : all) {
         argv.push_back(a.data());
     }
     argv.push_back(nullptr);
+    pid_t pid = -1;
+    ::posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ);
+    return pid;
+}
+
+// The tool started in the background with `args`, standard input from `input` (a path), standard
+// output to `output` and standard error to `errors` (empty: to `output` as well).
+pid_t Spawn(const std::vector<std::string>& args,
+            const std::string& input,
+            const std::string& output,
+            const std::string& errors = {}) {
     posix_spawn_file_actions_t files;
     ::posix_spawn_file_actions_init(&files);
     ::posix_spawn_file_actions_addopen(&files, 0, input.c_str(), O_RDWR | O_NOCTTY, 0);
@@ -50,8 +57,7 @@ pid_t Spawn(const std::vector<std::string>& args,
     } else {
         ::posix_spawn_file_actions_addopen(&files, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
-    pid_t pid = -1;
-    ::posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ);
+    const pid_t pid = SpawnProgram("vqn58-cli", args, files);
     ::posix_spawn_file_actions_destroy(&files);
     return pid;
 }
@@ -109,18 +115,11 @@ public:
         if (::pipe(out) != 0) {
             return;
         }
-        std::vector<std::string> all{std::string(VQN58_BIN_DIR) + "/vqn58-radiosim"};
-        all.insert(all.end(), options.begin(), options.end());
-        std::vector<char*> argv;
-        for (auto& a : all) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
         posix_spawn_file_actions_t files;
         ::posix_spawn_file_actions_init(&files);
         ::posix_spawn_file_actions_adddup2(&files, out[1], 1);
         ::posix_spawn_file_actions_addclose(&files, out[0]);
-        ::posix_spawn(&m_pid, argv[0], &files, nullptr, argv.data(), environ);
+        m_pid = SpawnProgram("vqn58-radiosim", options, files);
         ::posix_spawn_file_actions_destroy(&files);
         ::close(out[1]);
         char c = 0;
