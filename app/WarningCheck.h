@@ -32,7 +32,8 @@ struct WarningCheckResult {
 // The sheets (node arguments) the navigation tree `treeKey` shows for `variant`: its body with the
 // optional entries as ui::AdjustOptionalTreeEntries leaves them. Definition errors are the overlay's
 // faults, as for the tree.
-std::set<std::string> TreeSheets(IDefinitionSource& definitions, std::string_view treeKey, const ui::TreeVariant& variant);
+std::set<std::string>
+TreeSheets(IDefinitionSource& definitions, std::string_view treeKey, const ui::TreeVariant& variant);
 
 // The warning check's questions: asks `behaviour` about every cell of "GI_WarningCheckList" (drawing
 // mode, no owner) and keeps, in list order, those that answer Warning (an error) or else Caution. The

@@ -8,7 +8,6 @@
 #include "tools/radiosim/RadioSim.h"
 #include "tools/radiosim/SimOptions.h"
 
-
 WindowCloneLink::WindowCloneLink(cmcMessages& messages,
                                  cuiMainCloneDocument& document,
                                  platform::ITimerSource& timers,
@@ -16,8 +15,7 @@ WindowCloneLink::WindowCloneLink(cmcMessages& messages,
                                  clonelink::ICloneView* view,
                                  std::function<std::vector<platform::SerialPortEntry>()> listPorts)
     : m_document(document), m_timers(timers), m_clock(clock), m_listPorts(std::move(listPorts)),
-      m_manager(messages, m_device, timers, clock),
-      m_commands(m_manager, messages, document) {
+      m_manager(messages, m_device, timers, clock), m_commands(m_manager, messages, document) {
     m_manager.SetView(view);
     m_commands.SetDeviceNote([this, &messages] {
         return m_last.Simulated() ? messages.Overlay().GetLongText("GI_Mess_Clone_SimulatedRadio") : std::string();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CloneCommands.h"
+#include "app/cuiMainCloneDocument.h"
 #include "link/PortPath.h"
 #include "link/indCloneMan.h"
 #include "platform/serial/PortList.h"
@@ -9,8 +10,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-
-#include "app/cuiMainCloneDocument.h"
 
 class cmcMessages;
 namespace radiosim {

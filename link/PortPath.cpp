@@ -41,10 +41,8 @@ std::string DefaultDevicePath(int port) {
     return DevicePath(port, {});
 }
 
-PortInUse ChoosePort(int port,
-                     std::string_view configured,
-                     bool chosen,
-                     const std::vector<platform::SerialPortEntry>& ports) {
+PortInUse
+ChoosePort(int port, std::string_view configured, bool chosen, const std::vector<platform::SerialPortEntry>& ports) {
     PortInUse use;
     use.port = port;
     const std::string variable = "VQN58_COM" + std::to_string(port);

@@ -24,9 +24,9 @@ inline constexpr std::string_view kSimulatedDevice = "sim";
 
 // The device a clone operation on a COM port opens, and how it came to be that one.
 struct PortInUse {
-    int port = 0;          // the COM port number
-    std::string path;      // the device to open; kSimulatedDevice for the simulated radio
-    std::string product;   // the USB product name of the adapter, when known
+    int port = 0;           // the COM port number
+    std::string path;       // the device to open; kSimulatedDevice for the simulated radio
+    std::string product;    // the USB product name of the adapter, when known
     bool automatic = false; // chosen for the user, who has not chosen a port yet
     bool Simulated() const { return path == kSimulatedDevice; }
 };
@@ -36,9 +36,7 @@ struct PortInUse {
 // the one USB serial adapter among `ports` when exactly one is plugged in, else the simulated radio: a
 // port node of the machine with no cable on it answers nothing. The product name is filled in from
 // `ports` wherever the device is listed there.
-PortInUse ChoosePort(int port,
-                     std::string_view configured,
-                     bool chosen,
-                     const std::vector<platform::SerialPortEntry>& ports);
+PortInUse
+ChoosePort(int port, std::string_view configured, bool chosen, const std::vector<platform::SerialPortEntry>& ports);
 
 } // namespace clonelink

@@ -5,7 +5,6 @@
 #include "platform/Clock.h"
 
 #include <algorithm>
-
 #include <initializer_list>
 #include <vector>
 

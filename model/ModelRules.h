@@ -67,10 +67,7 @@ bool IsAtisIdentityValid(const cmcEeprom& image);
 // user's settings and takes the factory data. forWrite: also the factory block 0x700 to 0x7FF (before a
 // save or a clone write). Otherwise the six factory adjustment values are read into `adjustments`
 // when it is given.
-void MergeImage(cmcEeprom& target,
-                const cmcEeprom& factory,
-                int modelType,
-                bool forWrite,
-                FactoryAdjustments* adjustments);
+void MergeImage(
+    cmcEeprom& target, const cmcEeprom& factory, int modelType, bool forWrite, FactoryAdjustments* adjustments);
 
 } // namespace model

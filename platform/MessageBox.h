@@ -20,7 +20,8 @@ public:
     // Like Show with an OK button and one more button labelled `action` that offers the way out
     // ("Choose Port..."); answers Yes when that button was pressed, else Ok. A box that cannot offer
     // it (the terminal) shows the message with OK alone.
-    virtual Answer ShowWithAction(const std::string& caption, const std::string& text, Icon icon, const std::string& action) {
+    virtual Answer
+    ShowWithAction(const std::string& caption, const std::string& text, Icon icon, const std::string& action) {
         (void)action;
         return Show(caption, text, icon, Buttons::Ok);
     }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QSize>
-
 #include "sheets/cmcCellObj.h"
 
+#include <QSize>
 #include <cstdint>
 #include <memory>
 #include <optional>

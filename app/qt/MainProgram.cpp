@@ -24,12 +24,7 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
                                                               platform.dataDirectory});
     m_behaviour = std::make_unique<indActiveCell>(m_cellDocument, *m_form);
     m_link = std::make_unique<WindowCloneLink>(
-        m_app.Messages(),
-        m_cloneDocument,
-        platform.timers,
-        platform.clock,
-        &m_form->Progress(),
-        platform.listPorts);
+        m_app.Messages(), m_cloneDocument, platform.timers, platform.clock, &m_form->Progress(), platform.listPorts);
     // What the radio said about itself is what the information sheet and the channel sheets show.
     m_link->Commands().OnFinished([this](int code) {
         m_app.SetCloneIdentityBytes(m_link->Commands().Identity().bytes);

@@ -52,11 +52,12 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
     ok = Save(*about, directory / "window_about.png") && ok;
     about->close();
 
-    cuiComSelDialog port(&form,
-                         program.App().Definitions(),
-                         program.App().Messages().Box(),
-                         1,
-                         {{"/dev/ttyUSB0", "USB serial cable", true, "", true}, {"/dev/ttyS4", "", false, "dialout", false}});
+    cuiComSelDialog port(
+        &form,
+        program.App().Definitions(),
+        program.App().Messages().Box(),
+        1,
+        {{"/dev/ttyUSB0", "USB serial cable", true, "", true}, {"/dev/ttyS4", "", false, "dialout", false}});
     port.SetInUse(form.PortName(form.Port()));
     port.show();
     ok = Save(port, directory / "window_port.png") && ok;

@@ -1,12 +1,12 @@
 #include "app/qt/cuiMainForm.h"
 
+#include "app/PortText.h"
 #include "app/WindowCloneLink.h"
 #include "app/cuiMainCloneDocument.h"
 #include "app/indEnviron.h"
 #include "app/indMain.h"
 #include "app/qt/MainStatusBar.h"
 #include "app/qt/PrintCommands.h"
-#include "app/PortText.h"
 #include "app/qt/WindowPlacement.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
@@ -95,9 +95,11 @@ void cuiMainForm::BuildWindow(ICellBehaviour& behaviour, WindowCloneLink& link) 
     m_progress->SetDescriber(
         [this](int op) {
             // The device the operation's information exchange opened; before any, the port's.
-            const clonelink::PortInUse port = m_link->LastPort().port != 0 ? m_link->LastPort() : m_link->PortFor(Port(), m_ports);
-            return cuiCloneProgress::Texts{m_parts.app.Overlay().GetLine("GI_Clone_Progress_Caption", port.Simulated() ? 1 : 0),
-                                           porttext::Doing(m_parts.app.Definitions(), op, port)};
+            const clonelink::PortInUse port =
+                m_link->LastPort().port != 0 ? m_link->LastPort() : m_link->PortFor(Port(), m_ports);
+            return cuiCloneProgress::Texts{
+                m_parts.app.Overlay().GetLine("GI_Clone_Progress_Caption", port.Simulated() ? 1 : 0),
+                porttext::Doing(m_parts.app.Definitions(), op, port)};
         },
         [this](const clonelink::CloneProgress& progress) {
             return porttext::Detail(m_parts.app.Definitions(), progress);

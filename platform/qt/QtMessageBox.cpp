@@ -49,10 +49,8 @@ void ShowQtFault(std::string_view caption, std::string_view text) {
 
 } // namespace
 
-IMessageBox::Answer QtMessageBox::Show(const std::string& caption,
-                                       const std::string& text,
-                                       Icon icon,
-                                       Buttons buttons) {
+IMessageBox::Answer
+QtMessageBox::Show(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) {
     QMessageBox box(ToQt(icon),
                     QString::fromStdString(caption),
                     QString::fromStdString(text),

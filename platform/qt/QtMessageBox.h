@@ -11,10 +11,8 @@ class QtMessageBox final : public IMessageBox {
 public:
     void SetParent(QWidget* parent) { m_parent = parent; }
     Answer Show(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) override;
-    Answer ShowWithAction(const std::string& caption,
-                          const std::string& text,
-                          Icon icon,
-                          const std::string& action) override;
+    Answer
+    ShowWithAction(const std::string& caption, const std::string& text, Icon icon, const std::string& action) override;
 
 private:
     QWidget* m_parent = nullptr;

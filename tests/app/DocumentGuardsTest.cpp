@@ -45,7 +45,11 @@ TEST_F(DocumentGuards, TheWarningCheckCountsTheSheetsTheTreeShows) {
     };
     const Case cases[] = {
         {"FactoryData", 0, [](cmcEeprom&) {}, {}, 0},
-        {"InhibitedPChannel", 0, [](cmcEeprom& i) { InhibitMarkedRow(i, model::kPlanInternational, 32); }, {"GI_Sheet_IntCh"}, 1},
+        {"InhibitedPChannel",
+         0,
+         [](cmcEeprom& i) { InhibitMarkedRow(i, model::kPlanInternational, 32); },
+         {"GI_Sheet_IntCh"},
+         1},
         {"TwoPlansInError",
          0,
          [](cmcEeprom& i) {

@@ -4,14 +4,14 @@
 #include "app/qt/WindowPlacement.h"
 #include "events/cmcEvMan.h"
 #include "model/CellKinds.h"
-#include "ui/StartPanel.h"
 #include "model/ImageMap.h"
+#include "ui/StartPanel.h"
 #include "ui/cuiAbout.h"
 
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
-#include <QMimeData>
 #include <QUrl>
 
 namespace {
@@ -466,8 +466,8 @@ TEST(WindowPlacement, AFirstWindowFitsItsContentWithinNineTenthsOfTheWorkAreaCen
         QSize placed;
     };
     const Case cases[] = {
-        {{1100, 500}, {1100, 600}}, // wider than the default: as wide as the content
-        {{600, 400}, {800, 600}},   // smaller: the default
+        {{1100, 500}, {1100, 600}},  // wider than the default: as wide as the content
+        {{600, 400}, {800, 600}},    // smaller: the default
         {{3000, 2000}, {1440, 774}}, // larger than the screen: 90 % of the work area
     };
     for (const Case& c : cases) {

@@ -28,8 +28,8 @@
 #include <QMenu>
 #include <QTest>
 #include <chrono>
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 
 namespace testsupport {

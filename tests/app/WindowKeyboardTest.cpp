@@ -11,8 +11,8 @@
 #include "ui/cuiTree.h"
 
 #include <QClipboard>
-#include <algorithm>
 #include <QScreen>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -44,9 +44,7 @@ protected:
         Sheet().Grid().setFocus();
         QApplication::processEvents();
     }
-    std::vector<std::uint8_t> Bytes(const cmcEeprom& image) {
-        return {image.Data(), image.Data() + image.GetSize()};
-    }
+    std::vector<std::uint8_t> Bytes(const cmcEeprom& image) { return {image.Data(), image.Data() + image.GetSize()}; }
     // The first address where the main image differs from `before`, or -1.
     int FirstChange(const std::vector<std::uint8_t>& before) {
         const std::vector<std::uint8_t> now = Bytes(App().MainImage());

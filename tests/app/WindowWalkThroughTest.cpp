@@ -193,7 +193,8 @@ TEST_F(WindowWalkThrough, AStartWithTheUsableViewSavedPastesOnTheRowsShown) {
     }
     ASSERT_GE(gaps.size(), 2u);
     const std::size_t source = gaps[0];
-    const std::size_t target = *std::find_if(gaps.begin(), gaps.end(), [&](std::size_t row) { return row > source + 1; });
+    const std::size_t target =
+        *std::find_if(gaps.begin(), gaps.end(), [&](std::size_t row) { return row > source + 1; });
     const std::int32_t hidden = shown[target] + 1;
     for (const std::size_t row : {std::size_t{0}, std::size_t{1}}) {
         datCh copied(image);

@@ -34,7 +34,8 @@ public:
     }
 
     // Answers Yes (the extra button) or Ok from the script; Ok when it is empty.
-    Answer ShowWithAction(const std::string& caption, const std::string& text, Icon icon, const std::string& action) override {
+    Answer
+    ShowWithAction(const std::string& caption, const std::string& text, Icon icon, const std::string& action) override {
         m_shown.push_back({caption, text, icon, Buttons::Ok, action});
         if (m_script.empty()) {
             return Answer::Ok;
