@@ -15,6 +15,8 @@ if(VQN58_SANITIZE)
 endif()
 
 if(VQN58_FUZZ)
-    target_compile_options(vqn58_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -g)
+    # Undefined behaviour stops the run like a failed check, so the fuzzer keeps the input that caused it.
+    target_compile_options(vqn58_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -g
+        -fno-sanitize-recover=undefined)
     target_link_options(vqn58_options INTERFACE -fsanitize=address,undefined)
 endif()

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -166,7 +167,10 @@ TEST_P(InitialFiles, SettingsInsideTheRangesOfTheirEditors) {
     EXPECT_TRUE(inRange(GetWord(m_image, 0x664), 1, 125));
 }
 
-INSTANTIATE_TEST_SUITE_P(ModelTypes, InitialFiles, ::testing::Range(0, kModelTypeCount));
+INSTANTIATE_TEST_SUITE_P(ModelTypes,
+                         InitialFiles,
+                         ::testing::Range(0, kModelTypeCount),
+                         [](const testing::TestParamInfo<int>& p) { return "ModelType" + std::to_string(p.param); });
 
 TEST(InitialFileData, FactoryFreeChannelsAreUsableInTheInternationalList) {
     cmcEeprom uk;

@@ -92,7 +92,12 @@ TEST_P(OwnerImageTest, TonesAndTimersStayInsideTheirEditorsRanges) {
     EXPECT_GE(image.GetByte(0x6D2), 60);
 }
 
-INSTANTIATE_TEST_SUITE_P(ModelTypes, OwnerImageTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(ModelTypes,
+                         OwnerImageTest,
+                         ::testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<OwnerCase>& p) {
+                             return "ModelType" + std::to_string(p.param.modelType);
+                         });
 
 TEST(OwnerImage, TheUsaRadioScansItsOwnListAndShowsTheClubChannel) {
     cmcEeprom image = radiosim::OwnerImage(0);

@@ -110,7 +110,10 @@ TEST_F(ShippedOverlay, EverySheetLaysOut) {
 }
 
 TEST_F(ShippedOverlay, EveryListSectionParses) {
-    for (const auto& name : KeysEndingWith("_Body")) {
+    const auto lists = KeysEndingWith("_Body");
+    ASSERT_FALSE(lists.empty()) << "no list section found in the shipped overlay";
+    int cells = 0;
+    for (const auto& name : lists) {
         SCOPED_TRACE(name);
         const std::string key = name + "_Body";
         for (int line = 0;; ++line) {
@@ -122,9 +125,11 @@ TEST_F(ShippedOverlay, EveryListSectionParses) {
                 cmcCellObj cell;
                 rest = cell.Parse(rest, nullptr, nullptr, source);
                 CheckReferences(cell);
+                ++cells;
             }
         }
     }
+    EXPECT_GT(cells, 0) << "the list sections hold no cell";
 }
 
 // Selection lists: every item (kind Flex0) stands for a value of its own and has a text to show.

@@ -1,11 +1,11 @@
-#include "support/FakeClock.h"
-
 #include "link/core/cmcTask.h"
 
-#include <gtest/gtest.h>
+#include "support/FakeClock.h"
 
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -69,7 +69,13 @@ INSTANTIATE_TEST_SUITE_P(Periods,
                                          PeriodCase{1000, 999, 0, false}, // a time-out not yet reached
                                          PeriodCase{1000, 1000, 1, false},
                                          PeriodCase{-1, 1000, 0, true},
-                                         PeriodCase{-5, 1000, 0, true}));
+                                         PeriodCase{-5, 1000, 0, true}),
+                         [](const testing::TestParamInfo<PeriodCase>& p) {
+                             const int period = p.param.period;
+                             return (period < 0 ? "PeriodMinus" : "Period") +
+                                    std::to_string(period < 0 ? -period : period) + "After" +
+                                    std::to_string(p.param.advanceMs) + "ms";
+                         });
 
 TEST_F(TaskTest, NegativePeriodStopsARunningTask) {
     Install();
