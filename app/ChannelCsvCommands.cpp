@@ -1,9 +1,9 @@
 #include "app/ChannelCsvCommands.h"
 
+#include "app/AppCellDocument.h"
 #include "app/ImageCellDocument.h"
 #include "app/SheetDifferences.h"
 #include "app/cuiMain.h"
-#include "app/cuiMainCellDocument.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
 #include "model/ChannelExport.h"
@@ -37,8 +37,8 @@ int ChannelCsvCommands::Export() {
     platform::AtomicFile file;
     if (!file.Open(*chosen) || !file.Write(text) || !file.Commit()) {
         m_app.Messages().Show(FormatText(m_app.Overlay().GetLongText("GI_Csv_Export_Failed"), {chosen->string()}),
-                              cmcMessages::Icon::Error,
-                              cmcMessages::Buttons::Ok);
+                              OverlayMessages::Icon::Error,
+                              OverlayMessages::Buttons::Ok);
         return kFailed;
     }
     return kDone;
@@ -56,17 +56,17 @@ int ChannelCsvCommands::Import() {
     if (result.problem) {
         m_app.Messages().Show(texts.GetText("GI_Csv_Import_Failed") + "\n" +
                                   model::ChannelCsvMessage(m_app.Definitions(), result.problem),
-                              cmcMessages::Icon::Error,
-                              cmcMessages::Buttons::Ok);
+                              OverlayMessages::Icon::Error,
+                              OverlayMessages::Buttons::Ok);
         return kFailed;
     }
     const std::string summary = model::ChannelImportSummary(m_app.Definitions(), result, result.changed == 0);
     if (result.changed == 0) {
-        m_app.Messages().Show(summary, cmcMessages::Icon::Information, cmcMessages::Buttons::Ok);
+        m_app.Messages().Show(summary, OverlayMessages::Icon::Information, OverlayMessages::Buttons::Ok);
         return kDone;
     }
     // The user sees every cell the file changes before the document takes it.
-    cuiMainCellDocument current(m_app, m_events);
+    AppCellDocument current(m_app, m_events);
     ImageCellDocument after(current, imported);
     const std::vector<std::string> changes = SheetDifferences(current, after, false);
     std::string question = summary + "\n\n" + texts.GetText("GI_Csv_Import_Confirm") + "\n";
@@ -80,8 +80,8 @@ int ChannelCsvCommands::Import() {
                     "\n";
     }
     question += "\n" + texts.GetText("GI_Csv_Import_Apply");
-    if (m_app.Messages().Show(question, cmcMessages::Icon::Question, cmcMessages::Buttons::OkCancel) !=
-        cmcMessages::Answer::Ok) {
+    if (m_app.Messages().Show(question, OverlayMessages::Icon::Question, OverlayMessages::Buttons::OkCancel) !=
+        OverlayMessages::Answer::Ok) {
         return kCancelled;
     }
     m_app.MainImage() = imported;

@@ -1,14 +1,14 @@
 #include "app/CloneCommands.h"
 
 #include "overlay/FormatText.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/Clock.h"
 
 #include <algorithm>
 #include <cstdio>
 
-CloneCommands::CloneCommands(indCloneMan& manager, cmcMessages& messages, ICloneDocument& document)
+CloneCommands::CloneCommands(indCloneMan& manager, OverlayMessages& messages, ICloneDocument& document)
     : m_manager(manager), m_messages(messages), m_document(document) {
     m_manager.SetInfoHandler(&CloneCommands::InfoHandler, this);
     m_manager.SetReadHandler(&CloneCommands::ReadHandler, this);
@@ -60,17 +60,18 @@ void CloneCommands::CloneWrite() {
     Begin(3);
     m_document.CommitPendingInput();
     if (m_document.WarningCheckErrors() > 0) {
-        m_messages.Show(
-            m_messages.Overlay().GetLongText("GI_Mess_DataError"), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+        m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_DataError"),
+                        OverlayMessages::Icon::Error,
+                        OverlayMessages::Buttons::Ok);
         return Finish(kStoppedDataErrors);
     }
     if (m_manager.IsBusy() || !m_document.MayCloneWrite()) {
         return Finish(kStopped);
     }
     const auto answer = m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_Confirm_CloneWrite"),
-                                        cmcMessages::Icon::Warning,
-                                        cmcMessages::Buttons::OkCancel);
-    if (answer != cmcMessages::Answer::Ok) {
+                                        OverlayMessages::Icon::Warning,
+                                        OverlayMessages::Buttons::OkCancel);
+    if (answer != OverlayMessages::Answer::Ok) {
         return Finish(kStopped);
     }
     m_manager.SetModel(kModelCode, kSubCode);
@@ -95,7 +96,7 @@ void CloneCommands::ShowDone(const char* key) {
     if (const std::string note = m_deviceNote ? m_deviceNote() : std::string(); !note.empty()) {
         text += "\n\n" + note;
     }
-    m_messages.Show(text, cmcMessages::Icon::Information, cmcMessages::Buttons::Ok);
+    m_messages.Show(text, OverlayMessages::Icon::Information, OverlayMessages::Buttons::Ok);
 }
 
 void CloneCommands::AfterWrite(dst_CDrv_Result& result) {
@@ -139,7 +140,7 @@ void CloneCommands::AfterCheckRead(dst_CDrv_Result& result) {
             std::snprintf(hex, sizeof hex, "0x%03X", static_cast<unsigned>(address));
             const std::string text = FormatText(m_messages.Overlay().GetLongText("GI_Mess_CloneCheck_Differs"),
                                                 {hex, m_document.PlaceOfAddress(address)});
-            m_messages.Show(text, cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+            m_messages.Show(text, OverlayMessages::Icon::Error, OverlayMessages::Buttons::Ok);
             return Finish(clonecode::kCheckDiffers);
         }
     }
@@ -152,8 +153,8 @@ void CloneCommands::NotChecked() {
     m_checking = false;
     m_manager.SetReportFailures(true);
     m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_CloneCheck_NotDone"),
-                    cmcMessages::Icon::Warning,
-                    cmcMessages::Buttons::Ok);
+                    OverlayMessages::Icon::Warning,
+                    OverlayMessages::Buttons::Ok);
     Finish(clonecode::kNotChecked);
 }
 

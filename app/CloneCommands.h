@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-class cmcMessages;
+class OverlayMessages;
 
 // What the radio last said about itself, shown by the information sheet.
 struct CloneIdentity {
@@ -35,7 +35,7 @@ public:
 
     // Installs the handlers, the settings' COM port and the document's device path of a port in
     // `manager`; every reference must outlive this object.
-    CloneCommands(indCloneMan& manager, cmcMessages& messages, ICloneDocument& document);
+    CloneCommands(indCloneMan& manager, OverlayMessages& messages, ICloneDocument& document);
 
     void CloneRead();
     void CloneWrite();
@@ -90,7 +90,7 @@ private:
     void Finish(int code);
 
     indCloneMan& m_manager;
-    cmcMessages& m_messages;
+    OverlayMessages& m_messages;
     ICloneDocument& m_document;
     CloneIdentity m_identity;
     std::function<void(int)> m_finished;

@@ -10,7 +10,7 @@
 #include "model/indActiveCell.h"
 #include "overlay/DefinitionSource.h"
 #include "platform/FontMetrics.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
 
 #include <algorithm>
 #include <array>
@@ -120,7 +120,7 @@ private:
 // and the column's heading in the fixed rows.
 class SheetWalk {
 public:
-    SheetWalk(iuiSheetLayout& layout, DrawnCells& cells) : m_layout(layout), m_cells(cells) {}
+    SheetWalk(ChannelSheetLayout& layout, DrawnCells& cells) : m_layout(layout), m_cells(cells) {}
 
     std::string Text(std::int32_t column, std::int32_t row) {
         return Trimmed(m_cells.Text(m_layout.Slot(column, row).Cell()));
@@ -150,7 +150,7 @@ public:
     }
 
 private:
-    iuiSheetLayout& m_layout;
+    ChannelSheetLayout& m_layout;
     DrawnCells& m_cells;
 };
 
@@ -164,7 +164,7 @@ std::optional<CellPlace> PlaceOfByte(ICellDocument& document, std::int32_t addre
     state.optionBits = document.CloneIdentityBytes()[19];
     platform::FixedFontMetrics metrics;
     for (const SheetEntry& sheet : TreeSheets(definitions)) {
-        iuiSheetLayout layout(definitions, sheet.key, metrics, state);
+        ChannelSheetLayout layout(definitions, sheet.key, metrics, state);
         layout.Build();
         SheetWalk walk(layout, cells);
         for (std::int32_t row = layout.FixedRows(); row < layout.RowCount(); ++row) {
@@ -200,7 +200,7 @@ std::vector<std::string> SheetDifferences(ICellDocument& a, ICellDocument& b, bo
     // The bits of each byte that a cell line accounts for.
     std::array<std::uint8_t, model::kImageSize> explained{};
     for (const SheetEntry& sheet : TreeSheets(definitions)) {
-        iuiSheetLayout layout(definitions, sheet.key, metrics, state);
+        ChannelSheetLayout layout(definitions, sheet.key, metrics, state);
         layout.Build();
         const std::string title = CsvField(layout.TitleString().value_or(sheet.title));
         SheetWalk walk(layout, cellsA);

@@ -2,9 +2,9 @@
 
 #include "overlay/DefinitionSource.h"
 #include "platform/FontMetrics.h"
+#include "sheets/ChannelSheetLayout.h"
 #include "sheets/cmcCellCapsule.h"
 #include "sheets/cmcCellObj.h"
-#include "sheets/iuiSheetLayout.h"
 #include "ui/BodyLines.h"
 
 #include <algorithm>
@@ -141,7 +141,7 @@ std::vector<CellInError> CellsInError(IDefinitionSource& definitions,
                                       const std::string& sheet,
                                       const ChannelSheetState& state) {
     platform::FixedFontMetrics metrics;
-    iuiSheetLayout layout(definitions, sheet, metrics, state);
+    ChannelSheetLayout layout(definitions, sheet, metrics, state);
     layout.Build();
     std::vector<CellInError> cells;
     for (std::int32_t row = 0; row < layout.RowCount(); ++row) {

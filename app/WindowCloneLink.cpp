@@ -1,15 +1,15 @@
 #include "app/WindowCloneLink.h"
 
-#include "app/cuiMainCloneDocument.h"
-#include "overlay/Messages.h"
+#include "app/AppCloneDocument.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "tools/radiosim/OwnerImage.h"
 #include "tools/radiosim/PtyRadio.h"
 #include "tools/radiosim/RadioSim.h"
 #include "tools/radiosim/SimOptions.h"
 
-WindowCloneLink::WindowCloneLink(cmcMessages& messages,
-                                 cuiMainCloneDocument& document,
+WindowCloneLink::WindowCloneLink(OverlayMessages& messages,
+                                 AppCloneDocument& document,
                                  platform::ITimerSource& timers,
                                  const platform::IClock& clock,
                                  clonelink::ICloneView* view,

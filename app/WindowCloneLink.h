@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/AppCloneDocument.h"
 #include "app/CloneCommands.h"
-#include "app/cuiMainCloneDocument.h"
 #include "link/PortPath.h"
 #include "link/indCloneMan.h"
 #include "platform/serial/PortList.h"
@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-class cmcMessages;
+class OverlayMessages;
 namespace radiosim {
 class PtyRadio;
 class RadioSim;
@@ -27,8 +27,8 @@ class RadioSim;
 // Everything borrowed must outlive the link. Runs on the user-interface thread's timers.
 class WindowCloneLink {
 public:
-    WindowCloneLink(cmcMessages& messages,
-                    cuiMainCloneDocument& document,
+    WindowCloneLink(OverlayMessages& messages,
+                    AppCloneDocument& document,
                     platform::ITimerSource& timers,
                     const platform::IClock& clock,
                     clonelink::ICloneView* view,
@@ -53,7 +53,7 @@ public:
 private:
     std::string ResolvePath(int port);
 
-    cuiMainCloneDocument& m_document;
+    AppCloneDocument& m_document;
     platform::ITimerSource& m_timers;
     const platform::IClock& m_clock;
     std::function<std::vector<platform::SerialPortEntry>()> m_listPorts;

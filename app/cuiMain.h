@@ -6,7 +6,7 @@
 #include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
 #include "model/cmcClipCh.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "platform/FileDialogs.h"
 
 #include <array>
@@ -208,7 +208,7 @@ public:
     // Whether the image of the last clone read was kept in the backup folder.
     bool LastReadBackedUp() const { return m_lastReadBackedUp; }
     platform::IFileDialogs& FileDialogs() { return m_services.fileDialogs; }
-    cmcMessages& Messages() { return m_messages; }
+    OverlayMessages& Messages() { return m_messages; }
     cmcGTex& Overlay() { return m_services.overlay; }
     indEnviron& Environ() { return m_services.settings; }
 
@@ -218,7 +218,7 @@ protected:
     void SendEvent(std::uint8_t type);
     cmcEvMan& EventManager() { return m_services.events; }
     // What clone files carry: 0 to the last clone address.
-    cmcQcfRangeTable CoveredRanges();
+    CloneFileRangeTable CoveredRanges();
     // Attaches `image` and sets the model codes and the map-revision test.
     void PrepareCloneFile(cmcQcfFile& file, cmcEeprom& image);
     // The starting set-up of the open and save dialogs.
@@ -247,7 +247,7 @@ private:
     void RestorePresentStep();
 
     Services m_services;
-    cmcMessages m_messages;
+    OverlayMessages m_messages;
     IMainView m_noView;
     IMainView* m_view = &m_noView;
     std::int32_t m_imageSize;
@@ -257,7 +257,7 @@ private:
     std::string m_fileName;
     UndoHistory m_history;
     std::filesystem::path m_lastDirectory;
-    cmcQcfRange m_coveredRanges[2] = {{0, 0}, {1, 0}};
+    CloneFileRange m_coveredRanges[2] = {{0, 0}, {1, 0}};
     std::unique_ptr<IDefinitionSource> m_definitions;
     std::unique_ptr<cmcHash2> m_cellTables;
     std::array<std::uint8_t, 22> m_cloneIdentity{};

@@ -42,19 +42,19 @@ bool cuiMain::BackUpReadImage(const cmcEeprom& image) {
         const std::filesystem::path path =
             readbackups::FreePath(m_backupFolder, readbackups::FileName(LocalNow(), FileComment(copy)));
         QuietBox quietBox;
-        cmcMessages quiet(overlay, quietBox);
+        OverlayMessages quiet(overlay, quietBox);
         cmcQcfFile file(quiet);
         PrepareCloneFile(file, copy);
         file.SetMapRevision(kMapRevision);
         file.SetComment(FileComment(copy));
         if (const std::uint8_t code = file.Write(path, CoveredRanges()); code != 0) {
-            reason = overlay.GetLongText(cmcMessages::CloneFileErrorKey(code));
+            reason = overlay.GetLongText(OverlayMessages::CloneFileErrorKey(code));
         }
     }
     if (!reason.empty()) {
         m_messages.Show(FormatText(overlay.GetLongText("GI_Mess_Backup_Failed"), {m_backupFolder.string(), reason}),
-                        cmcMessages::Icon::Warning,
-                        cmcMessages::Buttons::Ok);
+                        OverlayMessages::Icon::Warning,
+                        OverlayMessages::Buttons::Ok);
         return false;
     }
     readbackups::Prune(m_backupFolder);

@@ -32,9 +32,9 @@ std::filesystem::path FullPath(const std::filesystem::path& path) {
 
 } // namespace
 
-cmcQcfRangeTable cuiMain::CoveredRanges() {
+CloneFileRangeTable cuiMain::CoveredRanges() {
     m_coveredRanges[0] = {0, m_lastCloneAddress};
-    return cmcQcfRangeTable(m_coveredRanges);
+    return CloneFileRangeTable(m_coveredRanges);
 }
 
 void cuiMain::PrepareCloneFile(cmcQcfFile& file, cmcEeprom& image) {
@@ -68,7 +68,7 @@ cuiMain::Answer cuiMain::AskToSave(bool replacingWithSameFile) {
         const auto at = format.find("%s");
         text = at == std::string::npos ? format : format.substr(0, at) + name + format.substr(at + 2);
     }
-    Answer answer = m_messages.Show(text, cmcMessages::Icon::Warning, cmcMessages::Buttons::YesNoCancel);
+    Answer answer = m_messages.Show(text, OverlayMessages::Icon::Warning, OverlayMessages::Buttons::YesNoCancel);
     if (answer == Answer::Yes) {
         const bool saved =
             (m_fileName.empty() || replacingWithSameFile) ? SaveWithDialog() == 0 : SaveToFile(DisplayName()) == 0;

@@ -22,7 +22,7 @@ indMain::~indMain() {
     EventManager().Unregister(&indMain::OnEvent, this);
 }
 
-void indMain::OnEvent(void* context, const cmcEvent& event) {
+void indMain::OnEvent(void* context, const Event& event) {
     auto* self = static_cast<indMain*>(context);
     if (event.type == kEvToggleUsableChannels) {
         self->SetUsableChannelsOnly(!self->UsableChannelsOnly());
@@ -69,8 +69,8 @@ bool indMain::MayCloneWrite() {
         return true;
     }
     return Messages().Show(Overlay().GetLongText("GI_Mess_Maker_Caution"),
-                           cmcMessages::Icon::Warning,
-                           cmcMessages::Buttons::OkCancel) == Answer::Ok;
+                           OverlayMessages::Icon::Warning,
+                           OverlayMessages::Buttons::OkCancel) == Answer::Ok;
 }
 
 void indMain::BuildTree() {
@@ -127,8 +127,8 @@ void indMain::ChangeModel(int newType, bool ask) {
         return;
     }
     if (ask && Messages().Show(Overlay().GetLongText("GI_AppMess_ChangeModel"),
-                               cmcMessages::Icon::Warning,
-                               cmcMessages::Buttons::OkCancel) != Answer::Ok) {
+                               OverlayMessages::Icon::Warning,
+                               OverlayMessages::Buttons::OkCancel) != Answer::Ok) {
         return;
     }
     if (ask) {
@@ -157,8 +157,8 @@ void indMain::SwitchMakerModeOn() {
         return;
     }
     if (Messages().Show(Overlay().GetLongText("GI_Mess_Maker_Caution"),
-                        cmcMessages::Icon::Warning,
-                        cmcMessages::Buttons::OkCancel) != Answer::Ok) {
+                        OverlayMessages::Icon::Warning,
+                        OverlayMessages::Buttons::OkCancel) != Answer::Ok) {
         return;
     }
     m_makerMode = true;

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "app/AppCellDocument.h"
 #include "app/cuiMain.h"
-#include "app/cuiMainCellDocument.h"
 #include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
 
 #include <string>
 #include <vector>
 
-struct cmcEvent;
+struct Event;
 
 // The main application object of this radio model: its codes and clone range, the acceptance tests of a
 // loaded image, the merge with the factory data of the current model type, the model change and the
@@ -72,10 +72,10 @@ protected:
 
 private:
     // Event 28: toggles the usable-channels-only view and lets the window reopen its sheet.
-    static void OnEvent(void* context, const cmcEvent& event);
+    static void OnEvent(void* context, const Event& event);
 
     // The behaviour object the warning check asks: drawing answers only, no window behind it.
-    cuiMainCellDocument m_checkDocument;
+    AppCellDocument m_checkDocument;
     NoMainCommands m_checkCommands;
     indActiveCell m_checkBehaviour;
 };

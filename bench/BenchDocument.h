@@ -14,7 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "sheets/CellListReader.h"
-#include "sheets/cmcSheetLayout.h"
+#include "sheets/SheetLayout.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -60,7 +60,7 @@ public:
 
 // Answers every cell of `layout` that has a kind, as a repaint of the whole sheet asks them; the
 // number of cells answered.
-inline std::int64_t AnswerEveryCell(cmcSheetLayout& layout, indActiveCell& behaviour) {
+inline std::int64_t AnswerEveryCell(SheetLayout& layout, indActiveCell& behaviour) {
     std::int64_t cells = 0;
     for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
         for (std::int32_t column = 0; column < layout.ColumnCount(); ++column) {

@@ -5,7 +5,7 @@
 #include "BenchDocument.h"
 #include "model/IMainCommands.h"
 #include "platform/FontMetrics.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -24,7 +24,7 @@ void BM_AnswerEverySettingsCell(benchmark::State& state) {
     indActiveCell behaviour(document, commands);
     platform::FixedFontMetrics metrics;
     const ChannelSheetState sheetState;
-    iuiSheetLayout layout(document.source, kSheet, metrics, sheetState);
+    ChannelSheetLayout layout(document.source, kSheet, metrics, sheetState);
     layout.Build();
     std::int64_t cells = 0;
     for (auto _ : state) {

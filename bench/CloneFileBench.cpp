@@ -1,7 +1,7 @@
 // Time to save one clone file and to load it back, as a user's Save and Open do.
 
 #include "image/cmcQcfFile.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/MessageBox.h"
 
@@ -15,13 +15,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr cmcQcfRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
+constexpr CloneFileRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
 
 // The benchmarks only take successful paths, so no message is ever looked up in an overlay.
 struct Bench {
     cmcGTex overlay;
     platform::StreamMessageBox box;
-    cmcMessages messages{overlay, box};
+    OverlayMessages messages{overlay, box};
     cmcEeprom image;
     fs::path directory;
 

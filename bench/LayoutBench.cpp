@@ -4,8 +4,8 @@
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
 #include "platform/FontMetrics.h"
-#include "sheets/cmcSheetLayout.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
+#include "sheets/SheetLayout.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -26,7 +26,7 @@ void BM_LayoutChannelSheetInMemory(benchmark::State& state) {
     platform::FixedFontMetrics metrics;
     const ChannelSheetState sheetState;
     for (auto _ : state) {
-        iuiSheetLayout layout(source, "GI_Sheet_IntCh", metrics, sheetState);
+        ChannelSheetLayout layout(source, "GI_Sheet_IntCh", metrics, sheetState);
         layout.Build();
         benchmark::DoNotOptimize(layout.ColumnWidth(1));
     }
@@ -41,7 +41,7 @@ void BM_LayoutChannelSheetFromOverlayFile(benchmark::State& state) {
         cmcGTex gtex;
         gtex.SetSourceFile(VQN58_BIN_DIR "/VQN58.OVL");
         GTexDefinitionSource source(gtex);
-        iuiSheetLayout layout(source, "GI_Sheet_IntCh", metrics, sheetState);
+        ChannelSheetLayout layout(source, "GI_Sheet_IntCh", metrics, sheetState);
         layout.Build();
         benchmark::DoNotOptimize(layout.ColumnWidth(1));
     }
@@ -57,7 +57,7 @@ void BM_LayoutHugeLoopCounts(benchmark::State& state) {
                                 ":(LoopFrom 2147483647)\nx\n:(LoopTo)\n#\n#End_Of_Ovl\n");
     platform::FixedFontMetrics metrics;
     for (auto _ : state) {
-        cmcSheetLayout layout(source, "S", metrics);
+        SheetLayout layout(source, "S", metrics);
         layout.Build();
         benchmark::DoNotOptimize(layout.RowCount());
     }

@@ -9,9 +9,9 @@
 #include "overlay/cmcGTex.h"
 #include "platform/Timer.h"
 #include "platform/qt/QtFontMetrics.h"
+#include "sheets/qt/ImageList.h"
 #include "sheets/qt/SheetEnv.h"
 #include "sheets/qt/cuiGrid.h"
-#include "sheets/qt/cuiImageList.h"
 #include "sheets/qt/iuiSheet.h"
 
 #include <QApplication>
@@ -77,7 +77,7 @@ struct SheetWorld {
     GTexDefinitionSource source;
     platform::QtFontMetrics metrics;
     ChannelTexts behaviour;
-    cuiImageList images = cuiImageList::WithCellMarks(12);
+    ImageList images = ImageList::WithCellMarks(12);
     SheetEnv env;
     ChannelSheetState state;
     QWidget area;

@@ -38,7 +38,7 @@ BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_SwitchSheets(benchmark::State& state) {
     Started started;
-    cuiMainForm& form = started.program->Form();
+    MainWindow& form = started.program->Form();
     bool international = false;
     for (auto _ : state) {
         international = !international;

@@ -3,7 +3,7 @@
 
 #include "CliApp.h"
 #include "app/CsvField.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 
 #include <cstdio>
@@ -53,7 +53,7 @@ int RunCheck(CliContext& context) {
     }
     // The message a clone write of this file would show, then where the cells in error are.
     app.Messages().Show(
-        app.Overlay().GetLongText("GI_Mess_DataError"), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+        app.Overlay().GetLongText("GI_Mess_DataError"), OverlayMessages::Icon::Error, OverlayMessages::Buttons::Ok);
     if (!ListCellsInError(app, result)) {
         std::fprintf(stderr, "vqn58-cli: cannot write the cells in error\n");
         return kExitOutput;

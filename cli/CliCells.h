@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CliApp.h"
-#include "app/cuiMainCellDocument.h"
+#include "app/AppCellDocument.h"
 #include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
 #include "sheets/cmcCellObj.h"
@@ -64,7 +64,7 @@ private:
     std::string Choose(cmcCellObj& cell, const std::string& list, const std::string& text);
 
     CliApp m_cli;
-    cuiMainCellDocument m_document;
+    AppCellDocument m_document;
     Commands m_commands;
     indActiveCell m_behaviour;
 };

@@ -1,10 +1,10 @@
 // vqn58-cli info | read FILE [--force] | write FILE [--maker] [--yes], with --port N or
 // --device PATH|sim: the desktop program's clone chains on the steady clock, without a window.
 
+#include "app/AppCellDocument.h"
+#include "app/AppCloneDocument.h"
 #include "app/CloneCommands.h"
 #include "app/PortText.h"
-#include "app/cuiMainCellDocument.h"
-#include "app/cuiMainCloneDocument.h"
 #include "cli/CliApp.h"
 #include "cli/CliCloneView.h"
 #include "cli/CliCommand.h"
@@ -15,7 +15,7 @@
 #include "model/CellKinds.h"
 #include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/AtomicFile.h"
 #include "platform/MessageBox.h"
@@ -124,7 +124,7 @@ void PrintIdentity(const CloneIdentity& id, const std::string& battery) {
 
 // The text the behaviour object draws for a cell of `kind` from the application's identity bytes.
 std::string DrawIdentityCell(indMain& app, cmcEvMan& events, std::int32_t kind) {
-    cuiMainCellDocument document(app, events);
+    AppCellDocument document(app, events);
     NoMainCommands commands;
     indActiveCell behaviour(document, commands);
     cmcCellObj cell;
@@ -170,8 +170,8 @@ int Run(CliContext& context, Op op) {
         app.Messages().ShowCloneFileResult(qcf::kFileOpen);
         return kExitCloneFileBase + qcf::kFileOpen;
     }
-    cmcMessages& messages = app.Messages();
-    cuiMainCloneDocument document(app, cli.Events());
+    OverlayMessages& messages = app.Messages();
+    AppCloneDocument document(app, cli.Events());
 
     // Declared before the manager, which may still close the progress display when a signal ends the
     // command part-way, and closes the device on its way out.

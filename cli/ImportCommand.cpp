@@ -6,7 +6,7 @@
 #include "app/ImageCellDocument.h"
 #include "app/SheetDifferences.h"
 #include "model/ChannelImport.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 
 #include <cstdio>
 
@@ -38,7 +38,7 @@ int RunImport(CliContext& context) {
     if (result.problem) {
         const std::string message = app.Overlay().GetText("GI_Csv_Import_Failed") + "\n" +
                                     model::ChannelCsvMessage(app.Definitions(), result.problem);
-        app.Messages().Show(message, cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+        app.Messages().Show(message, OverlayMessages::Icon::Error, OverlayMessages::Buttons::Ok);
         return result.problem.key == model::kCsvCannotRead ? kExitUsage : kExitRefused;
     }
     cells.App().About(args[0]);
@@ -54,8 +54,8 @@ int RunImport(CliContext& context) {
         }
         app.Messages().Show(model::ChannelImportSummary(app.Definitions(), result, false) + " " +
                                 app.Overlay().GetText("GI_Csv_DryRun_Done"),
-                            cmcMessages::Icon::Information,
-                            cmcMessages::Buttons::Ok);
+                            OverlayMessages::Icon::Information,
+                            OverlayMessages::Buttons::Ok);
         return kExitOk;
     }
     app.MainImage() = imported;
@@ -64,8 +64,8 @@ int RunImport(CliContext& context) {
         return status;
     }
     app.Messages().Show(model::ChannelImportSummary(app.Definitions(), result, true),
-                        cmcMessages::Icon::Information,
-                        cmcMessages::Buttons::Ok);
+                        OverlayMessages::Icon::Information,
+                        OverlayMessages::Buttons::Ok);
     return kExitOk;
 }
 

@@ -6,7 +6,7 @@
 #include "overlay/OverlayHasSheet.h"
 #include "overlay/cmcGTex.h"
 #include "platform/FontMetrics.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
 
 #include <cstdio>
 #include <string>
@@ -15,7 +15,7 @@
 namespace cli {
 namespace {
 
-void PrintCells(const cmcSheetLayout& layout) {
+void PrintCells(const SheetLayout& layout) {
     std::printf("row,column,line,category,kind,index,selectable,joinleft,multiselectable,argument,text\n");
     for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
         const std::int32_t line = layout.Rows()[static_cast<std::size_t>(row)].Line;
@@ -56,7 +56,7 @@ int RunLayout(CliContext& context) {
     GTexDefinitionSource source(gtex);
     platform::FixedFontMetrics metrics;
     const ChannelSheetState state; // all channels shown, USA variant, no option bits
-    iuiSheetLayout layout(source, context.args.front(), metrics, state);
+    ChannelSheetLayout layout(source, context.args.front(), metrics, state);
     layout.Build(); // a definition error ends the process with its fault message and status 3
     PrintCells(layout);
     if (std::fflush(stdout) != 0) {

@@ -7,7 +7,7 @@
 #include "model/datCh.h"
 #include "overlay/OverlayHasSheet.h"
 #include "platform/FontMetrics.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
 
 #include <cstdio>
 #include <string>
@@ -55,7 +55,7 @@ int RunShow(CliContext& context) {
     state.modelVariant = app.ModelType();
     state.optionBits = app.CloneIdentityBytes()[19];
     platform::FixedFontMetrics metrics;
-    iuiSheetLayout layout(app.Definitions(), args[1], metrics, state);
+    ChannelSheetLayout layout(app.Definitions(), args[1], metrics, state);
     layout.Build();
     std::printf("row,column,category,kind,index,number,text,grey,warning\n");
     for (std::int32_t row = 0; row < layout.RowCount(); ++row) {

@@ -64,8 +64,8 @@ void cmcEvMan::Remove(Handler handler, void* context) {
     }
 }
 
-cmcEvent cmcEvMan::Make(std::uint8_t type, std::uint8_t mode, cmcEvArg first, cmcEvArg second) {
-    cmcEvent event;
+Event cmcEvMan::Make(std::uint8_t type, std::uint8_t mode, cmcEvArg first, cmcEvArg second) {
+    Event event;
     event.type = type;
     event.mode = mode;
     event.first = first;
@@ -74,32 +74,32 @@ cmcEvent cmcEvMan::Make(std::uint8_t type, std::uint8_t mode, cmcEvArg first, cm
 }
 
 void cmcEvMan::Send(std::uint8_t type, cmcEvArg first, cmcEvArg second) {
-    Deliver(Make(type, cmcEvent::Sent, first, second));
+    Deliver(Make(type, Event::Sent, first, second));
 }
 
 void cmcEvMan::SendText(std::uint8_t type, cmcEvArg first, cmcEvArg second, std::string_view text) {
-    cmcEvent event = Make(type, cmcEvent::Sent, first, second);
+    Event event = Make(type, Event::Sent, first, second);
     event.data = TextCopy(text);
     Deliver(event);
 }
 
 void cmcEvMan::Post(std::uint8_t type, cmcEvArg first, cmcEvArg second) {
-    m_queue.push_back(QueueEntry{Make(type, cmcEvent::Posted, first, second), true, false});
+    m_queue.push_back(QueueEntry{Make(type, Event::Posted, first, second), true, false});
 }
 
 void cmcEvMan::PostText(std::uint8_t type, cmcEvArg first, cmcEvArg second, std::string_view text) {
-    cmcEvent event = Make(type, cmcEvent::Posted, first, second);
+    Event event = Make(type, Event::Posted, first, second);
     event.data = TextCopy(text);
     m_queue.push_back(QueueEntry{std::move(event), true, false});
 }
 
 void cmcEvMan::PostData(std::uint8_t type, const void* data, std::int32_t length) {
-    cmcEvent event = Make(type, cmcEvent::Posted, 0, 0);
+    Event event = Make(type, Event::Posted, 0, 0);
     event.data = CopyOf(data, length);
     m_queue.push_back(QueueEntry{std::move(event), true, false});
 }
 
-void cmcEvMan::Deliver(const cmcEvent& event) {
+void cmcEvMan::Deliver(const Event& event) {
     ++m_deliveries;
     // Entries are only ever added at the front while a delivery runs, so one registered now is not
     // reached, and none is unlinked under the walk (see QueuePass).
@@ -141,7 +141,7 @@ const cmcEvAns* cmcEvMan::Query(std::uint8_t type, cmcEvArg first, cmcEvArg seco
     m_current = context->m_inner.get();
 
     ++m_queries;
-    Deliver(Make(type, cmcEvent::Queried, first, second));
+    Deliver(Make(type, Event::Queried, first, second));
     --m_queries;
 
     // m_current is now the empty record opened after the last answer: drop it.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "events/Event.h"
 #include "events/cmcEvAns.h"
-#include "events/cmcEvent.h"
 #include "link/core/cmcTask.h"
 #include "platform/Timer.h"
 
@@ -18,7 +18,7 @@
 // unregister while a delivery or a queue pass runs.
 class cmcEvMan {
 public:
-    using Handler = void (*)(void* context, const cmcEvent& event);
+    using Handler = void (*)(void* context, const Event& event);
 
     // The queue task runs on `timers`, which must outlive the manager.
     explicit cmcEvMan(platform::ITimerSource& timers);
@@ -64,15 +64,15 @@ private:
         bool removed;
     };
     struct QueueEntry {
-        cmcEvent event;
+        Event event;
         bool fresh; // posted during the running pass: waits for the next one
         bool done;  // delivered: freed at the end of the pass
     };
 
-    static cmcEvent Make(std::uint8_t type, std::uint8_t mode, cmcEvArg first, cmcEvArg second);
+    static Event Make(std::uint8_t type, std::uint8_t mode, cmcEvArg first, cmcEvArg second);
     static void QueueStep(void* data, cmcTask* task);
     void QueuePass();
-    void Deliver(const cmcEvent& event);
+    void Deliver(const Event& event);
     void Remove(Handler handler, void* context);
     // The records of the chain starting at `record`, with the query results hanging from them.
     static std::size_t RecordsFrom(const cmcEvAns* record);

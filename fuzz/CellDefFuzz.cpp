@@ -6,7 +6,7 @@
 #include "overlay/DefinitionSource.h"
 #include "platform/Fault.h"
 #include "platform/FontMetrics.h"
-#include "sheets/cmcSheetLayout.h"
+#include "sheets/SheetLayout.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         platform::FixedFontMetrics metrics;
-        cmcSheetLayout layout(source, "F", metrics);
+        SheetLayout layout(source, "F", metrics);
         layout.Build();
     } catch (const DefinitionFault&) {
     }

@@ -3,7 +3,7 @@
 // unchanged.
 
 #include "image/cmcQcfFile.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/MessageBox.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr cmcQcfRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
+constexpr CloneFileRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
 
 constexpr const char* kOverlay =
     "#GI_Sys_AppTitle\nfuzz\n#GI_Mess_FileErr_Headline\nerror\n"
@@ -49,7 +49,7 @@ struct Workspace {
     fs::path directory;
     cmcGTex overlay;
     SilentBox box;
-    cmcMessages messages{overlay, box};
+    OverlayMessages messages{overlay, box};
 
     Workspace() {
         std::string pattern = (fs::temp_directory_path() / "vqn58-fuzz-XXXXXX").string();

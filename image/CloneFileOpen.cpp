@@ -4,7 +4,7 @@
 
 std::uint8_t ReadCloneFileAsOpen(const std::filesystem::path& path,
                                  const CloneFileProfile& profile,
-                                 cmcMessages& messages,
+                                 OverlayMessages& messages,
                                  cmcEeprom& scratch) {
     scratch.SetSize(profile.imageSize);
     cmcQcfFile file(messages);

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <functional>
 
-class cmcMessages;
+class OverlayMessages;
 
 // What a radio model asks of a clone file it opens: its codes, its map revision, its image size, the
 // addresses a file must carry, and its tests of a loaded image.
@@ -16,7 +16,7 @@ struct CloneFileProfile {
     std::uint32_t extraCode = 0;
     std::int32_t mapRevision = 0; // the one revision accepted
     std::int32_t imageSize = 0;
-    cmcQcfRangeTable coveredRanges;                     // must outlive the call
+    CloneFileRangeTable coveredRanges;                  // must outlive the call
     std::function<bool(const cmcEeprom&)> rejectImage;  // true: not this radio's image (code 8)
     std::function<bool(const cmcEeprom&)> isNewerImage; // true: newer than supported (code 9); may be empty
 };
@@ -27,5 +27,5 @@ struct CloneFileProfile {
 // this returns its result code; 0 leaves the file's image in `scratch`.
 std::uint8_t ReadCloneFileAsOpen(const std::filesystem::path& path,
                                  const CloneFileProfile& profile,
-                                 cmcMessages& messages,
+                                 OverlayMessages& messages,
                                  cmcEeprom& scratch);

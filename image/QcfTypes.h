@@ -4,7 +4,7 @@
 #include <span>
 
 // Result codes of the clone-file operations. 0 is success; 1 to 9 each have a message (see
-// cmcMessages::ShowCloneFileResult), shown by the operation that failed.
+// OverlayMessages::ShowCloneFileResult), shown by the operation that failed.
 namespace qcf {
 inline constexpr std::uint8_t kOk = 0;
 inline constexpr std::uint8_t kFileOpen = 1;   // the file cannot be opened, read, or created
@@ -20,9 +20,9 @@ inline constexpr std::uint8_t kNewer = 9;      // data newer than this program s
 
 // One inclusive address range of a covered-range table. A table ends at its last element, or earlier
 // at the first pair whose last address is below its first (written {1, 0}) or that leaves the image.
-struct cmcQcfRange {
+struct CloneFileRange {
     std::int32_t first;
     std::int32_t last;
 };
 
-using cmcQcfRangeTable = std::span<const cmcQcfRange>;
+using CloneFileRangeTable = std::span<const CloneFileRange>;

@@ -1,7 +1,7 @@
 #include "image/cmcQcfFile.h"
 
 #include "image/QcfLineReader.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "platform/AtomicFile.h"
 
 #include <algorithm>
@@ -70,7 +70,7 @@ void Mark(std::vector<std::uint8_t>& bitmap, std::int32_t address) {
 
 } // namespace
 
-cmcQcfFile::cmcQcfFile(cmcMessages& messages) : m_messages(messages) {}
+cmcQcfFile::cmcQcfFile(OverlayMessages& messages) : m_messages(messages) {}
 
 cmcQcfFile::~cmcQcfFile() = default;
 
@@ -105,7 +105,7 @@ void cmcQcfFile::ResizeBitmaps() {
     m_loaded.resize(bytes, 0);
 }
 
-void cmcQcfFile::ForEachRange(cmcQcfRangeTable table,
+void cmcQcfFile::ForEachRange(CloneFileRangeTable table,
                               const std::function<void(std::int32_t, std::int32_t)>& visit) const {
     for (const auto& range : table) {
         if (range.last < range.first || !m_image->IsValidAddress(range.first) || !m_image->IsValidAddress(range.last)) {
@@ -115,7 +115,7 @@ void cmcQcfFile::ForEachRange(cmcQcfRangeTable table,
     }
 }
 
-std::string cmcQcfFile::Compose(cmcQcfRangeTable table) const {
+std::string cmcQcfFile::Compose(CloneFileRangeTable table) const {
     std::string out;
     AppendHex(out, m_modelCode, 4);
     AppendHex(out, m_extraCode, 4);
@@ -141,7 +141,7 @@ std::string cmcQcfFile::Compose(cmcQcfRangeTable table) const {
     return out;
 }
 
-std::uint8_t cmcQcfFile::Write(const std::filesystem::path& path, cmcQcfRangeTable table) {
+std::uint8_t cmcQcfFile::Write(const std::filesystem::path& path, CloneFileRangeTable table) {
     std::uint8_t result = qcf::kOk;
     platform::AtomicFile file;
     if (!file.Open(path)) {
@@ -157,15 +157,15 @@ std::uint8_t cmcQcfFile::Read(const std::filesystem::path& path) {
     return ReadFrom(path, nullptr);
 }
 
-std::uint8_t cmcQcfFile::Read(const std::filesystem::path& path, cmcQcfRangeTable table) {
+std::uint8_t cmcQcfFile::Read(const std::filesystem::path& path, CloneFileRangeTable table) {
     return ReadFrom(path, &table);
 }
 
-std::uint8_t cmcQcfFile::Read(std::FILE* stream, cmcQcfRangeTable table) {
+std::uint8_t cmcQcfFile::Read(std::FILE* stream, CloneFileRangeTable table) {
     return ReadStream(stream, &table);
 }
 
-std::uint8_t cmcQcfFile::ReadFrom(const std::filesystem::path& path, const cmcQcfRangeTable* table) {
+std::uint8_t cmcQcfFile::ReadFrom(const std::filesystem::path& path, const CloneFileRangeTable* table) {
     std::error_code error;
     // Only a regular file can be a clone file: a directory opens on some systems and fails only on
     // reading, a FIFO would block the open and a device such as /dev/zero would be read forever.
@@ -177,7 +177,7 @@ std::uint8_t cmcQcfFile::ReadFrom(const std::filesystem::path& path, const cmcQc
     return result;
 }
 
-std::uint8_t cmcQcfFile::ReadStream(std::FILE* stream, const cmcQcfRangeTable* table) {
+std::uint8_t cmcQcfFile::ReadStream(std::FILE* stream, const CloneFileRangeTable* table) {
     const cmcEeprom backup = *m_image;
     m_mapRevision = -1; // only what this file says counts
     ResizeBitmaps();
@@ -265,7 +265,7 @@ std::uint8_t cmcQcfFile::ReadDataLine(std::string_view text) {
     return qcf::kOk;
 }
 
-std::uint8_t cmcQcfFile::CheckCoverage(cmcQcfRangeTable table) {
+std::uint8_t cmcQcfFile::CheckCoverage(CloneFileRangeTable table) {
     ResizeBitmaps();
     std::fill(m_expected.begin(), m_expected.end(), std::uint8_t{0});
     ForEachRange(table, [&](std::int32_t first, std::int32_t last) {

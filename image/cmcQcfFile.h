@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-class cmcMessages;
+class OverlayMessages;
 class QcfLineReader;
 
 // The clone file: an EEPROM image kept as text. One identification line (model code and extra code as
@@ -30,7 +30,7 @@ public:
     using MapRevisionTest = std::function<bool(std::int32_t revision)>;
 
     // `messages` shows the failures; it must outlive this object.
-    explicit cmcQcfFile(cmcMessages& messages);
+    explicit cmcQcfFile(OverlayMessages& messages);
     ~cmcQcfFile();
     cmcQcfFile(const cmcQcfFile&) = delete;
     cmcQcfFile& operator=(const cmcQcfFile&) = delete;
@@ -47,34 +47,34 @@ public:
     void SetMapRevisionTest(MapRevisionTest test);
 
     // Saves the image's addresses covered by `table` to `path`. 0, 1 (cannot create) or 2 (write failed).
-    std::uint8_t Write(const std::filesystem::path& path, cmcQcfRangeTable table);
+    std::uint8_t Write(const std::filesystem::path& path, CloneFileRangeTable table);
 
     // Loads `path` into the image. With a table the result is also CheckCoverage(table); without one,
     // any addresses inside the image are accepted. 0 to 8.
-    std::uint8_t Read(const std::filesystem::path& path, cmcQcfRangeTable table);
+    std::uint8_t Read(const std::filesystem::path& path, CloneFileRangeTable table);
     std::uint8_t Read(const std::filesystem::path& path);
     // Loads from `stream`, opened for reading in binary and left open, as Read(path, table) does. A read
     // error of the stream, at any point, is code 1.
-    std::uint8_t Read(std::FILE* stream, cmcQcfRangeTable table);
+    std::uint8_t Read(std::FILE* stream, CloneFileRangeTable table);
 
     // Compares the addresses loaded by the last Read with those of `table`: 0 when they are the same, 8
     // when an address outside the table was loaded, else 7 (some were missing). Shows nothing.
-    std::uint8_t CheckCoverage(cmcQcfRangeTable table);
+    std::uint8_t CheckCoverage(CloneFileRangeTable table);
 
     // Shows the message of result code 1 to 9; 0 and other values show nothing.
     void ShowResult(std::uint8_t code);
 
 private:
-    std::uint8_t ReadFrom(const std::filesystem::path& path, const cmcQcfRangeTable* table);
-    std::uint8_t ReadStream(std::FILE* stream, const cmcQcfRangeTable* table);
+    std::uint8_t ReadFrom(const std::filesystem::path& path, const CloneFileRangeTable* table);
+    std::uint8_t ReadStream(std::FILE* stream, const CloneFileRangeTable* table);
     std::uint8_t ReadLines(QcfLineReader& reader);
     std::uint8_t ReadDataLine(std::string_view text);
-    std::string Compose(cmcQcfRangeTable table) const;
+    std::string Compose(CloneFileRangeTable table) const;
     // Calls visit(first, last) for each pair of `table` up to its ending pair.
-    void ForEachRange(cmcQcfRangeTable table, const std::function<void(std::int32_t, std::int32_t)>& visit) const;
+    void ForEachRange(CloneFileRangeTable table, const std::function<void(std::int32_t, std::int32_t)>& visit) const;
     void ResizeBitmaps();
 
-    cmcMessages& m_messages;
+    OverlayMessages& m_messages;
     cmcEeprom m_noImage; // the target until one is attached: an empty image
     cmcEeprom* m_image = &m_noImage;
     std::uint32_t m_modelCode = 0;

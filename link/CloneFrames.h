@@ -1,7 +1,7 @@
 #pragma once
 
+#include "link/CloneResult.h"
 #include "link/core/cmcBuff.h"
-#include "link/dst_CDrv_Result.h"
 
 #include <cstdint>
 #include <string_view>

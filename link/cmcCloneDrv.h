@@ -2,11 +2,11 @@
 
 #include "image/cmcEeprom.h"
 #include "link/CloneFrames.h"
+#include "link/CloneResult.h"
 #include "link/cmcComm.h"
 #include "link/core/cmcBuff.h"
 #include "link/core/cmcTask.h"
 #include "link/core/cmcTick.h"
-#include "link/dst_CDrv_Result.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "link/indCloneMan.h"
 
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/Clock.h"
 
@@ -59,7 +59,7 @@ std::vector<int> CheckLines(int code) {
 
 } // namespace
 
-indCloneMan::indCloneMan(cmcMessages& messages,
+indCloneMan::indCloneMan(OverlayMessages& messages,
                          clonelink::ISerialDevice& device,
                          platform::ITimerSource& timers,
                          const platform::IClock& clock)
@@ -206,10 +206,10 @@ void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
         const bool portFault = result.code == clonecode::kPortFailed || result.code == clonecode::kEchoFailed ||
                                result.code == clonecode::kNoReply;
         if (portFault && m_portFix) {
-            fixPort = m_messages.ShowWithAction(ErrorText(result.code), cmcMessages::Icon::Error, m_portFixLabel) ==
-                      cmcMessages::Answer::Yes;
+            fixPort = m_messages.ShowWithAction(ErrorText(result.code), OverlayMessages::Icon::Error, m_portFixLabel) ==
+                      OverlayMessages::Answer::Yes;
         } else {
-            m_messages.Show(ErrorText(result.code), cmcMessages::Icon::Error, cmcMessages::Buttons::Ok);
+            m_messages.Show(ErrorText(result.code), OverlayMessages::Icon::Error, OverlayMessages::Buttons::Ok);
         }
     }
     if (m_view != nullptr && m_viewOpen) {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-class cmcMessages;
+class OverlayMessages;
 
 // Runs this radio's clone operations for the main window's commands: configures the driver for the
 // cable ("9600,N,8,1", 12 command preamble bytes, no data preamble, echo on, the settings' port),
@@ -20,7 +20,7 @@ public:
     using Handler = cmcCloneDrv::Handler;
     using PortSource = std::function<int()>;
 
-    indCloneMan(cmcMessages& messages,
+    indCloneMan(OverlayMessages& messages,
                 clonelink::ISerialDevice& device,
                 platform::ITimerSource& timers,
                 const platform::IClock& clock);
@@ -85,7 +85,7 @@ private:
     static void ProgressStep(void* data, cmcTask* task);
     std::string OpenFailureText();
 
-    cmcMessages& m_messages;
+    OverlayMessages& m_messages;
     PortSource m_portSource;
     std::string m_deviceName;
     clonelink::ICloneView* m_view = nullptr;

@@ -32,7 +32,7 @@ inline constexpr AddressRange kCoveredRanges[] = {{0x000, 0x7FF}, {1, 0}};
 inline constexpr AddressRange kWriteRangesNormal[] = {{0x000, 0x6FF}, {1, 0}};
 inline constexpr AddressRange kWriteRangesMaker[] = {{0x000, 0x7EF}, {1, 0}};
 // The covered ranges in the clone file's own terms.
-inline constexpr cmcQcfRange kCloneFileRanges[] = {{0x000, 0x7FF}, {1, 0}};
+inline constexpr CloneFileRange kCloneFileRanges[] = {{0x000, 0x7FF}, {1, 0}};
 
 // The identity bytes of the radio's information reply: byte 19 holds the option bits the channel
 // sheets' "OnlyTemp", "OnlyWett" and "OnlyVolt" directives test.

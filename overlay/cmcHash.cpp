@@ -1,6 +1,6 @@
 #include "overlay/cmcHash.h"
 
-#include "overlay/cmcHashIndex.h"
+#include "overlay/HashBucket.h"
 #include "platform/Fault.h"
 
 cmcHash::cmcHash(std::uint32_t buckets) : m_buckets(buckets == 0 ? kDefaultHashBuckets : buckets) {}
@@ -19,7 +19,7 @@ void cmcHash::Add(std::string_view key, std::uint32_t value) {
     if (Find(key) != nullptr) {
         platform::Fault("Overlapped Hash table.");
     }
-    auto& head = m_buckets[cmcHashIndex(key, BucketCount())];
+    auto& head = m_buckets[HashBucket(key, BucketCount())];
     auto entry = std::make_unique<Entry>();
     entry->key.assign(key);
     entry->value = value;
@@ -29,7 +29,7 @@ void cmcHash::Add(std::string_view key, std::uint32_t value) {
 }
 
 const cmcHash::Entry* cmcHash::Find(std::string_view key) const {
-    for (const Entry* entry = m_buckets[cmcHashIndex(key, BucketCount())].get(); entry != nullptr;
+    for (const Entry* entry = m_buckets[HashBucket(key, BucketCount())].get(); entry != nullptr;
          entry = entry->next.get()) {
         if (entry->key == key) {
             return entry;

@@ -1,7 +1,7 @@
 #include "overlay/cmcHash2.h"
 
 #include "overlay/DefinitionSource.h"
-#include "overlay/cmcHashIndex.h"
+#include "overlay/HashBucket.h"
 #include "platform/Fault.h"
 
 #include <algorithm>
@@ -29,7 +29,7 @@ std::string cmcHash2::RegistryKey(std::string_view sheet, std::int32_t kind) {
 
 const cmcHash2::CellTable* cmcHash2::Find(std::string_view sheet, std::int32_t kind) const {
     const std::string key = RegistryKey(sheet, kind);
-    for (const Node* node = m_buckets[cmcHashIndex(key, kDefaultHashBuckets)].get(); node != nullptr;
+    for (const Node* node = m_buckets[HashBucket(key, kDefaultHashBuckets)].get(); node != nullptr;
          node = node->next.get()) {
         if (node->key == key) {
             return &node->table;
@@ -71,7 +71,7 @@ void cmcHash2::BuildCellTable(std::string_view sheet, std::int32_t kind) {
     std::stable_sort(table.byPosition.begin(), table.byPosition.end(), [lines](const Entry& a, const Entry& b) {
         return a.line + lines * a.position < b.line + lines * b.position;
     });
-    auto& head = m_buckets[cmcHashIndex(node->key, kDefaultHashBuckets)];
+    auto& head = m_buckets[HashBucket(node->key, kDefaultHashBuckets)];
     node->next = std::move(head);
     head = std::move(node);
 }

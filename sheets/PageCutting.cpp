@@ -1,6 +1,6 @@
 #include "sheets/PageCutting.h"
 
-#include "sheets/cmcSheetLayout.h"
+#include "sheets/SheetLayout.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ bool InBlock(std::int32_t index, std::int32_t fixed, PrintRun run) {
 
 } // namespace
 
-PrintGrid PrintGrid::Of(const cmcSheetLayout& layout) {
+PrintGrid PrintGrid::Of(const SheetLayout& layout) {
     PrintGrid grid;
     grid.fixedCols = layout.FixedCols();
     grid.fixedRows = layout.FixedRows();

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-class cmcSheetLayout;
+class SheetLayout;
 
 // A run of whole columns or whole rows printed together on one page: `count` of them from `first`.
 struct PrintRun {
@@ -26,7 +26,7 @@ struct PrintGrid {
     std::vector<bool> joinsLeft;
 
     // The grid of a built layout (its fixed counts limited to the grid).
-    static PrintGrid Of(const cmcSheetLayout& layout);
+    static PrintGrid Of(const SheetLayout& layout);
 };
 
 // Cuts the scrolling columns into runs that fit `width` beside the fixed columns. Every run holds at

@@ -1,6 +1,6 @@
 #include "sheets/SheetCursorSearch.h"
 
-#include "sheets/cmcSheetLayout.h"
+#include "sheets/SheetLayout.h"
 
 #include <cstdlib>
 

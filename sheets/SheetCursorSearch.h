@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-class cmcSheetLayout;
+class SheetLayout;
 
 // A grid position: column and row.
 struct GridPos {
@@ -19,7 +19,7 @@ struct GridPos {
 // holds a selectable cell gives the one nearest to the present row (column), the first found winning a
 // tie. A step that finds nothing stays, and so do the steps after it.
 struct SheetCursorSearch {
-    const cmcSheetLayout& layout;
+    const SheetLayout& layout;
     bool wrap = false;
     bool sideSearch = true;
 

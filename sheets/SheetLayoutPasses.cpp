@@ -1,10 +1,10 @@
-// The counting and instantiation passes of cmcSheetLayout over <S>_Cells.
+// The counting and instantiation passes of SheetLayout over <S>_Cells.
 
 #include "overlay/DefinitionSource.h"
 #include "platform/Fault.h"
 #include "platform/FontMetrics.h"
 #include "sheets/DefinitionGroups.h"
-#include "sheets/cmcSheetLayout.h"
+#include "sheets/SheetLayout.h"
 #include "ui/ReadDecimal.h"
 
 #include <algorithm>
@@ -15,12 +15,12 @@ using ui::StartsWith;
 using ui::ValueOf;
 
 int ClampPixels(std::int64_t pixels) {
-    return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, cmcSheetLayout::kMaxCellPixels));
+    return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, SheetLayout::kMaxCellPixels));
 }
 
 } // namespace
 
-void cmcSheetLayout::ApplyDirective(std::string_view directive, std::int32_t line) {
+void SheetLayout::ApplyDirective(std::string_view directive, std::int32_t line) {
     if (StartsWith(directive, "LoopFrom")) {
         const std::size_t blank = directive.find_first_of(" \t");
         if (blank == std::string_view::npos) {
@@ -42,7 +42,7 @@ void cmcSheetLayout::ApplyDirective(std::string_view directive, std::int32_t lin
     }
 }
 
-void cmcSheetLayout::OpenLoop(std::int32_t line, std::int32_t count) {
+void SheetLayout::OpenLoop(std::int32_t line, std::int32_t count) {
     // A second LoopFrom inside an open loop starts the loop afresh: the lines read so far stay as they
     // are, once.
     m_loopStart = line;
@@ -51,7 +51,7 @@ void cmcSheetLayout::OpenLoop(std::int32_t line, std::int32_t count) {
     m_loopBody = 0;
 }
 
-void cmcSheetLayout::CloseLoopIfComplete() {
+void SheetLayout::CloseLoopIfComplete() {
     if (m_loopStart < 0 || m_loopEnd < 0 || m_loopCount < 1) {
         return;
     }
@@ -67,7 +67,7 @@ void cmcSheetLayout::CloseLoopIfComplete() {
     m_loopBody = 0;
 }
 
-void cmcSheetLayout::CountCellLine(std::int32_t line, std::string_view text) {
+void SheetLayout::CountCellLine(std::int32_t line, std::string_view text) {
     std::int32_t cells = 0;
     for (std::string_view rest = text; !rest.empty() && cells < kMaxColumns; rest = cmcCellObj::Split(rest)) {
         ++cells;
@@ -80,7 +80,7 @@ void cmcSheetLayout::CountCellLine(std::int32_t line, std::string_view text) {
     m_loopBody = loopOpen ? m_loopBody + 1 : 0;
 }
 
-void cmcSheetLayout::CountingPass() {
+void SheetLayout::CountingPass() {
     const std::string key = SectionKey("_Cells");
     for (std::int32_t line = 0;; ++line) {
         const std::string text = m_source.GetLine(key, line);
@@ -105,7 +105,7 @@ void cmcSheetLayout::CountingPass() {
     m_rowCount = static_cast<std::int32_t>(m_rows.Count());
 }
 
-void cmcSheetLayout::InstantiationPass() {
+void SheetLayout::InstantiationPass() {
     for (std::int32_t row = 0; row < m_rowCount; ++row) {
         RowHook(row);
         const std::int32_t line = m_rows[static_cast<std::size_t>(row)].Line;
@@ -130,7 +130,7 @@ void cmcSheetLayout::InstantiationPass() {
     }
 }
 
-void cmcSheetLayout::BuildRow(std::int32_t row, std::int32_t line) {
+void SheetLayout::BuildRow(std::int32_t row, std::int32_t line) {
     const std::string text = m_source.GetLine(SectionKey("_Cells"), line);
     std::string_view rest = text;
     for (std::int32_t column = 0; column < m_columnCount && !rest.empty(); ++column) {
@@ -144,7 +144,7 @@ void cmcSheetLayout::BuildRow(std::int32_t row, std::int32_t line) {
     }
 }
 
-void cmcSheetLayout::RepeatRow(std::int32_t row) {
+void SheetLayout::RepeatRow(std::int32_t row) {
     for (std::int32_t column = 0; column < m_columnCount; ++column) {
         CellHook(column, row);
         cmcCellObj& cell = Slot(column, row).Cell();
@@ -155,7 +155,7 @@ void cmcSheetLayout::RepeatRow(std::int32_t row) {
     m_rowHeights[static_cast<std::size_t>(row)] = m_rowHeights[static_cast<std::size_t>(row - 1)];
 }
 
-void cmcSheetLayout::MeasureCell(const cmcCellObj& cell, std::int32_t column, std::int32_t row) {
+void SheetLayout::MeasureCell(const cmcCellObj& cell, std::int32_t column, std::int32_t row) {
     const platform::FontDesc& font = cell.EffectiveFont(m_basicCell);
     const std::string_view text = cell.DisplayText();
     std::int64_t width = 0;

@@ -1,10 +1,10 @@
 #include "sheets/SheetSelection.h"
 
-#include "sheets/cmcSheetLayout.h"
+#include "sheets/SheetLayout.h"
 
 #include <algorithm>
 
-SheetSelection::SheetSelection(cmcSheetLayout& layout, RepaintFn repaint)
+SheetSelection::SheetSelection(SheetLayout& layout, RepaintFn repaint)
     : m_layout(layout), m_repaint(std::move(repaint)) {}
 
 bool SheetSelection::OnGrid(GridPos pos) const {
@@ -28,7 +28,7 @@ void SheetSelection::SetLineMarked(GridPos pos, bool on) {
 }
 
 void SheetSelection::Update(GridPos current, GridPos next, bool extending) {
-    const bool extendable = ((m_layout.MultiSelect() != cmcSheetLayout::kMultiOff && next != current) || m_exists) &&
+    const bool extendable = ((m_layout.MultiSelect() != SheetLayout::kMultiOff && next != current) || m_exists) &&
                             m_layout.Slot(current.column, current.row).MultiSelectable() &&
                             m_layout.Slot(next.column, next.row).MultiSelectable();
     if (m_anchor.column >= 0 && !OnGrid(m_anchor)) {
@@ -72,7 +72,7 @@ void SheetSelection::Drop() {
 }
 
 void SheetSelection::RefreshLineMarks() {
-    if (m_layout.MultiSelect() != cmcSheetLayout::kMultiLines || !m_exists) {
+    if (m_layout.MultiSelect() != SheetLayout::kMultiLines || !m_exists) {
         return;
     }
     const std::int32_t first = m_layout.FixedCols();

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-class cmcSheetLayout;
+class SheetLayout;
 class clsSheetCellId;
 
 // The multi-selection of a sheet, kept in the Selected and LineMarked bits of its layout's slots: the
@@ -17,7 +17,7 @@ public:
     using RepaintFn = std::function<void(GridPos)>;
 
     // The layout (not owned) must outlive the selection.
-    SheetSelection(cmcSheetLayout& layout, RepaintFn repaint);
+    SheetSelection(SheetLayout& layout, RepaintFn repaint);
 
     // Before the cursor moves from `current` to `next`: extends the selection from the anchor when
     // `extending` (Shift or a held mouse button) and both slots may join a multi-selection, else starts
@@ -47,7 +47,7 @@ private:
     void SetSelected(GridPos pos, bool on);
     void SetLineMarked(GridPos pos, bool on);
 
-    cmcSheetLayout& m_layout;
+    SheetLayout& m_layout;
     RepaintFn m_repaint;
     GridPos m_anchor{-1, -1};
     bool m_exists = false;

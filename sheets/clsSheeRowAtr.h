@@ -12,7 +12,7 @@ struct clsSheeRowAtr {
 
 // The row table. Asking for entry i beyond the allocated end grows the table to i + i/2 + 1 entries,
 // new entries holding line 0 with RowSelectOn set; Count() is the number of rows actually added.
-class clsSheeRowTable {
+class SheetRowTable {
 public:
     // Entry i, growing the table when needed.
     clsSheeRowAtr& At(std::size_t i) {

@@ -10,7 +10,7 @@ class cuiGrid;
 class cuiSheet;
 class QPainter;
 class QWidget;
-class cuiImageList;
+class ImageList;
 
 // The request record that carries one cell, a command and its context to the behaviour object, and
 // carries its answers back (texts, icon flags, a jump target, a selection range). Created zeroed; a
@@ -33,7 +33,7 @@ public:
     cuiGrid* Grid = nullptr;
     cmcCellObj* Cell = nullptr;
     QPainter* Canvas = nullptr;
-    cuiImageList* Images = nullptr;
+    ImageList* Images = nullptr;
     const SheetRect* CellRect = nullptr; // the cell's rectangle on the grid or printer page
     std::int32_t SelStart = 0;
     std::int32_t SelLength = 0;

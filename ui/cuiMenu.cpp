@@ -315,7 +315,7 @@ void cuiMenu::Execute(cmcCellObj& cell, ICellBehaviour& behaviour, const cmcCell
     behaviour.Answer(capsule, ICellBehaviour::kDraw);
 }
 
-void cuiMenu::EventHandler(void* context, const cmcEvent& event) {
+void cuiMenu::EventHandler(void* context, const Event& event) {
     auto* self = static_cast<cuiMenu*>(context);
     switch (event.type) {
     case kEvRefreshMenu:

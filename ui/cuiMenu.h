@@ -1,6 +1,6 @@
 #pragma once
 
-#include "events/cmcEvent.h"
+#include "events/Event.h"
 
 #include <QAction>
 #include <QPointer>
@@ -17,7 +17,7 @@ class QMenuBar;
 class QWidget;
 class cmcCellObj;
 class cmcEvMan;
-struct cmcEvent;
+struct Event;
 
 // A menu built from the overlay (definition N: N + "_BasicCell" and N + "_Body"), each item a cell: its
 // caption is the cell's display text, its argument the shortcut, and the behaviour object decides its
@@ -80,7 +80,7 @@ private:
     // The current cell of the sheet whose menu holds `action`; nullptr for a menu no sheet answers for.
     const cmcCellObj* CurrentCellFor(const QAction& action);
     void ForEachItem(QWidget* menu, const std::function<bool(QAction*)>& visit) const;
-    static void EventHandler(void* context, const cmcEvent& event);
+    static void EventHandler(void* context, const Event& event);
 
     QPointer<QWidget> m_root;
     IDefinitionSource& m_definitions;

@@ -143,7 +143,7 @@ void cuiToolBar::SetVisible(bool visible) {
     }
 }
 
-void cuiToolBar::EventHandler(void* context, const cmcEvent& event) {
+void cuiToolBar::EventHandler(void* context, const Event& event) {
     if (event.type == kEvRefreshToolBar) {
         static_cast<cuiToolBar*>(context)->Refresh();
     }

@@ -13,7 +13,7 @@ class IDefinitionSource;
 class QMainWindow;
 class cmcCellObj;
 class cmcEvMan;
-struct cmcEvent;
+struct Event;
 
 // The tool bar built from the overlay (definition N: N + "_BasicCell" and N + "_Body", one button a
 // line). A button is a cell: its image index picks the picture, its caption is the tool tip, and the
@@ -50,7 +50,7 @@ public:
 
 private:
     QToolBar* NewRow(bool breakBefore);
-    static void EventHandler(void* context, const cmcEvent& event);
+    static void EventHandler(void* context, const Event& event);
 
     QPointer<QMainWindow> m_window;
     IDefinitionSource& m_definitions;

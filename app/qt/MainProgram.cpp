@@ -1,9 +1,9 @@
 #include "app/qt/MainProgram.h"
 
 #include "app/PortText.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
-#include "ui/cuiCloneProgress.h"
+#include "ui/CloneProgressWindow.h"
 #include "ui/cuiMenu.h"
 
 MainProgram::MainProgram(const Platform& platform, const std::vector<std::string>& arguments)
@@ -14,14 +14,14 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
                               platform.events,
                               platform.dataDirectory}),
       m_cellDocument(m_app, platform.events), m_cloneDocument(m_app, platform.events) {
-    m_form = std::make_unique<cuiMainForm>(cuiMainForm::Parts{m_app,
-                                                              platform.events,
-                                                              platform.timers,
-                                                              platform.clock,
-                                                              platform.messageBox,
-                                                              platform.sheets,
-                                                              platform.listPorts,
-                                                              platform.dataDirectory});
+    m_form = std::make_unique<MainWindow>(MainWindow::Parts{m_app,
+                                                            platform.events,
+                                                            platform.timers,
+                                                            platform.clock,
+                                                            platform.messageBox,
+                                                            platform.sheets,
+                                                            platform.listPorts,
+                                                            platform.dataDirectory});
     m_behaviour = std::make_unique<indActiveCell>(m_cellDocument, *m_form);
     m_link = std::make_unique<WindowCloneLink>(
         m_app.Messages(), m_cloneDocument, platform.timers, platform.clock, &m_form->Progress(), platform.listPorts);

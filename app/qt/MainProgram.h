@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/AppCellDocument.h"
+#include "app/AppCloneDocument.h"
 #include "app/WindowCloneLink.h"
-#include "app/cuiMainCellDocument.h"
-#include "app/cuiMainCloneDocument.h"
 #include "app/indMain.h"
-#include "app/qt/cuiMainForm.h"
+#include "app/qt/MainWindow.h"
 #include "model/indActiveCell.h"
 
 #include <filesystem>
@@ -43,15 +43,15 @@ public:
     MainProgram& operator=(const MainProgram&) = delete;
 
     indMain& App() { return m_app; }
-    cuiMainForm& Form() { return *m_form; }
+    MainWindow& Form() { return *m_form; }
     indActiveCell& Behaviour() { return *m_behaviour; }
     WindowCloneLink& Link() { return *m_link; }
 
 private:
     indMain m_app;
-    cuiMainCellDocument m_cellDocument;
-    cuiMainCloneDocument m_cloneDocument;
-    std::unique_ptr<cuiMainForm> m_form;
+    AppCellDocument m_cellDocument;
+    AppCloneDocument m_cloneDocument;
+    std::unique_ptr<MainWindow> m_form;
     std::unique_ptr<indActiveCell> m_behaviour;
     std::unique_ptr<WindowCloneLink> m_link;
 };

@@ -1,11 +1,11 @@
 #include "app/qt/PrintCommands.h"
 
 #include "overlay/DefinitionSource.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "platform/FileDialogs.h"
 #include "platform/qt/QtPrinterSetup.h"
 #include "ui/BodyLines.h"
-#include "ui/cuiPrintingWindow.h"
+#include "ui/PrintingWindow.h"
 
 #include <QPrinter>
 #include <QWidget>
@@ -40,8 +40,8 @@ bool PrintCommands::ChoosePrinter(QPrinter& printer) {
     }
     // Without a printer a PDF file still takes the pages.
     if (m_parts.messages.Show(ui::JoinedLines(texts, "GI_Sys_Printer_NoPrinter"),
-                              cmcMessages::Icon::Question,
-                              cmcMessages::Buttons::OkCancel) != cmcMessages::Answer::Ok) {
+                              OverlayMessages::Icon::Question,
+                              OverlayMessages::Buttons::OkCancel) != OverlayMessages::Answer::Ok) {
         return false;
     }
     const std::optional<std::filesystem::path> file = m_parts.fileDialogs.GetSaveFileName(
@@ -87,15 +87,15 @@ bool PrintCommands::Print(std::vector<std::string> sheetArguments) {
                       : std::make_unique<PrintJob>(m_parts.sheets, *printer, settings, std::move(sheetArguments));
     if (job->Start() == PrintJob::Outcome::NoRoom) {
         m_parts.messages.Show(ui::JoinedLines(m_parts.texts, "GI_Sys_Printer_NoRoom"),
-                              cmcMessages::Icon::Error,
-                              cmcMessages::Buttons::Ok);
+                              OverlayMessages::Icon::Error,
+                              OverlayMessages::Buttons::Ok);
         return false;
     }
     m_printer = std::move(printer);
     m_output = std::move(output);
     m_job = std::move(job);
     m_parts.mainWindow.setEnabled(false);
-    m_window = new cuiPrintingWindow(&m_parts.mainWindow, m_parts.texts, [this] {
+    m_window = new PrintingWindow(&m_parts.mainWindow, m_parts.texts, [this] {
         if (m_job) {
             m_job->Cancel();
         }
@@ -139,6 +139,6 @@ void PrintCommands::EndJob() {
 
 void PrintCommands::ShowFileFailure(const char* key, const QString& target) {
     m_parts.messages.Show(Replaced(ui::JoinedLines(m_parts.texts, key), target.toStdString()),
-                          cmcMessages::Icon::Error,
-                          cmcMessages::Buttons::Ok);
+                          OverlayMessages::Icon::Error,
+                          OverlayMessages::Buttons::Ok);
 }

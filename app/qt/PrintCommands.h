@@ -2,7 +2,7 @@
 
 #include "app/qt/PdfFileOutput.h"
 #include "app/qt/PrintJob.h"
-#include "ui/cuiPrintingWindow.h"
+#include "ui/PrintingWindow.h"
 
 #include <QPointer>
 #include <memory>
@@ -13,7 +13,7 @@ class IDefinitionSource;
 class ISheetFactory;
 class QPrinter;
 class QWidget;
-class cmcMessages;
+class OverlayMessages;
 namespace platform {
 class IFileDialogs;
 class IPrinterSetup;
@@ -32,7 +32,7 @@ public:
     struct Parts {
         QWidget& mainWindow;
         IDefinitionSource& texts;
-        cmcMessages& messages;
+        OverlayMessages& messages;
         platform::IFileDialogs& fileDialogs;
         ISheetFactory& sheets;
     };
@@ -54,7 +54,7 @@ public:
     bool Busy() const { return m_job != nullptr; }
     // The running job and its window; none when idle.
     PrintJob* Job() const { return m_job.get(); }
-    cuiPrintingWindow* Window() const { return m_window; }
+    PrintingWindow* Window() const { return m_window; }
 
 private:
     bool ChoosePrinter(QPrinter& printer);
@@ -68,5 +68,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<PdfFileOutput> m_output; // the job's device when it prints to a file
     std::unique_ptr<PrintJob> m_job;
-    QPointer<cuiPrintingWindow> m_window;
+    QPointer<PrintingWindow> m_window;
 };

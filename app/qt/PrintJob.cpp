@@ -3,8 +3,8 @@
 #include "overlay/DefinitionSource.h"
 #include "platform/FontMetrics.h"
 #include "platform/qt/QtFont.h"
-#include "sheets/cmcSheetLayout.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
+#include "sheets/SheetLayout.h"
 #include "ui/ReadDecimal.h"
 
 #include <QFontMetrics>
@@ -32,7 +32,7 @@ std::string PrintDocumentTitle(IDefinitionSource& texts,
     // The title is part of the sheet's definition: the layout without drawing gives it.
     platform::FixedFontMetrics metrics;
     const ChannelSheetState state;
-    iuiSheetLayout layout(texts, reference.key, metrics, state);
+    ChannelSheetLayout layout(texts, reference.key, metrics, state);
     layout.Build();
     return layout.TitleString().value_or(reference.key);
 }
@@ -206,7 +206,7 @@ bool PrintJob::BeginPage() {
 }
 
 void PrintJob::DrawFrame(const SheetRun& run) {
-    const cmcSheetLayout& layout = run.sheet->Layout();
+    const SheetLayout& layout = run.sheet->Layout();
     platform::FontDesc font = layout.BasicCell().EffectiveFont(layout.BasicCell());
     font.height = m_frameHeight;
     font.style = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/qt/ISheetSlot.h"
+#include "app/qt/SheetFactory.h"
 #include "sheets/PageCutting.h"
 #include "sheets/PrintFrame.h"
 

@@ -90,7 +90,7 @@ void FatalQtMessagesOnly(QtMsgType type, const QMessageLogContext& /*context*/, 
 }
 
 // The tree arguments of every node in tree order (empty for a node that names no sheet).
-std::vector<std::string> TreeArguments(cuiMainForm& form) {
+std::vector<std::string> TreeArguments(MainWindow& form) {
     std::vector<std::string> arguments;
     if (form.Tree() == nullptr) {
         return arguments;

@@ -3,11 +3,11 @@
 #include "app/indMain.h"
 #include "app/qt/MainProgram.h"
 #include "sheets/cmcCellObj.h"
-#include "ui/cuiAbout.h"
-#include "ui/cuiCloneProgress.h"
-#include "ui/cuiComSelDialog.h"
+#include "ui/AboutWindow.h"
+#include "ui/CloneProgressWindow.h"
+#include "ui/PortDialog.h"
+#include "ui/PrintingWindow.h"
 #include "ui/cuiInformation.h"
-#include "ui/cuiPrintingWindow.h"
 
 #include <QApplication>
 #include <QTreeWidgetItem>
@@ -28,7 +28,7 @@ bool Save(QWidget& widget, const std::filesystem::path& file) {
 
 bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directory) {
     std::filesystem::create_directories(directory);
-    cuiMainForm& form = program.Form();
+    MainWindow& form = program.Form();
     bool ok = true;
     form.ShowResult({}); // the pictures show no path of the machine they were made on
     // Nothing open yet: the start panel.
@@ -47,12 +47,12 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
         ok = Save(form, directory / (prefix + *cell->Argument() + ".png")) && ok;
     }
 
-    auto* about = new cuiAbout(&form, program.App().Definitions(), form.windowIcon(), {});
+    auto* about = new AboutWindow(&form, program.App().Definitions(), form.windowIcon(), {});
     about->Open();
     ok = Save(*about, directory / "window_about.png") && ok;
     about->close();
 
-    cuiComSelDialog port(
+    PortDialog port(
         &form,
         program.App().Definitions(),
         program.App().Messages().Box(),
@@ -63,13 +63,13 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
     ok = Save(port, directory / "window_port.png") && ok;
     port.close();
 
-    cuiCloneProgress& progress = form.Progress();
+    CloneProgressWindow& progress = form.Progress();
     progress.BeginOperation(2);
     progress.ShowProgress({20, 1240, 1984, 3});
     ok = Save(progress, directory / "window_cloning.png") && ok;
     progress.EndOperation();
 
-    cuiPrintingWindow printing(&form, program.App().Definitions(), {});
+    PrintingWindow printing(&form, program.App().Definitions(), {});
     printing.Open();
     ok = Save(printing, directory / "window_printing.png") && ok;
     printing.close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/qt/ISheetSlot.h"
+#include "app/qt/SheetFactory.h"
 
 class IDefinitionSource;
 

@@ -30,7 +30,7 @@ public:
     bool Printable() const override { return m_sheet->Printable(); }
     std::optional<CellIdentity> CurrentCell() const override {
         const GridPos at = m_sheet->Current();
-        const cmcSheetLayout& layout = m_sheet->Layout();
+        const SheetLayout& layout = m_sheet->Layout();
         if (at.column < 0 || at.row < 0 || at.column >= layout.ColumnCount() || at.row >= layout.RowCount()) {
             return std::nullopt;
         }
@@ -72,7 +72,7 @@ public:
     }
     bool Printable() const override { return m_sheet->Printable(); }
     std::string TitleText() const override { return m_sheet->TitleText(); }
-    const cmcSheetLayout& Layout() const override { return std::as_const(*m_sheet).Layout(); }
+    const SheetLayout& Layout() const override { return std::as_const(*m_sheet).Layout(); }
     void DrawCell(QPainter& painter, std::int32_t column, std::int32_t row, const QRect& rect) override {
         m_sheet->DrawPrintedCell(painter, {column, row}, rect);
     }
@@ -85,7 +85,7 @@ private:
 } // namespace
 
 WidgetSheetFactory::WidgetSheetFactory(IDefinitionSource& source, cmcEvMan& events, platform::IFontMetrics& metrics)
-    : m_images(cuiImageList::WithCellMarks(16)), m_env(source, events, metrics) {
+    : m_images(ImageList::WithCellMarks(16)), m_env(source, events, metrics) {
     m_env.images = &m_images;
 }
 

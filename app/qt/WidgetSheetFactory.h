@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/qt/ISheetSlot.h"
-#include "sheets/iuiSheetLayout.h"
+#include "app/qt/SheetFactory.h"
+#include "sheets/ChannelSheetLayout.h"
+#include "sheets/qt/ImageList.h"
 #include "sheets/qt/SheetEnv.h"
-#include "sheets/qt/cuiImageList.h"
 
 class cmcEeprom;
 class indMain;
@@ -32,7 +32,7 @@ private:
     void UpdateState();
 
     indMain* m_app = nullptr;
-    cuiImageList m_images;
+    ImageList m_images;
     SheetEnv m_env;
     ChannelSheetState m_state;
 };

@@ -1,10 +1,10 @@
 #include "sheets/qt/CellPainter.h"
 
 #include "platform/qt/QtFont.h"
+#include "sheets/SheetLayout.h"
 #include "sheets/cmcCellCapsule.h"
-#include "sheets/cmcSheetLayout.h"
 #include "sheets/qt/CellMarks.h"
-#include "sheets/qt/cuiImageList.h"
+#include "sheets/qt/ImageList.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,7 +27,7 @@ bool IsWhite(std::uint32_t colour) {
 
 bool CellPainter::Draw(GridPos pos, const QRect& rect) const {
     const CellPaintContext& ctx = m_context;
-    const cmcSheetLayout& layout = ctx.layout;
+    const SheetLayout& layout = ctx.layout;
     if (rect.width() < 1 || rect.height() < 1 || layout.ColumnCount() == 0) {
         return false;
     }
@@ -154,7 +154,7 @@ bool CellPainter::Draw(GridPos pos, const QRect& rect) const {
             ctx.images->Draw(painter,
                              x,
                              rect.bottom() - ctx.images->Height() - 1,
-                             capsule.Warning() ? cuiImageList::kWarning : cuiImageList::kCaution);
+                             capsule.Warning() ? ImageList::kWarning : ImageList::kCaution);
         }
     }
     capsule.SetState(cmcCellCapsule::kWarning, false);

@@ -7,9 +7,9 @@
 #include <functional>
 
 class QPainter;
-class cmcSheetLayout;
+class SheetLayout;
 class cmcCellCapsule;
-class cuiImageList;
+class ImageList;
 class ICellBehaviour;
 
 // Everything the drawing of one cell needs besides its position: where to draw, the sheet's layout,
@@ -17,10 +17,10 @@ class ICellBehaviour;
 // image list, the scale, and the state that decides the colours.
 struct CellPaintContext {
     QPainter& painter;
-    const cmcSheetLayout& layout;
+    const SheetLayout& layout;
     ICellBehaviour& behaviour;
     cmcCellCapsule& capsule;
-    const cuiImageList* images = nullptr;
+    const ImageList* images = nullptr;
     QPalette palette;
     int scale = 1;
     bool printing = false;

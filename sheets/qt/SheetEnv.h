@@ -7,7 +7,7 @@
 class IDefinitionSource;
 class cmcEvMan;
 class ICellBehaviour;
-class cuiImageList;
+class ImageList;
 class QMenu;
 namespace platform {
 class IFontMetrics;
@@ -26,7 +26,7 @@ struct SheetEnv {
     // commands do nothing.
     ICellBehaviour* behaviour = nullptr;
     // Images of the warning and caution marks; none: no marks drawn.
-    cuiImageList* images = nullptr;
+    ImageList* images = nullptr;
     // Blocks for `ms` milliseconds between the repeated commands of a chain; none: the platform's
     // sleep (tests advance a fake clock instead).
     std::function<void(int ms)> pause;

@@ -104,7 +104,7 @@ bool cuiFlector::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void cuiFlector::OnEvent(void* context, const cmcEvent& event) {
+void cuiFlector::OnEvent(void* context, const Event& event) {
     auto* flector = static_cast<cuiFlector*>(context);
     const bool ownerGone =
         event.type == kEvWindowClosing && event.second == reinterpret_cast<cmcEvArg>(flector->m_owner);

@@ -10,7 +10,7 @@
 class QWidget;
 class cuiSheet;
 struct SheetEnv;
-struct cmcEvent;
+struct Event;
 
 // A pop-up selection list: a borderless pop-up window beside the opening cell holding a sheet in
 // popup-list mode. Enter, a double click, or a release after a press inside the list sends the chosen
@@ -39,7 +39,7 @@ protected:
 
 private:
     cuiFlector(SheetEnv& env, QWidget* window, const cmcCellCapsule& opener);
-    static void OnEvent(void* context, const cmcEvent& event);
+    static void OnEvent(void* context, const Event& event);
     void Unregister();
     void SizeAndPlace();
 

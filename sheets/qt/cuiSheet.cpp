@@ -4,8 +4,8 @@
 #include "events/cmcEvMan.h"
 #include "platform/qt/QtFont.h"
 #include "sheets/qt/CellPainter.h"
+#include "sheets/qt/InPlaceEditor.h"
 #include "sheets/qt/cuiGrid.h"
-#include "sheets/qt/cuiInPlaceEditor.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -56,8 +56,8 @@ cuiSheet::~cuiSheet() {
     }
 }
 
-std::unique_ptr<cmcSheetLayout> cuiSheet::CreateLayout() {
-    return std::make_unique<cmcSheetLayout>(m_env.source, m_key, Metrics());
+std::unique_ptr<SheetLayout> cuiSheet::CreateLayout() {
+    return std::make_unique<SheetLayout>(m_env.source, m_key, Metrics());
 }
 
 platform::IFontMetrics& cuiSheet::Metrics() {
@@ -152,7 +152,7 @@ void cuiSheet::BuildPanels() {
 }
 
 void cuiSheet::ApplyStartPosition() {
-    const cmcSheetLayout& layout = *m_layout;
+    const SheetLayout& layout = *m_layout;
     auto firstSelectable = [&layout](auto&& match) -> std::optional<GridPos> {
         for (std::int32_t r = 0; r < layout.RowCount(); ++r) {
             for (std::int32_t c = 0; c < layout.ColumnCount(); ++c) {

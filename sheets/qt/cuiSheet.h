@@ -1,9 +1,9 @@
 #pragma once
 
 #include "sheets/SheetCursorSearch.h"
+#include "sheets/SheetLayout.h"
 #include "sheets/SheetSelection.h"
 #include "sheets/cmcCellCapsule.h"
-#include "sheets/cmcSheetLayout.h"
 #include "sheets/qt/SheetEnv.h"
 
 #include <QMenu>
@@ -17,8 +17,8 @@
 class QLabel;
 class QFrame;
 class cuiGrid;
-class cuiInPlaceEditor;
-struct cmcEvent;
+class InPlaceEditor;
+struct Event;
 namespace platform {
 class IFontMetrics;
 }
@@ -108,7 +108,7 @@ public:
     void CommitEditor() { HideEditor(true); }
     void DiscardEditor() { HideEditor(false); }
     bool EditorShown() const { return m_editorOpen; }
-    cuiInPlaceEditor* Editor() const { return m_editor; }
+    InPlaceEditor* Editor() const { return m_editor; }
 
     // Draws cell `pos` of a sheet built for a printer into `rect` on `painter` (the printing colours,
     // no highlight). Nothing before Build or for a sheet on screen.
@@ -120,15 +120,15 @@ public:
 
     GridPos Current() const;
     bool Highlighted(GridPos pos) const;
-    cmcSheetLayout& Layout() { return *m_layout; }
-    const cmcSheetLayout& Layout() const { return *m_layout; }
+    SheetLayout& Layout() { return *m_layout; }
+    const SheetLayout& Layout() const { return *m_layout; }
     cuiGrid& Grid() { return *m_grid; }
     const SheetSelection& Selection() const { return *m_selection; }
     QMenu* ContextMenu() const { return m_menu; }
 
 protected:
     // Makes the layout that reads the definition; channel sheets give their own.
-    virtual std::unique_ptr<cmcSheetLayout> CreateLayout();
+    virtual std::unique_ptr<SheetLayout> CreateLayout();
     SheetEnv& Env() { return m_env; }
     // The metrics the layout measures texts with: the printer's when bound to one, else the screen's.
     platform::IFontMetrics& Metrics();
@@ -137,7 +137,7 @@ private:
     // The menu builder's submenu that holds the current cell's context menu (events 10 and 11).
     static constexpr std::uintptr_t kMenuKind = 33;
 
-    static void OnEvent(void* context, const cmcEvent& event);
+    static void OnEvent(void* context, const Event& event);
     static void RefreshRelatedThunk(void* data, cmcCellCapsule& capsule, int scopeBits);
     static void ReopenEditorThunk(void* data, cmcCellCapsule& capsule, int flag);
 
@@ -188,14 +188,14 @@ private:
     std::optional<PrintBinding> m_print;
     std::function<void()> m_choiceMade;
 
-    std::unique_ptr<cmcSheetLayout> m_layout;
+    std::unique_ptr<SheetLayout> m_layout;
     std::unique_ptr<SheetSelection> m_selection;
     cmcCellCapsule m_drawCapsule;
 
     QLabel* m_title = nullptr;
     QFrame* m_panel = nullptr;
     cuiGrid* m_grid = nullptr;
-    cuiInPlaceEditor* m_editor = nullptr;
+    InPlaceEditor* m_editor = nullptr;
     bool m_editorOpen = false;
     GridPos m_edited{-1, -1};
 

@@ -3,8 +3,8 @@
 #include "events/cmcEvMan.h"
 #include "platform/Clock.h"
 #include "platform/qt/QtFont.h"
+#include "sheets/qt/InPlaceEditor.h"
 #include "sheets/qt/cuiGrid.h"
-#include "sheets/qt/cuiInPlaceEditor.h"
 #include "sheets/qt/cuiSheet.h"
 
 #include <QFontMetrics>
@@ -97,7 +97,7 @@ void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::o
             delay = std::max(0, delay - kPauseStepMs);
         }
     }
-    if (m_layout->MultiSelect() != cmcSheetLayout::kMultiOff && capsule.RangeResult()) {
+    if (m_layout->MultiSelect() != SheetLayout::kMultiOff && capsule.RangeResult()) {
         const cmcCellObj& cell = m_layout->Slot(pos.column, pos.row).Cell();
         m_selection->SelectRange(Current(), cell.Kind(), capsule.RangeFirst, capsule.RangeLast, cell.Index());
     } else {
@@ -152,7 +152,7 @@ void cuiSheet::ResetScrollPosition() {
 
 void cuiSheet::OpenEditor(GridPos pos, const std::string& text, int selStart, int selLength) {
     if (m_editor == nullptr) {
-        m_editor = new cuiInPlaceEditor(m_grid->viewport());
+        m_editor = new InPlaceEditor(m_grid->viewport());
         m_editor->onKey = [this](QKeyEvent& event) { return OnEditorKey(event); };
         m_editor->onFocusLost = [this](Qt::FocusReason reason) {
             // Opening a menu takes the focus for a moment: that is no reason to commit.

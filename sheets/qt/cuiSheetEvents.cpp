@@ -32,7 +32,7 @@ void cuiSheet::ReopenEditorThunk(void* data, cmcCellCapsule& capsule, int flag) 
     static_cast<cuiSheet*>(data)->ReopenEditor(capsule, flag);
 }
 
-void cuiSheet::OnEvent(void* context, const cmcEvent& event) {
+void cuiSheet::OnEvent(void* context, const Event& event) {
     auto* sheet = static_cast<cuiSheet*>(context);
     if (!sheet->m_built) {
         return;

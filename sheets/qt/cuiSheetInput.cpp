@@ -1,9 +1,9 @@
 // cuiSheet: keyboard, mouse and focus on the grid and in the in-place editor.
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
+#include "sheets/qt/InPlaceEditor.h"
 #include "sheets/qt/SheetKeys.h"
 #include "sheets/qt/cuiGrid.h"
-#include "sheets/qt/cuiInPlaceEditor.h"
 #include "sheets/qt/cuiSheet.h"
 
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 #include "sheets/qt/iuiSheet.h"
 
-std::unique_ptr<cmcSheetLayout> iuiSheet::CreateLayout() {
-    return std::make_unique<iuiSheetLayout>(Env().source, Key(), Metrics(), m_state);
+std::unique_ptr<SheetLayout> iuiSheet::CreateLayout() {
+    return std::make_unique<ChannelSheetLayout>(Env().source, Key(), Metrics(), m_state);
 }

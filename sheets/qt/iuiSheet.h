@@ -1,9 +1,9 @@
 #pragma once
 
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
 #include "sheets/qt/cuiSheet.h"
 
-// The sheet the radio's model opens: a cuiSheet laid out by iuiSheetLayout, so its definition may drop
+// The sheet the radio's model opens: a cuiSheet laid out by ChannelSheetLayout, so its definition may drop
 // lines for model variants and options and its channel lists may show the usable channels only.
 class iuiSheet : public cuiSheet {
 public:
@@ -18,7 +18,7 @@ public:
         : cuiSheet(env, parentArea, context, initialKind, initialIndex, std::move(key)), m_state(state) {}
 
 protected:
-    std::unique_ptr<cmcSheetLayout> CreateLayout() override;
+    std::unique_ptr<SheetLayout> CreateLayout() override;
 
 private:
     const ChannelSheetState& m_state;

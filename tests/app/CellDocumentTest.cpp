@@ -2,7 +2,7 @@
 // open, a clone read and New, and what a cell edit does to the document state.
 
 #include "DocumentFixture.h"
-#include "app/cuiMainCellDocument.h"
+#include "app/AppCellDocument.h"
 #include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
 #include "sheets/cmcCellObj.h"
@@ -23,7 +23,7 @@ std::string Drawn(indActiveCell& behaviour, std::int32_t kind) {
 
 TEST_F(CellDocument, AdjustmentCellsShowTheCopiesOfTheLastReadOrOpen) {
     indMain& app = Started();
-    cuiMainCellDocument document(app, Services().events);
+    AppCellDocument document(app, Services().events);
     NoMainCommands commands;
     indActiveCell behaviour(document, commands);
     cmcEeprom image = InitialFile(1);
@@ -47,7 +47,7 @@ TEST_F(CellDocument, AdjustmentCellsShowTheCopiesOfTheLastReadOrOpen) {
 
 TEST_F(CellDocument, AnEditMarksTheDocumentAndArmsTheWarningCheckDrawingDoesNot) {
     indMain& app = Started();
-    cuiMainCellDocument document(app, Services().events);
+    AppCellDocument document(app, Services().events);
     NoMainCommands commands;
     indActiveCell behaviour(document, commands);
     Drawn(behaviour, 235);
@@ -69,7 +69,7 @@ TEST_F(CellDocument, AnEditMarksTheDocumentAndArmsTheWarningCheckDrawingDoesNot)
 // the application's message box, and the usable-only view toggled by event 28.
 TEST_F(CellDocument, ChannelClipboardQuestionAndUsableView) {
     indMain& app = Started();
-    cuiMainCellDocument document(app, Services().events);
+    AppCellDocument document(app, Services().events);
     NoMainCommands commands;
     indActiveCell behaviour(document, commands);
     cmcCellObj cell;

@@ -7,7 +7,7 @@
 #include "model/ChannelExport.h"
 #include "model/ChannelPlan.h"
 #include "model/datCh.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 
 #include <filesystem>
 #include <sstream>
@@ -62,7 +62,7 @@ TEST_F(ChannelCsv, ImportListsItsChangesAndAsksBeforeTakingThem) {
                                  "USA channels,20,Tag,-,Tag\n\n"
                                  "Apply the changes to the document?";
     m_dialogs.Script({file, file});
-    m_box.Script({cmcMessages::Answer::Cancel, cmcMessages::Answer::Ok});
+    m_box.Script({OverlayMessages::Answer::Cancel, OverlayMessages::Answer::Ok});
     EXPECT_EQ(commands.Import(), ChannelCsvCommands::kCancelled);
     EXPECT_FALSE(Tagged(40));
     EXPECT_FALSE(App().IsModified());

@@ -4,12 +4,12 @@
 #include "app/CloneCommands.h"
 
 #include "DocumentFixture.h"
-#include "app/cuiMainCloneDocument.h"
+#include "app/AppCloneDocument.h"
 #include "link/indCloneMan.h"
 #include "model/CellKinds.h"
 #include "model/ImageMap.h"
 #include "model/datCh.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "support/MemorySerialPort.h"
 #include "tools/radiosim/RadioSim.h"
 
@@ -47,7 +47,7 @@ protected:
     // The document of the commands, with the place of an address answered by the test.
     class PlacingDocument final : public ICloneDocument {
     public:
-        PlacingDocument(cuiMainCloneDocument& real, std::vector<std::int32_t>& asked) : m_real(real), m_asked(asked) {}
+        PlacingDocument(AppCloneDocument& real, std::vector<std::int32_t>& asked) : m_real(real), m_asked(asked) {}
         void CommitPendingInput() override { m_real.CommitPendingInput(); }
         bool AskToSaveChanges() override { return m_real.AskToSaveChanges(); }
         int WarningCheckErrors() override { return m_real.WarningCheckErrors(); }
@@ -70,14 +70,14 @@ protected:
         }
 
     private:
-        cuiMainCloneDocument& m_real;
+        AppCloneDocument& m_real;
         std::vector<std::int32_t>& m_asked;
     };
 
     // Runs one command of a fresh command object on the document (started by the test); returns its
     // final code. With `placing`, the place of an address is the test's.
     int Run(void (CloneCommands::*command)(), bool placing = false) {
-        m_document = std::make_unique<cuiMainCloneDocument>(App(), Services().events);
+        m_document = std::make_unique<AppCloneDocument>(App(), Services().events);
         m_placing = std::make_unique<PlacingDocument>(*m_document, m_placeAsked);
         m_commands = std::make_unique<CloneCommands>(
             m_manager, m_messages, placing ? static_cast<ICloneDocument&>(*m_placing) : *m_document);
@@ -98,11 +98,11 @@ protected:
     }
 
     cmcGTex m_texts;
-    cmcMessages m_messages{m_texts, m_box};
+    OverlayMessages m_messages{m_texts, m_box};
     testsupport::MemorySerialPort m_port;
     indCloneMan m_manager{m_messages, m_port, m_time.Timers(), m_time.Clock()};
     std::unique_ptr<radiosim::RadioSim> m_radio;
-    std::unique_ptr<cuiMainCloneDocument> m_document;
+    std::unique_ptr<AppCloneDocument> m_document;
     std::unique_ptr<PlacingDocument> m_placing;
     std::vector<std::int32_t> m_placeAsked;
     bool m_silentAfterWrite = false;

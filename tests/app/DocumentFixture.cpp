@@ -2,7 +2,7 @@
 
 #include "image/cmcQcfFile.h"
 #include "model/ModelRules.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "platform/MessageBox.h"
 
 #include <algorithm>
@@ -86,7 +86,7 @@ DocumentFixture::~DocumentFixture() {
     m_eventManager.Unregister(&DocumentFixture::Record, this);
 }
 
-void DocumentFixture::Record(void* context, const cmcEvent& event) {
+void DocumentFixture::Record(void* context, const Event& event) {
     static_cast<DocumentFixture*>(context)->m_events.push_back(event.type);
 }
 
@@ -120,7 +120,7 @@ cmcEeprom DocumentFixture::InitialFile(int t) const {
     platform::StreamMessageBox box;
     cmcGTex overlay;
     overlay.SetSourceFile((m_dir / "VQN58.OVL").string());
-    cmcMessages messages(overlay, box);
+    OverlayMessages messages(overlay, box);
     cmcEeprom image;
     image.SetSize(model::kImageSize);
     cmcQcfFile file(messages);
@@ -135,12 +135,12 @@ std::filesystem::path DocumentFixture::WriteImage(const std::string& name, cmcEe
     platform::StreamMessageBox box;
     cmcGTex overlay;
     overlay.SetSourceFile((m_dir / "VQN58.OVL").string());
-    cmcMessages messages(overlay, box);
+    OverlayMessages messages(overlay, box);
     cmcQcfFile file(messages);
     file.AttachImage(image);
     file.SetModelCodes(model::kModelCode, model::kExtraCode);
     file.SetMapRevision(1);
-    const cmcQcfRange ranges[] = {{0, 0x7FF}, {1, 0}};
+    const CloneFileRange ranges[] = {{0, 0x7FF}, {1, 0}};
     const auto path = m_dir / name;
     EXPECT_EQ(file.Write(path, ranges), 0);
     return path;

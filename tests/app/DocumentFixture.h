@@ -91,7 +91,7 @@ public:
     cuiMain::Services Services();
 
 private:
-    static void Record(void* context, const cmcEvent& event);
+    static void Record(void* context, const Event& event);
     cmcGTex m_overlay;
     cmcEvMan m_eventManager{m_time.Timers()};
     std::unique_ptr<indMain> m_app;

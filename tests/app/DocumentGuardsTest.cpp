@@ -3,7 +3,7 @@
 // the channel sheets are opened with.
 
 #include "DocumentFixture.h"
-#include "app/cuiMainCellDocument.h"
+#include "app/AppCellDocument.h"
 #include "events/EventNumbers.h"
 #include "model/CellKinds.h"
 #include "model/datCh.h"
@@ -103,7 +103,7 @@ TEST_F(DocumentGuards, OneUsableChannelsFlagLoadedAtStart) {
     indMain app(cuiMain::Services{s.overlay, s.messageBox, s.fileDialogs, settings, s.events, s.dataDirectory});
     app.SetView(&m_view);
     app.BuildDocument();
-    cuiMainCellDocument edits(app, s.events); // what the channel edit operations ask
+    AppCellDocument edits(app, s.events); // what the channel edit operations ask
 
     EXPECT_TRUE(app.UsableChannelsOnly());
     EXPECT_TRUE(edits.UsableChannelsOnly());

@@ -5,8 +5,8 @@
 #include "events/cmcEvMan.h"
 #include "model/CellKinds.h"
 #include "model/ImageMap.h"
+#include "ui/AboutWindow.h"
 #include "ui/StartPanel.h"
-#include "ui/cuiAbout.h"
 
 #include <QMenuBar>
 #include <QMimeData>
@@ -247,7 +247,7 @@ TEST_F(MainWindowTest, AMissingDeviceEndsTheReadWithOneMessage) {
     box.Script({Answer::Yes});
     MenuItem(39)->trigger();
     ASSERT_TRUE(RunUntil([&] { return !opened.isEmpty(); }, 5000));
-    EXPECT_EQ(opened.toStdString(), "cuiComSelDialog");
+    EXPECT_EQ(opened.toStdString(), "PortDialog");
 }
 
 // File > Export channels and Import channels run through the behaviour object like the other items.
@@ -339,7 +339,7 @@ TEST_F(MainWindowTest, TheAboutKeyWordSwitchesMakerModeOn) {
     Start();
     events.Post(3);
     Run(20);
-    auto* about = Form().findChild<QDialog*>(QStringLiteral("cuiAbout"));
+    auto* about = Form().findChild<QDialog*>(QStringLiteral("AboutWindow"));
     ASSERT_NE(about, nullptr);
     box.Script({Answer::Ok});
     QTest::keyClicks(about, QStringLiteral("trimpot"));

@@ -20,8 +20,8 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
+#include "ui/PrintingWindow.h"
 #include "ui/cuiMenu.h"
-#include "ui/cuiPrintingWindow.h"
 #include "ui/cuiTree.h"
 
 #include <QApplication>
@@ -85,7 +85,7 @@ protected:
     void Choose(int kind) { MenuItem(kind)->trigger(); }
     // Runs the main task until the job has ended; false when it did not within `limitMs`.
     bool RunJob(std::uint32_t limitMs = 10000) {
-        return time.AdvanceUntil([this] { return !Printing().Busy(); }, limitMs, cuiMainForm::kMainTaskMs);
+        return time.AdvanceUntil([this] { return !Printing().Busy(); }, limitMs, MainWindow::kMainTaskMs);
     }
 
     platform::QtFontMetrics metrics;
@@ -99,7 +99,7 @@ TEST_F(PrintCommandsTest, PrintAllRunsThroughTheTreeWhileTheWindowWaits) {
     ASSERT_TRUE(Printing().Busy());
     EXPECT_EQ(setup.shown, 1);
     EXPECT_FALSE(Form().isEnabled());
-    cuiPrintingWindow* window = Printing().Window();
+    PrintingWindow* window = Printing().Window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle().toStdString(), "Printing");
@@ -121,7 +121,7 @@ TEST_F(PrintCommandsTest, PrintAllRunsThroughTheTreeWhileTheWindowWaits) {
 TEST_F(PrintCommandsTest, CancelInThePrintingWindowStopsAfterThePagePrinted) {
     Choose(kPrintCurrent);
     ASSERT_TRUE(Printing().Busy());
-    time.Advance(cuiMainForm::kMainTaskMs); // one page
+    time.Advance(MainWindow::kMainTaskMs); // one page
     ASSERT_TRUE(Printing().Busy());
     Printing().Window()->Button()->click();
     ASSERT_TRUE(RunJob(500));
@@ -187,7 +187,7 @@ TEST_F(PrintCommandsTest, APdfFileIsReplacedOnlyWhenWhole) {
     dir.Write("printed.pdf", "%PDF-1.4 the previous print");
     const std::set<std::string> before = Entries(dir.Path());
     Choose(kPrintAll);
-    time.Advance(cuiMainForm::kMainTaskMs); // one page
+    time.Advance(MainWindow::kMainTaskMs); // one page
     ASSERT_TRUE(Printing().Busy());
     EXPECT_TRUE(testsupport::ReadFileBytes(setup.file) == "%PDF-1.4 the previous print") << "changed in place";
     EXPECT_EQ(Entries(dir.Path()).size(), before.size() + 1); // the file being written beside it
@@ -201,7 +201,7 @@ TEST_F(PrintCommandsTest, APdfFileIsReplacedOnlyWhenWhole) {
 // message says so, the place is left as it is and no temporary file stays behind.
 TEST_F(PrintCommandsTest, AFileThatCannotBeReplacedIsReportedAndLeftAsItWas) {
     Choose(kPrintCurrent);
-    time.Advance(cuiMainForm::kMainTaskMs); // one page
+    time.Advance(MainWindow::kMainTaskMs); // one page
     ASSERT_TRUE(Printing().Busy());
     std::filesystem::create_directories(setup.file / "kept");
     const std::set<std::string> before = Entries(dir.Path());

@@ -9,7 +9,7 @@
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
 #include "platform/qt/QtFontMetrics.h"
-#include "sheets/cmcSheetLayout.h"
+#include "sheets/SheetLayout.h"
 #include "support/FakeClock.h"
 #include "support/PdfText.h"
 #include "support/TempDir.h"

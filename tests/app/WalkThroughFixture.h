@@ -7,8 +7,8 @@
 #include "app/qt/WidgetSheetFactory.h"
 #include "model/ChannelExport.h"
 #include "platform/qt/QtFontMetrics.h"
+#include "sheets/qt/InPlaceEditor.h"
 #include "sheets/qt/cuiGrid.h"
-#include "sheets/qt/cuiInPlaceEditor.h"
 #include "sheets/qt/cuiSheet.h"
 
 #include <QApplication>

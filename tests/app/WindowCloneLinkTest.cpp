@@ -4,10 +4,10 @@
 #include "app/WindowCloneLink.h"
 
 #include "DocumentFixture.h"
-#include "app/cuiMainCloneDocument.h"
+#include "app/AppCloneDocument.h"
 #include "link/ICloneView.h"
 #include "model/ImageMap.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "tools/radiosim/RadioSim.h"
 
@@ -55,16 +55,16 @@ protected:
     // The link on a machine with the serial devices `ports`.
     void Make(std::vector<platform::SerialPortEntry> ports = {}) {
         Started();
-        document = std::make_unique<cuiMainCloneDocument>(App(), Services().events);
+        document = std::make_unique<AppCloneDocument>(App(), Services().events);
         link = std::make_unique<WindowCloneLink>(
             messages, *document, m_time.Timers(), m_time.Clock(), &view, [ports] { return ports; });
         link->Manager().Driver().SetSettleWait([](int) {});
     }
 
     cmcGTex texts;
-    cmcMessages messages{texts, m_box};
+    OverlayMessages messages{texts, m_box};
     RecordingView view;
-    std::unique_ptr<cuiMainCloneDocument> document;
+    std::unique_ptr<AppCloneDocument> document;
     std::unique_ptr<WindowCloneLink> link;
 };
 

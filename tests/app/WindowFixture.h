@@ -18,7 +18,7 @@
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
 #include "tools/radiosim/RadioSim.h"
-#include "ui/cuiCloneProgress.h"
+#include "ui/CloneProgressWindow.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
 
@@ -65,7 +65,7 @@ protected:
         program->Form().show();
         return *program;
     }
-    cuiMainForm& Form() { return program->Form(); }
+    MainWindow& Form() { return program->Form(); }
     indMain& App() { return program->App(); }
 
     // Runs the main loop's timers for `ms` milliseconds of fake time, with a little real time for the

@@ -5,8 +5,8 @@
 #include "WalkThroughFixture.h"
 #include "model/CellKinds.h"
 #include "model/ModelRules.h"
+#include "sheets/SheetLayout.h"
 #include "sheets/cmcCellObj.h"
-#include "sheets/cmcSheetLayout.h"
 #include "support/KeyboardTyping.h"
 #include "ui/cuiTree.h"
 
@@ -27,7 +27,7 @@ class WindowKeyboard : public WindowWalkThrough {
 protected:
     // The first selectable cell of `kind` on the open sheet.
     std::optional<GridPos> FindCell(std::int32_t kind) {
-        const cmcSheetLayout& layout = Sheet().Layout();
+        const SheetLayout& layout = Sheet().Layout();
         for (std::int32_t r = 0; r < layout.RowCount(); ++r) {
             for (std::int32_t c = 0; c < layout.ColumnCount(); ++c) {
                 const cmcCellObj& cell = layout.Slot(c, r).Cell();
@@ -109,7 +109,7 @@ TEST_F(WindowKeyboard, ShortcutsInsideTheEditorEditItsText) {
     QApplication::clipboard()->setText(QStringLiteral("25"));
 
     TypeIntoFreeChannel(1, 1, "156.7");
-    cuiInPlaceEditor* editor = Sheet().Editor();
+    InPlaceEditor* editor = Sheet().Editor();
     ChordClick(editor, Qt::Key_Control, Qt::Key_V);
     EXPECT_EQ(editor->text(), QStringLiteral("156.725"));
     ChordClick(editor, Qt::Key_Control, Qt::Key_Z);
@@ -158,7 +158,7 @@ TEST_F(WindowKeyboard, EnterEnterOnEveryListChangesNothing) {
         // Each kind once, on its first cell that answers Enter (a channel row the plan does not use
         // answers nothing).
         std::vector<std::int32_t> done;
-        const cmcSheetLayout& layout = Sheet().Layout();
+        const SheetLayout& layout = Sheet().Layout();
         for (std::int32_t r = 0; r < layout.RowCount(); ++r) {
             for (std::int32_t c = 0; c < layout.ColumnCount(); ++c) {
                 const cmcCellObj& cell = layout.Slot(c, r).Cell();

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "events/cmcEvMan.h"
 #include "support/FakeClock.h"
 
-#include "events/cmcEvMan.h"
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -16,10 +14,10 @@ namespace eventstest {
 struct Listener {
     std::string name;
     std::vector<std::string>* log = nullptr;
-    std::function<void(const cmcEvent&)> action;
-    std::vector<cmcEvent> seen;
+    std::function<void(const Event&)> action;
+    std::vector<Event> seen;
 
-    static void Handle(void* context, const cmcEvent& event);
+    static void Handle(void* context, const Event& event);
 };
 
 // A manager on fake time with a shared log.

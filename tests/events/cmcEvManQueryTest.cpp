@@ -15,14 +15,14 @@ TEST_F(EventsTest, QueryThatNobodyAnswersReturnsNothing) {
     Register(silent);
     EXPECT_EQ(m_man.Query(12, 1), nullptr);
     ASSERT_EQ(silent.seen.size(), 1u);
-    EXPECT_EQ(silent.seen[0].mode, cmcEvent::Queried);
+    EXPECT_EQ(silent.seen[0].mode, Event::Queried);
 }
 
 TEST_F(EventsTest, QueryCollectsEveryAnswerInCallOrder) {
     Listener first = MakeListener("f");
     Listener second = MakeListener("s");
-    first.action = [&](const cmcEvent&) { AnswerText(m_man, "first"); };
-    second.action = [&](const cmcEvent& event) {
+    first.action = [&](const Event&) { AnswerText(m_man, "first"); };
+    second.action = [&](const Event& event) {
         if (event.first == 42) {
             AnswerText(m_man, "second");
         }
@@ -48,7 +48,7 @@ TEST_F(EventsTest, NestedQueryInsideAHandlerKeepsTheOuterAnswers) {
     // The outer handler answers once, asks an inner query, then answers with what it learned.
     Listener outer = MakeListener("o");
     Listener inner = MakeListener("i");
-    outer.action = [&](const cmcEvent& event) {
+    outer.action = [&](const Event& event) {
         if (event.type != 12) {
             return;
         }
@@ -58,7 +58,7 @@ TEST_F(EventsTest, NestedQueryInsideAHandlerKeepsTheOuterAnswers) {
         const cmcEvAns* none = m_man.Query(51); // frees `got`: same nesting level
         AnswerText(m_man, learned + (none == nullptr ? "+none" : "+some"));
     };
-    inner.action = [&](const cmcEvent& event) {
+    inner.action = [&](const Event& event) {
         if (event.type == 50) {
             AnswerText(m_man, "inner");
         }
@@ -76,7 +76,7 @@ TEST_F(EventsTest, NestedQueryInsideAHandlerKeepsTheOuterAnswers) {
 // A stray answer stores nothing: outside a query there is no record to fill.
 TEST_F(EventsTest, AnswerOutsideAQueryIsIgnored) {
     Listener a = MakeListener("a");
-    a.action = [&](const cmcEvent& event) {
+    a.action = [&](const Event& event) {
         if (event.type == 4) {
             AnswerText(m_man, "stray");
         } else {

@@ -16,7 +16,7 @@ TEST_F(EventsTest, SendDeliversAtOnceToTheLatestRegisteredFirst) {
     m_man.Send(27, 7, 9);
     EXPECT_EQ(TakeLog(), (Log{"b27", "a27"}));
     ASSERT_EQ(a.seen.size(), 1u);
-    EXPECT_EQ(a.seen[0].mode, cmcEvent::Sent);
+    EXPECT_EQ(a.seen[0].mode, Event::Sent);
     EXPECT_EQ(a.seen[0].first, 7u);
     EXPECT_EQ(a.seen[0].second, 9u);
     EXPECT_EQ(a.seen[0].Length(), 0);
@@ -50,7 +50,7 @@ TEST_F(EventsTest, RegisteringTheSamePairTwiceLeavesOneLiveEntry) {
     Register(a);
     m_man.Send(9);
     EXPECT_EQ(TakeLog(), (Log{"a9", "o9"})); // the new registration moved to the front
-    EXPECT_EQ(m_man.HandlerEntries(), 3u);  // the replaced entry waits for the next queue pass
+    EXPECT_EQ(m_man.HandlerEntries(), 3u);   // the replaced entry waits for the next queue pass
     Pass();
     EXPECT_EQ(m_man.HandlerEntries(), 2u);
 }
@@ -78,7 +78,7 @@ TEST_F(EventsTest, HandlerAddressesBelow0x10000AreIgnored) {
 TEST_F(EventsTest, HandlerRegisteredDuringADeliveryMissesThatEvent) {
     Listener late = MakeListener("late");
     Listener a = MakeListener("a");
-    a.action = [&](const cmcEvent&) { Register(late); };
+    a.action = [&](const Event&) { Register(late); };
     Register(a);
     m_man.Send(9);
     m_man.Send(20);
@@ -88,7 +88,7 @@ TEST_F(EventsTest, HandlerRegisteredDuringADeliveryMissesThatEvent) {
 TEST_F(EventsTest, HandlerThatUnregistersItselfIsNotCalledAgainInThePass) {
     Listener quitter = MakeListener("q");
     Listener a = MakeListener("a");
-    quitter.action = [&](const cmcEvent&) { Unregister(quitter); };
+    quitter.action = [&](const Event&) { Unregister(quitter); };
     Register(quitter);
     Register(a);
     m_man.Post(13);
@@ -101,7 +101,7 @@ TEST_F(EventsTest, HandlerThatUnregistersItselfIsNotCalledAgainInThePass) {
 TEST_F(EventsTest, HandlerUnregisteredByAnEarlierOneIsNotReached) {
     Listener a = MakeListener("a");
     Listener b = MakeListener("b");
-    b.action = [&](const cmcEvent&) { Unregister(a); };
+    b.action = [&](const Event&) { Unregister(a); };
     Register(a);
     Register(b);
     m_man.Send(21);
@@ -122,7 +122,7 @@ TEST_F(EventsTest, PostedEventsWaitForTheQueuePassAndKeepTheirOrder) {
     EXPECT_EQ(TakeLog(), (Log{"a13", "a11", "a28"}));
     EXPECT_EQ(m_man.QueuedEvents(), 0u);
     ASSERT_EQ(a.seen.size(), 3u);
-    EXPECT_EQ(a.seen[0].mode, cmcEvent::Posted);
+    EXPECT_EQ(a.seen[0].mode, Event::Posted);
     EXPECT_STREQ(a.seen[1].Text(), "GI_PMenu_NoItem");
     EXPECT_EQ(a.seen[1].second, 33u);
     EXPECT_EQ(a.seen[2].Length(), 3);
@@ -132,7 +132,7 @@ TEST_F(EventsTest, PostedEventsWaitForTheQueuePassAndKeepTheirOrder) {
 
 TEST_F(EventsTest, EventPostedDuringAPassIsDeliveredInTheNextPass) {
     Listener a = MakeListener("a");
-    a.action = [&](const cmcEvent& event) {
+    a.action = [&](const Event& event) {
         if (event.type == 13) {
             m_man.Post(16);
         }
@@ -151,7 +151,7 @@ TEST_F(EventsTest, PassRunFromAModalLoopInsideASendKeepsTheWalkedEntries) {
     // pass runs; the send must still reach the next handler safely.
     Listener modal = MakeListener("m");
     Listener a = MakeListener("a");
-    modal.action = [&](const cmcEvent& event) {
+    modal.action = [&](const Event& event) {
         if (event.type == 2) {
             Unregister(modal);
             m_man.Post(3);

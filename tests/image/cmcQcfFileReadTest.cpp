@@ -1,6 +1,6 @@
 #include "CloneFileText.h"
 #include "image/cmcQcfFile.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
@@ -21,7 +21,7 @@ using testimage::Join;
 using testimage::LineOf;
 using Lines = std::vector<std::string>;
 
-constexpr cmcQcfRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
+constexpr CloneFileRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
 
 // One file handed to Read with the covered-range table, and what must come of it.
 struct ReadCase {
@@ -206,7 +206,7 @@ protected:
     testsupport::TempDir m_dir;
     cmcGTex m_gtex;
     testsupport::ScriptedMessageBox m_box;
-    cmcMessages m_messages;
+    OverlayMessages m_messages;
     cmcEeprom m_image;
 };
 
@@ -327,9 +327,9 @@ TEST_F(cmcQcfFileRead, WithoutTableAnyAddressInsideTheImageIsAccepted) {
     EXPECT_EQ(m_image.GetByte(0x7F1), 0xFF);
     // The coverage test over what was loaded: the byte at 0x800 is outside the table.
     EXPECT_EQ(file.CheckCoverage(kCovered), 8);
-    constexpr cmcQcfRange kExact[] = {{0x7F0, 0x7F1}, {0x800, 0x800}};
+    constexpr CloneFileRange kExact[] = {{0x7F0, 0x7F1}, {0x800, 0x800}};
     EXPECT_EQ(file.CheckCoverage(kExact), 0);
-    constexpr cmcQcfRange kWider[] = {{0x7F0, 0x7F2}, {0x800, 0x800}};
+    constexpr CloneFileRange kWider[] = {{0x7F0, 0x7F2}, {0x800, 0x800}};
     EXPECT_EQ(file.CheckCoverage(kWider), 7);
     EXPECT_EQ(m_box.Count(), 0u); // CheckCoverage shows nothing itself
 }

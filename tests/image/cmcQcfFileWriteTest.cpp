@@ -1,6 +1,6 @@
 #include "CloneFileText.h"
 #include "image/cmcQcfFile.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr cmcQcfRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
+constexpr CloneFileRange kCovered[] = {{0x000, 0x7FF}, {1, 0}};
 
 class cmcQcfFileWrite : public ::testing::Test {
 protected:
@@ -25,7 +25,7 @@ protected:
         m_gtex.SetSourceFile(testsupport::TestDataPath("image/clonefile.ovl").string());
     }
 
-    std::uint8_t Write(const fs::path& path, cmcEeprom& image, cmcQcfRangeTable table = kCovered) {
+    std::uint8_t Write(const fs::path& path, cmcEeprom& image, CloneFileRangeTable table = kCovered) {
         cmcQcfFile file(m_messages);
         file.AttachImage(image);
         file.SetModelCodes(0x2691, 0x0001);
@@ -47,7 +47,7 @@ protected:
     testsupport::TempDir m_dir;
     cmcGTex m_gtex;
     testsupport::ScriptedMessageBox m_box;
-    cmcMessages m_messages;
+    OverlayMessages m_messages;
 };
 
 TEST_F(cmcQcfFileWrite, WritesTheFileByteExactAndReadsItBack) {
@@ -73,7 +73,7 @@ TEST_F(cmcQcfFileWrite, LinesFollowSixteenByteBlocksAndTheTableEnds) {
     image.SetSize(0x801);
     image.Fill(0xA5);
     struct Case {
-        std::vector<cmcQcfRange> table;
+        std::vector<CloneFileRange> table;
         const char* dataLines;
     } cases[] = {
         {{{0x005, 0x024}},

@@ -1,5 +1,5 @@
 #include "link/indCloneMan.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "support/FakeClock.h"
 #include "support/MemorySerialPort.h"
@@ -21,7 +21,7 @@ protected:
 
     cmcGTex gtex;
     testsupport::ScriptedMessageBox box;
-    cmcMessages messages{gtex, box};
+    OverlayMessages messages{gtex, box};
     testsupport::FakeTime time;
     testsupport::MemorySerialPort port;
     indCloneMan manager{messages, port, time.Timers(), time.Clock()};

@@ -70,7 +70,7 @@ CellDocumentDouble::~CellDocumentDouble() {
     events.Unregister(&CellDocumentDouble::Record, this);
 }
 
-void CellDocumentDouble::Record(void* context, const cmcEvent& event) {
+void CellDocumentDouble::Record(void* context, const Event& event) {
     auto* self = static_cast<CellDocumentDouble*>(context);
     self->m_events.push_back(std::to_string(event.type) + ":" + std::to_string(event.first) + ":" +
                              std::to_string(event.second) + ":" + events::TextOf(event.data));

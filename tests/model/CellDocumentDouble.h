@@ -64,7 +64,7 @@ public:
     testsupport::ScriptedMessageBox messageBox;
 
 private:
-    static void Record(void* context, const cmcEvent& event);
+    static void Record(void* context, const Event& event);
     std::vector<std::string> m_events;
 };
 

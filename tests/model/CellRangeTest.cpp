@@ -6,7 +6,7 @@
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
 #include "platform/FontMetrics.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -109,7 +109,7 @@ TEST(CellRange, TheShippedSheetsHoldOnlyCellsThatExist) {
     european.optionBits = 0xFF;
     for (const std::string& sheet : sheets) {
         for (const ChannelSheetState& state : {ChannelSheetState{}, european}) {
-            iuiSheetLayout layout(source, sheet, metrics, state);
+            ChannelSheetLayout layout(source, sheet, metrics, state);
             layout.Build();
             for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
                 for (std::int32_t column = 0; column < layout.ColumnCount(); ++column) {

@@ -2,7 +2,7 @@
 
 #include "image/cmcQcfFile.h"
 #include "model/ModelRules.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/TempDir.h"
@@ -18,7 +18,7 @@ struct MessageSetup {
     }
     cmcGTex gtex;
     testsupport::ScriptedMessageBox box;
-    cmcMessages messages;
+    OverlayMessages messages;
 };
 
 MessageSetup& Setup() {

@@ -1,6 +1,6 @@
 // The name tables: the bucket hash, chains and the fault on a duplicated name.
+#include "overlay/HashBucket.h"
 #include "overlay/cmcHash.h"
-#include "overlay/cmcHashIndex.h"
 #include "platform/Fault.h"
 
 #include <gmock/gmock.h>
@@ -27,7 +27,7 @@ TEST(HashIndex, WorkedExamples) {
         {"A", 0, 580},       // 0 buckets means 1031
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(cmcHashIndex(c.key, c.buckets), c.expected) << c.key << " / " << c.buckets;
+        EXPECT_EQ(HashBucket(c.key, c.buckets), c.expected) << c.key << " / " << c.buckets;
     }
 }
 
@@ -63,9 +63,9 @@ TEST(Hash, KeysLandInTheirHashBucket) {
     cmcHash table(17);
     const char* keys[] = {"Red", "Green", "Blue", "CL_Menu_Clone_Read", "\xE9t\xE9"};
     for (const char* key : keys) {
-        const std::size_t before = table.ChainLength(cmcHashIndex(key, 17));
+        const std::size_t before = table.ChainLength(HashBucket(key, 17));
         table.Add(key, 1);
-        EXPECT_EQ(table.ChainLength(cmcHashIndex(key, 17)), before + 1) << key;
+        EXPECT_EQ(table.ChainLength(HashBucket(key, 17)), before + 1) << key;
     }
 }
 

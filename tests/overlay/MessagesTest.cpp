@@ -1,7 +1,6 @@
 // User messages: caption from the overlay, the clone-file error box composed from two texts.
-#include "overlay/Messages.h"
-
 #include "OverlayFile.h"
+#include "overlay/OverlayMessages.h"
 #include "platform/Fault.h"
 #include "support/ScriptedMessageBox.h"
 
@@ -43,7 +42,7 @@ TEST(Messages, ShowUsesTheApplicationTitle) {
     OverlayFile file(kOverlay);
     testsupport::ScriptedMessageBox box;
     box.Script({Answer::No});
-    cmcMessages messages(file.gtex, box);
+    OverlayMessages messages(file.gtex, box);
     EXPECT_EQ(messages.Show("Save?", Icon::Warning, Buttons::YesNoCancel), Answer::No);
     ASSERT_EQ(box.Count(), 1u);
     ExpectBox(box.Last(), "Save?", Icon::Warning, Buttons::YesNoCancel);
@@ -52,7 +51,7 @@ TEST(Messages, ShowUsesTheApplicationTitle) {
 TEST(Messages, CloneFileResultByCode) {
     OverlayFile file(kOverlay);
     testsupport::ScriptedMessageBox box;
-    cmcMessages messages(file.gtex, box);
+    OverlayMessages messages(file.gtex, box);
     for (int code = 1; code <= 9; ++code) {
         box.Clear();
         messages.ShowCloneFileResult(code);
@@ -64,7 +63,7 @@ TEST(Messages, CloneFileResultByCode) {
 TEST(Messages, CloneFileResultShowsNothingOutsideOneToNine) {
     OverlayFile file(kOverlay);
     testsupport::ScriptedMessageBox box;
-    cmcMessages messages(file.gtex, box);
+    OverlayMessages messages(file.gtex, box);
     for (int code : {0, -1, 10, 255, 256}) {
         messages.ShowCloneFileResult(code);
     }
@@ -76,7 +75,7 @@ TEST(MessagesDeathTest, NoOverlayFailsOnTheTitle) {
     cmcGTex gtex;
     gtex.SetSourceFile((dir / "VQN58.OVL").string());
     testsupport::ScriptedMessageBox box;
-    cmcMessages messages(gtex, box);
+    OverlayMessages messages(gtex, box);
     EXPECT_EXIT(messages.ShowCloneFileResult(1),
                 testing::ExitedWithCode(platform::kFaultExitStatus),
                 testing::HasSubstr("overlay_tests: GTEX Error !\nThe index 'GI_Mess_FileErr_Headline' was not found."));

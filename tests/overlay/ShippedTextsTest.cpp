@@ -1,6 +1,6 @@
 // The texts of the system and the messages in the overlay the build ships: every key is there, before
 // the end header, and each text has the form its user expects.
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 
 #include <algorithm>
@@ -32,7 +32,7 @@ TEST(ShippedTexts, OneLineTextsArePlainAndNonEmpty) {
         "GI_Mess_Confirm_WriteAnother",
     };
     for (int code = 1; code <= 9; ++code) {
-        keys.push_back(cmcMessages::CloneFileErrorKey(code));
+        keys.push_back(OverlayMessages::CloneFileErrorKey(code));
     }
     for (const std::string_view key : keys) {
         const std::string text = gtex.GetText(key);

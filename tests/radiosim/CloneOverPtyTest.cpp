@@ -5,7 +5,7 @@
 #include "link/indCloneMan.h"
 #include "model/ImageMap.h"
 #include "model/ModelRules.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/Timer.h"
 #include "platform/serial/SerialDevice.h"
@@ -87,7 +87,7 @@ protected:
     platform::ManualTimerSource timers{clock};
     cmcGTex gtex;
     testsupport::ScriptedMessageBox box;
-    cmcMessages messages{gtex, box};
+    OverlayMessages messages{gtex, box};
     platform::SerialDevice device;
     indCloneMan manager{messages, device, timers, clock};
     TestDocument document;

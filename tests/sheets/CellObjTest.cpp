@@ -100,7 +100,7 @@ TEST(CellObj, CopyIsIndependent) {
 }
 
 TEST(RowTable, GrowsByHalfAgainWithSelectableDefaults) {
-    clsSheeRowTable rows;
+    SheetRowTable rows;
     rows.At(0);
     EXPECT_EQ(rows.Allocated(), 1U);
     rows.At(10).Line = 5;

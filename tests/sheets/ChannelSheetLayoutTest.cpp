@@ -1,6 +1,7 @@
+#include "sheets/ChannelSheetLayout.h"
+
 #include "overlay/DefinitionSource.h"
 #include "platform/FontMetrics.h"
-#include "sheets/iuiSheetLayout.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ struct ChannelLayout {
     TextDefinitionSource source;
     platform::FixedFontMetrics metrics;
     ChannelSheetState state;
-    iuiSheetLayout layout;
+    ChannelSheetLayout layout;
 };
 
 const std::vector<std::string> kChannelList = {

@@ -32,7 +32,7 @@ TEST(SheetCursorSearch, StraightSideAndWrap) {
         ".S..", // row 2
         "S..S", // row 3
     }));
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     const SheetCursorSearch search{layout};
     // Straight on past cells that are not selectable.
     EXPECT_EQ(search.Move({0, 0}, 1, 0), (GridPos{2, 0}));
@@ -90,7 +90,7 @@ struct SelectionFixture : ::testing::Test {
     }
 
     Sheet<> sheet;
-    cmcSheetLayout& layout;
+    SheetLayout& layout;
     std::set<std::pair<int, int>> repainted;
     SheetSelection selection;
 };

@@ -2,7 +2,7 @@
 
 #include "overlay/DefinitionSource.h"
 #include "platform/FontMetrics.h"
-#include "sheets/cmcSheetLayout.h"
+#include "sheets/SheetLayout.h"
 
 #include <memory>
 #include <string>
@@ -25,7 +25,7 @@ inline std::string SheetText(const std::string& style,
 
 // A sheet "S" laid out from an overlay text with the fixed-width metrics: with the default font (pixel
 // height 12) a character is 7 pixels wide and a line 15 pixels high.
-template <typename Layout = cmcSheetLayout> struct Sheet {
+template <typename Layout = SheetLayout> struct Sheet {
     template <typename... Extra>
     explicit Sheet(const std::string& text, Extra&&... extra)
         : source(text), layout(source, "S", metrics, std::forward<Extra>(extra)...) {}
@@ -41,7 +41,7 @@ template <typename Layout = cmcSheetLayout> struct Sheet {
 };
 
 // The line numbers of the rows of a built layout.
-inline std::vector<std::int32_t> RowLines(const cmcSheetLayout& layout) {
+inline std::vector<std::int32_t> RowLines(const SheetLayout& layout) {
     std::vector<std::int32_t> lines;
     for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
         lines.push_back(layout.Rows()[static_cast<std::size_t>(row)].Line);

@@ -21,7 +21,7 @@ TEST(SheetLayout, WorkedExample) {
                            ":(LoopFrom 3)",
                            "{^SHW(%CT_IntCh.CL_ChList_No[0])}000|{^SW(%CT_IntCh.CL_ChList_Atr[0])}PC",
                            ":(LoopTo)"}));
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     EXPECT_THAT(RowLines(layout), ElementsAre(0, 2, 2, 2));
     ASSERT_EQ(layout.ColumnCount(), 2);
     EXPECT_EQ(layout.Slot(0, 0).Cell().DisplayText(), "No.");
@@ -68,7 +68,7 @@ TEST(SheetLayout, LoopsAndTheirEdges) {
 
 TEST(SheetLayout, RepeatRowsCopyButTwoLineBodiesAreReadAgain) {
     Sheet one(SheetText("", "", {":(LoopFrom 3)", "{H(@ch0++)(%CL_ChList_No[@ch0])}n\\(@ch0)", ":(LoopTo)"}));
-    const cmcSheetLayout& single = one.Build();
+    const SheetLayout& single = one.Build();
     for (std::int32_t row = 0; row < 3; ++row) {
         EXPECT_EQ(single.Slot(0, row).Cell().Index(), 1 + row);
         EXPECT_EQ(single.Slot(0, row).Cell().DisplayText(), "n1");
@@ -76,14 +76,14 @@ TEST(SheetLayout, RepeatRowsCopyButTwoLineBodiesAreReadAgain) {
     EXPECT_EQ(single.LoopVars()[0], 1);
 
     Sheet two(SheetText("", "", {":(LoopFrom 2)", "{(@ch0++)}n\\(@ch0)", "x", ":(LoopTo)"}));
-    const cmcSheetLayout& pair = two.Build();
+    const SheetLayout& pair = two.Build();
     EXPECT_EQ(pair.Slot(0, 0).Cell().DisplayText(), "n1");
     EXPECT_EQ(pair.Slot(0, 2).Cell().DisplayText(), "n2");
 }
 
 TEST(SheetLayout, EmptyLinesAndShortLinesKeepDefaultCells) {
     Sheet sheet(SheetText("", "{S(Color=clRed)}", {"{W}a|{W}bb|c", "", "x"}));
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     ASSERT_EQ(layout.RowCount(), 3);
     ASSERT_EQ(layout.ColumnCount(), 3);
     EXPECT_EQ(layout.RowHeight(1), 1);
@@ -98,7 +98,7 @@ TEST(SheetLayout, EmptyLinesAndShortLinesKeepDefaultCells) {
 
 TEST(SheetLayout, MultiLineTextAndFontsSizeTheirCells) {
     Sheet sheet(SheetText("", "", {"{WH}one\\ntwo\\nthree|{WH(Font=,,,-24)}ab"}));
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     EXPECT_EQ(layout.ColumnWidth(0), 5 * kChar + 8);
     EXPECT_EQ(layout.ColumnWidth(1), 2 * (24 * 3 / 5) + 8);
     EXPECT_EQ(layout.RowHeight(0), 3 * kLine + 2);
@@ -109,7 +109,7 @@ TEST(SheetLayout, StyleProperties) {
                           "(FixedCols=9)(FixedRows=-3)(NoPrint)(PrintFontRatio=80)(MultiSelect=Line)(Unknown=1",
                           "",
                           {"a|b", "c"}));
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     EXPECT_EQ(layout.TitleString(), "Hello (world");
     EXPECT_EQ(layout.TitleColor(), 0x0000FFU);
     ASSERT_NE(layout.TitleFont(), nullptr);
@@ -118,7 +118,7 @@ TEST(SheetLayout, StyleProperties) {
     EXPECT_EQ(layout.FixedRows(), 0);
     EXPECT_FALSE(layout.Printable());
     EXPECT_EQ(layout.PrintFontRatio(), 80);
-    EXPECT_EQ(layout.MultiSelect(), cmcSheetLayout::kMultiLines);
+    EXPECT_EQ(layout.MultiSelect(), SheetLayout::kMultiLines);
 
     const struct {
         const char* style;
@@ -141,7 +141,7 @@ TEST(SheetLayout, StyleProperties) {
 
 TEST(SheetLayout, MultiSelectionBitsFollowModeAndSelectOn) {
     Sheet sheet(SheetText("(MultiSelect=Cell)", "", {":(SelectOFF)", "h|h", ":(SelectON)", "{S}a|b"}));
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     EXPECT_FALSE(layout.Slot(0, 0).MultiSelectable());
     EXPECT_FALSE(layout.Rows()[0].RowSelectOn);
     EXPECT_TRUE(layout.Slot(0, 1).MultiSelectable());
@@ -172,7 +172,7 @@ TEST(SheetLayout, BasicCellFonts) {
         sheet.layout.SetFontPercentage(c.percentage);
         sheet.layout.SetPrintFontHeight(c.printHeight);
         sheet.layout.SetForPrinting(c.printing);
-        const cmcSheetLayout& layout = sheet.Build();
+        const SheetLayout& layout = sheet.Build();
         ASSERT_NE(layout.BasicCell().Font(), nullptr) << c.name;
         EXPECT_EQ(layout.BasicCell().Font()->height, c.height) << c.name;
         EXPECT_EQ(layout.BasicCell().Color(), 0xFFFF00U) << c.name;
@@ -182,7 +182,7 @@ TEST(SheetLayout, BasicCellFonts) {
 
 TEST(SheetLayout, CellRectanglesAndJoinedCells) {
     Sheet sheet(SheetText("", "", {"{WH}ab|{+W}c|{+}|{W}d", "{H}x\\ny"}));
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     const int a = 2 * kChar + 8;
     const int c = kChar + 8;
     const int d = kChar + 8;
@@ -197,16 +197,16 @@ TEST(SheetLayout, CellRectanglesAndJoinedCells) {
 TEST(SheetLayout, PrinterScaleWidensTheMargins) {
     Sheet sheet(SheetText("", "", {"{WH}ab", "c"}));
     sheet.layout.SetScale(5);
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     EXPECT_EQ(layout.ColumnWidth(0), 2 * kChar + 8 * 5);
     EXPECT_EQ(layout.RowHeight(0), kLine + 2 * 5);
     EXPECT_EQ(layout.RowHeight(1), 5);
 }
 
 // Counts the hook calls a subclass sees.
-class HookedLayout final : public cmcSheetLayout {
+class HookedLayout final : public SheetLayout {
 public:
-    using cmcSheetLayout::cmcSheetLayout;
+    using SheetLayout::SheetLayout;
     int rows = 0;
     int cells = 0;
 
@@ -225,11 +225,11 @@ TEST(SheetLayout, HooksRunPerRowAndPerCell) {
 TEST(SheetLayout, MalformedInputStaysBounded) {
     // A huge loop count, a line of thousands of cells and an 8000-byte line are cut to the limits.
     Sheet huge(SheetText("", "", {":(LoopFrom 2147483647)", "a", ":(LoopTo)"}));
-    EXPECT_EQ(huge.Build().RowCount(), cmcSheetLayout::kMaxCells);
+    EXPECT_EQ(huge.Build().RowCount(), SheetLayout::kMaxCells);
 
     Sheet wide(SheetText("", "", {std::string(5000, '|'), std::string(8000, 'x')}));
-    const cmcSheetLayout& layout = wide.Build();
-    EXPECT_EQ(layout.ColumnCount(), cmcSheetLayout::kMaxColumns);
+    const SheetLayout& layout = wide.Build();
+    EXPECT_EQ(layout.ColumnCount(), SheetLayout::kMaxColumns);
     EXPECT_EQ(layout.RowCount(), 2);
     EXPECT_EQ(layout.Slot(0, 1).Cell().DisplayText().size(), 8000U);
 
@@ -246,13 +246,13 @@ TEST(SheetLayout, MalformedInputStaysBounded) {
 TEST(SheetLayout, AbsurdFontSizesKeepCellRectanglesInRange) {
     const std::string big = "(Font=,,,99999999,,,)";
     std::string wide = "{WH" + big + "}x";
-    for (int i = 1; i < cmcSheetLayout::kMaxColumns; ++i) {
+    for (int i = 1; i < SheetLayout::kMaxColumns; ++i) {
         wide += "|{+W" + big + "}x";
     }
     Sheet widest(SheetText("", "", {wide}));
-    const cmcSheetLayout& w = widest.Build();
+    const SheetLayout& w = widest.Build();
     const std::int32_t last = w.ColumnCount() - 1;
-    ASSERT_EQ(last, cmcSheetLayout::kMaxColumns - 1);
+    ASSERT_EQ(last, SheetLayout::kMaxColumns - 1);
     const SheetRect right = w.CellRectOf(last, 0);
     EXPECT_GT(right.left, 0);
     EXPECT_GT(right.Width(), 0);
@@ -261,8 +261,8 @@ TEST(SheetLayout, AbsurdFontSizesKeepCellRectanglesInRange) {
     EXPECT_GT(w.RowHeight(0), 0);
 
     Sheet tallest(SheetText("", "", {":(LoopFrom 99999)", "{H" + big + "}x", ":(LoopTo)"}));
-    const cmcSheetLayout& t = tallest.Build();
-    ASSERT_EQ(t.RowCount(), cmcSheetLayout::kMaxCells);
+    const SheetLayout& t = tallest.Build();
+    ASSERT_EQ(t.RowCount(), SheetLayout::kMaxCells);
     const SheetRect bottom = t.CellRectOf(0, t.RowCount() - 1);
     EXPECT_GT(bottom.top, 0);
     EXPECT_GT(bottom.Height(), 0);
@@ -286,7 +286,7 @@ TEST(SheetLayoutDeath, NoCellsIsIllegal) {
 
 TEST(SheetLayoutDeath, SlotOutsideTheGridAndMissingSections) {
     Sheet sheet(SheetText("", "", {"a|b"}));
-    const cmcSheetLayout& layout = sheet.Build();
+    const SheetLayout& layout = sheet.Build();
     EXPECT_EXIT(layout.Slot(2, 0), ExitedWithCode(3), "Illegal Cell selection");
     EXPECT_EXIT(layout.Slot(0, -1), ExitedWithCode(3), "Illegal Cell selection");
 

@@ -7,7 +7,7 @@
 #include "overlay/cmcHash2.h"
 #include "platform/FontMetrics.h"
 #include "sheets/CellListReader.h"
-#include "sheets/iuiSheetLayout.h"
+#include "sheets/ChannelSheetLayout.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +95,7 @@ TEST_F(ShippedOverlay, EverySheetLaysOut) {
         for (const auto& state : States()) {
             for (const bool printing : {false, true}) {
                 SCOPED_TRACE(name);
-                iuiSheetLayout layout(source, name, metrics, state);
+                ChannelSheetLayout layout(source, name, metrics, state);
                 layout.SetForPrinting(printing);
                 layout.Build();
                 EXPECT_GT(layout.RowCount(), 0);
@@ -157,7 +157,7 @@ TEST_F(ShippedOverlay, ChannelPlanSheetsShowEveryChannel) {
     const ChannelSheetState state;
     for (const char* name : {"GI_Sheet_IntCh", "GI_Sheet_UsaCh", "GI_Sheet_CanCh"}) {
         SCOPED_TRACE(name);
-        iuiSheetLayout layout(source, name, metrics, state);
+        ChannelSheetLayout layout(source, name, metrics, state);
         layout.Build();
         ASSERT_EQ(layout.RowCount(), 1 + 304);
         ASSERT_EQ(layout.ColumnCount(), 8);
@@ -222,7 +222,7 @@ TEST_F(ShippedOverlay, SettingsSheetsHoldEverySetting) {
     for (const char* name :
          {"GI_Sheet_ComSet", "GI_Sheet_Atis", "GI_Sheet_ComCom", "GI_Sheet_ComExp", "GI_Sheet_MakerR"}) {
         const ChannelSheetState state;
-        iuiSheetLayout layout(source, name, metrics, state);
+        ChannelSheetLayout layout(source, name, metrics, state);
         layout.Build();
         ASSERT_TRUE(layout.TitleString().has_value()) << name;
         for (std::int32_t row = 0; row < layout.RowCount(); ++row) {
@@ -246,7 +246,7 @@ TEST_F(ShippedOverlay, SettingsSheetsHoldEverySetting) {
 // the row menu, whose items are the seven edit commands with Edit and the placeholder.
 TEST_F(ShippedOverlay, FreeChannelSheetAndTheChannelRowMenu) {
     const ChannelSheetState state;
-    iuiSheetLayout free(source, "GI_Sheet_FreeCh", metrics, state);
+    ChannelSheetLayout free(source, "GI_Sheet_FreeCh", metrics, state);
     free.Build();
     ASSERT_EQ(free.RowCount(), 1 + 70);
     for (const std::int32_t kind : {119, 120, 121}) {
@@ -263,7 +263,7 @@ TEST_F(ShippedOverlay, FreeChannelSheetAndTheChannelRowMenu) {
     }
     for (const char* name :
          {"GI_Sheet_IntCh", "GI_Sheet_UsaCh", "GI_Sheet_CanCh", "GI_Sheet_WxCh", "GI_Sheet_FreeCh"}) {
-        iuiSheetLayout layout(source, name, metrics, state);
+        ChannelSheetLayout layout(source, name, metrics, state);
         layout.Build();
         EXPECT_EQ(layout.Slot(layout.ColumnCount() - 1, layout.RowCount() - 1).Cell().EffectivePopupMenu(),
                   "GI_PMenu_ChList")

@@ -1,7 +1,7 @@
 #include "WidgetFixture.h"
+#include "events/Event.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
-#include "events/cmcEvent.h"
 #include "support/FakeClock.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
@@ -161,7 +161,7 @@ TEST_F(MenuTest, SubmenuEventsFillAndEmptyTheItemOfAKind) {
 
 // A sheet that answers for its own menu with its current cell and records the items chosen for it.
 struct AnsweringSheet {
-    static void OnEvent(void* context, const cmcEvent& event) {
+    static void OnEvent(void* context, const Event& event) {
         auto* self = static_cast<AnsweringSheet*>(context);
         if (event.first != reinterpret_cast<cmcEvArg>(self->menu)) {
             return;

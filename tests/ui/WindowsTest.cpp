@@ -2,9 +2,9 @@
 
 #include "WidgetFixture.h"
 #include "support/ScriptedMessageBox.h"
-#include "ui/cuiAbout.h"
-#include "ui/cuiCloneProgress.h"
-#include "ui/cuiComSelDialog.h"
+#include "ui/AboutWindow.h"
+#include "ui/CloneProgressWindow.h"
+#include "ui/PortDialog.h"
 #include "ui/cuiInformation.h"
 
 #include <QCloseEvent>
@@ -62,10 +62,10 @@ protected:
 };
 
 TEST_F(WindowsTest, CloningWindowShowsTheBarAndRefusesToCloseWhileBusy) {
-    cuiCloneProgress progress(&mainWindow, "Cloning");
+    CloneProgressWindow progress(&mainWindow, "Cloning");
     progress.SetDescriber(
         [](int op) {
-            return cuiCloneProgress::Texts{"Cloning: simulated radio", op == 2 ? "Reading" : "Writing"};
+            return CloneProgressWindow::Texts{"Cloning: simulated radio", op == 2 ? "Reading" : "Writing"};
         },
         [](const clonelink::CloneProgress& p) {
             return std::to_string(p.bytesDone) + "/" + std::to_string(p.bytesTotal) + " " +
@@ -106,7 +106,7 @@ TEST_F(WindowsTest, PortWindowTakesOnlyNumbersFrom1To256) {
     const Case cases[] = {{" 12 ", 12}, {"1", 1}, {"256", 256}, {"0", 0}, {"257", 0}, {"abc", 0}, {"", 0}, {"12x", 0}};
     for (const Case& c : cases) {
         box.Clear();
-        cuiComSelDialog dialog(&mainWindow, texts, box, 3, {});
+        PortDialog dialog(&mainWindow, texts, box, 3, {});
         dialog.Edit()->setText(QString::fromLatin1(c.typed));
         dialog.OkButton()->click();
         if (c.port == 0) {
@@ -123,11 +123,11 @@ TEST_F(WindowsTest, PortWindowTakesOnlyNumbersFrom1To256) {
 }
 
 TEST_F(WindowsTest, PortWindowListsTheDevicesAndTheSimulatedRadio) {
-    cuiComSelDialog dialog(&mainWindow,
-                           texts,
-                           box,
-                           3,
-                           {{"/dev/ttyUSB1", "USB serial cable", true, ""}, {"/dev/ttyS9", "", false, "dialout"}});
+    PortDialog dialog(&mainWindow,
+                      texts,
+                      box,
+                      3,
+                      {{"/dev/ttyUSB1", "USB serial cable", true, ""}, {"/dev/ttyS9", "", false, "dialout"}});
     QListWidget& list = *dialog.DeviceList();
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.item(0)->text().toStdString(), "/dev/ttyUSB1  -  USB serial cable");
@@ -140,12 +140,12 @@ TEST_F(WindowsTest, PortWindowListsTheDevicesAndTheSimulatedRadio) {
     dialog.Edit()->setText(QStringLiteral("7"));
     dialog.OkButton()->click();
     EXPECT_EQ(dialog.Port(), 7);
-    EXPECT_EQ(dialog.Device(), cuiComSelDialog::kSimulatedDevice);
+    EXPECT_EQ(dialog.Device(), PortDialog::kSimulatedDevice);
 }
 
 TEST_F(WindowsTest, AboutWindowPassesTypedCharactersAndClosesOnItsButton) {
     std::string typed;
-    QPointer<cuiAbout> about = new cuiAbout(&mainWindow, texts, QIcon(), [&](char c) { typed.push_back(c); });
+    QPointer<AboutWindow> about = new AboutWindow(&mainWindow, texts, QIcon(), [&](char c) { typed.push_back(c); });
     about->Open();
     EXPECT_EQ(about->windowTitle().toStdString(), "About");
     EXPECT_EQ(about->Text()->text().toStdString(), "Cloning program\nVersion 1");

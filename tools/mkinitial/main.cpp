@@ -4,7 +4,7 @@
 #include "FactoryImage.h"
 #include "image/cmcQcfFile.h"
 #include "model/ModelRules.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPaths.h"
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     cmcGTex gtex;
     gtex.SetSourceFile(overlay.string());
     platform::StreamMessageBox box;
-    cmcMessages messages(gtex, box);
+    OverlayMessages messages(gtex, box);
 
     std::string initialFiles = "#GI_App_InitialFile\n";
     std::string modelNames = "#GI_AppInd_Model\n";

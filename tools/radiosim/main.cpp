@@ -2,7 +2,7 @@
 
 #include "image/cmcQcfFile.h"
 #include "model/ModelRules.h"
-#include "overlay/Messages.h"
+#include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPaths.h"
@@ -21,7 +21,7 @@ void OnSignal(int) {
     g_stop = 1;
 }
 
-constexpr cmcQcfRange kCovered[] = {{0x000, model::kLastCloneAddress}};
+constexpr CloneFileRange kCovered[] = {{0x000, model::kLastCloneAddress}};
 
 void Prepare(cmcQcfFile& file, cmcEeprom& image) {
     file.AttachImage(image);
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     gtex.SetSourceFile(options.overlayFile.empty() ? (platform::ProgramDataDir() / "VQN58.OVL").string()
                                                    : options.overlayFile);
     platform::StreamMessageBox box;
-    cmcMessages messages(gtex, box);
+    OverlayMessages messages(gtex, box);
 
     cmcEeprom image = radiosim::StartImage(options);
     if (!options.imageFile.empty()) {

@@ -4,7 +4,7 @@
 
 #include "SheetHarness.h"
 #include "platform/qt/QtFont.h"
-#include "sheets/qt/cuiImageList.h"
+#include "sheets/qt/ImageList.h"
 
 #include <QImage>
 #include <QPainter>
@@ -28,8 +28,7 @@ bool Red(const QColor& colour) {
 
 struct PaintFixture : ::testing::Test {
     // Paints cell (column, row) of `sheet` into a 200 × 40 image at `rect`, on the backdrop colour.
-    QImage
-    Paint(cmcSheetLayout& layout, GridPos pos, QRect rect, bool highlighted, bool printing = false, int scale = 1) {
+    QImage Paint(SheetLayout& layout, GridPos pos, QRect rect, bool highlighted, bool printing = false, int scale = 1) {
         QImage image(200, 40, QImage::Format_RGB32);
         image.fill(kBackdrop);
         QPainter painter(&image);
@@ -67,7 +66,7 @@ struct PaintFixture : ::testing::Test {
 
     QApplication& app = sheetsqt::App(); // before the images
     testsupport::RecordingBehaviour behaviour;
-    cuiImageList images = cuiImageList::WithCellMarks(8);
+    ImageList images = ImageList::WithCellMarks(8);
     QPalette palette;
 };
 
@@ -75,7 +74,7 @@ TEST_F(PaintFixture, BackgroundsAndBottomLine) {
     palette.setColor(QPalette::Active, QPalette::Base, Qt::white);
     palette.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 0, 200));
     Sheet<> sheet(SheetText("", "{<-}", {"{SB(Color=clWindow)}|{S(Color=clRed)}"}));
-    cmcSheetLayout& layout = sheet.Build();
+    SheetLayout& layout = sheet.Build();
     const QRect rect(10, 5, 60, 20);
     // On screen a white cell is filled too (no stale highlight remains); its bottom line is grey.
     QImage plain = Paint(layout, {0, 0}, rect, false);
@@ -93,7 +92,7 @@ TEST_F(PaintFixture, BackgroundsAndBottomLine) {
 
 TEST_F(PaintFixture, TextAlignmentWithTheScale) {
     Sheet<> sheet(SheetText("", "{~(Font=,,clBlack,,,,)}", {"{<}IIII|{>}IIII|{^}IIII"}));
-    cmcSheetLayout& layout = sheet.Build();
+    SheetLayout& layout = sheet.Build();
     const QRect rect(20, 2, 120, 30);
     for (int scale : {1, 2}) {
         const auto [leftFirst, leftLast] = InkColumns(Paint(layout, {0, 0}, rect, false, false, scale), rect, Dark);
@@ -109,7 +108,7 @@ TEST_F(PaintFixture, TextAlignmentWithTheScale) {
 
 TEST_F(PaintFixture, WarningMarkPlaces) {
     Sheet<> sheet(SheetText("", "{<(%CT_IntCh.)}", {"{S(%CL_ChList_No[0])}|{S>(%CL_ChList_No[1])}"}));
-    cmcSheetLayout& layout = sheet.Build();
+    SheetLayout& layout = sheet.Build();
     const QRect rect(10, 5, 100, 24);
     int place = cmcCellCapsule::kIconRightEdge;
     behaviour.draw = [&place](cmcCellCapsule& capsule) {
@@ -137,7 +136,7 @@ TEST_F(PaintFixture, WarningMarkPlaces) {
 
 TEST_F(PaintFixture, JoinedCellShowsItsOwner) {
     Sheet<> sheet(SheetText("", "{<(%CT_IntCh.)}", {"{S(%CL_ChList_No[3])}|{+(%CL_ChList_Atr[9])}"}));
-    cmcSheetLayout& layout = sheet.Build();
+    SheetLayout& layout = sheet.Build();
     std::vector<CellIdentity> asked;
     behaviour.draw = [&asked](cmcCellCapsule& capsule) {
         asked.push_back(capsule.Cell->Identity());

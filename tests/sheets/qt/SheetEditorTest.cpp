@@ -1,7 +1,7 @@
 // The in-place editor: opening on an answer, the keys that commit or discard it, and what happens to
 // an open editor when the sheet goes away.
 #include "SheetHarness.h"
-#include "sheets/qt/cuiInPlaceEditor.h"
+#include "sheets/qt/InPlaceEditor.h"
 #include "support/KeyboardTyping.h"
 
 #include <QMenu>
@@ -52,7 +52,7 @@ TEST_F(EditorFixture, OpensOverTheCellWithTheAnswer) {
     h.Key(Qt::Key_Down);
     h.Key(Qt::Key_Return);
     ASSERT_TRUE(h.sheet->EditorShown());
-    cuiInPlaceEditor* editor = h.sheet->Editor();
+    InPlaceEditor* editor = h.sheet->Editor();
     EXPECT_EQ(editor->text(), QStringLiteral("old"));
     EXPECT_EQ(editor->selectedText(), QStringLiteral("old"));
     EXPECT_EQ(editor->maxLength(), 1024);
@@ -96,7 +96,7 @@ TEST_F(EditorFixture, KeysThatCommitAndEscape) {
 // but the committing ones, edit and never reach the grid.
 TEST_F(EditorFixture, ModifierPressesAndOtherKeysStayInTheEditor) {
     h.Key(Qt::Key_Return);
-    cuiInPlaceEditor* editor = h.sheet->Editor();
+    InPlaceEditor* editor = h.sheet->Editor();
     editor->clear();
     h.TakeCalls();
     testsupport::TypeWithShift(editor, QStringLiteral("My Boat CLA"));

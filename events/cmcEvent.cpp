@@ -1,7 +1,0 @@
-#include "events/cmcEvent.h"
-
-#include "events/EvText.h"
-
-const char* cmcEvent::Text() const {
-    return events::TextOf(data);
-}
