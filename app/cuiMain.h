@@ -64,7 +64,8 @@ public:
     cuiMain(const cuiMain&) = delete;
     cuiMain& operator=(const cuiMain&) = delete;
 
-    // --- Operations a radio model overrides (slots 1 and 4 to 9). ---
+    // --- Operations a radio model overrides: its codes, its judgement of images, its loading, merging
+    // and clone-write rules. ---
     // Model code, extra code and last clone address 0.
     virtual void InitModelDefaults();
     // True refuses an image read from a file or the radio; the base refuses every image.

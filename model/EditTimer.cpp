@@ -15,7 +15,7 @@ bool IsOffText(const std::string& off) {
     return off.size() >= 2 && (off[0] == 'o' || off[0] == 'O') && (off[1] == 'f' || off[1] == 'F');
 }
 
-// Step 1: the commit. Returns true when the value was replaced.
+// The commit of a typed text. Returns true when the value was replaced.
 bool Commit(cmcCellCapsule& capsule,
             EditorContext& context,
             std::int32_t& value,

@@ -109,33 +109,33 @@ void MergeCurrentWeather(cmcEeprom& target, const cmcEeprom& factory) {
 void MergeImage(
     cmcEeprom& target, const cmcEeprom& factory, int modelType, bool forWrite, FactoryAdjustments* adjustments) {
     const bool z = modelType == 0;
-    // 1. The factory's identity and the acceptance byte.
+    // The factory's identity and the acceptance byte.
     CopyBytes(target, factory, kFactoryIdentity, 8);
     CopyBytes(target, factory, kFactoryRevision, 1);
     CopyBytes(target, factory, kAcceptAddress, 1);
-    // 2, 3. Channel lists and free channels.
+    // Channel lists and free channels: the factory's attribute bits and eighth record bytes, the user's rest.
     MergeChannelLists(target, factory);
     MergeFreeChannels(target, factory);
-    // 4. The channel in use in each list starts at the list's P channel.
+    // The channel in use in each list starts at the list's P channel.
     for (int block = 0; block < 3; ++block) {
         SetWord(target, kCurrentChannelBase + 2 * block, GetWord(target, kMarkABase + 2 * block));
     }
-    // 5. The weather channel in use: the first one not inhibited.
+    // The weather channel in use: the first one not inhibited.
     MergeCurrentWeather(target, factory);
-    // 6. Operating state of the factory.
+    // Operating state of the factory.
     for (const std::int32_t a : {0x627, 0x629, 0x62A, 0x62C, 0x62E, 0x62F}) {
         CopyBytes(target, factory, a, 1);
     }
-    // 7. The USA variant without its USA list starts on the International list.
+    // The USA variant without its USA list starts on the International list.
     target.SetByte(kCurrentBlock, (z && !HasUsaPlan(target)) ? std::uint8_t{1} : factory.GetByte(kCurrentBlock));
-    // 8. Transmit power state follows the transmit power function.
+    // Transmit power state follows the transmit power function.
     target.SetByte(kTxPowerState, GetBit(target, kFunctions, 0) ? std::uint8_t{1} : factory.GetByte(kTxPowerState));
-    // 9, 10. Weather alert of the European variants, and the factory's bit of the second settings byte.
+    // Weather alert of the European variants, and the factory's bit of the second settings byte.
     if (!z) {
         CopyBits(target, factory, kSettings1, 0x02);
     }
     CopyBits(target, factory, kSettings2, 0x80);
-    // 11. What each variant fixes: the USA variant its display and ATIS bits, the others the weather
+    // What each variant fixes: the USA variant its display and ATIS bits, the others the weather
     // list and its alert.
     if (z) {
         CopyBits(target, factory, kLcdA, 0x07);
@@ -144,20 +144,20 @@ void MergeImage(
         CopyBits(target, factory, kPlansAddress, 0x02);
         CopyBits(target, factory, kUserSetMode1, 0x10);
     }
-    // 12. Further factory bytes.
+    // Further factory bytes.
     CopyBytes(target, factory, 0x64F, 1);
     CopyBytes(target, factory, 0x65C, 2);
     for (const std::int32_t a : {0x6D0, 0x6D5, 0x6D6}) {
         CopyBytes(target, factory, a, 1);
     }
     CopyBytes(target, factory, 0x6E0, 32);
-    // 13. An ATIS identity that is no number or fails its check byte is replaced by the factory's.
+    // An ATIS identity that is no number or fails its check byte is replaced by the factory's.
     if (!IsAtisIdentityValid(target)) {
         CopyBytes(target, factory, kAtisId, kAtisIdBytes + 1);
     }
-    // 14.
+    // The byte after the ATIS identity is the factory's.
     CopyBytes(target, factory, 0x686, 1);
-    // 15. The factory block goes out with every save and clone write; on loading, the adjustment
+    // The factory block goes out with every save and clone write; on loading, the adjustment
     // values are taken from the loaded image.
     if (forWrite) {
         CopyBytes(target, factory, kFactoryBlock, 256);

@@ -24,7 +24,7 @@ using model::kKindFreqR;
 using model::kKindFreqT;
 constexpr std::int32_t kFirstFreeRow = 234;
 
-// Step 8: the items of a channel row's pop-up menu. True when the request was handled here.
+// The items of a channel row's pop-up menu (Edit, Copy, Paste, ...). True when the request was handled here.
 bool PopupCommand(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
     if (c.Param == 59) { // Edit acts like Enter
@@ -44,7 +44,8 @@ bool PopupCommand(CellAnswer& a) {
     return true;
 }
 
-// Step 9: the rules of the channel categories. True when the request was handled here.
+// The rules of the channel categories, asked before the kind's own answer. True when the request was
+// handled here.
 bool CategoryRule(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
     switch (a.category) {
