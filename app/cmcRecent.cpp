@@ -59,7 +59,7 @@ int cmcRecent::Count() {
 
 std::string cmcRecent::Entry(int i) const {
     return (i >= 0 && static_cast<std::size_t>(i) < m_entries.size()) ? m_entries[static_cast<std::size_t>(i)]
-                                                                        : std::string();
+                                                                      : std::string();
 }
 
 std::string cmcRecent::DisplayName(int i, const std::string& directory) {

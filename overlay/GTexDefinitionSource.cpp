@@ -1,5 +1,4 @@
 #include "overlay/DefinitionSource.h"
-
 #include "overlay/cmcGTex.h"
 
 std::string GTexDefinitionSource::GetLine(std::string_view key, int index) {

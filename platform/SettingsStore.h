@@ -19,8 +19,7 @@ public:
         WrongType, // a value of that name exists but is not of the asked type
     };
 
-    template <typename T>
-    struct Read {
+    template <typename T> struct Read {
         ReadStatus status = ReadStatus::Missing;
         T value{};
         bool Ok() const { return status == ReadStatus::Ok; }

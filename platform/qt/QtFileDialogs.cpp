@@ -53,8 +53,9 @@ std::string QtFileDialogs::QtFilter(const std::string& filter) {
         pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
         const QString description = parts[i];
         // A description that already shows its pattern ("Clone files (*.qcf)") keeps it as it is.
-        filters << (description.contains(QLatin1Char('(')) ? description : description + QStringLiteral(" (") +
-                                                                                pattern + QLatin1Char(')'));
+        filters << (description.contains(QLatin1Char('('))
+                        ? description
+                        : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;")).toStdString();
 }

@@ -21,8 +21,8 @@ std::string QtInstanceLock::FileNameFor(const std::string& name) {
     std::string file = name;
     for (char& c : file) {
         const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
-            c == '>' || c == '|') {
+        if (u < 0x20 || c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
+            c == '|') {
             c = '_';
         }
     }

@@ -3,7 +3,6 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
-
 #include <limits>
 
 namespace platform {

@@ -1,7 +1,6 @@
 #include "QtTimerSource.h"
 
 #include <QTimer>
-
 #include <algorithm>
 
 namespace platform {

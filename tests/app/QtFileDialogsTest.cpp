@@ -1,15 +1,14 @@
 // The Qt file dialogs under the offscreen platform: what the user picks comes back, Cancel gives nothing.
 
 #include "platform/qt/QtFileDialogs.h"
+
 #include "support/TempDir.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -7,9 +7,8 @@
 #include "support/FakeInstanceLock.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -124,9 +123,7 @@ TEST(QtInstanceLock, OnlyOneHolderAndStaleLocksAreRecovered) {
     waitpid(child, nullptr, 0);
     char host[256] = {};
     gethostname(host, sizeof host - 1);
-    {
-        std::ofstream(first.FilePath()) << child << "\nvqn58\n" << host << "\n";
-    }
+    { std::ofstream(first.FilePath()) << child << "\nvqn58\n" << host << "\n"; }
     platform::QtInstanceLock third(name, dir.Path());
     EXPECT_TRUE(third.TryLock());
 }

@@ -1,10 +1,8 @@
+#include "platform/Fault.h"
 #include "support/FakeClock.h"
 #include "support/ScriptedMessageBox.h"
 
-#include "platform/Fault.h"
-
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <vector>
 

@@ -34,8 +34,7 @@ public:
 
     // Advances in steps of at most `stepMs` until `done` answers true or `limitMs` have passed.
     // Returns done().
-    template <typename Done>
-    bool AdvanceUntil(Done done, std::uint32_t limitMs, std::uint32_t stepMs = 1) {
+    template <typename Done> bool AdvanceUntil(Done done, std::uint32_t limitMs, std::uint32_t stepMs = 1) {
         for (std::uint32_t spent = 0; !done() && spent < limitMs; spent += stepMs) {
             Advance(stepMs);
         }

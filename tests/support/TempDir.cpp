@@ -22,8 +22,8 @@ TempDir::~TempDir() {
     for (auto it = std::filesystem::recursive_directory_iterator(m_path, error);
          !error && it != std::filesystem::recursive_directory_iterator();
          it.increment(error)) {
-        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
+        std::filesystem::permissions(
+            it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
     }
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
     std::filesystem::remove_all(m_path, error);

@@ -1,6 +1,6 @@
-#include "support/FakeClock.h"
-
 #include "link/core/cmcTick.h"
+
+#include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
 
