@@ -154,14 +154,21 @@ private:
     DrawnCells& m_cells;
 };
 
+// The channel sheets as the window lays them out for `document`: every channel row, its model type's
+// variant and the option bits of the radio's identity.
+ChannelSheetState SheetStateOf(ICellDocument& document) {
+    ChannelSheetState state;
+    state.modelVariant = document.ModelType();
+    state.optionBits = document.CloneIdentityBytes()[19];
+    return state;
+}
+
 } // namespace
 
 std::optional<CellPlace> PlaceOfByte(ICellDocument& document, std::int32_t address) {
     DrawnCells cells(document);
     IDefinitionSource& definitions = document.Texts();
-    ChannelSheetState state;
-    state.modelVariant = document.ModelType();
-    state.optionBits = document.CloneIdentityBytes()[19];
+    const ChannelSheetState state = SheetStateOf(document);
     platform::FixedFontMetrics metrics;
     for (const SheetEntry& sheet : TreeSheets(definitions)) {
         ChannelSheetLayout layout(definitions, sheet.key, metrics, state);
@@ -192,9 +199,7 @@ std::vector<std::string> SheetDifferences(ICellDocument& a, ICellDocument& b, bo
     DrawnCells cellsB(b);
     IDefinitionSource& definitions = a.Texts();
     // Both are laid out as the window lays out A, so the same cells are compared.
-    ChannelSheetState state;
-    state.modelVariant = a.ModelType();
-    state.optionBits = a.CloneIdentityBytes()[19];
+    const ChannelSheetState state = SheetStateOf(a);
     platform::FixedFontMetrics metrics;
     std::vector<std::string> lines;
     // The bits of each byte that a cell line accounts for.
