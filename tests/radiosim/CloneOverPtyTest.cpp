@@ -251,7 +251,7 @@ TEST_F(CloneOverPty, AHangUpInTheMiddleEndsWithACodeSoon) {
 TEST_F(CloneOverPty, ABusyDeviceIsAnOpenFailure) {
     StartRadio();
     platform::SerialDevice other;
-    clonelink::OpenFailure failure;
+    platform::OpenFailure failure;
     ASSERT_TRUE(other.Open(line->DevicePath(), {}, failure));
     EXPECT_EQ(Run(&CloneCommands::CloneInfo), 2);
     ASSERT_EQ(box.Count(), 1u);
