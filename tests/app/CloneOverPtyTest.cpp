@@ -3,6 +3,8 @@
 
 #include "app/CloneCommands.h"
 #include "link/indCloneMan.h"
+#include "link/sim/PtyRadio.h"
+#include "link/sim/SimOptions.h"
 #include "model/ImageMap.h"
 #include "model/ModelRules.h"
 #include "overlay/OverlayMessages.h"
@@ -10,8 +12,6 @@
 #include "platform/Timer.h"
 #include "platform/serial/SerialDevice.h"
 #include "support/ScriptedMessageBox.h"
-#include "tools/radiosim/PtyRadio.h"
-#include "tools/radiosim/SimOptions.h"
 
 #include <gtest/gtest.h>
 #include <memory>
