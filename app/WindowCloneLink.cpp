@@ -1,12 +1,12 @@
 #include "app/WindowCloneLink.h"
 
 #include "app/AppCloneDocument.h"
+#include "link/sim/OwnerImage.h"
+#include "link/sim/PtyRadio.h"
+#include "link/sim/RadioSim.h"
+#include "link/sim/SimOptions.h"
 #include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
-#include "tools/radiosim/OwnerImage.h"
-#include "tools/radiosim/PtyRadio.h"
-#include "tools/radiosim/RadioSim.h"
-#include "tools/radiosim/SimOptions.h"
 
 WindowCloneLink::WindowCloneLink(OverlayMessages& messages,
                                  AppCloneDocument& document,

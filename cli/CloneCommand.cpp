@@ -12,6 +12,9 @@
 #include "image/QcfTypes.h"
 #include "link/PortPath.h"
 #include "link/indCloneMan.h"
+#include "link/sim/OwnerImage.h"
+#include "link/sim/PtyRadio.h"
+#include "link/sim/SimOptions.h"
 #include "model/CellKinds.h"
 #include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
@@ -22,9 +25,6 @@
 #include "platform/Timer.h"
 #include "platform/serial/SerialDevice.h"
 #include "sheets/cmcCellObj.h"
-#include "tools/radiosim/OwnerImage.h"
-#include "tools/radiosim/PtyRadio.h"
-#include "tools/radiosim/SimOptions.h"
 
 #include <cstdio>
 #include <cstdlib>

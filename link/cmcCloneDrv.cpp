@@ -18,9 +18,7 @@ constexpr int kMaxFrame = 520;
 
 } // namespace
 
-cmcCloneDrv::cmcCloneDrv(clonelink::ISerialDevice& device,
-                         platform::ITimerSource& timers,
-                         const platform::IClock& clock)
+cmcCloneDrv::cmcCloneDrv(platform::ISerialDevice& device, platform::ITimerSource& timers, const platform::IClock& clock)
     : m_comm(device, timers), m_countdown(clock), m_settleWait(platform::SleepMs), m_task(timers) {
     m_task.SetStep(&cmcCloneDrv::TaskStep, this);
 }

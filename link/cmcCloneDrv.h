@@ -27,7 +27,7 @@ public:
     // The settling wait after the port opens (a real sleep; tests replace it).
     using SettleWait = std::function<void(int ms)>;
 
-    cmcCloneDrv(clonelink::ISerialDevice& device, platform::ITimerSource& timers, const platform::IClock& clock);
+    cmcCloneDrv(platform::ISerialDevice& device, platform::ITimerSource& timers, const platform::IClock& clock);
     ~cmcCloneDrv();
     cmcCloneDrv(const cmcCloneDrv&) = delete;
     cmcCloneDrv& operator=(const cmcCloneDrv&) = delete;

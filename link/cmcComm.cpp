@@ -15,7 +15,7 @@ long PlainNumber(const std::optional<std::string>& field) {
 
 } // namespace
 
-cmcComm::cmcComm(clonelink::ISerialDevice& device, platform::ITimerSource& timers)
+cmcComm::cmcComm(platform::ISerialDevice& device, platform::ITimerSource& timers)
     : m_device(device), m_resolver(clonelink::DefaultDevicePath), m_pump(timers) {
     m_pump.SetStep(&cmcComm::PumpStep, this);
 }
@@ -29,17 +29,17 @@ void cmcComm::SetPathResolver(PathResolver resolver) {
     m_resolver = resolver ? std::move(resolver) : PathResolver(clonelink::DefaultDevicePath);
 }
 
-clonelink::LineSettings cmcComm::ParseSettings(std::string_view settings) {
-    clonelink::LineSettings line;
+platform::LineSettings cmcComm::ParseSettings(std::string_view settings) {
+    platform::LineSettings line;
     line.baud = static_cast<std::uint32_t>(std::max(PlainNumber(GetField(settings, ',', 0)), 0L));
     const auto parity = GetField(settings, ',', 1);
     const char p = parity && !parity->empty() ? (*parity)[0] : '\0';
     line.parityCheck = p == 'M' || p == 'm' || p == 'O' || p == 'o';
     line.dataBits = static_cast<int>(std::clamp(PlainNumber(GetField(settings, ',', 2)), 4L, 8L));
     const auto stop = GetField(settings, ',', 3);
-    line.stopBits = stop == "1.5" ? clonelink::LineSettings::StopBits::OneAndHalf
-                    : stop == "2" ? clonelink::LineSettings::StopBits::Two
-                                  : clonelink::LineSettings::StopBits::One;
+    line.stopBits = stop == "1.5" ? platform::LineSettings::StopBits::OneAndHalf
+                    : stop == "2" ? platform::LineSettings::StopBits::Two
+                                  : platform::LineSettings::StopBits::One;
     return line;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/ISerialDevice.h"
 #include "link/core/cmcBuff.h"
 #include "link/core/cmcTask.h"
+#include "platform/ISerialDevice.h"
 
 #include <cstdint>
 #include <functional>
@@ -18,7 +18,7 @@ public:
     // Turns a port number into the device path to open.
     using PathResolver = std::function<std::string(int port)>;
 
-    cmcComm(clonelink::ISerialDevice& device, platform::ITimerSource& timers);
+    cmcComm(platform::ISerialDevice& device, platform::ITimerSource& timers);
     ~cmcComm();
     cmcComm(const cmcComm&) = delete;
     cmcComm& operator=(const cmcComm&) = delete;
@@ -42,12 +42,12 @@ public:
     bool WriteFailed() const { return m_writeFailed; }
 
     int Port() const { return m_port; }
-    const clonelink::OpenFailure& LastOpenFailure() const { return m_openFailure; }
-    const clonelink::LineSettings& Settings() const { return m_settings; }
+    const platform::OpenFailure& LastOpenFailure() const { return m_openFailure; }
+    const platform::LineSettings& Settings() const { return m_settings; }
 
     // The line settings a settings text stands for (baud, parity check, data bits clamped into 4..8,
     // stop bits "1.5", "2" or one).
-    static clonelink::LineSettings ParseSettings(std::string_view settings);
+    static platform::LineSettings ParseSettings(std::string_view settings);
 
     static constexpr int kInQueueSize = 32000;
     static constexpr int kOutQueueSize = 1024;
@@ -56,10 +56,10 @@ private:
     static void PumpStep(void* data, cmcTask* task);
     void Pump();
 
-    clonelink::ISerialDevice& m_device;
+    platform::ISerialDevice& m_device;
     PathResolver m_resolver;
-    clonelink::OpenFailure m_openFailure;
-    clonelink::LineSettings m_settings;
+    platform::OpenFailure m_openFailure;
+    platform::LineSettings m_settings;
     int m_port = 0;
     bool m_writeFailed = false;
     cmcBuff m_transmit;

@@ -60,7 +60,7 @@ std::vector<int> CheckLines(int code) {
 } // namespace
 
 indCloneMan::indCloneMan(OverlayMessages& messages,
-                         clonelink::ISerialDevice& device,
+                         platform::ISerialDevice& device,
                          platform::ITimerSource& timers,
                          const platform::IClock& clock)
     : m_messages(messages), m_driver(device, timers, clock), m_clock(clock), m_progress(timers) {
@@ -253,8 +253,8 @@ std::string indCloneMan::ErrorText(int code) {
 }
 
 std::string indCloneMan::OpenFailureText() {
-    using Kind = clonelink::OpenFailure::Kind;
-    const clonelink::OpenFailure& failure = m_driver.Comm().LastOpenFailure();
+    using Kind = platform::OpenFailure::Kind;
+    const platform::OpenFailure& failure = m_driver.Comm().LastOpenFailure();
     cmcGTex& gtex = m_messages.Overlay();
     switch (failure.kind) {
     case Kind::Busy:

@@ -21,7 +21,7 @@ public:
     using PortSource = std::function<int()>;
 
     indCloneMan(OverlayMessages& messages,
-                clonelink::ISerialDevice& device,
+                platform::ISerialDevice& device,
                 platform::ITimerSource& timers,
                 const platform::IClock& clock);
     ~indCloneMan();

@@ -3,17 +3,17 @@
 #include "model/CellKinds.h"
 #include "overlay/DefinitionSource.h"
 #include "platform/Fault.h"
+#include "sheets/ColourNames.h"
+#include "sheets/FontDefinition.h"
 #include "sheets/LoopVarRef.h"
-#include "ui/ColourNames.h"
-#include "ui/FontDefinition.h"
-#include "ui/ReadDecimal.h"
+#include "sheets/ReadDecimal.h"
 
 #include <string>
 
 namespace {
 
-using ui::StartsWith;
-using ui::ValueOf;
+using sheets::StartsWith;
+using sheets::ValueOf;
 
 // Named models may use models; a chain deeper than this is a model that uses itself, and its deeper
 // uses are ignored instead of recursing without end.
@@ -153,13 +153,13 @@ void CellDefParser::ApplyProperty(std::string_view property) {
         ApplyModel(property.substr(1));
     } else if (StartsWith(property, "Color")) {
         if (const auto value = ValueOf(property)) {
-            if (const auto colour = ui::LookupColour(*value)) {
+            if (const auto colour = sheets::LookupColour(*value)) {
                 m_cell.SetColor(*colour);
             }
         }
     } else if (StartsWith(property, "Font")) {
         if (const auto value = ValueOf(property)) {
-            ui::ApplyFont(*value, m_cell.OwnFont());
+            sheets::ApplyFont(*value, m_cell.OwnFont());
         }
     } else if (StartsWith(property, "%")) {
         ApplyKind(property.substr(1));
@@ -167,7 +167,7 @@ void CellDefParser::ApplyProperty(std::string_view property) {
         ApplyLoopCommand(property);
     } else if (StartsWith(property, "ImageIndex")) {
         if (const auto value = ValueOf(property)) {
-            m_cell.SetImageIndex(ui::ReadDecimal(*value));
+            m_cell.SetImageIndex(sheets::ReadDecimal(*value));
         }
     } else if (StartsWith(property, "PopupMenu")) {
         if (const auto value = ValueOf(property)) {
@@ -208,7 +208,7 @@ void CellDefParser::ApplyKind(std::string_view text) {
         if (StartsWith(index, "@")) {
             m_cell.SetIndex(TakeLoopVarRef(index, m_loopVars));
         } else {
-            m_cell.SetIndex(ui::ReadDecimal(index));
+            m_cell.SetIndex(sheets::ReadDecimal(index));
         }
         if (close == std::string_view::npos) {
             return; // the index ran to the end: no argument
@@ -225,8 +225,8 @@ void CellDefParser::ApplyLoopCommand(std::string_view command) {
     // "++" right after the digit; "=" may follow blanks. Any other text does nothing.
     if (StartsWith(command, "++")) {
         variable = static_cast<std::int32_t>(static_cast<std::uint32_t>(variable) + 1U);
-    } else if (const std::string_view rest = ui::SkipBlanks(command); StartsWith(rest, "=")) {
-        variable = ui::ReadDecimal(ui::SkipBlanks(rest.substr(1)));
+    } else if (const std::string_view rest = sheets::SkipBlanks(command); StartsWith(rest, "=")) {
+        variable = sheets::ReadDecimal(sheets::SkipBlanks(rest.substr(1)));
     }
 }
 
@@ -258,8 +258,8 @@ std::optional<std::string> CellDefParser::DisplayText(std::string_view raw) cons
             }
             std::string_view reference = raw.substr(i + 1, close - i - 1);
             const std::int64_t value = TakeLoopVarRef(reference, m_loopVars);
-            reference = ui::SkipBlanks(reference);
-            const std::int64_t add = StartsWith(reference, "+") ? ui::ReadDecimal(reference.substr(1)) : 0;
+            reference = sheets::SkipBlanks(reference);
+            const std::int64_t add = StartsWith(reference, "+") ? sheets::ReadDecimal(reference.substr(1)) : 0;
             text += std::to_string(value + add).substr(0, kMaxLoopValueChars);
             i = close;
             break;

@@ -2,8 +2,8 @@
 
 #include "model/CellKinds.h"
 #include "overlay/DefinitionSource.h"
-#include "ui/FontDefinition.h"
-#include "ui/ReadDecimal.h"
+#include "sheets/FontDefinition.h"
+#include "sheets/ReadDecimal.h"
 
 #include <algorithm>
 #include <array>
@@ -11,8 +11,8 @@
 
 namespace {
 
-using ui::StartsWith;
-using ui::ValueOf;
+using sheets::StartsWith;
+using sheets::ValueOf;
 
 // Each directive skips its count of following lines when its condition on the model is met.
 enum class Condition { NoWett, NoVolt, NoTemp, NotUsa, NotEur };
@@ -44,7 +44,7 @@ void ChannelSheetLayout::ApplyStyleProperty(std::string_view property) {
     const std::string title = TitleString().value_or("") + " " + Source().GetLine("GI_AppInd_chSheet_Usable_Title", 0);
     SetTitleString(title);
     auto font = std::make_unique<platform::FontDesc>();
-    ui::ApplyFont(Source().GetLine("GI_AppInd_chSheet_Usable_Font", 0), *font);
+    sheets::ApplyFont(Source().GetLine("GI_AppInd_chSheet_Usable_Font", 0), *font);
     SetTitleFont(std::move(font));
 }
 
@@ -58,7 +58,7 @@ void ChannelSheetLayout::ApplyDirective(std::string_view directive, std::int32_t
             continue;
         }
         const std::size_t blank = directive.find_first_of(" \t");
-        if (blank == std::string_view::npos || ui::SkipBlanks(directive.substr(blank + 1)).empty()) {
+        if (blank == std::string_view::npos || sheets::SkipBlanks(directive.substr(blank + 1)).empty()) {
             return; // no count: the skip count stays
         }
         const std::uint8_t bits = m_state.optionBits;
@@ -81,7 +81,7 @@ void ChannelSheetLayout::ApplyDirective(std::string_view directive, std::int32_t
             break;
         }
         if (skip) {
-            SetSkipCount(ui::ReadDecimal(directive.substr(blank + 1)));
+            SetSkipCount(sheets::ReadDecimal(directive.substr(blank + 1)));
         }
         return;
     }

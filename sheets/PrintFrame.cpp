@@ -1,7 +1,7 @@
 #include "sheets/PrintFrame.h"
 
 #include "overlay/cmcGTex.h"
-#include "ui/ReadDecimal.h"
+#include "sheets/ReadDecimal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,8 +32,9 @@ std::array<std::int32_t, 4> ParseMargins(std::string_view text) {
             continue;
         }
         std::string digits;
-        std::copy_if(field->begin(), field->end(), std::back_inserter(digits), [](char c) { return !ui::IsBlank(c); });
-        margins[i] = ui::ReadDecimal(digits);
+        std::copy_if(
+            field->begin(), field->end(), std::back_inserter(digits), [](char c) { return !sheets::IsBlank(c); });
+        margins[i] = sheets::ReadDecimal(digits);
     }
     return margins;
 }

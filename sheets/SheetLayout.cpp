@@ -2,10 +2,10 @@
 
 #include "overlay/DefinitionSource.h"
 #include "platform/Fault.h"
+#include "sheets/ColourNames.h"
 #include "sheets/DefinitionGroups.h"
-#include "ui/ColourNames.h"
-#include "ui/FontDefinition.h"
-#include "ui/ReadDecimal.h"
+#include "sheets/FontDefinition.h"
+#include "sheets/ReadDecimal.h"
 
 #include <algorithm>
 #include <numeric>
@@ -13,8 +13,8 @@
 
 namespace {
 
-using ui::StartsWith;
-using ui::ValueOf;
+using sheets::StartsWith;
+using sheets::ValueOf;
 
 } // namespace
 
@@ -39,27 +39,27 @@ void SheetLayout::ApplyStyleProperty(std::string_view property) {
             m_titleString = std::string(*value);
         }
     } else if (StartsWith(property, "TitleColor")) {
-        if (const auto colour = value ? ui::LookupColour(*value) : std::nullopt) {
+        if (const auto colour = value ? sheets::LookupColour(*value) : std::nullopt) {
             m_titleColor = *colour;
         }
     } else if (StartsWith(property, "TitleFont")) {
         if (value) {
             m_titleFont = std::make_unique<platform::FontDesc>();
-            ui::ApplyFont(*value, *m_titleFont);
+            sheets::ApplyFont(*value, *m_titleFont);
         }
     } else if (StartsWith(property, "FixedCols")) {
         if (value) {
-            m_fixedCols = ui::ReadDecimal(*value);
+            m_fixedCols = sheets::ReadDecimal(*value);
         }
     } else if (StartsWith(property, "FixedRows")) {
         if (value) {
-            m_fixedRows = ui::ReadDecimal(*value);
+            m_fixedRows = sheets::ReadDecimal(*value);
         }
     } else if (property == "NoPrint") {
         m_noPrint = true;
     } else if (StartsWith(property, "PrintFontRatio")) {
         if (value) {
-            m_printFontRatio = ui::ReadDecimal(*value);
+            m_printFontRatio = sheets::ReadDecimal(*value);
         }
     } else if (StartsWith(property, "MultiSelect")) {
         m_multiSelect = !value             ? kMultiOff

@@ -4,15 +4,15 @@
 #include "platform/Fault.h"
 #include "platform/FontMetrics.h"
 #include "sheets/DefinitionGroups.h"
+#include "sheets/ReadDecimal.h"
 #include "sheets/SheetLayout.h"
-#include "ui/ReadDecimal.h"
 
 #include <algorithm>
 
 namespace {
 
-using ui::StartsWith;
-using ui::ValueOf;
+using sheets::StartsWith;
+using sheets::ValueOf;
 
 int ClampPixels(std::int64_t pixels) {
     return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, SheetLayout::kMaxCellPixels));
@@ -26,9 +26,9 @@ void SheetLayout::ApplyDirective(std::string_view directive, std::int32_t line) 
         if (blank == std::string_view::npos) {
             return;
         }
-        const std::string_view count = ui::SkipBlanks(directive.substr(blank + 1));
+        const std::string_view count = sheets::SkipBlanks(directive.substr(blank + 1));
         if (!count.empty()) {
-            OpenLoop(line, std::max(1, ui::ReadDecimal(count)));
+            OpenLoop(line, std::max(1, sheets::ReadDecimal(count)));
         }
     } else if (StartsWith(directive, "LoopTo")) {
         // A LoopTo without an open loop is ignored.

@@ -3,8 +3,8 @@
 #include "link/PortPath.h"
 #include "overlay/DefinitionSource.h"
 #include "platform/MessageBox.h"
+#include "sheets/ReadDecimal.h"
 #include "ui/BodyLines.h"
-#include "ui/ReadDecimal.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -127,9 +127,9 @@ void PortDialog::DeviceChosen() {
 
 void PortDialog::Accept() {
     const std::string text = m_edit->text().toStdString();
-    const std::string_view trimmed = ui::TrimBlanks(text);
+    const std::string_view trimmed = sheets::TrimBlanks(text);
     const bool digits = !trimmed.empty() && trimmed.find_first_not_of("0123456789") == std::string_view::npos;
-    const int port = digits ? ui::ReadDecimal(trimmed) : 0;
+    const int port = digits ? sheets::ReadDecimal(trimmed) : 0;
     if (port < 1 || port > 256) {
         m_messageBox.Show(m_texts.GetLine("GI_Sys_AppTitle", 0),
                           ui::JoinedLines(m_texts, "GI_AppInd_Opt_ComSel_OutofRange"),

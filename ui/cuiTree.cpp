@@ -2,10 +2,10 @@
 
 #include "overlay/DefinitionSource.h"
 #include "platform/qt/QtFont.h"
+#include "sheets/ReadDecimal.h"
 #include "sheets/cmcCellCapsule.h"
 #include "sheets/cmcCellObj.h"
 #include "ui/BodyLines.h"
-#include "ui/ReadDecimal.h"
 
 #include <QPainter>
 
@@ -46,7 +46,7 @@ cuiTree::cuiTree(QWidget* parent,
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setObjectName(QStringLiteral("cuiTree"));
-    m_changeDelayMs = ui::ReadDecimal(m_definitions.GetLine("GI_Sys_TreeChangeDelay", 0));
+    m_changeDelayMs = sheets::ReadDecimal(m_definitions.GetLine("GI_Sys_TreeChangeDelay", 0));
     m_markTips = {QString::fromStdString(m_definitions.GetLine("GI_Tree_MarkTips", 0)),
                   QString::fromStdString(m_definitions.GetLine("GI_Tree_MarkTips", 1))};
     m_changeTimer = timers.CreateTimer([this] {

@@ -4,8 +4,8 @@
 #include "platform/FontMetrics.h"
 #include "platform/qt/QtFont.h"
 #include "sheets/ChannelSheetLayout.h"
+#include "sheets/ReadDecimal.h"
 #include "sheets/SheetLayout.h"
-#include "ui/ReadDecimal.h"
 
 #include <QFontMetrics>
 #include <QPrinter>
@@ -40,8 +40,8 @@ std::string PrintDocumentTitle(IDefinitionSource& texts,
 PrintSettings PrintSettings::FromOverlay(IDefinitionSource& texts) {
     PrintSettings settings;
     settings.marginsMm = printframe::ParseMargins(texts.GetLine("GI_Sys_Printer_Margins", 0));
-    settings.cellPoints = ui::ReadDecimal(texts.GetLine("GI_Sys_Printer_FontPoints", 0));
-    settings.framePoints = ui::ReadDecimal(texts.GetLine("GI_Sys_Printer_FrameFont", 0));
+    settings.cellPoints = sheets::ReadDecimal(texts.GetLine("GI_Sys_Printer_FontPoints", 0));
+    settings.framePoints = sheets::ReadDecimal(texts.GetLine("GI_Sys_Printer_FrameFont", 0));
     settings.headerRight = texts.GetLine("GI_Sys_AppTitleRev", 0);
     settings.footerRight = texts.GetLine("GI_Sys_Maker", 0);
     return settings;

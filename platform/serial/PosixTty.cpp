@@ -51,9 +51,9 @@ tcflag_t SizeOf(int bits) {
 
 } // namespace
 
-clonelink::OpenFailure ClassifyOpenError(const std::string& path, int error) {
-    using Kind = clonelink::OpenFailure::Kind;
-    clonelink::OpenFailure failure;
+OpenFailure ClassifyOpenError(const std::string& path, int error) {
+    using Kind = OpenFailure::Kind;
+    OpenFailure failure;
     failure.device = path;
     switch (error) {
     case EACCES:
@@ -94,7 +94,7 @@ bool LockExclusive(int fd) {
     return true;
 }
 
-bool ConfigureTerminal(int fd, const clonelink::LineSettings& settings) {
+bool ConfigureTerminal(int fd, const LineSettings& settings) {
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
         return false;
@@ -102,7 +102,7 @@ bool ConfigureTerminal(int fd, const clonelink::LineSettings& settings) {
     ::cfmakeraw(&tio);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
     tio.c_cflag |= SizeOf(settings.dataBits) | CLOCAL | CREAD;
-    if (settings.stopBits != clonelink::LineSettings::StopBits::One) {
+    if (settings.stopBits != LineSettings::StopBits::One) {
         tio.c_cflag |= CSTOPB; // one and a half stop bits do not exist here: two
     }
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);

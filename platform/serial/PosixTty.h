@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/ISerialDevice.h"
+#include "platform/ISerialDevice.h"
 
 #include <string>
 
@@ -9,13 +9,13 @@ namespace platform::posixtty {
 
 // The failure that the errno of a failed open stands for; when the open was not permitted, with the
 // device's owning group if that group may read and write it.
-clonelink::OpenFailure ClassifyOpenError(const std::string& path, int error);
+OpenFailure ClassifyOpenError(const std::string& path, int error);
 
 // Takes the exclusive advisory lock and sets TIOCEXCL; false (errno set) when another holds the lock.
 bool LockExclusive(int fd);
 
 // Raw line settings on a terminal: no flow control, receiver on, modem control lines ignored.
-bool ConfigureTerminal(int fd, const clonelink::LineSettings& settings);
+bool ConfigureTerminal(int fd, const LineSettings& settings);
 
 // Holds DTR off and RTS on; a terminal without modem lines (a pseudo-terminal) ignores this.
 void SetModemLines(int fd);

@@ -12,13 +12,11 @@
 
 namespace platform {
 
-using clonelink::OpenFailure;
-
 SerialDevice::~SerialDevice() {
     Close();
 }
 
-bool SerialDevice::Open(const std::string& path, const clonelink::LineSettings& settings, OpenFailure& failure) {
+bool SerialDevice::Open(const std::string& path, const LineSettings& settings, OpenFailure& failure) {
     if (IsOpen()) {
         failure = {OpenFailure::Kind::Busy, path, {}};
         return false;

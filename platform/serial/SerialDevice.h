@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/ISerialDevice.h"
+#include "platform/ISerialDevice.h"
 
 namespace platform {
 
@@ -9,15 +9,14 @@ namespace platform {
 // advisory lock (flock) keeps out programs that honour it, TIOCEXCL every other open of the terminal.
 // Both are taken before the line is configured, so an opener refused as busy has changed nothing.
 // Nothing here waits except Write, and that at most its time-out.
-class SerialDevice final : public clonelink::ISerialDevice {
+class SerialDevice final : public ISerialDevice {
 public:
     SerialDevice() = default;
     ~SerialDevice() override;
     SerialDevice(const SerialDevice&) = delete;
     SerialDevice& operator=(const SerialDevice&) = delete;
 
-    bool
-    Open(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure) override;
+    bool Open(const std::string& path, const LineSettings& settings, OpenFailure& failure) override;
     void Close() override;
     bool IsOpen() const override { return m_fd >= 0; }
     int InputWaiting() override;

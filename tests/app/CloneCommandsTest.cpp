@@ -6,12 +6,12 @@
 #include "DocumentFixture.h"
 #include "app/AppCloneDocument.h"
 #include "link/indCloneMan.h"
+#include "link/sim/RadioSim.h"
 #include "model/CellKinds.h"
 #include "model/ImageMap.h"
 #include "model/datCh.h"
 #include "overlay/OverlayMessages.h"
 #include "support/MemorySerialPort.h"
-#include "tools/radiosim/RadioSim.h"
 
 #include <optional>
 

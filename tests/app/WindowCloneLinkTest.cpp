@@ -6,10 +6,10 @@
 #include "DocumentFixture.h"
 #include "app/AppCloneDocument.h"
 #include "link/ICloneView.h"
+#include "link/sim/RadioSim.h"
 #include "model/ImageMap.h"
 #include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
-#include "tools/radiosim/RadioSim.h"
 
 #include <chrono>
 #include <optional>

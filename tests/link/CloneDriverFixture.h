@@ -1,10 +1,10 @@
 #pragma once
 
 #include "link/cmcCloneDrv.h"
+#include "link/sim/RadioSim.h"
+#include "link/sim/SimOptions.h"
 #include "support/FakeClock.h"
 #include "support/MemorySerialPort.h"
-#include "tools/radiosim/RadioSim.h"
-#include "tools/radiosim/SimOptions.h"
 
 #include <gtest/gtest.h>
 #include <optional>

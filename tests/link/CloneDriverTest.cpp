@@ -257,11 +257,11 @@ TEST_F(CloneDriverTest, RefusedWriteOpenFailureAndShortWrite) {
     RunToEnd();
     EXPECT_EQ(result->code, 10);
 
-    port.openFailure = clonelink::OpenFailure::Kind::Busy;
+    port.openFailure = platform::OpenFailure::Kind::Busy;
     ASSERT_TRUE(driver.StartInfo(&Done, this));
     RunToEnd();
     EXPECT_EQ(result->code, 2);
-    port.openFailure = clonelink::OpenFailure::Kind::None;
+    port.openFailure = platform::OpenFailure::Kind::None;
 
     port.acceptLimit = 5;
     ASSERT_TRUE(driver.StartInfo(&Done, this));
@@ -378,7 +378,7 @@ TEST_F(CloneDriverTest, AnOperationChainedAfterAFailureStartsClean) {
              ReplyTo(0xE5, Join({RadioFrame(0xE6, "\x01"), {0xFE, 0xFE, 0xEF}}));
          },
          true},
-        {"port busy", 2, [this] { port.openFailure = clonelink::OpenFailure::Kind::Busy; }},
+        {"port busy", 2, [this] { port.openFailure = platform::OpenFailure::Kind::Busy; }},
         {"short write", 17, [this] { port.acceptLimit = 5; }},
     };
     using Self = std::remove_pointer_t<decltype(this)>;
@@ -392,7 +392,7 @@ TEST_F(CloneDriverTest, AnOperationChainedAfterAFailureStartsClean) {
         auto handler = [](void* data, dst_CDrv_Result& r) {
             auto* ch = static_cast<Chain*>(data);
             ch->first = r.code;
-            ch->test->port.openFailure = clonelink::OpenFailure::Kind::None;
+            ch->test->port.openFailure = platform::OpenFailure::Kind::None;
             ch->test->port.acceptLimit = -1;
             ch->test->radio = radiosim::RadioSim(radiosim::PatternImage());
             ch->test->AttachRadio();

@@ -37,7 +37,7 @@ TEST_F(CloneManTest, MessagesComposeHeadingAndCheckLines) {
 }
 
 TEST_F(CloneManTest, PortFailureNamesThePortAndWhy) {
-    port.openFailure = clonelink::OpenFailure::Kind::Denied;
+    port.openFailure = platform::OpenFailure::Kind::Denied;
     bool completed = false;
     ASSERT_TRUE(
         manager.CloneInfo([](void* d, dst_CDrv_Result& r) { *static_cast<bool*>(d) = r.code == 2; }, &completed));

@@ -8,7 +8,7 @@
 
 namespace {
 
-using Stop = clonelink::LineSettings::StopBits;
+using Stop = platform::LineSettings::StopBits;
 
 TEST(cmcComm, SettingsTextFields) {
     const struct {

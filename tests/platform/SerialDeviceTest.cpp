@@ -17,14 +17,14 @@
 
 namespace {
 
-using Kind = clonelink::OpenFailure::Kind;
+using Kind = platform::OpenFailure::Kind;
 
 using testsupport::Pty;
 
 TEST(SerialDevice, OpenFailuresSayWhy) {
     testsupport::TempDir dir;
     platform::SerialDevice device;
-    clonelink::OpenFailure failure;
+    platform::OpenFailure failure;
     EXPECT_FALSE(device.Open((dir / "ttyNone").string(), {}, failure));
     EXPECT_EQ(failure.kind, Kind::Missing);
     EXPECT_EQ(failure.device, (dir / "ttyNone").string());
@@ -51,7 +51,7 @@ TEST(SerialDevice, APseudoTerminalOpensExclusivelyAndCarriesBytes) {
     Pty pty;
     platform::SerialDevice device;
     platform::SerialDevice other;
-    clonelink::OpenFailure failure;
+    platform::OpenFailure failure;
     ASSERT_TRUE(device.Open(pty.path, {}, failure)) << static_cast<int>(failure.kind);
     EXPECT_FALSE(other.Open(pty.path, {}, failure));
     EXPECT_EQ(failure.kind, Kind::Busy);
@@ -88,11 +88,11 @@ TEST(SerialDevice, ARefusedOpenerLeavesTheHoldersLineAlone) {
     Pty pty;
     platform::SerialDevice holder;
     platform::SerialDevice other;
-    clonelink::OpenFailure failure;
-    clonelink::LineSettings slow;
+    platform::OpenFailure failure;
+    platform::LineSettings slow;
     slow.baud = 2400;
     slow.dataBits = 7;
-    slow.stopBits = clonelink::LineSettings::StopBits::Two;
+    slow.stopBits = platform::LineSettings::StopBits::Two;
     ASSERT_TRUE(holder.Open(pty.path, slow, failure));
     termios before{};
     ASSERT_EQ(::tcgetattr(pty.Master(), &before), 0); // the master reports its terminal's settings

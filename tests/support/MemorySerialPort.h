@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/ISerialDevice.h"
+#include "platform/ISerialDevice.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -12,7 +12,7 @@ namespace testsupport {
 
 // An in-memory serial device. What the program writes is recorded and handed to `peer` (by default
 // echoed back, as the one-wire clone cable does); what the test or the peer feeds is read back.
-class MemorySerialPort final : public clonelink::ISerialDevice {
+class MemorySerialPort final : public platform::ISerialDevice {
 public:
     using Peer = std::function<void(const std::uint8_t* bytes, int n)>;
 
@@ -26,10 +26,10 @@ public:
     void Feed(const std::vector<std::uint8_t>& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
 
     bool
-    Open(const std::string& path, const clonelink::LineSettings& settings, clonelink::OpenFailure& failure) override {
+    Open(const std::string& path, const platform::LineSettings& settings, platform::OpenFailure& failure) override {
         openedPath = path;
         lastSettings = settings;
-        if (openFailure != clonelink::OpenFailure::Kind::None) {
+        if (openFailure != platform::OpenFailure::Kind::None) {
             failure = {openFailure, path, "dialout"};
             return false;
         }
@@ -63,9 +63,9 @@ public:
     int outputWaiting = 0;             // the driver's output queue as reported
     int acceptLimit = -1;              // a device write accepts at most this many bytes (-1: all)
     int opens = 0;
-    clonelink::OpenFailure::Kind openFailure = clonelink::OpenFailure::Kind::None;
+    platform::OpenFailure::Kind openFailure = platform::OpenFailure::Kind::None;
     std::string openedPath;
-    clonelink::LineSettings lastSettings;
+    platform::LineSettings lastSettings;
 
 private:
     Peer m_peer;

@@ -1,14 +1,14 @@
 // vqn58-radiosim: the simulated radio on a pseudo-terminal.
 
 #include "image/cmcQcfFile.h"
+#include "link/sim/PtyRadio.h"
+#include "link/sim/SimOptions.h"
 #include "model/ModelRules.h"
 #include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramPaths.h"
 #include "platform/Timer.h"
-#include "tools/radiosim/PtyRadio.h"
-#include "tools/radiosim/SimOptions.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "tools/radiosim/PtyRadio.h"
+#include "link/sim/PtyRadio.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace ui {
+namespace sheets {
 
 // The plain decimal conversion of definition texts: leading blanks (space, tab and the other
 // white-space bytes), an optional sign, then digits up to the first non-digit; anything else gives 0.
@@ -36,4 +36,4 @@ inline std::optional<std::string_view> ValueOf(std::string_view property) {
     return property.substr(equals + 1);
 }
 
-} // namespace ui
+} // namespace sheets

@@ -1,8 +1,8 @@
 // The simulated radio's command line.
 
-#include "tools/radiosim/SimOptions.h"
+#include "link/sim/SimOptions.h"
 
-#include "tools/radiosim/OwnerImage.h"
+#include "link/sim/OwnerImage.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace clonelink {
+namespace platform {
 
 // Line settings handed to a serial device at open. Parity is always "none" on the wire; the
 // parity-check flag only says whether the receiver checks it.
@@ -24,8 +24,8 @@ struct OpenFailure {
 };
 
 // One serial device, opened exclusively. Every call returns at once except Write, which waits at
-// most `timeoutMs`. The only implementations are the libserialport one of platform/ and the in-memory
-// double of the tests. Never throws.
+// most `timeoutMs`. The only implementations are the terminal-interface one of platform/serial/ and the
+// in-memory double of the tests. Never throws.
 class ISerialDevice {
 public:
     virtual ~ISerialDevice() = default;
@@ -47,4 +47,4 @@ public:
     virtual int Write(const std::uint8_t* bytes, int n, int timeoutMs) = 0;
 };
 
-} // namespace clonelink
+} // namespace platform

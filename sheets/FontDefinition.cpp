@@ -1,13 +1,13 @@
-#include "ui/FontDefinition.h"
+#include "sheets/FontDefinition.h"
 
-#include "ui/ColourNames.h"
-#include "ui/ReadDecimal.h"
+#include "sheets/ColourNames.h"
+#include "sheets/ReadDecimal.h"
 
 #include <array>
 #include <cstdint>
 #include <utility>
 
-namespace ui {
+namespace sheets {
 namespace {
 
 // Windows GDI character set constants.
@@ -141,4 +141,4 @@ void ApplyFont(std::string_view specification, platform::FontDesc& font) {
     }
 }
 
-} // namespace ui
+} // namespace sheets

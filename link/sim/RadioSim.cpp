@@ -1,4 +1,4 @@
-#include "tools/radiosim/RadioSim.h"
+#include "link/sim/RadioSim.h"
 
 #include "model/ImageMap.h"
 

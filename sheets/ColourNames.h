@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace ui {
+namespace sheets {
 
 // The top bit of a colour value that marks a system colour index.
 inline constexpr std::uint32_t kSystemColour = 0x80000000U;
@@ -15,4 +15,4 @@ inline constexpr std::uint32_t kSystemColour = 0x80000000U;
 // into a name table on first use.
 std::optional<std::uint32_t> LookupColour(std::string_view name);
 
-} // namespace ui
+} // namespace sheets

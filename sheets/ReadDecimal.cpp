@@ -1,6 +1,6 @@
-#include "ui/ReadDecimal.h"
+#include "sheets/ReadDecimal.h"
 
-namespace ui {
+namespace sheets {
 
 std::int32_t ReadDecimal(std::string_view text) {
     std::size_t i = 0;
@@ -46,4 +46,4 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-} // namespace ui
+} // namespace sheets

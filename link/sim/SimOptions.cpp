@@ -1,8 +1,8 @@
-#include "tools/radiosim/SimOptions.h"
+#include "link/sim/SimOptions.h"
 
+#include "link/sim/OwnerImage.h"
 #include "model/ImageMap.h"
 #include "model/ModelRules.h"
-#include "tools/radiosim/OwnerImage.h"
 
 #include <cctype>
 #include <cerrno>

@@ -3,6 +3,8 @@
 
 #include "app/CloneCommands.h"
 #include "link/indCloneMan.h"
+#include "link/sim/PtyRadio.h"
+#include "link/sim/SimOptions.h"
 #include "model/ImageMap.h"
 #include "model/ModelRules.h"
 #include "overlay/OverlayMessages.h"
@@ -10,8 +12,6 @@
 #include "platform/Timer.h"
 #include "platform/serial/SerialDevice.h"
 #include "support/ScriptedMessageBox.h"
-#include "tools/radiosim/PtyRadio.h"
-#include "tools/radiosim/SimOptions.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -251,7 +251,7 @@ TEST_F(CloneOverPty, AHangUpInTheMiddleEndsWithACodeSoon) {
 TEST_F(CloneOverPty, ABusyDeviceIsAnOpenFailure) {
     StartRadio();
     platform::SerialDevice other;
-    clonelink::OpenFailure failure;
+    platform::OpenFailure failure;
     ASSERT_TRUE(other.Open(line->DevicePath(), {}, failure));
     EXPECT_EQ(Run(&CloneCommands::CloneInfo), 2);
     ASSERT_EQ(box.Count(), 1u);

@@ -1,11 +1,11 @@
-#include "ui/ColourNames.h"
+#include "sheets/ColourNames.h"
 
 #include "overlay/cmcHash.h"
 
 #include <array>
 #include <utility>
 
-namespace ui {
+namespace sheets {
 namespace {
 
 constexpr std::uint32_t Rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
@@ -75,4 +75,4 @@ std::optional<std::uint32_t> LookupColour(std::string_view name) {
     return entry->value;
 }
 
-} // namespace ui
+} // namespace sheets

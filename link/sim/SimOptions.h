@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/radiosim/RadioSim.h"
+#include "link/sim/RadioSim.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace ui {
+namespace sheets {
 
 // Applies a font specification of the definitions to `font`, changing only what the specification
 // gives. The specification holds up to seven comma-separated fields, in this order (fields beyond the
@@ -19,4 +19,4 @@ namespace ui {
 // Unknown names leave their field's value unchanged.
 void ApplyFont(std::string_view specification, platform::FontDesc& font);
 
-} // namespace ui
+} // namespace sheets

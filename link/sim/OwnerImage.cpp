@@ -1,4 +1,4 @@
-#include "tools/radiosim/OwnerImage.h"
+#include "link/sim/OwnerImage.h"
 
 #include "model/ChannelPlan.h"
 #include "model/DecimalDigits.h"

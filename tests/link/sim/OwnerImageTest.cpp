@@ -1,6 +1,6 @@
 // The simulated radio's default memory: a believable owner's radio on top of the factory data.
 
-#include "tools/radiosim/OwnerImage.h"
+#include "link/sim/OwnerImage.h"
 
 #include "model/ChannelExport.h"
 #include "model/ChannelPlan.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "link/sim/RadioSim.h"
 #include "platform/Timer.h"
-#include "tools/radiosim/RadioSim.h"
 
 #include <memory>
 #include <string>

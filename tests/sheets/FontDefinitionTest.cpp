@@ -1,7 +1,7 @@
-#include "ui/FontDefinition.h"
+#include "sheets/FontDefinition.h"
 
-#include "ui/ColourNames.h"
-#include "ui/ReadDecimal.h"
+#include "sheets/ColourNames.h"
+#include "sheets/ReadDecimal.h"
 
 #include <gtest/gtest.h>
 
@@ -55,15 +55,15 @@ TEST(ColourNames, AllThirtyEightNamesAndTheirValues) {
     };
     static_assert(std::size(cases) == 38);
     for (const auto& c : cases) {
-        EXPECT_EQ(ui::LookupColour(c.name), c.value) << c.name;
+        EXPECT_EQ(sheets::LookupColour(c.name), c.value) << c.name;
     }
     for (const char* unknown : {"clHighlightText", " clRed", "clred", "clRed ", ""}) {
-        EXPECT_FALSE(ui::LookupColour(unknown).has_value()) << '"' << unknown << '"';
+        EXPECT_FALSE(sheets::LookupColour(unknown).has_value()) << '"' << unknown << '"';
     }
 }
 
 FontDesc Applied(const char* specification, FontDesc font = {}) {
-    ui::ApplyFont(specification, font);
+    sheets::ApplyFont(specification, font);
     return font;
 }
 
@@ -129,7 +129,7 @@ TEST(ReadDecimal, PlainConversion) {
                  {"2147483648", INT32_MAX},
                  {"-99999999999999999999", INT32_MIN}};
     for (const auto& c : cases) {
-        EXPECT_EQ(ui::ReadDecimal(c.text), c.value) << c.text;
+        EXPECT_EQ(sheets::ReadDecimal(c.text), c.value) << c.text;
     }
 }
 
