@@ -1,3 +1,4 @@
+#include "model/CellKinds.h"
 #include "model/EditorKeys.h"
 #include "model/IMainCommands.h"
 #include "model/ValueEditors.h"
@@ -11,15 +12,13 @@ namespace {
 
 using namespace keys;
 
-constexpr std::int32_t kItemKind = 1; // Flex0
-
 // The item table of a list, built on first use.
 const cmcHash2::CellTable& Items(cmcHash2& tables, std::string_view listName) {
-    if (const auto* table = tables.Find(listName, kItemKind)) {
+    if (const auto* table = tables.Find(listName, Flex0)) {
         return *table;
     }
-    tables.BuildCellTable(listName, kItemKind);
-    return *tables.Find(listName, kItemKind);
+    tables.BuildCellTable(listName, Flex0);
+    return *tables.Find(listName, Flex0);
 }
 
 } // namespace
@@ -27,7 +26,7 @@ const cmcHash2::CellTable& Items(cmcHash2& tables, std::string_view listName) {
 bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t& value) {
     if (capsule.Parent != nullptr) {
         const cmcCellObj* chosen = capsule.Parent->Cell;
-        if (capsule.EditState == cmcCellCapsule::kEditChoice && chosen != nullptr && chosen->Kind() == kItemKind) {
+        if (capsule.EditState == cmcCellCapsule::kEditChoice && chosen != nullptr && chosen->Kind() == Flex0) {
             value = chosen->Index();
             return true;
         }
@@ -42,7 +41,7 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
     }
     const std::int32_t key = capsule.Command;
     if (key == kSpace || key == kBackspace) {
-        const auto next = context.tables.StepByPosition(listName, kItemKind, value, key == kSpace ? 1 : -1);
+        const auto next = context.tables.StepByPosition(listName, Flex0, value, key == kSpace ? 1 : -1);
         if (!next) {
             return false;
         }
@@ -53,7 +52,7 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
         return true;
     }
     if (key == kEnter) {
-        context.commands.OpenSelectionList(capsule, listName, kItemKind, value);
+        context.commands.OpenSelectionList(capsule, listName, Flex0, value);
         context.result = 1;
     }
     return false;

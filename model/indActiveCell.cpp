@@ -17,22 +17,25 @@ using model::kClWindowText;
 
 constexpr std::uint32_t kRefusalText = 0x00FFFF;
 constexpr std::uint32_t kRefusalBack = 0x000080;
-using model::kKindChAtr;
-using model::kKindChNo;
-using model::kKindChSimp;
-using model::kKindFreqR;
-using model::kKindFreqT;
+using model::CL_ChList_Atr;
+using model::CL_ChList_No;
+using model::CL_ChList_Simp;
+using model::CL_Fch_FreqR;
+using model::CL_Fch_FreqT;
+using model::CL_PMenu_Copy;
+using model::CL_PMenu_Edit;
+using model::CL_PMenu_Insert;
 constexpr std::int32_t kFirstFreeRow = 234;
 
 // The items of a channel row's pop-up menu (Edit, Copy, Paste, ...). True when the request was handled here.
 bool PopupCommand(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
-    if (c.Param == 59) { // Edit acts like Enter
+    if (c.Param == CL_PMenu_Edit) { // Edit acts like Enter
         c.Command = 13;
         c.Param = 0;
         return false;
     }
-    if (c.Param < 60 || c.Param > 66) {
+    if (c.Param < CL_PMenu_Copy || c.Param > CL_PMenu_Insert) {
         return false;
     }
     std::int32_t first = 0;
@@ -58,12 +61,12 @@ bool CategoryRule(CellAnswer& a) {
     case model::CT_IntCh:
     case model::CT_UsaCh:
     case model::CT_CanCh:
-        if (a.record.Inhibited && a.kind != kKindChNo && a.kind != kKindChAtr && c.Command <= 127) {
+        if (a.record.Inhibited && a.kind != CL_ChList_No && a.kind != CL_ChList_Atr && c.Command <= 127) {
             c.OutText = "---";
             a.Restrict();
             return true;
         }
-        if (a.kind == kKindChSimp && c.Command <= 127 && (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
+        if (a.kind == CL_ChList_Simp && c.Command <= 127 && (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
             a.Restrict();
             if (a.index < kFirstFreeRow) {
                 c.OutText = "---";
@@ -72,10 +75,10 @@ bool CategoryRule(CellAnswer& a) {
         }
         [[fallthrough]];
     case model::CT_FreeCh:
-        if (a.record.RxBlank && c.Command <= 127 && a.kind != kKindFreqR && a.kind != kKindFreqT) {
+        if (a.record.RxBlank && c.Command <= 127 && a.kind != CL_Fch_FreqR && a.kind != CL_Fch_FreqT) {
             // A row without a receive frequency is edited in its frequency cell first: the key goes there.
             c.OutText.clear();
-            c.JumpKind = kKindFreqR;
+            c.JumpKind = CL_Fch_FreqR;
             c.JumpTo = 1;
             c.ReplayCommand = c.Command;
             return true;
@@ -131,7 +134,7 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     }
     const bool handled = PopupCommand(a) || CategoryRule(a);
     if (handled) {
-        a.kind = 0;
+        a.kind = model::CL_Null;
     }
     AnswerKind(a);
     if (a.record.Plan != model::kPlanNone) {
