@@ -211,7 +211,7 @@ std::string CliCells::Choose(cmcCellObj& cell, const std::string& list, const st
         return "'" + text + "' is none of its items: " + items;
     }
     cmcCellObj item;
-    item.SetKind(1);
+    item.SetKind(model::Flex0);
     item.SetIndex(*value);
     cmcCellCapsule chosen;
     chosen.Cell = &item;
