@@ -36,21 +36,21 @@ struct CellAnswer {
     bool restricted = false; // raised when the restricted rule cancelled a key
 
     cmcEeprom& Image() { return document.CellImage(); }
-    // True only for Command 13 (Enter, double click, the Edit item of a pop-up menu).
-    bool OnEnter() const { return capsule.Command == 13; }
+    // True only for Enter (also a double click and the Edit item of a pop-up menu).
+    bool OnEnter() const { return capsule.Command == cmcCellCapsule::kCommandEnter; }
 
     // The restricted rule: the text drawn in olive; a typed key, Enter included, is cancelled and
     // explained by the restricted status text.
     void Restrict() {
         capsule.TextColor = kColourOlive;
-        if (capsule.Command >= 1 && capsule.Command <= 126) {
-            capsule.Command = 0;
+        if (capsule.Command > cmcCellCapsule::kCommandNone && capsule.Command <= cmcCellCapsule::kCommandLastTyped) {
+            capsule.Command = cmcCellCapsule::kCommandNone;
             restricted = true;
         }
     }
     // A value that cannot be changed, with the status text that says why: keys and commits alike.
     void Refuse(std::string why) {
-        const bool asked = capsule.Command != 0 || capsule.EditState != cmcCellCapsule::kEditNone;
+        const bool asked = capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone;
         Restrict();
         if (asked) {
             editors.refusal = std::move(why);

@@ -106,7 +106,7 @@ void AnswerMarks(CellAnswer& a) {
                 break;
             }
         }
-    } else if (c.Command == 13 && c.Grid != nullptr) {
+    } else if (c.Command == cmcCellCapsule::kCommandEnter && c.Grid != nullptr) {
         EditSelection(c, a.editors, list, item); // opens the list
     }
     c.OutText = std::string(r.MarkA ? "P" : "") + (r.MarkB ? "C" : "");

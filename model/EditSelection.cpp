@@ -40,8 +40,8 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
         return false;
     }
     const std::int32_t key = capsule.Command;
-    if (key == kSpace || key == kBackspace) {
-        const auto next = context.tables.StepByPosition(listName, Flex0, value, key == kSpace ? 1 : -1);
+    if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace) {
+        const auto next = context.tables.StepByPosition(listName, Flex0, value, key == cmcCellCapsule::kCommandSpace ? 1 : -1);
         if (!next) {
             return false;
         }
@@ -51,7 +51,7 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
         capsule.OutText = shown != items.end() ? shown->name : std::string();
         return true;
     }
-    if (key == kEnter) {
+    if (key == cmcCellCapsule::kCommandEnter) {
         context.commands.OpenSelectionList(capsule, listName, Flex0, value);
         context.result = 1;
     }
@@ -60,7 +60,7 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
 
 void ShowSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t value) {
     cmcCellCapsule show = capsule;
-    show.Command = 0;
+    show.Command = cmcCellCapsule::kCommandNone;
     show.EditState = cmcCellCapsule::kEditNone;
     show.Parent = nullptr;
     show.Grid = nullptr;

@@ -60,7 +60,7 @@ bool EditText(cmcCellCapsule& capsule, EditorContext& context, std::span<std::ui
     SelectAll(capsule);
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
-        if (key == kSpace || key == kBackspace || key == kEnter) {
+        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace || key == cmcCellCapsule::kCommandEnter) {
             context.result = 2;
         } else if (key > 32 && key <= 126) {
             context.result = 2;
@@ -100,7 +100,7 @@ bool EditDigits(cmcCellCapsule& capsule, EditorContext& context, std::span<std::
     SelectAll(capsule);
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
-        if (key == kSpace || key == kBackspace || key == kEnter) {
+        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace || key == cmcCellCapsule::kCommandEnter) {
             context.result = 2;
             TrimOutText(capsule);
         } else if (IsDigit(key) || key == '.') {

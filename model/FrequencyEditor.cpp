@@ -54,9 +54,9 @@ bool StartEdit(cmcCellCapsule& capsule, const datCh& record, bool isRx) {
             record.RxBlank ? std::string()
                            : FrequencyText(std::clamp<std::int64_t>(record.RxHz, kLowestFrequencyHz, kHighestShownHz));
         SelectAll(capsule);
-    } else if (IsDigit(key) || key == kSpace) {
+    } else if (IsDigit(key) || key == cmcCellCapsule::kCommandSpace) {
         StartWithKey(capsule);
-    } else if (key == kEnter) {
+    } else if (key == cmcCellCapsule::kCommandEnter) {
         if (!record.Loaded) {
             capsule.OutText.clear();
         }

@@ -31,7 +31,7 @@ constexpr std::int32_t kFirstFreeRow = 234;
 bool PopupCommand(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
     if (c.Param == CL_PMenu_Edit) { // Edit acts like Enter
-        c.Command = 13;
+        c.Command = cmcCellCapsule::kCommandEnter;
         c.Param = 0;
         return false;
     }
@@ -43,7 +43,7 @@ bool PopupCommand(CellAnswer& a) {
     if (model::EditableRowRange(a.plan, first, last) && a.index >= first && a.index <= last) {
         model::RunEditCommand(a, c.Param);
     }
-    c.Command = 0;
+    c.Command = cmcCellCapsule::kCommandNone;
     return true;
 }
 
@@ -61,12 +61,12 @@ bool CategoryRule(CellAnswer& a) {
     case model::CT_IntCh:
     case model::CT_UsaCh:
     case model::CT_CanCh:
-        if (a.record.Inhibited && a.kind != CL_ChList_No && a.kind != CL_ChList_Atr && c.Command <= 127) {
+        if (a.record.Inhibited && a.kind != CL_ChList_No && a.kind != CL_ChList_Atr && c.Command <= cmcCellCapsule::kCommandLastCharacter) {
             c.OutText = "---";
             a.Restrict();
             return true;
         }
-        if (a.kind == CL_ChList_Simp && c.Command <= 127 && (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
+        if (a.kind == CL_ChList_Simp && c.Command <= cmcCellCapsule::kCommandLastCharacter && (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
             a.Restrict();
             if (a.index < kFirstFreeRow) {
                 c.OutText = "---";
@@ -75,7 +75,7 @@ bool CategoryRule(CellAnswer& a) {
         }
         [[fallthrough]];
     case model::CT_FreeCh:
-        if (a.record.RxBlank && c.Command <= 127 && a.kind != CL_Fch_FreqR && a.kind != CL_Fch_FreqT) {
+        if (a.record.RxBlank && c.Command <= cmcCellCapsule::kCommandLastCharacter && a.kind != CL_Fch_FreqR && a.kind != CL_Fch_FreqT) {
             // A row without a receive frequency is edited in its frequency cell first: the key goes there.
             c.OutText.clear();
             c.JumpKind = CL_Fch_FreqR;
@@ -115,7 +115,7 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     a.index = cell.Index();
     a.plan = model::PlanOfCategory(a.category); // an unknown category is a fault
     cmcEvMan& events = m_document.Events();
-    if (capsule.Command != 0) {
+    if (capsule.Command != cmcCellCapsule::kCommandNone) {
         events.SendText(kEvStatusText, kClWindowText, kClBtnFace, ""); // any key clears the status line
     }
     capsule.OutText.clear();
@@ -129,8 +129,8 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     capsule.JumpCategory = a.category;
     capsule.JumpKind = a.kind;
     capsule.JumpIndex = a.index;
-    if (capsule.Command == 256) {
-        capsule.Command = 13;
+    if (capsule.Command == cmcCellCapsule::kCommandDoubleClick) {
+        capsule.Command = cmcCellCapsule::kCommandEnter;
     }
     const bool handled = PopupCommand(a) || CategoryRule(a);
     if (handled) {
@@ -143,7 +143,7 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     if (mode == kCommand) {
         capsule.CallRefreshRelated(a.scope);
     }
-    if (capsule.Command != 0 || capsule.EditState != cmcCellCapsule::kEditNone || capsule.Param != 0) {
+    if (capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone || capsule.Param != 0) {
         m_document.CellAnswered();
     }
     if (a.restricted && a.editors.refusal.empty()) {
