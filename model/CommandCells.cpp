@@ -166,7 +166,7 @@ bool CloneInfo(CellAnswer& a) {
         a.capsule.OutText = std::to_string(byte(1) >> 4) + "." + std::to_string(byte(1) & 0x0F);
         return true;
     case CL_CloneInfo_Comment: {
-        a.capsule.Command = 0; // read-only: no key can start an edit
+        a.capsule.Command = cmcCellCapsule::kCommandNone; // read-only: no key can start an edit
         std::array<std::uint8_t, 16> comment{};
         for (std::size_t i = 0; i < comment.size(); ++i) {
             comment[i] = byte(3 + i);
