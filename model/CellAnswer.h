@@ -5,6 +5,7 @@
 #include "model/IMainCommands.h"
 #include "model/ValueEditors.h"
 #include "model/datCh.h"
+#include "sheets/CellRelations.h"
 #include "sheets/cmcCellCapsule.h"
 
 #include <cstdint>
@@ -13,11 +14,6 @@
 // The working state of one answer of the behaviour object, handed to the handlers of each kind
 // family. Lives for one call of indActiveCell::Answer.
 namespace model {
-
-// Scope bits of RefreshRelated.
-inline constexpr int kScopeCell = 0x01;
-inline constexpr int kScopeRow = 0x08;
-inline constexpr int kScopeAllKinds = 0x20;
 
 struct CellAnswer {
     CellAnswer(cmcCellCapsule& c, ICellDocument& d, IMainCommands& m)

@@ -138,7 +138,7 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     }
     AnswerKind(a);
     if (a.record.Plan != model::kPlanNone) {
-        a.scope |= model::kScopeRow;
+        a.scope |= kScopeRow;
     }
     if (mode == kCommand) {
         capsule.CallRefreshRelated(a.scope);

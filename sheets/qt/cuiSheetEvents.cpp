@@ -56,15 +56,15 @@ void cuiSheet::OnEvent(void* context, const Event& event) {
         }
         break;
     case kEvRepaintKindCells:
-        sheet->RefreshRelated(capsule, 1 << 5);
+        sheet->RefreshRelated(capsule, kScopeAllKinds);
         break;
     case kEvRepaintKind:
         compare.SetKind(static_cast<std::int32_t>(event.second));
-        sheet->RefreshRelated(capsule, 1 << 2);
+        sheet->RefreshRelated(capsule, kScopeKind);
         break;
     case kEvRepaintIndex:
         compare.SetIndex(static_cast<std::int32_t>(event.second));
-        sheet->RefreshRelated(capsule, 1 << 3);
+        sheet->RefreshRelated(capsule, kScopeRow);
         break;
     case kEvCommitInput:
         sheet->CommitEditor();
