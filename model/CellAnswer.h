@@ -17,7 +17,7 @@ namespace model {
 
 struct CellAnswer {
     CellAnswer(cmcCellCapsule& c, ICellDocument& d, IMainCommands& m)
-        : capsule(c), document(d), commands(m), record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, 0, {}} {}
+        : capsule(c), document(d), commands(m), record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, kEditorDone, {}} {}
 
     cmcCellCapsule& capsule;
     ICellDocument& document;

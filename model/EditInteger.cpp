@@ -84,7 +84,7 @@ bool EditStepped(cmcCellCapsule& capsule,
             value = stepBy(key == cmcCellCapsule::kCommandSpace ? 1 : -1, step);
             changed = true;
         } else if (IsDigit(key) || (key == '-' && min < 0) || key == cmcCellCapsule::kCommandEnter) {
-            context.result = 2;
+            context.result = kEditorOpenInPlace;
             TrimOutText(capsule);
             if (key != cmcCellCapsule::kCommandEnter) {
                 StartWithKey(capsule);

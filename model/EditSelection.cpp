@@ -53,7 +53,7 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
     }
     if (key == cmcCellCapsule::kCommandEnter) {
         context.commands.OpenSelectionList(capsule, listName, Flex0, value);
-        context.result = 1;
+        context.result = kEditorListOpened;
     }
     return false;
 }

@@ -61,9 +61,9 @@ bool EditText(cmcCellCapsule& capsule, EditorContext& context, std::span<std::ui
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
         if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace || key == cmcCellCapsule::kCommandEnter) {
-            context.result = 2;
+            context.result = kEditorOpenInPlace;
         } else if (key > 32 && key <= 126) {
-            context.result = 2;
+            context.result = kEditorOpenInPlace;
             StartWithKey(capsule);
         }
     }
@@ -101,10 +101,10 @@ bool EditDigits(cmcCellCapsule& capsule, EditorContext& context, std::span<std::
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
         if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace || key == cmcCellCapsule::kCommandEnter) {
-            context.result = 2;
+            context.result = kEditorOpenInPlace;
             TrimOutText(capsule);
         } else if (IsDigit(key) || key == '.') {
-            context.result = 2;
+            context.result = kEditorOpenInPlace;
             StartWithKey(capsule);
         }
     }

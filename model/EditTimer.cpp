@@ -108,10 +108,10 @@ bool EditTimer(cmcCellCapsule& capsule,
         }
         changed = true;
     } else if (key == cmcCellCapsule::kCommandEnter) {
-        context.result = 2;
+        context.result = kEditorOpenInPlace;
         TrimOutText(capsule);
     } else if (IsDigit(key) || key == '.' || key == 'O' || key == 'o') {
-        context.result = 2;
+        context.result = kEditorOpenInPlace;
         StartWithKey(capsule);
     }
     return changed;

@@ -133,7 +133,7 @@ void AnswerAtisId(CellAnswer& a) {
         }
         image.SetByte(kAtisCheck, valid ? CheckByte(bytes) : std::uint8_t{0xFF});
     }
-    if (!valid && a.editors.result != 2) {
+    if (!valid && a.editors.result != kEditorOpenInPlace) {
         a.capsule.OutText = a.document.Texts().GetLine("GI_AppInd_Dsc_SelfIdOff", 0);
     }
 }

@@ -27,6 +27,12 @@ using model::CL_PMenu_Edit;
 using model::CL_PMenu_Insert;
 constexpr std::int32_t kFirstFreeRow = 234;
 
+// The editors' results are the behaviour's answers to the sheet: a list window that opened ends the
+// multi-selection.
+static_assert(static_cast<int>(model::kEditorDone) == ICellBehaviour::kNothing);
+static_assert(static_cast<int>(model::kEditorListOpened) == ICellBehaviour::kDropSelection);
+static_assert(static_cast<int>(model::kEditorOpenInPlace) == ICellBehaviour::kOpenEditor);
+
 // The items of a channel row's pop-up menu (Edit, Copy, Paste, ...). True when the request was handled here.
 bool PopupCommand(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
