@@ -26,6 +26,9 @@ inline constexpr std::uint8_t kMissingData = 8;
 inline constexpr std::uint8_t kOutsideImage = 9;
 inline constexpr std::uint8_t kWriteRefused = 10;
 inline constexpr std::uint8_t kWrongRadio = 11;
+// Codes the messages have headings and check lines for, though nothing here sets them.
+inline constexpr std::uint8_t kOtherRadio = 12;     // "not a VQ-N58", as kWrongRadio
+inline constexpr std::uint8_t kMemoryUnusable = 13; // the radio's memory could not be used
 inline constexpr std::uint8_t kBadIdentity = 14;
 inline constexpr std::uint8_t kImageRejected = 15;
 inline constexpr std::uint8_t kImageNewer = 16;

@@ -210,7 +210,9 @@ void cmcCloneDrv::RunAction(Step& step) {
     case kSendInfo:
     case kSendRead:
     case kSendWrite: {
-        const std::uint8_t command = m_state == kSendInfo ? 0xE0 : m_state == kSendRead ? 0xE2 : 0xE3;
+        const std::uint8_t command = m_state == kSendInfo   ? cloneframes::kInfoRequest
+                                      : m_state == kSendRead ? cloneframes::kReadRequest
+                                                             : cloneframes::kWriteRequest;
         Send(cloneframes::RequestFrame(command, m_modelCode, m_subCode, m_commandPreamble));
         m_frame.Clear();
         break;
@@ -244,7 +246,11 @@ void cmcCloneDrv::RunAction(Step& step) {
         step.progress = false;
         cmcBuff frame;
         if (ReceiveFrame(frame)) {
-            static constexpr std::uint8_t kAccepted[] = {0xFE, 0xEF, 0xEE, 0xE6, 0x00};
+            static constexpr std::uint8_t kAccepted[] = {cloneframes::kPreamble,
+                                                         cloneframes::kProgram,
+                                                         cloneframes::kRadio,
+                                                         cloneframes::kWriteAnswer,
+                                                         cloneframes::kWriteAccepted};
             const bool accepted = frame.Length() == 5 && std::equal(kAccepted, kAccepted + 5, frame.Data());
             m_result->code = accepted ? clonecode::kSuccess : clonecode::kWriteRefused;
             step.next = kDrain;

@@ -41,16 +41,16 @@ std::string FillPlaceholders(const std::string& text, std::initializer_list<std:
 // Lines of "GI_Mess_CloneErr_Check" that follow the heading of each code.
 std::vector<int> CheckLines(int code) {
     switch (code) {
-    case 10:
+    case clonecode::kWriteRefused:
         return {0, 2, 3};
-    case 11:
-    case 12:
+    case clonecode::kWrongRadio:
+    case clonecode::kOtherRadio:
         return {0, 1, 2, 3, 4, 5};
-    case 13:
+    case clonecode::kMemoryUnusable:
         return {6, 7};
-    case 14:
+    case clonecode::kBadIdentity:
         return {0, 4, 5};
-    case 16:
+    case clonecode::kImageNewer:
         return {};
     default:
         return {0, 1, 2, 3};
