@@ -1,6 +1,7 @@
 #include "model/SettingsTable.h"
 
 #include "model/CellKinds.h"
+#include "model/ImageMap.h"
 
 #include <algorithm>
 #include <iterator>
@@ -8,16 +9,13 @@
 namespace model::settings {
 namespace {
 
-constexpr std::int32_t kPlans = 0x648;
-constexpr std::int32_t kFunctions = 0x649;
-
 constexpr GreyRule kNever{};
-constexpr GreyRule kScan{kPlans, 0x10, false};
-constexpr GreyRule kWeather{kPlans, 0x02, false};
+constexpr GreyRule kScan{kPlansAddress, 0x10, false};
+constexpr GreyRule kWeather{kPlansAddress, 0x02, false};
 constexpr GreyRule kDualTri{kFunctions, 0xA0, true};
 constexpr GreyRule kPowerSave{kFunctions, 0x1C, false};
-constexpr GreyRule kUsaPlan{kPlans, 0x01, false};
-constexpr GreyRule kCanadaPlan{kPlans, 0x04, false};
+constexpr GreyRule kUsaPlan{kPlansAddress, 0x01, false};
+constexpr GreyRule kCanadaPlan{kPlansAddress, 0x04, false};
 
 constexpr std::string_view kOnOff = "GI_Sheet_Sel_Misc_OnOff";
 constexpr std::string_view kAppear = "GI_Sheet_Sel_Misc_Appear";
@@ -26,49 +24,49 @@ constexpr std::string_view kAble = "GI_Sheet_Sel_Misc_Able";
 using enum FixedFor;
 
 constexpr BitSetting kBitSettings[] = {
-    {CL_ComSet_Beep, 0x638, -1, "GI_Sheet_Sel_Beep", kNever, kNone, false},
-    {CL_ComSet_ScanF, 0x636, 2, "GI_Sheet_Sel_ScanF", kScan, kNone, false},
-    {CL_ComSet_USetM_ScanF, 0x64C, 2, kAppear, kScan, kNone, false},
-    {CL_ComSet_ScanT, 0x636, 3, kOnOff, kScan, kNone, false},
-    {CL_ComSet_USetM_ScanT, 0x64C, 3, kAppear, kScan, kNone, false},
-    {CL_ComSet_AutoScan, 0x636, 4, kOnOff, kScan, kNone, false},
-    {CL_ComSet_USetM_AutoScan, 0x64C, 1, kAppear, kScan, kNone, false},
-    {CL_ComSet_WxAlert, 0x636, 1, kOnOff, kWeather, kOtherVariants, false},
-    {CL_ComSet_USetM_WxAlert, 0x64C, 4, kAppear, kWeather, kOtherVariants, false},
-    {CL_ComSet_DualTri, 0x637, 2, "GI_Sheet_Sel_DualTri", kDualTri, kNone, false},
-    {CL_ComSet_USetM_DualTri, 0x64D, 3, kAppear, kDualTri, kNone, false},
-    {CL_ComSet_Moni, 0x636, 0, "GI_Sheet_Sel_Moni", kNever, kNone, false},
-    {CL_ComSet_USetM_Moni, 0x64C, 0, kAppear, kNever, kNone, false},
-    {CL_ComSet_Backlight, 0x636, 5, kOnOff, kNever, kNone, false},
-    {CL_ComSet_USetM_Backlight, 0x64D, 7, kAppear, kNever, kNone, false},
-    {CL_ComSet_Contrast, 0x637, 1, "GI_Sheet_Sel_Contrast", kNever, kNone, false},
-    {CL_ComSet_USetM_PowerSave, 0x64D, 6, kAppear, kPowerSave, kNone, false},
-    {CL_ComSet_SelfCheck, 0x636, 7, kOnOff, kNever, kNone, false},
-    {CL_ComSet_USetM_SelfCheck, 0x64D, 5, kAppear, kNever, kNone, false},
-    {CL_ComSet_BattV, 0x637, 0, kOnOff, kNever, kNone, false},
-    {CL_ComSet_USetM_BattV, 0x64D, 4, kAppear, kNever, kNone, false},
-    {CL_ComAtis_IntCh, 0x64E, 1, kAble, kNever, kUsaVariant, false},
-    {CL_ComAtis_UsaCh, 0x64E, 0, kAble, kUsaPlan, kUsaVariant, false},
-    {CL_ComAtis_CanCh, 0x64E, 2, kAble, kCanadaPlan, kUsaVariant, false},
-    {CL_ComAtis_TxnoAtis, 0x64E, 3, "GI_Sheet_Sel_Misc_Accept", kNever, kUsaVariant, false},
+    {CL_ComSet_Beep, kBeep, -1, "GI_Sheet_Sel_Beep", kNever, kNone, false},
+    {CL_ComSet_ScanF, kSettings1, 2, "GI_Sheet_Sel_ScanF", kScan, kNone, false},
+    {CL_ComSet_USetM_ScanF, kUserSetMode1, 2, kAppear, kScan, kNone, false},
+    {CL_ComSet_ScanT, kSettings1, 3, kOnOff, kScan, kNone, false},
+    {CL_ComSet_USetM_ScanT, kUserSetMode1, 3, kAppear, kScan, kNone, false},
+    {CL_ComSet_AutoScan, kSettings1, 4, kOnOff, kScan, kNone, false},
+    {CL_ComSet_USetM_AutoScan, kUserSetMode1, 1, kAppear, kScan, kNone, false},
+    {CL_ComSet_WxAlert, kSettings1, 1, kOnOff, kWeather, kOtherVariants, false},
+    {CL_ComSet_USetM_WxAlert, kUserSetMode1, 4, kAppear, kWeather, kOtherVariants, false},
+    {CL_ComSet_DualTri, kSettings2, 2, "GI_Sheet_Sel_DualTri", kDualTri, kNone, false},
+    {CL_ComSet_USetM_DualTri, kUserSetMode2, 3, kAppear, kDualTri, kNone, false},
+    {CL_ComSet_Moni, kSettings1, 0, "GI_Sheet_Sel_Moni", kNever, kNone, false},
+    {CL_ComSet_USetM_Moni, kUserSetMode1, 0, kAppear, kNever, kNone, false},
+    {CL_ComSet_Backlight, kSettings1, 5, kOnOff, kNever, kNone, false},
+    {CL_ComSet_USetM_Backlight, kUserSetMode2, 7, kAppear, kNever, kNone, false},
+    {CL_ComSet_Contrast, kSettings2, 1, "GI_Sheet_Sel_Contrast", kNever, kNone, false},
+    {CL_ComSet_USetM_PowerSave, kUserSetMode2, 6, kAppear, kPowerSave, kNone, false},
+    {CL_ComSet_SelfCheck, kSettings1, 7, kOnOff, kNever, kNone, false},
+    {CL_ComSet_USetM_SelfCheck, kUserSetMode2, 5, kAppear, kNever, kNone, false},
+    {CL_ComSet_BattV, kSettings2, 0, kOnOff, kNever, kNone, false},
+    {CL_ComSet_USetM_BattV, kUserSetMode2, 4, kAppear, kNever, kNone, false},
+    {CL_ComAtis_IntCh, kAtisFunctions, 1, kAble, kNever, kUsaVariant, false},
+    {CL_ComAtis_UsaCh, kAtisFunctions, 0, kAble, kUsaPlan, kUsaVariant, false},
+    {CL_ComAtis_CanCh, kAtisFunctions, 2, kAble, kCanadaPlan, kUsaVariant, false},
+    {CL_ComAtis_TxnoAtis, kAtisFunctions, 3, "GI_Sheet_Sel_Misc_Accept", kNever, kUsaVariant, false},
     {CL_ComCom_VolBeep, 0x6D3, -1, kOnOff, kNever, kNone, false},
     {CL_ComCom_SQLKey, 0x6D4, -1, "GI_Sheet_Sel_SQLkey", kNever, kNone, false},
-    {CL_ComExp_Usa, kPlans, 0, kOnOff, kNever, kNone, true},
-    {CL_ComExp_Canada, kPlans, 2, kOnOff, kNever, kNone, true},
-    {CL_ComExp_Wx, kPlans, 1, kOnOff, kNever, kOtherVariants, true},
-    {CL_ComExp_ScanF, kPlans, 4, kOnOff, kNever, kNone, false},
+    {CL_ComExp_Usa, kPlansAddress, 0, kOnOff, kNever, kNone, true},
+    {CL_ComExp_Canada, kPlansAddress, 2, kOnOff, kNever, kNone, true},
+    {CL_ComExp_Wx, kPlansAddress, 1, kOnOff, kNever, kOtherVariants, true},
+    {CL_ComExp_ScanF, kPlansAddress, 4, kOnOff, kNever, kNone, false},
     {CL_ComExp_DualWatchF, kFunctions, 7, kOnOff, kNever, kNone, false},
     {CL_ComExp_TriWatchF, kFunctions, 5, kOnOff, kNever, kNone, false},
     {CL_ComExp_TxPower, kFunctions, 0, "GI_Sheet_Sel_UserSetTxPow", kNever, kNone, false},
     {CL_ComExp_TotFun, kFunctions, 6, kOnOff, kNever, kNone, false},
-    {CL_ComExp_PttScan, kPlans, 3, "GI_Sheet_Sel_Misc_I_Accept", kNever, kNone, false},
-    {CL_ComExp_BandEx, kPlans, 5, kOnOff, kNever, kNone, false},
+    {CL_ComExp_PttScan, kPlansAddress, 3, "GI_Sheet_Sel_Misc_I_Accept", kNever, kNone, false},
+    {CL_ComExp_BandEx, kPlansAddress, 5, kOnOff, kNever, kNone, false},
     {CL_ComExp_PSave_CH, kFunctions, 4, kOnOff, kNever, kNone, false},
     {CL_ComExp_PSave_Scan, kFunctions, 3, kOnOff, kNever, kNone, false},
     {CL_ComExp_PSave_DualTri, kFunctions, 2, kOnOff, kNever, kNone, false},
-    {CL_ComExp_PSave_Continuation, 0x64D, 2, kAppear, kNever, kNone, false},
-    {CL_MakerR_UsaIni, kPlans, 7, kOnOff, kNever, kNone, false},
-    {CL_MakerR_TA, kPlans, 6, kOnOff, kNever, kNone, false},
+    {CL_ComExp_PSave_Continuation, kUserSetMode2, 2, kAppear, kNever, kNone, false},
+    {CL_MakerR_UsaIni, kPlansAddress, 7, kOnOff, kNever, kNone, false},
+    {CL_MakerR_TA, kPlansAddress, 6, kOnOff, kNever, kNone, false},
     {CL_MakerR_AdjMode, kFunctions, 1, kOnOff, kNever, kNone, false},
 };
 
