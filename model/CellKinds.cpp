@@ -2,6 +2,8 @@
 
 #include "overlay/cmcHash.h"
 #include "platform/Fault.h"
+#include "sheets/CellNames.h"
+#include "sheets/cmcCellObj.h"
 
 #include <array>
 #include <string>
@@ -107,3 +109,22 @@ int PlanOfCategory(std::int32_t category) {
 }
 
 } // namespace model
+
+// The sheets' look-up of the names, answered by the tables above.
+namespace sheets {
+
+static_assert(model::kNoCategory == cmcCellObj::kNoCategory && model::kNoKind == cmcCellObj::kNoKind);
+
+std::int32_t CategoryNumber(std::string_view name) {
+    return model::CategoryFromName(name);
+}
+
+std::int32_t KindNumber(std::string_view name) {
+    return model::KindFromName(name);
+}
+
+int ChannelPlanOf(std::int32_t category) {
+    return model::PlanOfCategory(category);
+}
+
+} // namespace sheets

@@ -1,7 +1,7 @@
 #include "sheets/ChannelSheetLayout.h"
 
-#include "model/CellKinds.h"
 #include "overlay/DefinitionSource.h"
+#include "sheets/CellNames.h"
 #include "ui/FontDefinition.h"
 #include "ui/ReadDecimal.h"
 
@@ -93,7 +93,7 @@ void ChannelSheetLayout::CellDone(cmcCellObj& cell) {
     if (!StepsOverUnusable() || !cell.HasKind()) {
         return;
     }
-    const int plan = model::PlanOfCategory(BasicCell().Category());
+    const int plan = sheets::ChannelPlanOf(BasicCell().Category());
     std::int32_t index = std::max<std::int32_t>(cell.Index(), 0);
     while (index < kChannelCount && !IsUsable(plan, index)) {
         ++index;
@@ -102,7 +102,7 @@ void ChannelSheetLayout::CellDone(cmcCellObj& cell) {
     if (index >= kChannelCount) {
         // No channel left to show (a plan without a usable channel): an empty row that cannot be
         // selected, not a row of a channel the plan does not have.
-        cell.SetKind(model::kNoKind);
+        cell.SetKind(cmcCellObj::kNoKind);
         cell.SetSelectable(false);
         cell.SetDisplayText(std::string());
     }
@@ -116,7 +116,7 @@ std::int32_t ChannelSheetLayout::UsableChannelCount() const {
     if (!m_state.usableOnly) {
         return kChannelCount;
     }
-    const int plan = model::PlanOfCategory(BasicCell().Category());
+    const int plan = sheets::ChannelPlanOf(BasicCell().Category());
     std::int32_t count = 0;
     for (int channel = 0; channel < kChannelCount; ++channel) {
         count += IsUsable(plan, channel) ? 1 : 0;
