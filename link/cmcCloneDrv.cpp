@@ -45,15 +45,15 @@ void cmcCloneDrv::SetPort(int port, std::string_view settings) {
 }
 
 bool cmcCloneDrv::StartInfo(Handler handler, void* data) {
-    return Begin(1, nullptr, handler, data);
+    return Begin(clonelink::kInfo, nullptr, handler, data);
 }
 
 bool cmcCloneDrv::StartRead(const CloneRange* ranges, Handler handler, void* data) {
-    return Begin(2, ranges, handler, data);
+    return Begin(clonelink::kRead, ranges, handler, data);
 }
 
 bool cmcCloneDrv::StartWrite(const cmcEeprom& image, const CloneRange* ranges, Handler handler, void* data) {
-    if (ranges == nullptr || !Begin(3, ranges, handler, data)) {
+    if (ranges == nullptr || !Begin(clonelink::kWrite, ranges, handler, data)) {
         return false;
     }
     m_nextAddress = m_ranges.front().first;
@@ -283,7 +283,7 @@ void cmcCloneDrv::OpenPort(Step& step) {
     std::uint8_t byte = 0;
     for (int discarded = 0; discarded < kFlushLimit && m_comm.Read(&byte, 1) == 1; ++discarded) {
     }
-    step.next = m_op == 1 ? kSendInfo : m_op == 2 ? kSendRead : kSendWrite;
+    step.next = m_op == clonelink::kInfo ? kSendInfo : m_op == clonelink::kRead ? kSendRead : kSendWrite;
 }
 
 void cmcCloneDrv::Send(const cmcBuff& bytes) {

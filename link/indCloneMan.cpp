@@ -94,7 +94,7 @@ bool indCloneMan::CloneInfo(Handler completion, void* data) {
         return false;
     }
     m_totalBytes = 0;
-    m_operation = 1;
+    m_operation = clonelink::kInfo;
     m_completion = {completion, data};
     Configure();
     if (m_view != nullptr) {
@@ -113,7 +113,7 @@ bool indCloneMan::CloneRead(const CloneRange* ranges, Handler completion, void* 
     for (const CloneRange* r = ranges; r != nullptr && r->last >= r->first; ++r) {
         m_totalBytes += r->last - r->first + 1;
     }
-    m_operation = 2;
+    m_operation = clonelink::kRead;
     m_completion = {completion, data};
     Configure();
     m_driver.StartRead(ranges, &indCloneMan::DriverDone, this);
@@ -129,7 +129,7 @@ bool indCloneMan::CloneWrite(const cmcEeprom& image, const CloneRange* ranges, H
     for (const CloneRange* r = ranges; r->last >= r->first; ++r) {
         m_totalBytes += r->last - r->first + 1;
     }
-    m_operation = 3;
+    m_operation = clonelink::kWrite;
     m_completion = {completion, data};
     Configure();
     m_driver.StartWrite(image, ranges, &indCloneMan::DriverDone, this);
@@ -188,13 +188,13 @@ void indCloneMan::DriverDone(void* data, dst_CDrv_Result& result) {
 void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
     // Without a handler nobody vouches for the reply: success becomes failure, but a failure keeps its
     // own code, so the user is told what really went wrong.
-    if (result.op == 1) {
+    if (result.op == clonelink::kInfo) {
         if (m_info.handler != nullptr) {
             m_info.handler(m_info.data, result);
         } else if (result.code == clonecode::kSuccess) {
             result.code = clonecode::kWrongRadio;
         }
-    } else if (result.op == 2) {
+    } else if (result.op == clonelink::kRead) {
         if (m_read.handler != nullptr) {
             m_read.handler(m_read.data, result);
         } else if (result.code == clonecode::kSuccess) {
