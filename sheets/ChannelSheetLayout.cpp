@@ -14,6 +14,11 @@ namespace {
 using ui::StartsWith;
 using ui::ValueOf;
 
+// Option bits of the radio's information reply: the options a model has fitted.
+constexpr std::uint8_t kOptionWett = 0x08;
+constexpr std::uint8_t kOptionVolt = 0x10;
+constexpr std::uint8_t kOptionTemp = 0x06;
+
 // Each directive skips its count of following lines when its condition on the model is met.
 enum class Condition { NoWett, NoVolt, NoTemp, NotUsa, NotEur };
 
@@ -65,13 +70,13 @@ void ChannelSheetLayout::ApplyDirective(std::string_view directive, std::int32_t
         bool skip = false;
         switch (condition) {
         case Condition::NoWett:
-            skip = (bits & 0x08) == 0;
+            skip = (bits & kOptionWett) == 0;
             break;
         case Condition::NoVolt:
-            skip = (bits & 0x10) == 0;
+            skip = (bits & kOptionVolt) == 0;
             break;
         case Condition::NoTemp:
-            skip = (bits & 0x06) == 0;
+            skip = (bits & kOptionTemp) == 0;
             break;
         case Condition::NotUsa:
             skip = m_state.modelVariant != 0;
