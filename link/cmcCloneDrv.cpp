@@ -211,8 +211,8 @@ void cmcCloneDrv::RunAction(Step& step) {
     case kSendRead:
     case kSendWrite: {
         const std::uint8_t command = m_state == kSendInfo   ? cloneframes::kInfoRequest
-                                      : m_state == kSendRead ? cloneframes::kReadRequest
-                                                             : cloneframes::kWriteRequest;
+                                     : m_state == kSendRead ? cloneframes::kReadRequest
+                                                            : cloneframes::kWriteRequest;
         Send(cloneframes::RequestFrame(command, m_modelCode, m_subCode, m_commandPreamble));
         m_frame.Clear();
         break;

@@ -17,7 +17,8 @@ namespace model {
 
 struct CellAnswer {
     CellAnswer(cmcCellCapsule& c, ICellDocument& d, IMainCommands& m)
-        : capsule(c), document(d), commands(m), record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, kEditorDone, {}} {}
+        : capsule(c), document(d), commands(m),
+          record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, kEditorDone, {}} {}
 
     cmcCellCapsule& capsule;
     ICellDocument& document;
@@ -46,7 +47,8 @@ struct CellAnswer {
     }
     // A value that cannot be changed, with the status text that says why: keys and commits alike.
     void Refuse(std::string why) {
-        const bool asked = capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone;
+        const bool asked =
+            capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone;
         Restrict();
         if (asked) {
             editors.refusal = std::move(why);

@@ -41,7 +41,8 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
     }
     const std::int32_t key = capsule.Command;
     if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace) {
-        const auto next = context.tables.StepByPosition(listName, Flex0, value, key == cmcCellCapsule::kCommandSpace ? 1 : -1);
+        const auto next =
+            context.tables.StepByPosition(listName, Flex0, value, key == cmcCellCapsule::kCommandSpace ? 1 : -1);
         if (!next) {
             return false;
         }

@@ -60,9 +60,10 @@ bool EditText(cmcCellCapsule& capsule, EditorContext& context, std::span<std::ui
     SelectAll(capsule);
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
-        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace || key == cmcCellCapsule::kCommandEnter) {
+        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace ||
+            key == cmcCellCapsule::kCommandEnter) {
             context.result = kEditorOpenInPlace;
-        } else if (key > 32 && key <= 126) {
+        } else if (key > cmcCellCapsule::kCommandSpace && key <= cmcCellCapsule::kCommandLastTyped) {
             context.result = kEditorOpenInPlace;
             StartWithKey(capsule);
         }
@@ -100,7 +101,8 @@ bool EditDigits(cmcCellCapsule& capsule, EditorContext& context, std::span<std::
     SelectAll(capsule);
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
-        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace || key == cmcCellCapsule::kCommandEnter) {
+        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace ||
+            key == cmcCellCapsule::kCommandEnter) {
             context.result = kEditorOpenInPlace;
             TrimOutText(capsule);
         } else if (IsDigit(key) || key == '.') {

@@ -68,7 +68,8 @@ void AnswerBitSetting(CellAnswer& a, const BitSetting& row) {
     } else {
         SetBit(image, row.address, row.bit, value != 0);
     }
-    if (row.kind == CL_ComExp_PSave_Continuation && !GetBit(image, settings::kPowerSaveMode, settings::kPowerSaveModeBit)) {
+    if (row.kind == CL_ComExp_PSave_Continuation &&
+        !GetBit(image, settings::kPowerSaveMode, settings::kPowerSaveModeBit)) {
         SetBit(image, kSettings2, 3, false); // the third power-save state needs the continuation
     }
     if (row.imageChangedEvent) {

@@ -67,12 +67,14 @@ bool CategoryRule(CellAnswer& a) {
     case model::CT_IntCh:
     case model::CT_UsaCh:
     case model::CT_CanCh:
-        if (a.record.Inhibited && a.kind != CL_ChList_No && a.kind != CL_ChList_Atr && c.Command <= cmcCellCapsule::kCommandLastCharacter) {
+        if (a.record.Inhibited && a.kind != CL_ChList_No && a.kind != CL_ChList_Atr &&
+            c.Command <= cmcCellCapsule::kCommandLastCharacter) {
             c.OutText = "---";
             a.Restrict();
             return true;
         }
-        if (a.kind == CL_ChList_Simp && c.Command <= cmcCellCapsule::kCommandLastCharacter && (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
+        if (a.kind == CL_ChList_Simp && c.Command <= cmcCellCapsule::kCommandLastCharacter &&
+            (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
             a.Restrict();
             if (a.index < kFirstFreeRow) {
                 c.OutText = "---";
@@ -81,7 +83,8 @@ bool CategoryRule(CellAnswer& a) {
         }
         [[fallthrough]];
     case model::CT_FreeCh:
-        if (a.record.RxBlank && c.Command <= cmcCellCapsule::kCommandLastCharacter && a.kind != CL_Fch_FreqR && a.kind != CL_Fch_FreqT) {
+        if (a.record.RxBlank && c.Command <= cmcCellCapsule::kCommandLastCharacter && a.kind != CL_Fch_FreqR &&
+            a.kind != CL_Fch_FreqT) {
             // A row without a receive frequency is edited in its frequency cell first: the key goes there.
             c.OutText.clear();
             c.JumpKind = CL_Fch_FreqR;
@@ -149,7 +152,8 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     if (mode == kCommand) {
         capsule.CallRefreshRelated(a.scope);
     }
-    if (capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone || capsule.Param != 0) {
+    if (capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone ||
+        capsule.Param != 0) {
         m_document.CellAnswered();
     }
     if (a.restricted && a.editors.refusal.empty()) {

@@ -35,7 +35,16 @@ constexpr std::array<std::pair<std::string_view, std::uint8_t>, 3> kPitches = {{
 constexpr std::size_t kMaxNameBytes = 31;
 
 // The fields of a font specification, in their order.
-enum Field : int { kCharsetField, kNameField, kColourField, kHeightField, kSizeField, kStylesField, kPitchField, kFieldCount };
+enum Field : int {
+    kCharsetField,
+    kNameField,
+    kColourField,
+    kHeightField,
+    kSizeField,
+    kStylesField,
+    kPitchField,
+    kFieldCount
+};
 
 template <typename Table> const typename Table::value_type* FindName(const Table& table, std::string_view name) {
     for (const auto& entry : table) {

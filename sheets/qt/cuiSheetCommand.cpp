@@ -59,7 +59,8 @@ void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::o
             capsule.InputText = *text;
         }
         if (m_popupMode) {
-            if ((command == cmcCellCapsule::kCommandEnter || command == cmcCellCapsule::kCommandDoubleClick) && m_context) {
+            if ((command == cmcCellCapsule::kCommandEnter || command == cmcCellCapsule::kCommandDoubleClick) &&
+                m_context) {
                 cmcCellCapsule choice = *m_context;
                 choice.Parent = &capsule;
                 choice.EditState = cmcCellCapsule::kEditChoice;
@@ -83,7 +84,8 @@ void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::o
             OpenEditor(pos, capsule.OutText, capsule.SelStart, capsule.SelLength);
         }
         // A follow-up that would land on the same cell again would repeat for ever: the chain ends.
-        if (capsule.ReplayCommand == cmcCellCapsule::kCommandNone || pos == before || round + 1 >= m_layout->RowCount()) {
+        if (capsule.ReplayCommand == cmcCellCapsule::kCommandNone || pos == before ||
+            round + 1 >= m_layout->RowCount()) {
             break;
         }
         command = capsule.ReplayCommand;
