@@ -31,7 +31,7 @@ void CloneCommands::Finish(int code) {
 }
 
 void CloneCommands::CloneRead() {
-    Begin(2);
+    Begin(clonelink::kRead);
     m_document.CommitPendingInput();
     if (!m_document.AskToSaveChanges() || m_manager.IsBusy()) {
         return Finish(kStopped);
@@ -57,7 +57,7 @@ void CloneCommands::AfterRead(dst_CDrv_Result& result) {
 }
 
 void CloneCommands::CloneWrite() {
-    Begin(3);
+    Begin(clonelink::kWrite);
     m_document.CommitPendingInput();
     if (m_document.WarningCheckErrors() > 0) {
         m_messages.Show(m_messages.Overlay().GetLongText("GI_Mess_DataError"),
@@ -159,7 +159,7 @@ void CloneCommands::NotChecked() {
 }
 
 void CloneCommands::CloneInfo() {
-    Begin(1);
+    Begin(clonelink::kInfo);
     if (m_manager.IsBusy()) {
         return Finish(kStopped);
     }
@@ -176,7 +176,7 @@ void CloneCommands::AfterInfo(dst_CDrv_Result& result) {
 
 void CloneCommands::InfoHandler(void* data, dst_CDrv_Result& result) {
     auto* self = static_cast<CloneCommands*>(data);
-    if (result.code != clonecode::kSuccess || result.op != 1) {
+    if (result.code != clonecode::kSuccess || result.op != clonelink::kInfo) {
         return;
     }
     if (result.modelCode != kModelCode || result.subCode != kExtraCode) {
@@ -204,7 +204,7 @@ void CloneCommands::InfoHandler(void* data, dst_CDrv_Result& result) {
 void CloneCommands::ReadHandler(void* data, dst_CDrv_Result& result) {
     auto* self = static_cast<CloneCommands*>(data);
     // The read that checks a write is compared with what was sent, not judged as a radio's image.
-    if (result.code != clonecode::kSuccess || result.op != 2 || self->m_checking) {
+    if (result.code != clonecode::kSuccess || result.op != clonelink::kRead || self->m_checking) {
         return;
     }
     if (self->m_document.RejectImage(result.image)) {

@@ -55,7 +55,7 @@ public:
 
     // How the last chain ended, for a line that says what happened.
     struct Outcome {
-        int op = 0;           // 1 information, 2 read, 3 write
+        int op = 0;           // clonelink::kInfo, kRead or kWrite
         int code = 0;         // as OnFinished gave it
         int bytes = 0;        // data bytes read or written (0 when the chain stopped before)
         std::uint32_t ms = 0; // from the start of the chain to its end

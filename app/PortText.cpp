@@ -12,7 +12,6 @@ namespace {
 constexpr const char* kPortNames = "GI_Port_InUse";
 constexpr const char* kDoing = "GI_Clone_Progress_Doing";
 constexpr const char* kDetail = "GI_Clone_Progress_Detail";
-constexpr int kRead = 2;
 
 // The device and, where known, the adapter's product name: "/dev/ttyUSB0 (USB serial cable)".
 std::string Device(IDefinitionSource& texts, const clonelink::PortInUse& port) {
@@ -34,7 +33,7 @@ std::string PortName(IDefinitionSource& texts, const clonelink::PortInUse& port)
 
 std::string Doing(IDefinitionSource& texts, int op, const clonelink::PortInUse& port) {
     // Three lines for a radio (read, write, check), then the same three for the simulated radio.
-    const int line = (op == kRead ? 0 : op == clonelink::kCheckRead ? 2 : 1) + (port.Simulated() ? 3 : 0);
+    const int line = (op == clonelink::kRead ? 0 : op == clonelink::kCheckRead ? 2 : 1) + (port.Simulated() ? 3 : 0);
     return FormatText(texts.GetLine(kDoing, line), {Device(texts, port)});
 }
 
@@ -53,13 +52,13 @@ std::string CloneResult(IDefinitionSource& texts,
                         bool backedUp) {
     constexpr const char* kResult = "GI_Status_Result";
     int line = 0;
-    if (outcome.op == kRead && outcome.code == clonecode::kSuccess) {
+    if (outcome.op == clonelink::kRead && outcome.code == clonecode::kSuccess) {
         line = 2;
-    } else if (outcome.op == 3 && outcome.code == clonecode::kSuccess) {
+    } else if (outcome.op == clonelink::kWrite && outcome.code == clonecode::kSuccess) {
         line = outcome.checked ? 3 : 4;
-    } else if (outcome.op == 3 && outcome.code == clonecode::kCheckDiffers) {
+    } else if (outcome.op == clonelink::kWrite && outcome.code == clonecode::kCheckDiffers) {
         line = 5;
-    } else if (outcome.op == 3 && outcome.code == clonecode::kNotChecked) {
+    } else if (outcome.op == clonelink::kWrite && outcome.code == clonecode::kNotChecked) {
         line = 6;
     } else {
         return {};

@@ -15,8 +15,8 @@ namespace porttext {
 // "COM1 — /dev/ttyUSB0 (USB serial cable)", "COM1 — /dev/ttyS0", "COM1 — simulated radio".
 std::string PortName(IDefinitionSource& texts, const clonelink::PortInUse& port);
 
-// The line that names a read (op 2), a write (op 3) or the read that checks a write
-// (clonelink::kCheckRead) and the device: "Reading from the radio on /dev/ttyUSB0 (USB serial
+// The line that names a read (clonelink::kRead), a write (kWrite) or the read that checks a write
+// (kCheckRead) and the device: "Reading from the radio on /dev/ttyUSB0 (USB serial
 // cable)", "Writing to the simulated radio".
 std::string Doing(IDefinitionSource& texts, int op, const clonelink::PortInUse& port);
 

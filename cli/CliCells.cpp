@@ -154,7 +154,7 @@ std::string CliCells::Set(const CellIdentity& id, const std::string& text) {
     cmcCellCapsule enter;
     enter.Cell = &cell;
     enter.Grid = CommandLineGrid();
-    enter.Command = 13;
+    enter.Command = cmcCellCapsule::kCommandEnter;
     const int result = m_behaviour.Answer(enter, ICellBehaviour::kCommand);
     if (!m_behaviour.LastRefusal().empty()) {
         // A setting the model fixes still takes its own value, as no change.
@@ -211,7 +211,7 @@ std::string CliCells::Choose(cmcCellObj& cell, const std::string& list, const st
         return "'" + text + "' is none of its items: " + items;
     }
     cmcCellObj item;
-    item.SetKind(1);
+    item.SetKind(model::Flex0);
     item.SetIndex(*value);
     cmcCellCapsule chosen;
     chosen.Cell = &item;

@@ -15,7 +15,7 @@ CliCloneView::CliCloneView(std::function<std::string(int op)> doing,
 
 void CliCloneView::BeginOperation(int op) {
     m_last.clear();
-    m_drawn = m_terminal && op != 1;
+    m_drawn = m_terminal && op != clonelink::kInfo;
     if (m_drawn && m_doing) {
         m_label = m_doing(op);
     }

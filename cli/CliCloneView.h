@@ -12,7 +12,7 @@ namespace cli {
 // left, on one line that is redrawn.
 class CliCloneView final : public clonelink::ICloneView {
 public:
-    // `doing` names operation `op` (2 read, 3 write); `detail` words the bytes and the time left.
+    // `doing` names operation `op` (clonelink::kRead, kWrite); `detail` words the bytes and the time left.
     CliCloneView(std::function<std::string(int op)> doing,
                  std::function<std::string(const clonelink::CloneProgress& progress)> detail);
     void BeginOperation(int op) override;

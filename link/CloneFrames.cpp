@@ -33,6 +33,14 @@ void AppendHex(std::vector<std::uint8_t>& out, unsigned value, int digits) {
     }
 }
 
+// The head of a frame: `preamble` extra FE bytes, FE FE, the addresses and the command.
+void AppendHead(cmcBuff& frame, std::uint8_t to, std::uint8_t from, std::uint8_t command, int preamble) {
+    frame.AppendFill(kPreamble, preamble + 2);
+    frame.AppendByte(to);
+    frame.AppendByte(from);
+    frame.AppendByte(command);
+}
+
 bool StartsWith(const cmcBuff& frame, std::uint8_t to, std::uint8_t from, std::uint8_t command) {
     return frame.Length() >= 4 && frame.At(0) == kPreamble && frame.At(1) == to && frame.At(2) == from &&
            frame.At(3) == command;
@@ -133,16 +141,12 @@ cmcBuff HexToBytes(std::string_view text) {
 }
 
 cmcBuff RequestFrame(std::uint8_t command, std::int32_t modelCode, std::int32_t subCode, int preamble) {
-    char text[64];
-    std::snprintf(text,
-                  sizeof text,
-                  "FEFE EE EF %02X %04X %04X FD",
-                  command,
-                  static_cast<unsigned>(modelCode),
-                  static_cast<unsigned>(subCode));
+    char text[24];
+    std::snprintf(text, sizeof text, "%04X %04X", static_cast<unsigned>(modelCode), static_cast<unsigned>(subCode));
     cmcBuff frame;
-    frame.AppendFill(kPreamble, preamble);
+    AppendHead(frame, kRadio, kProgram, command, preamble);
     frame.AppendBuff(HexToBytes(text));
+    frame.AppendByte(kEnd);
     return frame;
 }
 
@@ -162,8 +166,7 @@ std::vector<std::uint8_t> DataPayload(std::int32_t address, const std::uint8_t* 
 
 cmcBuff DataFrame(std::int32_t address, const std::uint8_t* data, int n, int preamble) {
     cmcBuff frame;
-    frame.AppendFill(kPreamble, preamble);
-    frame.AppendBuff(HexToBytes("FEFE EE EF E4"));
+    AppendHead(frame, kRadio, kProgram, kData, preamble);
     const auto payload = DataPayload(address, data, n);
     frame.Append(payload.data(), static_cast<std::int32_t>(payload.size()));
     frame.AppendByte(kEnd);
@@ -171,9 +174,8 @@ cmcBuff DataFrame(std::int32_t address, const std::uint8_t* data, int n, int pre
 }
 
 cmcBuff EndFrame(int frameCount, std::uint8_t to, std::uint8_t from) {
-    const std::uint8_t head[] = {kPreamble, kPreamble, to, from, 0xE5};
     cmcBuff frame;
-    frame.Append(head, 5);
+    AppendHead(frame, to, from, kDataEnd, 0);
     frame.Append(reinterpret_cast<const std::uint8_t*>(kMaker.data()), static_cast<std::int32_t>(kMaker.size()));
     std::vector<std::uint8_t> count;
     AppendHex(count, static_cast<unsigned>(frameCount % 256), 2);
@@ -183,7 +185,7 @@ cmcBuff EndFrame(int frameCount, std::uint8_t to, std::uint8_t from) {
 }
 
 void CheckInfoReply(const cmcBuff& frame, dst_CDrv_Result& result) {
-    if (!StartsWith(frame, kProgram, kRadio, 0xE1) || frame.Length() < 8) {
+    if (!StartsWith(frame, kProgram, kRadio, kInfoReply) || frame.Length() < 8) {
         result.code = clonecode::kBadFrame;
         return;
     }
@@ -205,9 +207,9 @@ int ParseReadFrame(const cmcBuff& frame, ReadProgress& progress, dst_CDrv_Result
         return clonecode::kBadFrame;
     }
     switch (frame.At(3)) {
-    case 0xE4:
+    case kData:
         return CheckPayload(frame, progress, result);
-    case 0xE5:
+    case kDataEnd:
         return CheckEnd(frame, progress);
     default:
         return clonecode::kBadFrame;

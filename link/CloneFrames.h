@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/CloneFrameBytes.h"
 #include "link/CloneResult.h"
 #include "link/core/cmcBuff.h"
 
@@ -8,29 +9,23 @@
 #include <vector>
 
 // The frames of the clone protocol, built and checked without any state: FE FE <to> <from> <command>
-// <body> FD, the radio at EE, the program at EF.
+// <body> FD, the radio at EE, the program at EF (link/CloneFrameBytes.h names the bytes).
 namespace cloneframes {
-
-inline constexpr std::uint8_t kPreamble = 0xFE;
-inline constexpr std::uint8_t kEnd = 0xFD;
-inline constexpr std::uint8_t kRadio = 0xEE;
-inline constexpr std::uint8_t kProgram = 0xEF;
-inline constexpr std::string_view kMaker = "Quon Inc.";
 
 // Bytes of a hexadecimal text: characters other than hex digits are skipped, digits pair high first,
 // a final unpaired digit fills the high half of a last byte.
 cmcBuff HexToBytes(std::string_view text);
 
-// A request frame (command E0, E2 or E3) with `preamble` extra FE bytes in front.
+// A request frame (kInfoRequest, kReadRequest or kWriteRequest) with `preamble` extra FE bytes in front.
 cmcBuff RequestFrame(std::uint8_t command, std::int32_t modelCode, std::int32_t subCode, int preamble);
 
 // The ASCII payload of a data frame: address, count, the data bytes and the checksum, as hex digits.
 std::vector<std::uint8_t> DataPayload(std::int32_t address, const std::uint8_t* data, int n);
 
-// A data frame (E4) from the program with `preamble` extra FE bytes in front.
+// A data frame (kData) from the program with `preamble` extra FE bytes in front.
 cmcBuff DataFrame(std::int32_t address, const std::uint8_t* data, int n, int preamble);
 
-// The end frame (E5) carrying the data frame count modulo 256, from `from` to `to`.
+// The end frame (kDataEnd) carrying the data frame count modulo 256, from `from` to `to`.
 cmcBuff EndFrame(int frameCount, std::uint8_t to = kRadio, std::uint8_t from = kProgram);
 
 // Checks an information reply (FD not included) and fills model code, sub code, info and code 0;

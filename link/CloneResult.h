@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/cmcEeprom.h"
+#include "link/CloneOperations.h"
 #include "link/core/cmcBuff.h"
 
 #include <cstdint>
@@ -26,6 +27,9 @@ inline constexpr std::uint8_t kMissingData = 8;
 inline constexpr std::uint8_t kOutsideImage = 9;
 inline constexpr std::uint8_t kWriteRefused = 10;
 inline constexpr std::uint8_t kWrongRadio = 11;
+// Codes the messages have headings and check lines for, though nothing here sets them.
+inline constexpr std::uint8_t kOtherRadio = 12;     // "not a VQ-N58", as kWrongRadio
+inline constexpr std::uint8_t kMemoryUnusable = 13; // the radio's memory could not be used
 inline constexpr std::uint8_t kBadIdentity = 14;
 inline constexpr std::uint8_t kImageRejected = 15;
 inline constexpr std::uint8_t kImageNewer = 16;
@@ -38,7 +42,7 @@ inline constexpr std::uint8_t kNotChecked = 19;   // written, but the radio did 
 // What one clone operation produced; made at each start and destroyed after the completion handler
 // has returned (a handler that needs the image copies it).
 struct dst_CDrv_Result {
-    std::uint8_t op = 0;   // 1 information, 2 read, 3 write
+    std::uint8_t op = 0;   // clonelink::kInfo, kRead or kWrite
     std::uint8_t code = 2; // clonecode; 2 until something decides otherwise
     std::int32_t modelCode = 0;
     std::int32_t subCode = 0;

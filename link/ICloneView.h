@@ -1,9 +1,8 @@
 #pragma once
 
-namespace clonelink {
+#include "link/CloneOperations.h"
 
-// The operation BeginOperation names for the read that checks what a write left in the radio.
-inline constexpr int kCheckRead = 4;
+namespace clonelink {
 
 // Where a running read or write stands.
 struct CloneProgress {
@@ -19,8 +18,8 @@ struct CloneProgress {
 class ICloneView {
 public:
     virtual ~ICloneView() = default;
-    // An operation starts: disable the main window; for a read (2), a write (3) or the read that checks
-    // a write (kCheckRead) show the progress.
+    // An operation starts: disable the main window; for a read (kRead), a write (kWrite) or the read
+    // that checks a write (kCheckRead) show the progress.
     virtual void BeginOperation(int op) = 0;
     // Redraw the progress: the bar, the bytes done of the bytes expected and the time left.
     virtual void ShowProgress(const CloneProgress& progress) = 0;

@@ -43,15 +43,15 @@ void cmcCloneDrv::SetPort(int port, std::string_view settings) {
 }
 
 bool cmcCloneDrv::StartInfo(Handler handler, void* data) {
-    return Begin(1, nullptr, handler, data);
+    return Begin(clonelink::kInfo, nullptr, handler, data);
 }
 
 bool cmcCloneDrv::StartRead(const CloneRange* ranges, Handler handler, void* data) {
-    return Begin(2, ranges, handler, data);
+    return Begin(clonelink::kRead, ranges, handler, data);
 }
 
 bool cmcCloneDrv::StartWrite(const cmcEeprom& image, const CloneRange* ranges, Handler handler, void* data) {
-    if (ranges == nullptr || !Begin(3, ranges, handler, data)) {
+    if (ranges == nullptr || !Begin(clonelink::kWrite, ranges, handler, data)) {
         return false;
     }
     m_nextAddress = m_ranges.front().first;
@@ -208,7 +208,9 @@ void cmcCloneDrv::RunAction(Step& step) {
     case kSendInfo:
     case kSendRead:
     case kSendWrite: {
-        const std::uint8_t command = m_state == kSendInfo ? 0xE0 : m_state == kSendRead ? 0xE2 : 0xE3;
+        const std::uint8_t command = m_state == kSendInfo   ? cloneframes::kInfoRequest
+                                     : m_state == kSendRead ? cloneframes::kReadRequest
+                                                            : cloneframes::kWriteRequest;
         Send(cloneframes::RequestFrame(command, m_modelCode, m_subCode, m_commandPreamble));
         m_frame.Clear();
         break;
@@ -242,7 +244,11 @@ void cmcCloneDrv::RunAction(Step& step) {
         step.progress = false;
         cmcBuff frame;
         if (ReceiveFrame(frame)) {
-            static constexpr std::uint8_t kAccepted[] = {0xFE, 0xEF, 0xEE, 0xE6, 0x00};
+            static constexpr std::uint8_t kAccepted[] = {cloneframes::kPreamble,
+                                                         cloneframes::kProgram,
+                                                         cloneframes::kRadio,
+                                                         cloneframes::kWriteAnswer,
+                                                         cloneframes::kWriteAccepted};
             const bool accepted = frame.Length() == 5 && std::equal(kAccepted, kAccepted + 5, frame.Data());
             m_result->code = accepted ? clonecode::kSuccess : clonecode::kWriteRefused;
             step.next = kDrain;
@@ -275,7 +281,7 @@ void cmcCloneDrv::OpenPort(Step& step) {
     std::uint8_t byte = 0;
     for (int discarded = 0; discarded < kFlushLimit && m_comm.Read(&byte, 1) == 1; ++discarded) {
     }
-    step.next = m_op == 1 ? kSendInfo : m_op == 2 ? kSendRead : kSendWrite;
+    step.next = m_op == clonelink::kInfo ? kSendInfo : m_op == clonelink::kRead ? kSendRead : kSendWrite;
 }
 
 void cmcCloneDrv::Send(const cmcBuff& bytes) {

@@ -41,16 +41,16 @@ std::string FillPlaceholders(const std::string& text, std::initializer_list<std:
 // Lines of "GI_Mess_CloneErr_Check" that follow the heading of each code.
 std::vector<int> CheckLines(int code) {
     switch (code) {
-    case 10:
+    case clonecode::kWriteRefused:
         return {0, 2, 3};
-    case 11:
-    case 12:
+    case clonecode::kWrongRadio:
+    case clonecode::kOtherRadio:
         return {0, 1, 2, 3, 4, 5};
-    case 13:
+    case clonecode::kMemoryUnusable:
         return {6, 7};
-    case 14:
+    case clonecode::kBadIdentity:
         return {0, 4, 5};
-    case 16:
+    case clonecode::kImageNewer:
         return {};
     default:
         return {0, 1, 2, 3};
@@ -94,7 +94,7 @@ bool indCloneMan::CloneInfo(Handler completion, void* data) {
         return false;
     }
     m_totalBytes = 0;
-    m_operation = 1;
+    m_operation = clonelink::kInfo;
     m_completion = {completion, data};
     Configure();
     if (m_view != nullptr) {
@@ -113,7 +113,7 @@ bool indCloneMan::CloneRead(const CloneRange* ranges, Handler completion, void* 
     for (const CloneRange* r = ranges; r != nullptr && r->last >= r->first; ++r) {
         m_totalBytes += r->last - r->first + 1;
     }
-    m_operation = 2;
+    m_operation = clonelink::kRead;
     m_completion = {completion, data};
     Configure();
     m_driver.StartRead(ranges, &indCloneMan::DriverDone, this);
@@ -129,7 +129,7 @@ bool indCloneMan::CloneWrite(const cmcEeprom& image, const CloneRange* ranges, H
     for (const CloneRange* r = ranges; r->last >= r->first; ++r) {
         m_totalBytes += r->last - r->first + 1;
     }
-    m_operation = 3;
+    m_operation = clonelink::kWrite;
     m_completion = {completion, data};
     Configure();
     m_driver.StartWrite(image, ranges, &indCloneMan::DriverDone, this);
@@ -188,13 +188,13 @@ void indCloneMan::DriverDone(void* data, dst_CDrv_Result& result) {
 void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
     // Without a handler nobody vouches for the reply: success becomes failure, but a failure keeps its
     // own code, so the user is told what really went wrong.
-    if (result.op == 1) {
+    if (result.op == clonelink::kInfo) {
         if (m_info.handler != nullptr) {
             m_info.handler(m_info.data, result);
         } else if (result.code == clonecode::kSuccess) {
             result.code = clonecode::kWrongRadio;
         }
-    } else if (result.op == 2) {
+    } else if (result.op == clonelink::kRead) {
         if (m_read.handler != nullptr) {
             m_read.handler(m_read.data, result);
         } else if (result.code == clonecode::kSuccess) {

@@ -45,7 +45,7 @@ public:
     bool CloneInfo(Handler completion, void* data);
     // `viewOp` is the operation the progress display names (clonelink::kCheckRead for the read that
     // checks a write).
-    bool CloneRead(const CloneRange* ranges, Handler completion, void* data, int viewOp = 2);
+    bool CloneRead(const CloneRange* ranges, Handler completion, void* data, int viewOp = clonelink::kRead);
     bool CloneWrite(const cmcEeprom& image, const CloneRange* ranges, Handler completion, void* data);
     bool IsBusy() const { return m_driver.IsBusy(); }
 

@@ -5,6 +5,7 @@
 #include "model/IMainCommands.h"
 #include "model/ValueEditors.h"
 #include "model/datCh.h"
+#include "sheets/CellRelations.h"
 #include "sheets/cmcCellCapsule.h"
 
 #include <cstdint>
@@ -14,14 +15,10 @@
 // family. Lives for one call of indActiveCell::Answer.
 namespace model {
 
-// Scope bits of RefreshRelated.
-inline constexpr int kScopeCell = 0x01;
-inline constexpr int kScopeRow = 0x08;
-inline constexpr int kScopeAllKinds = 0x20;
-
 struct CellAnswer {
     CellAnswer(cmcCellCapsule& c, ICellDocument& d, IMainCommands& m)
-        : capsule(c), document(d), commands(m), record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, 0, {}} {}
+        : capsule(c), document(d), commands(m),
+          record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, kEditorDone, {}} {}
 
     cmcCellCapsule& capsule;
     ICellDocument& document;
@@ -36,21 +33,22 @@ struct CellAnswer {
     bool restricted = false; // raised when the restricted rule cancelled a key
 
     cmcEeprom& Image() { return document.CellImage(); }
-    // True only for Command 13 (Enter, double click, the Edit item of a pop-up menu).
-    bool OnEnter() const { return capsule.Command == 13; }
+    // True only for Enter (also a double click and the Edit item of a pop-up menu).
+    bool OnEnter() const { return capsule.Command == cmcCellCapsule::kCommandEnter; }
 
     // The restricted rule: the text drawn in olive; a typed key, Enter included, is cancelled and
     // explained by the restricted status text.
     void Restrict() {
         capsule.TextColor = kColourOlive;
-        if (capsule.Command >= 1 && capsule.Command <= 126) {
-            capsule.Command = 0;
+        if (capsule.Command > cmcCellCapsule::kCommandNone && capsule.Command <= cmcCellCapsule::kCommandLastTyped) {
+            capsule.Command = cmcCellCapsule::kCommandNone;
             restricted = true;
         }
     }
     // A value that cannot be changed, with the status text that says why: keys and commits alike.
     void Refuse(std::string why) {
-        const bool asked = capsule.Command != 0 || capsule.EditState != cmcCellCapsule::kEditNone;
+        const bool asked =
+            capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone;
         Restrict();
         if (asked) {
             editors.refusal = std::move(why);

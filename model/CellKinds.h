@@ -31,20 +31,15 @@ enum ProgramKind : std::int32_t {
     kProgramKindEnd
 };
 
-// The kinds the model's own rules and tables name: the free byte and the channel columns.
-enum ModelKind : std::int32_t {
-    kKindFreeByteDec = 22, // CL_Free_Byte_Dec
-    kKindChNo = 112,       // CL_ChList_No, the first channel list column
-    kKindChAtr = 113,
-    kKindChTag = 114,
-    kKindChTxInh = 115,
-    kKindChPoc = 116,
-    kKindChSimp = 117, // CL_ChList_Simp, the last channel list column
-    kKindWxAtr = 118,  // CL_WX_ChAtr
-    kKindFreqR = 119,  // CL_Fch_FreqR, the first free channel column
-    kKindFreqT = 120,
-    kKindChName = 121, // CL_Fch_ChName, the last free channel column
+// The radio's cell kinds by name, numbered as model/CellKindList.h lists them (CL_Null 0 to CL_MakerR_Beep
+// 255), the same list the name table is made from.
+enum Kind : std::int32_t {
+#define VQN58_CELL_KIND(name) name,
+#include "model/CellKindList.h"
+#undef VQN58_CELL_KIND
+    kKindListEnd
 };
+static_assert(kKindListEnd == kKindCount, "the kind list holds the radio's 256 kinds");
 
 // Category numbers, in table order.
 enum Category : std::int32_t {

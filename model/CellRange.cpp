@@ -25,54 +25,41 @@ constexpr std::int32_t kFontSizeHighest = 1000;
 constexpr std::int32_t kPortLowest = 1; // COM port numbers
 constexpr std::int32_t kPortHighest = 256;
 
-enum Kind : std::int32_t {
-    kFlex0 = 1,
-    kSelModeU = 2,
-    kSelModeF = 3,
-    kFreeByteHex = 23,
-    kRecent = 31,
-    kFontSize = 34,
-    kPortCom = 36,
-    kModel = 42,
-    kFirstDrawingHelper = 77, // CL_Misc_ChNo_0Base to CL_Dummy
-    kLastDrawingHelper = 81,
-};
-
 } // namespace
 
 CellRange RangeOfKind(std::int32_t kind) {
     if (KindName(kind).empty()) {
         return {};
     }
-    if (kind >= kKindChNo && kind <= kKindChSimp) {
+    if (kind >= CL_ChList_No && kind <= CL_ChList_Simp) {
         return {kListPlans, 0, kPlanRowCount - 1};
     }
-    if (kind == kKindWxAtr) {
+    if (kind == CL_WX_ChAtr) {
         return {Bit(CT_WxCh), 0, kWeatherCount - 1};
     }
-    if (kind >= kKindFreqR && kind <= kKindChName) {
+    if (kind >= CL_Fch_FreqR && kind <= CL_Fch_ChName) {
         return {Bit(CT_FreeCh), 0, kFreeChannelCount - 1};
     }
     switch (kind) {
-    case kFlex0: // the value an item of a selection list stands for
+    case Flex0: // the value an item of a selection list stands for
         return {kAnyCategory, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
-    case kSelModeU:
-    case kSelModeF:
+    case CL_Sel_Mode_U:
+    case CL_Sel_Mode_F:
         return {kNoPlan, 0, kModeCount - 1};
-    case kKindFreeByteDec:
+    case CL_Free_Byte_Dec:
         return {kNoPlan, 0, kImageSize - 1};
-    case kRecent:
+    case CL_Menu_File_Recent:
         return {kNoPlan, 0, kRecentCount - 1};
-    case kFontSize:
+    case CL_Menu_View_FontSize:
         return {kNoPlan, kFontSizeLowest, kFontSizeHighest};
-    case kPortCom:
+    case CL_Menu_Port_Com:
         return {kNoPlan, kPortLowest, kPortHighest};
-    case kModel:
+    case CL_Model:
         return {kNoPlan, 0, kModelTypeCount - 1};
     default:
         break;
     }
-    if (kind == 0 || kind == kFreeByteHex || (kind >= kFirstDrawingHelper && kind <= kLastDrawingHelper)) {
+    if (kind == CL_Null || kind == CL_Free_Byte_Hex || (kind >= CL_Misc_ChNo_0Base && kind <= CL_Dummy)) {
         // Row numbers, separators and empty cells of the channel sheets: the rows of the longest list.
         return {kAnyCategory, 0, kPlanRowCount - 1};
     }

@@ -10,19 +10,6 @@ namespace {
 
 constexpr std::uint8_t kWholeByte = 0xFF;
 
-enum Kind : std::int32_t {
-    kKindPowerSave = 138,
-    kKindAtisIdentity = 144,
-    kKindComment = 200,
-    kKindLcdInt = 216,
-    kKindLcdUsa = 217,
-    kKindLcdCan = 218,
-    kKindAtisAmp13 = 235,
-    kKindAtisAmp21 = 236,
-    kKindTotTimer = 237,
-    kKindBeepAmp = 247,
-};
-
 constexpr std::uint8_t BitMask(int bit) {
     return static_cast<std::uint8_t>(1U << bit);
 }
@@ -39,45 +26,45 @@ std::int32_t FreeRecord(std::int32_t channel) {
 
 // A free channel row's name as the channel lists show it (rows 234 to 303 of plans 1 to 3).
 bool ShowsFreeName(std::int32_t category, std::int32_t kind, std::int32_t index) {
-    return kind == kKindChNo && IsChannelListPlan(PlanOfCategory(category)) && index >= kFirstFreeRow;
+    return kind == CL_ChList_No && IsChannelListPlan(PlanOfCategory(category)) && index >= kFirstFreeRow;
 }
 
 std::vector<StoredBits> ChannelStorage(int plan, std::int32_t kind, std::int32_t index) {
     std::vector<StoredBits> bits;
     const auto attribute = [&](std::uint8_t mask) { bits.push_back({AttributeAddress(plan, index), mask}); };
     switch (kind) {
-    case kKindChNo:
+    case CL_ChList_No:
         if (index >= kFirstFreeRow) {
             AddBytes(bits, FreeRecord(index - kFirstFreeRow) + 4, kFreeNameLength);
         }
         break;
-    case kKindChAtr:
+    case CL_ChList_Atr:
         AddBytes(bits, kMarkABase + 2 * BlockOfPlan(plan), 2);
         AddBytes(bits, kMarkBBase + 2 * BlockOfPlan(plan), 2);
         attribute(kAttrInhibited);
         break;
-    case kKindChTag:
+    case CL_ChList_Tag:
         attribute(kAttrTagged);
         break;
-    case kKindChTxInh:
+    case CL_ChList_TxInh:
         attribute(kAttrTxInhibit);
         break;
-    case kKindChPoc:
+    case CL_ChList_Poc:
         attribute(kAttrPoc);
         break;
-    case kKindChSimp:
+    case CL_ChList_Simp:
         attribute(kAttrSimplex);
         break;
-    case kKindWxAtr:
+    case CL_WX_ChAtr:
         bits.push_back({kWeatherBits + index / 8, BitMask(index % 8)});
         break;
-    case kKindFreqR:
+    case CL_Fch_FreqR:
         AddBytes(bits, FreeRecord(index), 2);
         break;
-    case kKindFreqT:
+    case CL_Fch_FreqT:
         AddBytes(bits, FreeRecord(index) + 2, 2);
         break;
-    case kKindChName:
+    case CL_Fch_ChName:
         AddBytes(bits, FreeRecord(index) + 4, kFreeNameLength);
         break;
     default:
@@ -100,37 +87,37 @@ std::vector<StoredBits> SettingStorage(std::int32_t kind, std::int32_t index) {
         return bits;
     }
     switch (kind) {
-    case kKindFreeByteDec:
+    case CL_Free_Byte_Dec:
         bits.push_back({index, kWholeByte});
         break;
-    case kKindPowerSave:
+    case CL_ComSet_PowerSave:
         bits.push_back({kSettings1, BitMask(6)});
         bits.push_back({kSettings2, BitMask(3)});
         break;
-    case kKindAtisIdentity:
+    case CL_ComAtis_AtisId:
         AddBytes(bits, kAtisId, kAtisIdBytes + 1); // the digits and their check byte
         break;
-    case kKindComment:
+    case CL_ComCom_CloneComment:
         AddBytes(bits, kCommentAddress, kCommentLength);
         break;
-    case kKindLcdInt:
-    case kKindLcdUsa:
-    case kKindLcdCan: {
-        const int bit = kind == kKindLcdInt ? 1 : kind == kKindLcdUsa ? 0 : 2;
+    case CL_ComExp_LcdInt:
+    case CL_ComExp_LcdUsa:
+    case CL_ComExp_LcdCan: {
+        const int bit = kind == CL_ComExp_LcdInt ? 1 : kind == CL_ComExp_LcdUsa ? 0 : 2;
         bits.push_back({kLcdA, BitMask(bit)});
         bits.push_back({kLcdB, BitMask(bit)});
         break;
     }
-    case kKindAtisAmp13:
+    case CL_MakerR_AtisAmp13:
         bits.push_back({settings::kAtisAmp13, kWholeByte});
         break;
-    case kKindAtisAmp21:
+    case CL_MakerR_AtisAmp21:
         bits.push_back({settings::kAtisAmp21, kWholeByte});
         break;
-    case kKindTotTimer:
+    case CL_MakerR_TotTimer:
         AddBytes(bits, settings::kTotTimer, 2);
         break;
-    case kKindBeepAmp:
+    case CL_MakerR_BeepAmp:
         bits.push_back({settings::kBeepAmp, kWholeByte});
         break;
     default:
@@ -146,7 +133,7 @@ std::vector<StoredBits> CellStorage(std::int32_t category, std::int32_t kind, st
         return {};
     }
     const int plan = PlanOfCategory(category);
-    if (kind >= kKindChNo && kind <= kKindChName && plan != kPlanNone) {
+    if (kind >= CL_ChList_No && kind <= CL_Fch_ChName && plan != kPlanNone) {
         return ChannelStorage(plan, kind, index);
     }
     return SettingStorage(kind, index);
@@ -156,7 +143,7 @@ bool IsStoredTextCell(std::int32_t category, std::int32_t kind, std::int32_t ind
     if (!RangeOfKind(kind).Takes(category, index)) {
         return false;
     }
-    return kind == kKindChName || kind == kKindComment || ShowsFreeName(category, kind, index);
+    return kind == CL_Fch_ChName || kind == CL_ComCom_CloneComment || ShowsFreeName(category, kind, index);
 }
 
 } // namespace model

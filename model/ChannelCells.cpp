@@ -16,8 +16,6 @@
 namespace model {
 namespace {
 
-constexpr std::int32_t kKindWeatherAttribute = 118;
-
 void Save(CellAnswer& a) {
     a.record.StoreReload(0, a.record.ChIndex);
 }
@@ -77,6 +75,9 @@ void AnswerChannelNumber(CellAnswer& a) {
     a.capsule.OutText = name + " ";
 }
 
+// The items of the marks menu ("GI_Sheet_Sel_ChATRAll" and "...ChATRUse").
+enum MarkItem : std::int32_t { kItemMarkA = 1, kItemMarkB = 2, kItemToggleInhibit = 3, kItemToggleView = 4 };
+
 // The P and C marks, and the menu that sets them, inhibits or allows the row, or toggles the view.
 void AnswerMarks(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
@@ -86,26 +87,26 @@ void AnswerMarks(CellAnswer& a) {
     if (c.Parent != nullptr) {
         if (EditSelection(c, a.editors, list, item)) {
             switch (item) {
-            case 1:
-            case 2:
-                (item == 1 ? r.MarkA : r.MarkB) = true;
+            case kItemMarkA:
+            case kItemMarkB:
+                (item == kItemMarkA ? r.MarkA : r.MarkB) = true;
                 r.Inhibited = false; // a marked channel must be usable
                 Save(a);
                 a.scope |= kScopeAllKinds; // the row that lost the mark changes too
                 break;
-            case 3:
+            case kItemToggleInhibit:
                 r.Inhibited = !r.Inhibited;
                 Save(a);
                 a.scope |= kScopeAllKinds;
                 break;
-            case 4:
+            case kItemToggleView:
                 a.document.Events().Post(kEvToggleUsableChannels);
                 break;
             default:
                 break;
             }
         }
-    } else if (c.Command == 13 && c.Grid != nullptr) {
+    } else if (c.Command == cmcCellCapsule::kCommandEnter && c.Grid != nullptr) {
         EditSelection(c, a.editors, list, item); // opens the list
     }
     c.OutText = std::string(r.MarkA ? "P" : "") + (r.MarkB ? "C" : "");
@@ -128,7 +129,7 @@ void AnswerWeather(CellAnswer& a) {
     if (EditSelection(a.capsule, a.editors, "GI_Sheet_Sel_WxChAtr", value)) {
         a.record.Inhibited = value != 0;
         Save(a);
-        a.document.Events().Post(kEvRepaintKind, 0, kKindWeatherAttribute);
+        a.document.Events().Post(kEvRepaintKind, 0, CL_WX_ChAtr);
     }
     a.capsule.SetState(cmcCellCapsule::kWarning, AllWeatherChannelsInhibited(a));
 }
@@ -151,34 +152,34 @@ bool AnswerChannelKind(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
     datCh& r = a.record;
     switch (a.kind) {
-    case 50:
+    case CL_Check_Int_ChInh:
         c.SetState(cmcCellCapsule::kWarning, PlanHasInhibitedMark(a, kPlanInternational));
         return true;
-    case 51:
+    case CL_Check_Usa_ChInh:
         c.SetState(cmcCellCapsule::kWarning, PlanHasInhibitedMark(a, kPlanUsa));
         return true;
-    case 52:
+    case CL_Check_Can_ChInh:
         c.SetState(cmcCellCapsule::kWarning, PlanHasInhibitedMark(a, kPlanCanada));
         return true;
-    case 53:
+    case CL_Check_WX_ChInh:
         c.SetState(cmcCellCapsule::kWarning, AllWeatherChannelsInhibited(a));
         return true;
-    case 112:
+    case CL_ChList_No:
         AnswerChannelNumber(a);
         return true;
-    case 113:
+    case CL_ChList_Atr:
         AnswerMarks(a);
         return true;
-    case 114:
+    case CL_ChList_Tag:
         AnswerAttributeBit(a, "GI_Sheet_Sel_ChTag", r.Tagged);
         return true;
-    case 115:
+    case CL_ChList_TxInh:
         AnswerAttributeBit(a, "GI_Sheet_Sel_ChTxInh", r.TxInhibit);
         return true;
-    case 116:
+    case CL_ChList_Poc:
         AnswerAttributeBit(a, "GI_Sheet_Sel_ChPoc", r.Poc);
         return true;
-    case 117:
+    case CL_ChList_Simp:
         if (a.index >= kFirstFreeRow) {
             // The free channel's own frequencies decide its simplex bit: a choice here would be undone.
             ShowSelection(a.capsule, a.editors, "GI_Sheet_Sel_ChSimp", r.Simplex ? 1 : 0);
@@ -189,16 +190,16 @@ bool AnswerChannelKind(CellAnswer& a) {
         }
         AnswerAttributeBit(a, "GI_Sheet_Sel_ChSimp", r.Simplex);
         return true;
-    case 118:
+    case CL_WX_ChAtr:
         AnswerWeather(a);
         return true;
-    case 119:
-    case 120:
-        if (EditFrequency(c, a.editors, r, a.kind == 119)) {
+    case CL_Fch_FreqR:
+    case CL_Fch_FreqT:
+        if (EditFrequency(c, a.editors, r, a.kind == CL_Fch_FreqR)) {
             Save(a);
         }
         return true;
-    case 121:
+    case CL_Fch_ChName:
         AnswerName(a);
         return true;
     default:

@@ -68,29 +68,29 @@ void ChannelEdits::Run(std::int32_t command) {
         return; // the cell's row lies outside the editable rows
     }
     switch (command) {
-    case 60:
+    case CL_PMenu_Copy:
         Copy();
         break;
-    case 61:
+    case CL_PMenu_Paste:
         Paste();
         break;
-    case 62:
-    case 63:
+    case CL_PMenu_CarryUp:
+    case CL_PMenu_CarryDown:
         if (m_structural) {
-            Carry(command == 62 ? -1 : 1);
+            Carry(command == CL_PMenu_CarryUp ? -1 : 1);
         }
         break;
-    case 64:
+    case CL_PMenu_Clear:
         if (m_structural) {
             Clear();
         }
         break;
-    case 65:
+    case CL_PMenu_Delete:
         if (m_structural) {
             Delete();
         }
         break;
-    case 66:
+    case CL_PMenu_Insert:
         if (m_structural) {
             Insert();
         }

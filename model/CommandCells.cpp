@@ -24,15 +24,15 @@ struct EnterCommand {
     void (IMainCommands::*run)();
 };
 constexpr EnterCommand kEnterCommands[] = {
-    {25, &IMainCommands::NewDocument},
-    {26, &IMainCommands::OpenWithDialog},
-    {27, &IMainCommands::Save},
-    {28, &IMainCommands::SaveWithDialog},
-    {30, &IMainCommands::PrintAll},
-    {32, &IMainCommands::Exit},
-    {39, &IMainCommands::CloneRead},
-    {40, &IMainCommands::CloneWrite},
-    {41, &IMainCommands::CloneInfo},
+    {CL_Menu_File_New, &IMainCommands::NewDocument},
+    {CL_Menu_File_Open, &IMainCommands::OpenWithDialog},
+    {CL_Menu_File_Save, &IMainCommands::Save},
+    {CL_Menu_File_SaveAs, &IMainCommands::SaveWithDialog},
+    {CL_Menu_File_Print_All, &IMainCommands::PrintAll},
+    {CL_Menu_File_Exit, &IMainCommands::Exit},
+    {CL_Menu_Clone_Read, &IMainCommands::CloneRead},
+    {CL_Menu_Clone_Write, &IMainCommands::CloneWrite},
+    {CL_Menu_Clone_Info, &IMainCommands::CloneInfo},
     {kKindExportChannels, &IMainCommands::ExportChannels},
     {kKindImportChannels, &IMainCommands::ImportChannels},
     {kKindBackupFolder, &IMainCommands::OpenBackupFolder},
@@ -72,14 +72,14 @@ bool MenuCommand(CellAnswer& a) {
             m.Redo();
         }
         return true;
-    case 29:
+    case CL_Menu_File_Print_Current:
         if (!m.CanPrintCurrent()) {
             cell.SetFlag(kDisabled, true);
         } else if (enter) {
             m.PrintCurrent();
         }
         return true;
-    case 31: {
+    case CL_Menu_File_Recent: {
         const std::string file = m.RecentFile(a.index);
         if (file.empty()) {
             cell.SetFlag(kDisabled, true);
@@ -94,24 +94,24 @@ bool MenuCommand(CellAnswer& a) {
         }
         return true;
     }
-    case 33:
-        if (m.HasMenuItem(33)) {
-            a.document.Events().PostText(kEvRebuildSubmenu, 0, 33, "GI_PMenu_NoItem");
+    case CL_Menu_Edit_Top:
+        if (m.HasMenuItem(CL_Menu_Edit_Top)) {
+            a.document.Events().PostText(kEvRebuildSubmenu, 0, CL_Menu_Edit_Top, "GI_PMenu_NoItem");
         }
         return true;
-    case 34:
+    case CL_Menu_View_FontSize:
         if (enter) {
             m.SetFontSize(a.index);
         }
         cell.SetFlag(kTicked, a.index == m.FontSize());
         return true;
-    case 35:
+    case CL_Menu_View_ToolBar:
         if (enter) {
             m.ToggleToolBar();
         }
         cell.SetFlag(kTicked, m.ToolBarVisible());
         return true;
-    case 36:
+    case CL_Menu_Port_Com:
         if (enter) {
             m.SetPort(a.index);
             a.document.Events().Send(kEvMainWindowBuilt);
@@ -119,7 +119,7 @@ bool MenuCommand(CellAnswer& a) {
         cell.SetFlag(kTicked, a.index == m.Port());
         a.capsule.OutText = m.PortName(a.index);
         return true;
-    case 37:
+    case CL_Menu_Port_Usb:
         if (enter) {
             m.ShowPortNotice();
         }
@@ -128,23 +128,23 @@ bool MenuCommand(CellAnswer& a) {
             a.capsule.OutText = m.PortName(m.Port());
         }
         return true;
-    case 42:
+    case CL_Model:
         if (enter) {
             m.ChangeModel(a.index);
         }
         cell.SetFlag(kTicked, a.index == a.document.ModelType());
         return true;
-    case 43:
+    case CL_Help_About:
         if (enter) {
             a.document.Events().Post(kEvShowAbout);
         }
         return true;
-    case 44:
+    case CL_Help_Contents:
         if (enter) {
             m.OpenHelpContents(Line(a, "GI_Sys_MyHelpFile", 0));
         }
         return true;
-    case 49:
+    case CallSheet:
         if (enter && cell.Argument() && !cell.Argument()->empty()) {
             m.OpenSheet(*cell.Argument());
         }
@@ -159,14 +159,14 @@ bool CloneInfo(CellAnswer& a) {
     const auto bytes = a.document.CloneIdentityBytes();
     const auto byte = [&](std::size_t i) { return i < bytes.size() ? bytes[i] : std::uint8_t{0}; };
     switch (a.kind) {
-    case 54:
+    case CL_CloneInfo_Model:
         a.capsule.OutText = Line(a, "GI_AppInd_Model", byte(21));
         return true;
-    case 55:
+    case CL_CloneInfo_Revision:
         a.capsule.OutText = std::to_string(byte(1) >> 4) + "." + std::to_string(byte(1) & 0x0F);
         return true;
-    case 56: {
-        a.capsule.Command = 0; // read-only: no key can start an edit
+    case CL_CloneInfo_Comment: {
+        a.capsule.Command = cmcCellCapsule::kCommandNone; // read-only: no key can start an edit
         std::array<std::uint8_t, 16> comment{};
         for (std::size_t i = 0; i < comment.size(); ++i) {
             comment[i] = byte(3 + i);
@@ -177,7 +177,7 @@ bool CloneInfo(CellAnswer& a) {
         a.capsule.OutText = show.OutText;
         return true;
     }
-    case 57:
+    case CL_CloneInfo_BattType:
         a.capsule.OutText = Line(a, "GI_Sheet_Info_Batt_Cells", (byte(20) >> 1) & 1);
         return true;
     default:
@@ -189,18 +189,18 @@ bool CloneInfo(CellAnswer& a) {
 bool PopupItem(CellAnswer& a) {
     cmcCellObj& cell = *a.capsule.Cell;
     switch (a.kind) {
-    case 58:
+    case CL_PMenu_NoItem:
         cell.SetFlag(kDisabled, true);
         cell.SetFlag(kHidden, a.commands.PopupMenuItemCount() != 1);
         return true;
-    case 61:
+    case CL_PMenu_Paste:
         cell.SetFlag(kDisabled, !a.document.ClipboardHolds(a.record.Plan));
         return true;
-    case 62:
-    case 63:
-    case 64:
-    case 65:
-    case 66:
+    case CL_PMenu_CarryUp:
+    case CL_PMenu_CarryDown:
+    case CL_PMenu_Clear:
+    case CL_PMenu_Delete:
+    case CL_PMenu_Insert:
         cell.SetFlag(kDisabled, true); // no plan of this radio allows structural edits
         return true;
     default:
@@ -212,20 +212,20 @@ bool PopupItem(CellAnswer& a) {
 bool DrawingHelper(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
     switch (a.kind) {
-    case 77:
+    case CL_Misc_ChNo_0Base:
         c.OutText = std::to_string(a.index);
         return true;
-    case 78:
+    case CL_Misc_ChNo_1Base:
         c.OutText = std::to_string(std::int64_t{a.index} + 1); // no overflow at the largest index
         return true;
-    case 79:
+    case CL_Misc_QuarterPillar:
         c.Mark = cmcCellCapsule::kMarkQuarterPillar;
         return true;
-    case 80:
+    case CL_CannotEdit:
         a.Restrict();
         c.Mark = cmcCellCapsule::kMarkCannotEdit;
         return true;
-    case 81:
+    case CL_Dummy:
         a.Restrict();
         c.OutText = std::string(c.Cell->DisplayText());
         return true;
@@ -239,17 +239,17 @@ bool DrawingHelper(CellAnswer& a) {
 bool AnswerCommandKind(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
     switch (a.kind) {
-    case 0:
-    case 23:
-    case 256:
+    case CL_Null:
+    case CL_Free_Byte_Hex:
+    case kNoKind:
         return true;
-    case 1:
+    case Flex0:
         c.OutText = std::string(c.Cell->DisplayText());
         return true;
-    case 3:
+    case CL_Sel_Mode_F:
         c.OutText = "(" + Line(a, "GI_AppInd_Mode", a.index) + ")";
         return true;
-    case 22:
+    case CL_Free_Byte_Dec:
         if (a.index >= 0 && a.index < a.Image().GetSize()) {
             std::uint8_t byte = a.Image().GetByte(a.index);
             if (EditByte(c, a.editors, byte, 0, 255)) {

@@ -80,13 +80,13 @@ bool EditStepped(cmcCellCapsule& capsule,
     SelectAll(capsule);
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
-        if (key == kSpace || key == kBackspace) {
-            value = stepBy(key == kSpace ? 1 : -1, step);
+        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace) {
+            value = stepBy(key == cmcCellCapsule::kCommandSpace ? 1 : -1, step);
             changed = true;
-        } else if (IsDigit(key) || (key == '-' && min < 0) || key == kEnter) {
-            context.result = 2;
+        } else if (IsDigit(key) || (key == '-' && min < 0) || key == cmcCellCapsule::kCommandEnter) {
+            context.result = kEditorOpenInPlace;
             TrimOutText(capsule);
-            if (key != kEnter) {
+            if (key != cmcCellCapsule::kCommandEnter) {
                 StartWithKey(capsule);
             }
         }

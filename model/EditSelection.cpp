@@ -1,3 +1,4 @@
+#include "model/CellKinds.h"
 #include "model/EditorKeys.h"
 #include "model/IMainCommands.h"
 #include "model/ValueEditors.h"
@@ -11,15 +12,13 @@ namespace {
 
 using namespace keys;
 
-constexpr std::int32_t kItemKind = 1; // Flex0
-
 // The item table of a list, built on first use.
 const cmcHash2::CellTable& Items(cmcHash2& tables, std::string_view listName) {
-    if (const auto* table = tables.Find(listName, kItemKind)) {
+    if (const auto* table = tables.Find(listName, Flex0)) {
         return *table;
     }
-    tables.BuildCellTable(listName, kItemKind);
-    return *tables.Find(listName, kItemKind);
+    tables.BuildCellTable(listName, Flex0);
+    return *tables.Find(listName, Flex0);
 }
 
 } // namespace
@@ -27,7 +26,7 @@ const cmcHash2::CellTable& Items(cmcHash2& tables, std::string_view listName) {
 bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t& value) {
     if (capsule.Parent != nullptr) {
         const cmcCellObj* chosen = capsule.Parent->Cell;
-        if (capsule.EditState == cmcCellCapsule::kEditChoice && chosen != nullptr && chosen->Kind() == kItemKind) {
+        if (capsule.EditState == cmcCellCapsule::kEditChoice && chosen != nullptr && chosen->Kind() == Flex0) {
             value = chosen->Index();
             return true;
         }
@@ -41,8 +40,9 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
         return false;
     }
     const std::int32_t key = capsule.Command;
-    if (key == kSpace || key == kBackspace) {
-        const auto next = context.tables.StepByPosition(listName, kItemKind, value, key == kSpace ? 1 : -1);
+    if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace) {
+        const auto next =
+            context.tables.StepByPosition(listName, Flex0, value, key == cmcCellCapsule::kCommandSpace ? 1 : -1);
         if (!next) {
             return false;
         }
@@ -52,16 +52,16 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
         capsule.OutText = shown != items.end() ? shown->name : std::string();
         return true;
     }
-    if (key == kEnter) {
-        context.commands.OpenSelectionList(capsule, listName, kItemKind, value);
-        context.result = 1;
+    if (key == cmcCellCapsule::kCommandEnter) {
+        context.commands.OpenSelectionList(capsule, listName, Flex0, value);
+        context.result = kEditorListOpened;
     }
     return false;
 }
 
 void ShowSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t value) {
     cmcCellCapsule show = capsule;
-    show.Command = 0;
+    show.Command = cmcCellCapsule::kCommandNone;
     show.EditState = cmcCellCapsule::kEditNone;
     show.Parent = nullptr;
     show.Grid = nullptr;

@@ -60,10 +60,11 @@ bool EditText(cmcCellCapsule& capsule, EditorContext& context, std::span<std::ui
     SelectAll(capsule);
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
-        if (key == kSpace || key == kBackspace || key == kEnter) {
-            context.result = 2;
-        } else if (key > 32 && key <= 126) {
-            context.result = 2;
+        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace ||
+            key == cmcCellCapsule::kCommandEnter) {
+            context.result = kEditorOpenInPlace;
+        } else if (key > cmcCellCapsule::kCommandSpace && key <= cmcCellCapsule::kCommandLastTyped) {
+            context.result = kEditorOpenInPlace;
             StartWithKey(capsule);
         }
     }
@@ -100,11 +101,12 @@ bool EditDigits(cmcCellCapsule& capsule, EditorContext& context, std::span<std::
     SelectAll(capsule);
     if (FromGrid(capsule)) {
         const std::int32_t key = capsule.Command;
-        if (key == kSpace || key == kBackspace || key == kEnter) {
-            context.result = 2;
+        if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace ||
+            key == cmcCellCapsule::kCommandEnter) {
+            context.result = kEditorOpenInPlace;
             TrimOutText(capsule);
         } else if (IsDigit(key) || key == '.') {
-            context.result = 2;
+            context.result = kEditorOpenInPlace;
             StartWithKey(capsule);
         }
     }

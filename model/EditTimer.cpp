@@ -85,7 +85,7 @@ bool EditTimer(cmcCellCapsule& capsule,
                int trimCount) {
     scale = std::max(scale, 1);
     bool changed = Commit(capsule, context, value, scale, min, max, offAllowed);
-    if (capsule.Command != 0 || !offAllowed || value != 0) {
+    if (capsule.Command != cmcCellCapsule::kCommandNone || !offAllowed || value != 0) {
         capsule.OutText = Seconds(value, scale, trimCount);
     } else {
         capsule.OutText = context.texts.GetLine("GI_AppInd_TimerOff", 0);
@@ -95,23 +95,23 @@ bool EditTimer(cmcCellCapsule& capsule,
         return changed;
     }
     const std::int32_t key = capsule.Command;
-    if (key == kSpace || key == kBackspace) {
-        const std::int64_t v = std::int64_t{value} + (key == kSpace ? 1 : -1);
+    if (key == cmcCellCapsule::kCommandSpace || key == cmcCellCapsule::kCommandBackspace) {
+        const std::int64_t v = std::int64_t{value} + (key == cmcCellCapsule::kCommandSpace ? 1 : -1);
         // Past the maximum comes the minimum and below the minimum the maximum; stepping up from a
         // value below the minimum (off) lands on the minimum.
         if (v > max) {
             value = min;
         } else if (v < min) {
-            value = key == kSpace ? min : max;
+            value = key == cmcCellCapsule::kCommandSpace ? min : max;
         } else {
             value = static_cast<std::int32_t>(v);
         }
         changed = true;
-    } else if (key == kEnter) {
-        context.result = 2;
+    } else if (key == cmcCellCapsule::kCommandEnter) {
+        context.result = kEditorOpenInPlace;
         TrimOutText(capsule);
     } else if (IsDigit(key) || key == '.' || key == 'O' || key == 'o') {
-        context.result = 2;
+        context.result = kEditorOpenInPlace;
         StartWithKey(capsule);
     }
     return changed;

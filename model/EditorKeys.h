@@ -11,10 +11,6 @@
 // Key codes and small steps shared by the value editors.
 namespace model::keys {
 
-inline constexpr std::int32_t kBackspace = 8;
-inline constexpr std::int32_t kEnter = 13;
-inline constexpr std::int32_t kSpace = 32;
-
 // Editors react to keys only for a real key in a grid.
 inline bool FromGrid(const cmcCellCapsule& capsule) {
     return capsule.Grid != nullptr;

@@ -54,9 +54,9 @@ bool StartEdit(cmcCellCapsule& capsule, const datCh& record, bool isRx) {
             record.RxBlank ? std::string()
                            : FrequencyText(std::clamp<std::int64_t>(record.RxHz, kLowestFrequencyHz, kHighestShownHz));
         SelectAll(capsule);
-    } else if (IsDigit(key) || key == kSpace) {
+    } else if (IsDigit(key) || key == cmcCellCapsule::kCommandSpace) {
         StartWithKey(capsule);
-    } else if (key == kEnter) {
+    } else if (key == cmcCellCapsule::kCommandEnter) {
         if (!record.Loaded) {
             capsule.OutText.clear();
         }
@@ -102,7 +102,7 @@ bool EditFrequency(cmcCellCapsule& capsule, EditorContext& context, datCh& recor
     capsule.OutText = blank ? std::string() : FrequencyText(current);
     SelectAll(capsule);
     if (FromGrid(capsule) && StartEdit(capsule, record, isRx)) {
-        context.result = 2;
+        context.result = kEditorOpenInPlace;
     }
     const auto hz = static_cast<std::uint32_t>(current);
     if (isRx) {
@@ -116,7 +116,7 @@ bool EditFrequency(cmcCellCapsule& capsule, EditorContext& context, datCh& recor
         record.TxHz = hz;
         record.TxBlank = blank;
     }
-    if (context.result != 2) {
+    if (context.result != kEditorOpenInPlace) {
         if (!record.Loaded || blank) {
             capsule.OutText.clear();
         } else if (!isRx && !record.RxBlank && record.TxHz == record.RxHz) {

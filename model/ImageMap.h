@@ -32,6 +32,15 @@ inline constexpr std::int32_t kAtisCheck = 0x685;    // check byte over the 5 id
 inline constexpr std::int32_t kFactoryBlock = 0x700; // 256 bytes of factory data
 inline constexpr std::int32_t kAdjustments = 0x7F0;  // the six factory adjustment values
 
+// Bytes the sheets do not show and a merge takes from the factory data whatever the model type.
+struct ByteRun {
+    std::int32_t address;
+    int count;
+};
+inline constexpr std::int32_t kOperatingState[] = {0x627, 0x629, 0x62A, 0x62C, 0x62E, 0x62F}; // one byte each
+inline constexpr ByteRun kFactorySettings[] = {{0x64F, 1}, {0x65C, 2}, {0x6D0, 1}, {0x6D5, 1}, {0x6D6, 1}, {0x6E0, 32}};
+inline constexpr std::int32_t kAfterAtisCheck = 0x686; // the byte after the ATIS identity's check byte
+
 // Bits of the plans byte.
 inline constexpr int kPlanBitUsa = 0;
 inline constexpr int kPlanBitWeather = 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CellAnswer.h"
+#include "model/CellKinds.h"
 
 // The handlers of the kind families. Each answers the kinds of its family and returns true, or returns
 // false for a kind it does not know (the behaviour object then shows "%d *Yet*").

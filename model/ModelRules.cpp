@@ -123,7 +123,7 @@ void MergeImage(
     // The weather channel in use: the first one not inhibited.
     MergeCurrentWeather(target, factory);
     // Operating state of the factory.
-    for (const std::int32_t a : {0x627, 0x629, 0x62A, 0x62C, 0x62E, 0x62F}) {
+    for (const std::int32_t a : kOperatingState) {
         CopyBytes(target, factory, a, 1);
     }
     // The USA variant without its USA list starts on the International list.
@@ -145,18 +145,15 @@ void MergeImage(
         CopyBits(target, factory, kUserSetMode1, 0x10);
     }
     // Further factory bytes.
-    CopyBytes(target, factory, 0x64F, 1);
-    CopyBytes(target, factory, 0x65C, 2);
-    for (const std::int32_t a : {0x6D0, 0x6D5, 0x6D6}) {
-        CopyBytes(target, factory, a, 1);
+    for (const ByteRun& run : kFactorySettings) {
+        CopyBytes(target, factory, run.address, run.count);
     }
-    CopyBytes(target, factory, 0x6E0, 32);
     // An ATIS identity that is no number or fails its check byte is replaced by the factory's.
     if (!IsAtisIdentityValid(target)) {
         CopyBytes(target, factory, kAtisId, kAtisIdBytes + 1);
     }
     // The byte after the ATIS identity is the factory's.
-    CopyBytes(target, factory, 0x686, 1);
+    CopyBytes(target, factory, kAfterAtisCheck, 1);
     // The factory block goes out with every save and clone write; on loading, the adjustment
     // values are taken from the loaded image.
     if (forWrite) {

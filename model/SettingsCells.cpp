@@ -68,7 +68,8 @@ void AnswerBitSetting(CellAnswer& a, const BitSetting& row) {
     } else {
         SetBit(image, row.address, row.bit, value != 0);
     }
-    if (row.kind == 229 && !GetBit(image, settings::kPowerSaveMode, settings::kPowerSaveModeBit)) {
+    if (row.kind == CL_ComExp_PSave_Continuation &&
+        !GetBit(image, settings::kPowerSaveMode, settings::kPowerSaveModeBit)) {
         SetBit(image, kSettings2, 3, false); // the third power-save state needs the continuation
     }
     if (row.imageChangedEvent) {
@@ -133,7 +134,7 @@ void AnswerAtisId(CellAnswer& a) {
         }
         image.SetByte(kAtisCheck, valid ? CheckByte(bytes) : std::uint8_t{0xFF});
     }
-    if (!valid && a.editors.result != 2) {
+    if (!valid && a.editors.result != kEditorOpenInPlace) {
         a.capsule.OutText = a.document.Texts().GetLine("GI_AppInd_Dsc_SelfIdOff", 0);
     }
 }
@@ -211,38 +212,38 @@ bool AnswerSettingKind(CellAnswer& a) {
         return true;
     }
     switch (a.kind) {
-    case 138:
+    case CL_ComSet_PowerSave:
         AnswerPowerSave(a);
         return true;
-    case 144:
+    case CL_ComAtis_AtisId:
         AnswerAtisId(a);
         return true;
-    case 200:
+    case CL_ComCom_CloneComment:
         AnswerComment(a);
         return true;
-    case 216:
+    case CL_ComExp_LcdInt:
         AnswerLcd(a, 1, "GI_Sheet_Sel_UserSetLcdIntE", "GI_Sheet_Sel_UserSetLcdIntU");
         return true;
-    case 217:
+    case CL_ComExp_LcdUsa:
         AnswerLcd(a, 0, "GI_Sheet_Sel_UserSetLcdUsaE", "GI_Sheet_Sel_UserSetLcdUsaU");
         return true;
-    case 218:
+    case CL_ComExp_LcdCan:
         AnswerLcd(a, 2, "GI_Sheet_Sel_UserSetLcdCanE", "GI_Sheet_Sel_UserSetLcdCanU");
         return true;
-    case 235:
+    case CL_MakerR_AtisAmp13:
         AnswerByte(a, settings::kAtisAmp13, 0);
         return true;
-    case 236:
+    case CL_MakerR_AtisAmp21:
         AnswerByte(a, settings::kAtisAmp21, 0);
         return true;
-    case 237: {
+    case CL_MakerR_TotTimer: {
         std::int32_t value = GetWord(a.Image(), settings::kTotTimer);
         if (EditInteger(a.capsule, a.editors, value, 0, 999, 0, 1, {}, false)) {
             SetWord(a.Image(), settings::kTotTimer, static_cast<std::uint16_t>(value));
         }
         return true;
     }
-    case 247:
+    case CL_MakerR_BeepAmp:
         AnswerByte(a, settings::kBeepAmp, 1);
         return true;
     default:

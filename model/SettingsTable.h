@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ImageMap.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -30,11 +32,11 @@ struct BitSetting {
 };
 
 // Bytes of the settings that have no table row of their own.
-inline constexpr std::int32_t kAtisAmp13 = 0x687;     // CL_MakerR_AtisAmp13, a byte
-inline constexpr std::int32_t kAtisAmp21 = 0x688;     // CL_MakerR_AtisAmp21, a byte
-inline constexpr std::int32_t kTotTimer = 0x65A;      // CL_MakerR_TotTimer, a word
-inline constexpr std::int32_t kBeepAmp = 0x6D1;       // CL_MakerR_BeepAmp, a byte
-inline constexpr std::int32_t kPowerSaveMode = 0x64D; // bit 2: the power save's continuation exists
+inline constexpr std::int32_t kAtisAmp13 = 0x687;             // CL_MakerR_AtisAmp13, a byte
+inline constexpr std::int32_t kAtisAmp21 = 0x688;             // CL_MakerR_AtisAmp21, a byte
+inline constexpr std::int32_t kTotTimer = 0x65A;              // CL_MakerR_TotTimer, a word
+inline constexpr std::int32_t kBeepAmp = 0x6D1;               // CL_MakerR_BeepAmp, a byte
+inline constexpr std::int32_t kPowerSaveMode = kUserSetMode2; // bit 2: the power save's continuation exists
 inline constexpr int kPowerSaveModeBit = 2;
 
 // The table row of `kind`, or nullptr.

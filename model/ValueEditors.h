@@ -20,13 +20,20 @@ class IMainCommands;
 // the value when it changed.
 namespace model {
 
+// What an editor asks of the sheet after its answer.
+enum EditorResult : int {
+    kEditorDone = 0,       // nothing more
+    kEditorListOpened = 1, // a selection list window was opened
+    kEditorOpenInPlace = 2 // open the in-place editor with OutText
+};
+
 // What the editors share for one answer.
 struct EditorContext {
     IDefinitionSource& texts;
     cmcHash2& tables;
     IMainCommands& commands;
-    // Out: 0 nothing more; 1 a selection list window was opened; 2 open the in-place editor.
-    int result = 0;
+    // Out: what the sheet is to do next.
+    EditorResult result = kEditorDone;
     // Out: set when a commit was refused and the value kept; the status text that says why.
     std::string refusal;
 };

@@ -17,22 +17,31 @@ using model::kClWindowText;
 
 constexpr std::uint32_t kRefusalText = 0x00FFFF;
 constexpr std::uint32_t kRefusalBack = 0x000080;
-using model::kKindChAtr;
-using model::kKindChNo;
-using model::kKindChSimp;
-using model::kKindFreqR;
-using model::kKindFreqT;
+using model::CL_ChList_Atr;
+using model::CL_ChList_No;
+using model::CL_ChList_Simp;
+using model::CL_Fch_FreqR;
+using model::CL_Fch_FreqT;
+using model::CL_PMenu_Copy;
+using model::CL_PMenu_Edit;
+using model::CL_PMenu_Insert;
 constexpr std::int32_t kFirstFreeRow = 234;
+
+// The editors' results are the behaviour's answers to the sheet: a list window that opened ends the
+// multi-selection.
+static_assert(static_cast<int>(model::kEditorDone) == ICellBehaviour::kNothing);
+static_assert(static_cast<int>(model::kEditorListOpened) == ICellBehaviour::kDropSelection);
+static_assert(static_cast<int>(model::kEditorOpenInPlace) == ICellBehaviour::kOpenEditor);
 
 // The items of a channel row's pop-up menu (Edit, Copy, Paste, ...). True when the request was handled here.
 bool PopupCommand(CellAnswer& a) {
     cmcCellCapsule& c = a.capsule;
-    if (c.Param == 59) { // Edit acts like Enter
-        c.Command = 13;
+    if (c.Param == CL_PMenu_Edit) { // Edit acts like Enter
+        c.Command = cmcCellCapsule::kCommandEnter;
         c.Param = 0;
         return false;
     }
-    if (c.Param < 60 || c.Param > 66) {
+    if (c.Param < CL_PMenu_Copy || c.Param > CL_PMenu_Insert) {
         return false;
     }
     std::int32_t first = 0;
@@ -40,7 +49,7 @@ bool PopupCommand(CellAnswer& a) {
     if (model::EditableRowRange(a.plan, first, last) && a.index >= first && a.index <= last) {
         model::RunEditCommand(a, c.Param);
     }
-    c.Command = 0;
+    c.Command = cmcCellCapsule::kCommandNone;
     return true;
 }
 
@@ -58,12 +67,14 @@ bool CategoryRule(CellAnswer& a) {
     case model::CT_IntCh:
     case model::CT_UsaCh:
     case model::CT_CanCh:
-        if (a.record.Inhibited && a.kind != kKindChNo && a.kind != kKindChAtr && c.Command <= 127) {
+        if (a.record.Inhibited && a.kind != CL_ChList_No && a.kind != CL_ChList_Atr &&
+            c.Command <= cmcCellCapsule::kCommandLastCharacter) {
             c.OutText = "---";
             a.Restrict();
             return true;
         }
-        if (a.kind == kKindChSimp && c.Command <= 127 && (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
+        if (a.kind == CL_ChList_Simp && c.Command <= cmcCellCapsule::kCommandLastCharacter &&
+            (a.index % 2 == 1 || a.index >= kFirstFreeRow)) {
             a.Restrict();
             if (a.index < kFirstFreeRow) {
                 c.OutText = "---";
@@ -72,10 +83,11 @@ bool CategoryRule(CellAnswer& a) {
         }
         [[fallthrough]];
     case model::CT_FreeCh:
-        if (a.record.RxBlank && c.Command <= 127 && a.kind != kKindFreqR && a.kind != kKindFreqT) {
+        if (a.record.RxBlank && c.Command <= cmcCellCapsule::kCommandLastCharacter && a.kind != CL_Fch_FreqR &&
+            a.kind != CL_Fch_FreqT) {
             // A row without a receive frequency is edited in its frequency cell first: the key goes there.
             c.OutText.clear();
-            c.JumpKind = kKindFreqR;
+            c.JumpKind = CL_Fch_FreqR;
             c.JumpTo = 1;
             c.ReplayCommand = c.Command;
             return true;
@@ -112,7 +124,7 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     a.index = cell.Index();
     a.plan = model::PlanOfCategory(a.category); // an unknown category is a fault
     cmcEvMan& events = m_document.Events();
-    if (capsule.Command != 0) {
+    if (capsule.Command != cmcCellCapsule::kCommandNone) {
         events.SendText(kEvStatusText, kClWindowText, kClBtnFace, ""); // any key clears the status line
     }
     capsule.OutText.clear();
@@ -126,21 +138,22 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     capsule.JumpCategory = a.category;
     capsule.JumpKind = a.kind;
     capsule.JumpIndex = a.index;
-    if (capsule.Command == 256) {
-        capsule.Command = 13;
+    if (capsule.Command == cmcCellCapsule::kCommandDoubleClick) {
+        capsule.Command = cmcCellCapsule::kCommandEnter;
     }
     const bool handled = PopupCommand(a) || CategoryRule(a);
     if (handled) {
-        a.kind = 0;
+        a.kind = model::CL_Null;
     }
     AnswerKind(a);
     if (a.record.Plan != model::kPlanNone) {
-        a.scope |= model::kScopeRow;
+        a.scope |= kScopeRow;
     }
     if (mode == kCommand) {
         capsule.CallRefreshRelated(a.scope);
     }
-    if (capsule.Command != 0 || capsule.EditState != cmcCellCapsule::kEditNone || capsule.Param != 0) {
+    if (capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone ||
+        capsule.Param != 0) {
         m_document.CellAnswered();
     }
     if (a.restricted && a.editors.refusal.empty()) {

@@ -1,8 +1,8 @@
 #include "sheets/CellDefParser.h"
 
-#include "model/CellKinds.h"
 #include "overlay/DefinitionSource.h"
 #include "platform/Fault.h"
+#include "sheets/CellNames.h"
 #include "sheets/ColourNames.h"
 #include "sheets/FontDefinition.h"
 #include "sheets/LoopVarRef.h"
@@ -193,11 +193,11 @@ void CellDefParser::ApplyKind(std::string_view text) {
     // [category '.'] kind ['[' index ']'] [':' argument]; the first '.' ends the category unless escaped.
     const std::size_t dot = text.find('.');
     if (dot != std::string_view::npos && (dot == 0 || text[dot - 1] != '\\')) {
-        m_cell.SetCategory(model::CategoryFromName(text.substr(0, dot)));
+        m_cell.SetCategory(sheets::CategoryNumber(text.substr(0, dot)));
         text.remove_prefix(dot + 1);
     }
     const std::size_t kindEnd = text.find_first_of("[:");
-    m_cell.SetKind(model::KindFromName(text.substr(0, kindEnd)));
+    m_cell.SetKind(sheets::KindNumber(text.substr(0, kindEnd)));
     if (kindEnd == std::string_view::npos) {
         return;
     }

@@ -1,7 +1,7 @@
 #include "sheets/ChannelSheetLayout.h"
 
-#include "model/CellKinds.h"
 #include "overlay/DefinitionSource.h"
+#include "sheets/CellNames.h"
 #include "sheets/FontDefinition.h"
 #include "sheets/ReadDecimal.h"
 
@@ -13,6 +13,11 @@ namespace {
 
 using sheets::StartsWith;
 using sheets::ValueOf;
+
+// Option bits of the radio's information reply: the options a model has fitted.
+constexpr std::uint8_t kOptionWett = 0x08;
+constexpr std::uint8_t kOptionVolt = 0x10;
+constexpr std::uint8_t kOptionTemp = 0x06;
 
 // Each directive skips its count of following lines when its condition on the model is met.
 enum class Condition { NoWett, NoVolt, NoTemp, NotUsa, NotEur };
@@ -65,13 +70,13 @@ void ChannelSheetLayout::ApplyDirective(std::string_view directive, std::int32_t
         bool skip = false;
         switch (condition) {
         case Condition::NoWett:
-            skip = (bits & 0x08) == 0;
+            skip = (bits & kOptionWett) == 0;
             break;
         case Condition::NoVolt:
-            skip = (bits & 0x10) == 0;
+            skip = (bits & kOptionVolt) == 0;
             break;
         case Condition::NoTemp:
-            skip = (bits & 0x06) == 0;
+            skip = (bits & kOptionTemp) == 0;
             break;
         case Condition::NotUsa:
             skip = m_state.modelVariant != 0;
@@ -93,7 +98,7 @@ void ChannelSheetLayout::CellDone(cmcCellObj& cell) {
     if (!StepsOverUnusable() || !cell.HasKind()) {
         return;
     }
-    const int plan = model::PlanOfCategory(BasicCell().Category());
+    const int plan = sheets::ChannelPlanOf(BasicCell().Category());
     std::int32_t index = std::max<std::int32_t>(cell.Index(), 0);
     while (index < kChannelCount && !IsUsable(plan, index)) {
         ++index;
@@ -102,7 +107,7 @@ void ChannelSheetLayout::CellDone(cmcCellObj& cell) {
     if (index >= kChannelCount) {
         // No channel left to show (a plan without a usable channel): an empty row that cannot be
         // selected, not a row of a channel the plan does not have.
-        cell.SetKind(model::kNoKind);
+        cell.SetKind(cmcCellObj::kNoKind);
         cell.SetSelectable(false);
         cell.SetDisplayText(std::string());
     }
@@ -116,7 +121,7 @@ std::int32_t ChannelSheetLayout::UsableChannelCount() const {
     if (!m_state.usableOnly) {
         return kChannelCount;
     }
-    const int plan = model::PlanOfCategory(BasicCell().Category());
+    const int plan = sheets::ChannelPlanOf(BasicCell().Category());
     std::int32_t count = 0;
     for (int channel = 0; channel < kChannelCount; ++channel) {
         count += IsUsable(plan, channel) ? 1 : 0;

@@ -34,6 +34,18 @@ constexpr std::array<std::pair<std::string_view, std::uint8_t>, 3> kPitches = {{
 
 constexpr std::size_t kMaxNameBytes = 31;
 
+// The fields of a font specification, in their order.
+enum Field : int {
+    kCharsetField,
+    kNameField,
+    kColourField,
+    kHeightField,
+    kSizeField,
+    kStylesField,
+    kPitchField,
+    kFieldCount
+};
+
 template <typename Table> const typename Table::value_type* FindName(const Table& table, std::string_view name) {
     for (const auto& entry : table) {
         if (entry.first == name) {
@@ -92,33 +104,33 @@ std::string_view CutName(std::string_view name) {
 
 void ApplyField(int number, std::string_view field, platform::FontDesc& font) {
     switch (number) {
-    case 0:
+    case kCharsetField:
         if (const auto* charset = FindName(kCharsets, TrimBlanks(field)); charset != nullptr) {
             font.charset = charset->second;
         }
         break;
-    case 1:
+    case kNameField:
         if (const std::string_view name = SkipBlanks(field); !name.empty()) {
             font.name.assign(CutName(name));
         }
         break;
-    case 2:
+    case kColourField:
         if (const auto colour = LookupColour(field)) {
             font.colour = *colour;
         }
         break;
-    case 3:
+    case kHeightField:
         font.height = ScaledOrNumber(field, font.height);
         break;
-    case 4:
+    case kSizeField:
         if (const std::int32_t size = font.Size(), changed = ScaledOrNumber(field, size); changed != size) {
             font.SetSize(changed);
         }
         break;
-    case 5:
+    case kStylesField:
         ApplyStyles(field, font);
         break;
-    case 6:
+    case kPitchField:
         if (const auto* pitch = FindName(kPitches, TrimBlanks(field)); pitch != nullptr) {
             font.pitch = pitch->second;
         }
@@ -131,7 +143,7 @@ void ApplyField(int number, std::string_view field, platform::FontDesc& font) {
 } // namespace
 
 void ApplyFont(std::string_view specification, platform::FontDesc& font) {
-    for (int number = 0; number < 7; ++number) {
+    for (int number = 0; number < kFieldCount; ++number) {
         const std::size_t comma = specification.find(',');
         ApplyField(number, specification.substr(0, comma), font);
         if (comma == std::string_view::npos) {

@@ -27,6 +27,20 @@ public:
     enum RangeBits : std::uint8_t { kRangeSet = 1, kRangeResult = 2 };
     enum IconPlaces : std::uint8_t { kIconDefault = 0, kIconLeft = 1, kIconRightEdge = 2, kIconAfterText = 3 };
     enum EditStates : std::uint8_t { kEditNone = 0, kEditTyped = 1, kEditChoice = 2 };
+    // What Command asks: nothing (a committed text, a choice, drawing or probing), a typed character by
+    // its code (1 to 127, Backspace, Enter and Space among them), a double click, or a key that types no
+    // character (KeyCommand of its key number). Enter also stands for the Edit item of a pop-up menu and
+    // for the choice of a menu item or a tree node.
+    enum Commands : std::int32_t {
+        kCommandNone = 0,
+        kCommandBackspace = 8,
+        kCommandEnter = 13,
+        kCommandSpace = 32,
+        kCommandLastTyped = 126,     // '~', the last character a key types
+        kCommandLastCharacter = 127, // the last command that stands for a character
+        kCommandDoubleClick = 256,
+    };
+    static constexpr std::int32_t KeyCommand(std::int32_t virtualKey) { return virtualKey * 256; }
 
     cmcCellCapsule* Parent = nullptr;
     QWidget* Owner = nullptr;

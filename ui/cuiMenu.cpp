@@ -311,7 +311,7 @@ void cuiMenu::Execute(cmcCellObj& cell, ICellBehaviour& behaviour, const cmcCell
         capsule.Parent = &parent;
     }
     capsule.Cell = &cell;
-    capsule.Command = 13;
+    capsule.Command = cmcCellCapsule::kCommandEnter;
     behaviour.Answer(capsule, ICellBehaviour::kDraw);
 }
 

@@ -274,7 +274,7 @@ bool cuiTree::ActivateCell(cmcCellObj& cell, ICellBehaviour& behaviour, std::str
     }
     cmcCellCapsule capsule;
     capsule.Cell = &cell;
-    capsule.Command = 13;
+    capsule.Command = cmcCellCapsule::kCommandEnter;
     behaviour.Answer(capsule, ICellBehaviour::kDraw);
     return true;
 }

@@ -35,7 +35,7 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
             !result.empty()) {
             m_form->ShowResult(result);
         }
-        if (outcome.op == 2 && code == 0) {
+        if (outcome.op == clonelink::kRead && code == clonecode::kSuccess) {
             m_form->ShowFirstSheetUnlessOneIsChosen();
         }
     });

@@ -8,6 +8,7 @@
 #include "app/qt/PrintCommands.h"
 #include "events/EventNumbers.h"
 #include "events/cmcEvMan.h"
+#include "model/CellKinds.h"
 #include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
 #include "sheets/cmcCellObj.h"
@@ -85,8 +86,7 @@ bool MainWindow::HasMenuItem(int kind) {
 int MainWindow::PopupMenuItemCount() {
     // The current cell's pop-up menu is copied under the Edit menu's item (events 10 and 11); the
     // placeholder stands there alone while no cell offers a menu.
-    constexpr int kPopupMenuHolderKind = 33; // CL_Menu_Edit_Top
-    return m_menu ? m_menu->EventItemCount(kPopupMenuHolderKind) : 0;
+    return m_menu ? m_menu->EventItemCount(model::CL_Menu_Edit_Top) : 0;
 }
 
 int MainWindow::FontSize() {

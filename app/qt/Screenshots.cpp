@@ -64,7 +64,7 @@ bool WriteScreenshots(MainProgram& program, const std::filesystem::path& directo
     port.close();
 
     CloneProgressWindow& progress = form.Progress();
-    progress.BeginOperation(2);
+    progress.BeginOperation(clonelink::kRead);
     progress.ShowProgress({20, 1240, 1984, 3});
     ok = Save(progress, directory / "window_cloning.png") && ok;
     progress.EndOperation();

@@ -1,5 +1,6 @@
 #include "link/sim/RadioSim.h"
 
+#include "link/CloneFrameBytes.h"
 #include "model/ImageMap.h"
 
 #include <cstdio>
@@ -10,11 +11,8 @@ namespace radiosim {
 
 namespace {
 
-constexpr std::uint8_t kFE = 0xFE;
-constexpr std::uint8_t kFD = 0xFD;
-constexpr std::uint8_t kRadio = 0xEE;
-constexpr std::uint8_t kProgram = 0xEF;
-constexpr std::string_view kMaker = "Quon Inc.";
+using namespace cloneframes;
+
 constexpr std::int32_t kCloneEnd = 0x800; // addresses 0x000 to 0x7FF travel over the cable
 constexpr int kFrameBytes = 16;
 constexpr int kInfoComment = 3; // the comment's place in the information bytes
@@ -27,7 +25,7 @@ void AppendHex(std::vector<std::uint8_t>& out, unsigned value, int digits) {
 }
 
 std::vector<std::uint8_t> Header(std::uint8_t command) {
-    return {kFE, kFE, kProgram, kRadio, command};
+    return {kPreamble, kPreamble, kProgram, kRadio, command};
 }
 
 int Digit(std::uint8_t c) {
@@ -59,11 +57,11 @@ void RadioSim::Receive(const std::uint8_t* bytes, int n) {
     for (int i = 0; i < n; ++i) {
         const std::uint8_t b = bytes[i];
         m_output.push_back(b); // the one-wire cable: the program hears itself first
-        if (b == kFE) {
-            m_frame.assign(1, kFE);
+        if (b == kPreamble) {
+            m_frame.assign(1, kPreamble);
         } else if (m_frame.empty()) {
             // noise between frames
-        } else if (b == kFD) {
+        } else if (b == kEnd) {
             OnFrame();
             m_frame.clear();
         } else if (m_frame.size() < 600) {
@@ -78,22 +76,22 @@ void RadioSim::OnFrame() {
     }
     ++m_framesReceived;
     switch (m_frame[3]) {
-    case 0xE0:
+    case kInfoRequest:
         ReplyInfo();
         break;
-    case 0xE2:
+    case kReadRequest:
         ReplyRead();
         break;
-    case 0xE3:
+    case kWriteRequest:
         m_writing = true;
         m_writeValid = true;
         m_writeFrames = 0;
         m_pending = m_image;
         break;
-    case 0xE4:
+    case kData:
         TakeData();
         break;
-    case 0xE5:
+    case kDataEnd:
         EndWrite();
         break;
     default:
@@ -118,14 +116,14 @@ void RadioSim::SendRadio(const std::vector<std::uint8_t>& frame) {
 }
 
 void RadioSim::ReplyInfo() {
-    std::vector<std::uint8_t> frame = Header(0xE1);
+    std::vector<std::uint8_t> frame = Header(kInfoReply);
     for (const unsigned word : {m_identity.modelCode, m_identity.subCode}) {
         frame.push_back(static_cast<std::uint8_t>(word >> 8));
         frame.push_back(static_cast<std::uint8_t>(word & 0xFF));
     }
     const std::vector<std::uint8_t> info = m_identity.info.empty() ? InfoOf(m_image) : m_identity.info;
     frame.insert(frame.end(), info.begin(), info.end());
-    frame.push_back(kFD);
+    frame.push_back(kEnd);
     SendRadio(frame);
 }
 
@@ -133,7 +131,7 @@ void RadioSim::ReplyRead() {
     int frames = 0;
     for (std::int32_t address = 0; address < kCloneEnd && address < m_image.GetSize(); address += kFrameBytes) {
         const int n = std::min<int>(kFrameBytes, m_image.GetSize() - address);
-        std::vector<std::uint8_t> frame = Header(0xE4);
+        std::vector<std::uint8_t> frame = Header(kData);
         AppendHex(frame, static_cast<unsigned>(address), 4);
         AppendHex(frame, static_cast<unsigned>(n), 2);
         unsigned sum = static_cast<unsigned>((address >> 8) + (address & 0xFF) + n);
@@ -147,14 +145,14 @@ void RadioSim::ReplyRead() {
             check = (check + 1) & 0xFF;
         }
         AppendHex(frame, check, 2);
-        frame.push_back(kFD);
+        frame.push_back(kEnd);
         SendRadio(frame);
         ++frames;
     }
-    std::vector<std::uint8_t> end = Header(0xE5);
+    std::vector<std::uint8_t> end = Header(kDataEnd);
     end.insert(end.end(), kMaker.begin(), kMaker.end());
     AppendHex(end, static_cast<unsigned>((frames + (m_faults.badEndCount ? 1 : 0)) % 256), 2);
-    end.push_back(kFD);
+    end.push_back(kEnd);
     SendRadio(end);
 }
 
@@ -204,7 +202,7 @@ void RadioSim::EndWrite() {
     const bool countOk = std::string(m_frame.begin() + 4, m_frame.end()) == expected;
     const bool accepted = m_writeValid && countOk && !m_faults.refuseWrite && !m_faults.silent;
     std::vector<std::uint8_t> ack = {
-        kFE, kFE, kProgram, kRadio, 0xE6, static_cast<std::uint8_t>(accepted ? 0 : 1), kFD};
+        kPreamble, kPreamble, kProgram, kRadio, kWriteAnswer, accepted ? kWriteAccepted : kWriteRefused, kEnd};
     if (accepted) {
         m_image = m_pending;
         if (m_faults.misstore >= 0 && m_faults.misstore < m_image.GetSize()) {

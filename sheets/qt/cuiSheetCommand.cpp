@@ -55,15 +55,16 @@ void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::o
         capsule.Param = param;
         if (round == 0 && text) {
             capsule.EditState = cmcCellCapsule::kEditTyped;
-            capsule.Command = 0;
+            capsule.Command = cmcCellCapsule::kCommandNone;
             capsule.InputText = *text;
         }
         if (m_popupMode) {
-            if ((command == 13 || command == 256) && m_context) {
+            if ((command == cmcCellCapsule::kCommandEnter || command == cmcCellCapsule::kCommandDoubleClick) &&
+                m_context) {
                 cmcCellCapsule choice = *m_context;
                 choice.Parent = &capsule;
                 choice.EditState = cmcCellCapsule::kEditChoice;
-                capsule.Command = 0;
+                capsule.Command = cmcCellCapsule::kCommandNone;
                 Answer(choice, ICellBehaviour::kCommand);
                 if (m_choiceMade) {
                     m_choiceMade();
@@ -83,7 +84,8 @@ void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::o
             OpenEditor(pos, capsule.OutText, capsule.SelStart, capsule.SelLength);
         }
         // A follow-up that would land on the same cell again would repeat for ever: the chain ends.
-        if (capsule.ReplayCommand == 0 || pos == before || round + 1 >= m_layout->RowCount()) {
+        if (capsule.ReplayCommand == cmcCellCapsule::kCommandNone || pos == before ||
+            round + 1 >= m_layout->RowCount()) {
             break;
         }
         command = capsule.ReplayCommand;
@@ -208,7 +210,7 @@ void cuiSheet::HideEditor(bool commit) {
     }
     RepaintCell(m_edited);
     if (commit) {
-        SendCellCommand(m_edited, 0, 0, text);
+        SendCellCommand(m_edited, cmcCellCapsule::kCommandNone, 0, text);
     }
 }
 

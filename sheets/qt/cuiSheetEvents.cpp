@@ -52,19 +52,19 @@ void cuiSheet::OnEvent(void* context, const Event& event) {
         break;
     case kEvChooseContextItem:
         if (sheet->m_menu != nullptr && event.first == reinterpret_cast<cmcEvArg>(sheet->m_menu.data())) {
-            sheet->SendCellCommand(sheet->Current(), 0, static_cast<int>(event.second));
+            sheet->SendCellCommand(sheet->Current(), cmcCellCapsule::kCommandNone, static_cast<int>(event.second));
         }
         break;
     case kEvRepaintKindCells:
-        sheet->RefreshRelated(capsule, 1 << 5);
+        sheet->RefreshRelated(capsule, kScopeAllKinds);
         break;
     case kEvRepaintKind:
         compare.SetKind(static_cast<std::int32_t>(event.second));
-        sheet->RefreshRelated(capsule, 1 << 2);
+        sheet->RefreshRelated(capsule, kScopeKind);
         break;
     case kEvRepaintIndex:
         compare.SetIndex(static_cast<std::int32_t>(event.second));
-        sheet->RefreshRelated(capsule, 1 << 3);
+        sheet->RefreshRelated(capsule, kScopeRow);
         break;
     case kEvCommitInput:
         sheet->CommitEditor();
@@ -104,7 +104,7 @@ void cuiSheet::Announce(bool force) {
             QPointer<cuiSheet> self(this);
             m_env.fillMenu(*m_menu, key, [self](int kind) {
                 if (self != nullptr) {
-                    self->SendCellCommand(self->Current(), 0, kind);
+                    self->SendCellCommand(self->Current(), cmcCellCapsule::kCommandNone, kind);
                 }
             });
             m_env.events.SendText(kEvRebuildSubmenu, reinterpret_cast<cmcEvArg>(m_menu.data()), kMenuKind, key);

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int kDoubleClickCommand = 256;
-constexpr int kLeftStayedCommand = 0x2500;
-constexpr int kRightStayedCommand = 0x2700;
 constexpr int kPageRows = 10;
 
 } // namespace
@@ -98,12 +95,12 @@ bool cuiSheet::OnGridKey(QKeyEvent& event) {
         return true;
     case SheetKeys::kLeft:
         if (!MoveCursor(-1, 0)) {
-            SendCellCommand(Current(), kLeftStayedCommand, 0);
+            SendCellCommand(Current(), cmcCellCapsule::KeyCommand(SheetKeys::kLeft), 0);
         }
         return true;
     case SheetKeys::kRight:
         if (!MoveCursor(1, 0)) {
-            SendCellCommand(Current(), kRightStayedCommand, 0);
+            SendCellCommand(Current(), cmcCellCapsule::KeyCommand(SheetKeys::kRight), 0);
         }
         return true;
     case SheetKeys::kUp:
@@ -121,7 +118,7 @@ bool cuiSheet::OnGridKey(QKeyEvent& event) {
         return true;
     }
     if (code.virtualKey >= SheetKeys::kF1 && code.virtualKey <= SheetKeys::kF12) {
-        SendCellCommand(Current(), code.virtualKey * 256, 0);
+        SendCellCommand(Current(), cmcCellCapsule::KeyCommand(code.virtualKey), 0);
         return true;
     }
     if (code.character) {
@@ -199,7 +196,7 @@ void cuiSheet::OnDoubleClick(QMouseEvent& event) {
         return;
     }
     if (ClickTarget(under) == Current()) {
-        SendCellCommand(Current(), kDoubleClickCommand, 0);
+        SendCellCommand(Current(), cmcCellCapsule::kCommandDoubleClick, 0);
     }
 }
 

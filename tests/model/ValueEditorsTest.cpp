@@ -14,7 +14,7 @@ using namespace model;
 struct Editors : testing::Test {
     celltest::CellDocumentDouble doc;
     celltest::RecordingCommands commands;
-    EditorContext context{doc.texts, doc.tables, commands, 0, {}};
+    EditorContext context{doc.texts, doc.tables, commands, kEditorDone, {}};
 
     // A capsule carrying typed text (commit) or a key from a grid.
     static cmcCellCapsule Typed(const std::string& text) {
@@ -90,7 +90,7 @@ TEST_F(Editors, IntegerKeysStepWrapAndStartEdits) {
         {'x', 42, 0, 42, 0, "42"},
     };
     for (const auto& c : cases) {
-        context.result = 0;
+        context.result = kEditorDone;
         cmcCellCapsule capsule = Key(c.key);
         std::int32_t value = c.before;
         EditInteger(capsule, context, value, c.min, 255, 0, 1, {}, false);
@@ -188,7 +188,7 @@ TEST_F(Editors, TimerKeysStepOneUnitAndWrap) {
         {'x', 100, 100, 0, "  0.100"},
     };
     for (const auto& c : cases) {
-        context.result = 0;
+        context.result = kEditorDone;
         cmcCellCapsule capsule = Key(c.key);
         std::int32_t value = c.before;
         EditTimer(capsule, context, value, 1000, 60, 255, true, 0);
@@ -225,7 +225,7 @@ TEST_F(Editors, TextPadsCleansAndTakesCharacters) {
     EXPECT_EQ(drawn.OutText, "a");
     // Every printable key opens the editor with itself, the last one ('~') too.
     for (const char typed : {'!', 'Q', '~'}) {
-        context.result = 0;
+        context.result = kEditorDone;
         cmcCellCapsule key = Key(typed);
         EditText(key, context, dirty);
         EXPECT_EQ(context.result, 2) << typed << " opens the editor";
