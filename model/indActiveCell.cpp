@@ -102,6 +102,7 @@ indActiveCell::indActiveCell(ICellDocument& document, IMainCommands& commands)
 
 int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     m_lastRefusal.clear();
+    capsule.RefreshScope = 0;
     if (capsule.Cell == nullptr) {
         return kNothing;
     }
@@ -138,7 +139,7 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
         a.scope |= model::kScopeRow;
     }
     if (mode == kCommand) {
-        capsule.CallRefreshRelated(a.scope);
+        capsule.RefreshScope = a.scope;
     }
     if (capsule.Command != 0 || capsule.EditState != cmcCellCapsule::kEditNone || capsule.Param != 0) {
         m_document.CellAnswered();
