@@ -2,7 +2,8 @@
 
 #include "model/CellColours.h"
 #include "model/ICellDocument.h"
-#include "model/IMainCommands.h"
+#include "model/IDocumentCommands.h"
+#include "model/IViewCommands.h"
 #include "model/ValueEditors.h"
 #include "model/datCh.h"
 #include "sheets/cmcCellCapsule.h"
@@ -20,12 +21,14 @@ inline constexpr int kScopeRow = 0x08;
 inline constexpr int kScopeAllKinds = 0x20;
 
 struct CellAnswer {
-    CellAnswer(cmcCellCapsule& c, ICellDocument& d, IMainCommands& m)
-        : capsule(c), document(d), commands(m), record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, 0, {}} {}
+    CellAnswer(cmcCellCapsule& c, ICellDocument& d, IDocumentCommands& dc, IViewCommands& v)
+        : capsule(c), document(d), documentCommands(dc), view(v),
+          record(d.CellImage()), editors{d.Texts(), d.CellTables(), v, 0, {}} {}
 
     cmcCellCapsule& capsule;
     ICellDocument& document;
-    IMainCommands& commands;
+    IDocumentCommands& documentCommands;
+    IViewCommands& view;
     datCh record;          // the channel row of the cell, when it belongs to a channel list
     EditorContext editors; // result and refusal of the value editors
     std::int32_t category = 0;

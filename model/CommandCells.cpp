@@ -18,45 +18,47 @@ std::string Line(CellAnswer& a, std::string_view key, int line) {
     return a.document.Texts().GetLine(key, line);
 }
 
-// Commands that only run on Enter.
+// Commands that only run on Enter. The file commands' results are not needed: a failure has shown its
+// message.
 struct EnterCommand {
     std::int32_t kind;
-    void (IMainCommands::*run)();
+    void (*run)(CellAnswer& a);
 };
 constexpr EnterCommand kEnterCommands[] = {
-    {25, &IMainCommands::NewDocument},
-    {26, &IMainCommands::OpenWithDialog},
-    {27, &IMainCommands::Save},
-    {28, &IMainCommands::SaveWithDialog},
-    {30, &IMainCommands::PrintAll},
-    {32, &IMainCommands::Exit},
-    {39, &IMainCommands::CloneRead},
-    {40, &IMainCommands::CloneWrite},
-    {41, &IMainCommands::CloneInfo},
-    {kKindExportChannels, &IMainCommands::ExportChannels},
-    {kKindImportChannels, &IMainCommands::ImportChannels},
-    {kKindBackupFolder, &IMainCommands::OpenBackupFolder},
+    {25, [](CellAnswer& a) { a.documentCommands.NewDocument(); }},
+    {26, [](CellAnswer& a) { a.documentCommands.OpenWithDialog(); }},
+    {27, [](CellAnswer& a) { a.documentCommands.Save(); }},
+    {28, [](CellAnswer& a) { a.documentCommands.SaveWithDialog(); }},
+    {30, [](CellAnswer& a) { a.view.PrintAll(); }},
+    {32, [](CellAnswer& a) { a.view.Exit(); }},
+    {39, [](CellAnswer& a) { a.view.CloneRead(); }},
+    {40, [](CellAnswer& a) { a.view.CloneWrite(); }},
+    {41, [](CellAnswer& a) { a.view.CloneInfo(); }},
+    {kKindExportChannels, [](CellAnswer& a) { a.documentCommands.ExportChannels(); }},
+    {kKindImportChannels, [](CellAnswer& a) { a.documentCommands.ImportChannels(); }},
+    {kKindBackupFolder, [](CellAnswer& a) { a.view.OpenBackupFolder(); }},
 };
 
 // Kinds 25 to 49: the main window's commands and their check marks.
 bool MenuCommand(CellAnswer& a) {
-    IMainCommands& m = a.commands;
+    IDocumentCommands& d = a.documentCommands;
+    IViewCommands& m = a.view;
     cmcCellObj& cell = *a.capsule.Cell;
     const bool enter = a.OnEnter();
     for (const EnterCommand& command : kEnterCommands) {
         if (command.kind == a.kind) {
             if (enter) {
-                (m.*command.run)();
+                command.run(a);
             }
             return true;
         }
     }
     switch (a.kind) {
     case kKindUndo:
-        if (!m.CanUndo()) {
+        if (!d.CanUndo()) {
             cell.SetFlag(kDisabled, true);
         } else if (enter) {
-            m.Undo();
+            d.Undo();
         }
         return true;
     case kKindCheckAfterWrite:
@@ -66,10 +68,10 @@ bool MenuCommand(CellAnswer& a) {
         cell.SetFlag(kTicked, m.CheckAfterWrite());
         return true;
     case kKindRedo:
-        if (!m.CanRedo()) {
+        if (!d.CanRedo()) {
             cell.SetFlag(kDisabled, true);
         } else if (enter) {
-            m.Redo();
+            d.Redo();
         }
         return true;
     case 29:
@@ -80,7 +82,7 @@ bool MenuCommand(CellAnswer& a) {
         }
         return true;
     case 31: {
-        const std::string file = m.RecentFile(a.index);
+        const std::string file = d.RecentFile(a.index);
         if (file.empty()) {
             cell.SetFlag(kDisabled, true);
             cell.SetFlag(kHidden, a.index != 0);
@@ -90,7 +92,7 @@ bool MenuCommand(CellAnswer& a) {
         cell.SetDisplayText(a.capsule.OutText);
         cell.SetFlag(kCaptionFromText, true);
         if (enter) {
-            m.OpenRecent(a.index);
+            d.OpenRecent(a.index);
         }
         return true;
     }
@@ -130,7 +132,7 @@ bool MenuCommand(CellAnswer& a) {
         return true;
     case 42:
         if (enter) {
-            m.ChangeModel(a.index);
+            d.ChangeModel(a.index);
         }
         cell.SetFlag(kTicked, a.index == a.document.ModelType());
         return true;
@@ -191,7 +193,7 @@ bool PopupItem(CellAnswer& a) {
     switch (a.kind) {
     case 58:
         cell.SetFlag(kDisabled, true);
-        cell.SetFlag(kHidden, a.commands.PopupMenuItemCount() != 1);
+        cell.SetFlag(kHidden, a.view.PopupMenuItemCount() != 1);
         return true;
     case 61:
         cell.SetFlag(kDisabled, !a.document.ClipboardHolds(a.record.Plan));

@@ -9,7 +9,7 @@
 class cmcCellCapsule;
 class cmcHash2;
 class IDefinitionSource;
-class IMainCommands;
+class IViewCommands;
 
 // The shared value editors: each formats one stored value into the capsule's OutText, takes a
 // committed InputText (EditState 1) or a selection list's answer (EditState 2) back, steps the value
@@ -24,7 +24,7 @@ namespace model {
 struct EditorContext {
     IDefinitionSource& texts;
     cmcHash2& tables;
-    IMainCommands& commands;
+    IViewCommands& commands;
     // Out: 0 nothing more; 1 a selection list window was opened; 2 open the in-place editor.
     int result = 0;
     // Out: set when a commit was refused and the value kept; the status text that says why.

@@ -97,8 +97,11 @@ void AnswerKind(CellAnswer& a) {
 
 } // namespace
 
-indActiveCell::indActiveCell(ICellDocument& document, IMainCommands& commands)
-    : m_document(document), m_commands(commands) {}
+indActiveCell::indActiveCell(ICellDocument& document, IDocumentCommands& documentCommands, IViewCommands& view)
+    : m_document(document), m_documentCommands(documentCommands), m_view(view) {}
+
+indActiveCell::indActiveCell(ICellDocument& document)
+    : m_document(document), m_documentCommands(m_noDocumentCommands), m_view(m_noView) {}
 
 int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     m_lastRefusal.clear();
@@ -106,7 +109,7 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     if (capsule.Cell == nullptr) {
         return kNothing;
     }
-    CellAnswer a(capsule, m_document, m_commands);
+    CellAnswer a(capsule, m_document, m_documentCommands, m_view);
     const cmcCellObj& cell = *capsule.Cell;
     a.category = cell.Category();
     a.kind = cell.Kind();
