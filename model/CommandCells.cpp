@@ -39,50 +39,33 @@ constexpr EnterCommand kEnterCommands[] = {
     {kKindBackupFolder, [](CellAnswer& a) { a.view.OpenBackupFolder(); }},
 };
 
-// Kinds 25 to 49: the main window's commands and their check marks.
-bool MenuCommand(CellAnswer& a) {
-    IDocumentCommands& d = a.documentCommands;
-    IViewCommands& m = a.view;
-    cmcCellObj& cell = *a.capsule.Cell;
-    const bool enter = a.OnEnter();
+// The items of kEnterCommands: nothing to show, Enter runs the command.
+bool EnterOnlyCommand(CellAnswer& a) {
     for (const EnterCommand& command : kEnterCommands) {
         if (command.kind == a.kind) {
-            if (enter) {
+            if (a.OnEnter()) {
                 command.run(a);
             }
             return true;
         }
     }
+    return false;
+}
+
+// File menu: Print This Sheet, greyed without a printable sheet, and the recent files, which name
+// themselves (an empty list shows its first item greyed).
+bool FileMenuItem(CellAnswer& a) {
+    cmcCellObj& cell = *a.capsule.Cell;
     switch (a.kind) {
-    case kKindUndo:
-        if (!d.CanUndo()) {
-            cell.SetFlag(kDisabled, true);
-        } else if (enter) {
-            d.Undo();
-        }
-        return true;
-    case kKindCheckAfterWrite:
-        if (enter) {
-            m.ToggleCheckAfterWrite();
-        }
-        cell.SetFlag(kTicked, m.CheckAfterWrite());
-        return true;
-    case kKindRedo:
-        if (!d.CanRedo()) {
-            cell.SetFlag(kDisabled, true);
-        } else if (enter) {
-            d.Redo();
-        }
-        return true;
     case 29:
-        if (!m.CanPrintCurrent()) {
+        if (!a.view.CanPrintCurrent()) {
             cell.SetFlag(kDisabled, true);
-        } else if (enter) {
-            m.PrintCurrent();
+        } else if (a.OnEnter()) {
+            a.view.PrintCurrent();
         }
         return true;
     case 31: {
-        const std::string file = d.RecentFile(a.index);
+        const std::string file = a.documentCommands.RecentFile(a.index);
         if (file.empty()) {
             cell.SetFlag(kDisabled, true);
             cell.SetFlag(kHidden, a.index != 0);
@@ -91,69 +74,139 @@ bool MenuCommand(CellAnswer& a) {
         a.capsule.OutText = "&" + std::to_string(a.index + 1) + " " + file;
         cell.SetDisplayText(a.capsule.OutText);
         cell.SetFlag(kCaptionFromText, true);
-        if (enter) {
-            d.OpenRecent(a.index);
+        if (a.OnEnter()) {
+            a.documentCommands.OpenRecent(a.index);
         }
         return true;
     }
+    default:
+        return false;
+    }
+}
+
+// Edit menu: Undo and Redo, greyed while there is no step, and the menu itself, which holds the
+// placeholder of the current cell's pop-up menu while no cell offers one.
+bool EditMenuItem(CellAnswer& a) {
+    cmcCellObj& cell = *a.capsule.Cell;
+    switch (a.kind) {
+    case kKindUndo:
+        if (!a.documentCommands.CanUndo()) {
+            cell.SetFlag(kDisabled, true);
+        } else if (a.OnEnter()) {
+            a.documentCommands.Undo();
+        }
+        return true;
+    case kKindRedo:
+        if (!a.documentCommands.CanRedo()) {
+            cell.SetFlag(kDisabled, true);
+        } else if (a.OnEnter()) {
+            a.documentCommands.Redo();
+        }
+        return true;
     case 33:
-        if (m.HasMenuItem(33)) {
+        if (a.view.HasMenuItem(33)) {
             a.document.Events().PostText(kEvRebuildSubmenu, 0, 33, "GI_PMenu_NoItem");
-        }
-        return true;
-    case 34:
-        if (enter) {
-            m.SetFontSize(a.index);
-        }
-        cell.SetFlag(kTicked, a.index == m.FontSize());
-        return true;
-    case 35:
-        if (enter) {
-            m.ToggleToolBar();
-        }
-        cell.SetFlag(kTicked, m.ToolBarVisible());
-        return true;
-    case 36:
-        if (enter) {
-            m.SetPort(a.index);
-            a.document.Events().Send(kEvMainWindowBuilt);
-        }
-        cell.SetFlag(kTicked, a.index == m.Port());
-        a.capsule.OutText = m.PortName(a.index);
-        return true;
-    case 37:
-        if (enter) {
-            m.ShowPortNotice();
-        }
-        cell.SetFlag(kTicked, m.Port() > 4);
-        if (m.Port() > 4) {
-            a.capsule.OutText = m.PortName(m.Port());
-        }
-        return true;
-    case 42:
-        if (enter) {
-            d.ChangeModel(a.index);
-        }
-        cell.SetFlag(kTicked, a.index == a.document.ModelType());
-        return true;
-    case 43:
-        if (enter) {
-            a.document.Events().Post(kEvShowAbout);
-        }
-        return true;
-    case 44:
-        if (enter) {
-            m.OpenHelpContents(Line(a, "GI_Sys_MyHelpFile", 0));
-        }
-        return true;
-    case 49:
-        if (enter && cell.Argument() && !cell.Argument()->empty()) {
-            m.OpenSheet(*cell.Argument());
         }
         return true;
     default:
         return false;
     }
+}
+
+// View menu: the font size (ticked at the size in use) and the tool bar switch.
+bool ViewMenuItem(CellAnswer& a) {
+    cmcCellObj& cell = *a.capsule.Cell;
+    switch (a.kind) {
+    case 34:
+        if (a.OnEnter()) {
+            a.view.SetFontSize(a.index);
+        }
+        cell.SetFlag(kTicked, a.index == a.view.FontSize());
+        return true;
+    case 35:
+        if (a.OnEnter()) {
+            a.view.ToggleToolBar();
+        }
+        cell.SetFlag(kTicked, a.view.ToolBarVisible());
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Option menu: the COM ports and the other port (ticked at the port in use, named by their hints),
+// the check after writing and the model type.
+bool OptionMenuItem(CellAnswer& a) {
+    cmcCellObj& cell = *a.capsule.Cell;
+    switch (a.kind) {
+    case 36:
+        if (a.OnEnter()) {
+            a.view.SetPort(a.index);
+            a.document.Events().Send(kEvMainWindowBuilt);
+        }
+        cell.SetFlag(kTicked, a.index == a.view.Port());
+        a.capsule.OutText = a.view.PortName(a.index);
+        return true;
+    case 37:
+        if (a.OnEnter()) {
+            a.view.ShowPortNotice();
+        }
+        cell.SetFlag(kTicked, a.view.Port() > 4);
+        if (a.view.Port() > 4) {
+            a.capsule.OutText = a.view.PortName(a.view.Port());
+        }
+        return true;
+    case kKindCheckAfterWrite:
+        if (a.OnEnter()) {
+            a.view.ToggleCheckAfterWrite();
+        }
+        cell.SetFlag(kTicked, a.view.CheckAfterWrite());
+        return true;
+    case 42:
+        if (a.OnEnter()) {
+            a.documentCommands.ChangeModel(a.index);
+        }
+        cell.SetFlag(kTicked, a.index == a.document.ModelType());
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Help menu: Contents and About.
+bool HelpMenuItem(CellAnswer& a) {
+    switch (a.kind) {
+    case 43:
+        if (a.OnEnter()) {
+            a.document.Events().Post(kEvShowAbout);
+        }
+        return true;
+    case 44:
+        if (a.OnEnter()) {
+            a.view.OpenHelpContents(Line(a, "GI_Sys_MyHelpFile", 0));
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+// An entry of the tree (or any cell of kind 49): Enter opens the sheet its argument names.
+bool SheetEntry(CellAnswer& a) {
+    if (a.kind != 49) {
+        return false;
+    }
+    const cmcCellObj& cell = *a.capsule.Cell;
+    if (a.OnEnter() && cell.Argument() && !cell.Argument()->empty()) {
+        a.view.OpenSheet(*cell.Argument());
+    }
+    return true;
+}
+
+// Kinds 25 to 49: the main window's commands and their check marks, menu by menu.
+bool MenuCommand(CellAnswer& a) {
+    return EnterOnlyCommand(a) || FileMenuItem(a) || EditMenuItem(a) || ViewMenuItem(a) || OptionMenuItem(a) ||
+           HelpMenuItem(a) || SheetEntry(a);
 }
 
 // Kinds 54 to 57: what the radio said about itself in its last information reply.
