@@ -27,6 +27,9 @@ public:
     // Without a window (the command-line tool, the warning check, the sheet differences): the commands
     // do nothing and no list opens.
     explicit indActiveCell(ICellDocument& document);
+    // Not copied: the commands of a window-less object are its own members.
+    indActiveCell(const indActiveCell&) = delete;
+    indActiveCell& operator=(const indActiveCell&) = delete;
 
     int Answer(cmcCellCapsule& capsule, int mode) override;
 
