@@ -5,7 +5,6 @@
 #include "model/CellKinds.h"
 #include "model/CellStorage.h"
 #include "model/ICellDocument.h"
-#include "model/IMainCommands.h"
 #include "model/ModelRules.h"
 #include "model/indActiveCell.h"
 #include "overlay/DefinitionSource.h"
@@ -97,7 +96,7 @@ std::string Trimmed(std::string text) {
 // The texts the window draws for the cells of one document, through a behaviour object of its own.
 class DrawnCells {
 public:
-    explicit DrawnCells(ICellDocument& document) : m_document(document), m_behaviour(document, m_commands) {}
+    explicit DrawnCells(ICellDocument& document) : m_document(document), m_behaviour(document) {}
 
     std::string Text(cmcCellObj& cell) {
         if (!cell.HasKind()) {
@@ -112,7 +111,6 @@ public:
 
 private:
     ICellDocument& m_document;
-    NoMainCommands m_commands;
     indActiveCell m_behaviour;
 };
 

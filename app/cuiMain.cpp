@@ -162,23 +162,27 @@ void cuiMain::RecordReplacement() {
 }
 
 void cuiMain::Undo() {
+    SendEvent(kEvCommitInput);
     RecordEdit(); // a change not yet made a step is the one taken back
-    if (!m_history.CanUndo()) {
-        return;
+    if (m_history.CanUndo()) {
+        const EditLocation where = m_history.Undo();
+        RestorePresentStep();
+        m_view->ShowLocation(where);
     }
-    const EditLocation where = m_history.Undo();
-    RestorePresentStep();
-    m_view->ShowLocation(where);
+    SendEvent(kEvRefreshMenu);
+    SendEvent(kEvRefreshToolBar);
 }
 
 void cuiMain::Redo() {
+    SendEvent(kEvCommitInput);
     RecordEdit(); // a change made since the last Undo ends what Redo can bring back
-    if (!m_history.CanRedo()) {
-        return;
+    if (m_history.CanRedo()) {
+        const EditLocation where = m_history.Redo();
+        RestorePresentStep();
+        m_view->ShowLocation(where);
     }
-    const EditLocation where = m_history.Redo();
-    RestorePresentStep();
-    m_view->ShowLocation(where);
+    SendEvent(kEvRefreshMenu);
+    SendEvent(kEvRefreshToolBar);
 }
 
 void cuiMain::RestorePresentStep() {

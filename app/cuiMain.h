@@ -5,6 +5,7 @@
 #include "app/WarningCheck.h"
 #include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
+#include "model/IDocumentCommands.h"
 #include "model/cmcClipCh.h"
 #include "overlay/OverlayMessages.h"
 #include "platform/FileDialogs.h"
@@ -30,10 +31,11 @@ class indEnviron;
 // save, save as) with their save question, loads the initial image of a model type, and offers the
 // virtual operations through which a radio model takes part (indMain). The desktop window, the
 // command-line tool and the tests all drive this same object; the window adds widgets through IMainView.
+// The command cells of the window's menus and tool bar reach its document commands (IDocumentCommands).
 //
 // Failures are reported by result codes; every failure has shown its message before returning and
 // leaves the document as it was.
-class cuiMain {
+class cuiMain : public IDocumentCommands {
 public:
     using Answer = platform::IMessageBox::Answer;
 
@@ -60,7 +62,7 @@ public:
     };
 
     cuiMain(const Services& services, std::int32_t imageSize);
-    virtual ~cuiMain();
+    ~cuiMain() override;
     cuiMain(const cuiMain&) = delete;
     cuiMain& operator=(const cuiMain&) = delete;
 
@@ -93,13 +95,22 @@ public:
     void BuildDocument();
     // Asks to save a modified document: Yes (saved, or nothing to save), No (discard) or Cancel.
     Answer AskToSave(bool replacingWithSameFile);
-    void NewDocument();
-    int OpenWithDialog();
+    void NewDocument() override;
+    int OpenWithDialog() override;
     // 0 when opened; else the clone-file code shown, or kCancelled.
     int OpenFile(const std::filesystem::path& path);
-    int SaveWithDialog();
+    int SaveWithDialog() override;
     // The Save command: with the dialog while untitled, else under the current name.
-    int Save();
+    int Save() override;
+    // Entry `index` of the settings' recent-file list, named relative to the last directory; empty
+    // when there is none. Opening it opens the file as OpenFile does.
+    std::string RecentFile(int index) override;
+    void OpenRecent(int index) override;
+    // File > Export channels and File > Import channels (ChannelCsvCommands).
+    void ExportChannels() override;
+    void ImportChannels() override;
+    // The user's model change; the base has no model types to change to.
+    void ChangeModel(int /*modelType*/) override {}
     // 0 when saved; else the clone-file code shown.
     int SaveToFile(const std::filesystem::path& path);
     // Loads the initial image of `modelType`; a missing or refused file is fatal ("Cannot open '%s'.").
@@ -147,16 +158,18 @@ public:
     void CloseCurrentSheet() { m_view->CloseCurrentSheet(); }
 
     // --- Undo and redo. ---
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
+    bool CanUndo() const override { return m_history.CanUndo(); }
+    bool CanRedo() const override { return m_history.CanRedo(); }
     // Makes a change of the image (since the last step) an undo step, remembering where the view shows
     // the change being made; nothing when the image is as the last step left it.
     void RecordEdit();
-    // Takes back the last step, or makes the last step taken back again: the image, model type, file name
-    // and saved image of that step return (the document is modified exactly when the image differs from
-    // its saved image) and the view shows where the change was made. Nothing when there is no step.
-    void Undo();
-    void Redo();
+    // Takes back the last step, or makes the last step taken back again: input still in an editor is
+    // committed first (a change of its own, the first taken back), then the image, model type, file
+    // name and saved image of that step return (the document is modified exactly when the image differs
+    // from its saved image) and the view shows where the change was made; the menus and the tool bar
+    // are refreshed. Nothing changes when there is no step.
+    void Undo() override;
+    void Redo() override;
     const UndoHistory& History() const { return m_history; }
 
     // --- Model parameters. ---

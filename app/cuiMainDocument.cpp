@@ -1,5 +1,7 @@
-// The document commands of cuiMain: new, open, save, save as, the save question and the initial image.
+// The document commands of cuiMain: new, open, save, save as, the recent files, the channel lists as
+// text, the save question and the initial image.
 
+#include "app/ChannelCsvCommands.h"
 #include "app/cuiMain.h"
 #include "app/indEnviron.h"
 #include "events/EventNumbers.h"
@@ -139,6 +141,29 @@ int cuiMain::SaveWithDialog() {
 
 int cuiMain::Save() {
     return m_fileName.empty() ? SaveWithDialog() : SaveToFile(m_fileName);
+}
+
+std::string cuiMain::RecentFile(int index) {
+    cmcRecent& recent = Environ().recent;
+    if (index < 0 || index >= recent.Count()) {
+        return {};
+    }
+    return recent.DisplayName(index, m_lastDirectory.string());
+}
+
+void cuiMain::OpenRecent(int index) {
+    const std::string path = Environ().recent.Entry(index);
+    if (!path.empty()) {
+        OpenFile(path);
+    }
+}
+
+void cuiMain::ExportChannels() {
+    ChannelCsvCommands(*this, EventManager()).Export();
+}
+
+void cuiMain::ImportChannels() {
+    ChannelCsvCommands(*this, EventManager()).Import();
 }
 
 int cuiMain::SaveToFile(const std::filesystem::path& path) {

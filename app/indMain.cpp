@@ -12,8 +12,7 @@
 #include <algorithm>
 
 indMain::indMain(const Services& services)
-    : cuiMain(services, model::kImageSize), m_checkDocument(*this, services.events),
-      m_checkBehaviour(m_checkDocument, m_checkCommands) {
+    : cuiMain(services, model::kImageSize), m_checkDocument(*this, services.events), m_checkBehaviour(m_checkDocument) {
     indMain::InitModelDefaults();
     services.events.Register(&indMain::OnEvent, this);
 }

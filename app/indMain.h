@@ -2,7 +2,6 @@
 
 #include "app/AppCellDocument.h"
 #include "app/cuiMain.h"
-#include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
 #include "sheets/ChannelSheetLayout.h"
 
@@ -47,6 +46,8 @@ public:
     // (an undo step). Without: only the model type, its initial image and the tree change (an image of
     // that type was loaded).
     void ChangeModel(int newType, bool ask);
+    // The user's command: ChangeModel(modelType, true).
+    void ChangeModel(int modelType) override { ChangeModel(modelType, true); }
     // Asks the caution question and, on OK, switches maker mode on for the rest of the run.
     void SwitchMakerModeOn();
     // Every argument (from the program path on) equal to "/servmod", letter case ignored, asks once more
@@ -76,6 +77,5 @@ private:
 
     // The behaviour object the warning check asks: drawing answers only, no window behind it.
     AppCellDocument m_checkDocument;
-    NoMainCommands m_checkCommands;
     indActiveCell m_checkBehaviour;
 };

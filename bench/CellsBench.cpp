@@ -3,7 +3,6 @@
 // that sheet as a whole process (start-up, overlay, open, layout, every cell).
 
 #include "BenchDocument.h"
-#include "model/IMainCommands.h"
 #include "platform/FontMetrics.h"
 #include "sheets/ChannelSheetLayout.h"
 
@@ -20,8 +19,7 @@ constexpr const char* kSheet = "GI_Sheet_MakerR";
 void BM_AnswerEverySettingsCell(benchmark::State& state) {
     bench::BenchDocument document([](std::int32_t a) { return static_cast<std::uint8_t>(a * 7); },
                                   {0xF0, 1, 2, 3, 4, 5});
-    NoMainCommands commands;
-    indActiveCell behaviour(document, commands);
+    indActiveCell behaviour(document);
     platform::FixedFontMetrics metrics;
     const ChannelSheetState sheetState;
     ChannelSheetLayout layout(document.source, kSheet, metrics, sheetState);

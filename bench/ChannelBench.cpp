@@ -3,7 +3,6 @@
 // them, and a copy and paste of all 234 editable rows.
 
 #include "BenchDocument.h"
-#include "model/IMainCommands.h"
 #include "platform/FontMetrics.h"
 #include "sheets/ChannelSheetLayout.h"
 
@@ -18,8 +17,7 @@ std::uint8_t ChannelPattern(std::int32_t address) {
 
 void BM_RepaintInternationalList(benchmark::State& state) {
     bench::BenchDocument document(ChannelPattern);
-    NoMainCommands commands;
-    indActiveCell behaviour(document, commands);
+    indActiveCell behaviour(document);
     platform::FixedFontMetrics metrics;
     const ChannelSheetState sheetState;
     ChannelSheetLayout layout(document.source, "GI_Sheet_IntCh", metrics, sheetState);
@@ -34,8 +32,7 @@ BENCHMARK(BM_RepaintInternationalList)->Unit(benchmark::kMicrosecond);
 
 void BM_WarningProbesOfThePlans(benchmark::State& state) {
     bench::BenchDocument document(ChannelPattern);
-    NoMainCommands commands;
-    indActiveCell behaviour(document, commands);
+    indActiveCell behaviour(document);
     for (auto _ : state) {
         for (const std::int32_t kind : {50, 51, 52, 53}) {
             benchmark::DoNotOptimize(behaviour.ProbeWarning(0, kind, 0));
@@ -46,8 +43,7 @@ BENCHMARK(BM_WarningProbesOfThePlans)->Unit(benchmark::kMicrosecond);
 
 void BM_CopyAndPasteEveryEditableRow(benchmark::State& state) {
     bench::BenchDocument document(ChannelPattern);
-    NoMainCommands commands;
-    indActiveCell behaviour(document, commands);
+    indActiveCell behaviour(document);
     cmcCellObj cell;
     cell.SetCategory(2);
     cell.SetKind(113);

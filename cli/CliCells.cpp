@@ -119,7 +119,7 @@ void CliCells::Commands::RefusedSelectionList(std::string_view list, int /*value
 }
 
 CliCells::CliCells(const CliContext& context)
-    : m_cli(context), m_document(m_cli.App(), m_cli.Events()), m_behaviour(m_document, m_commands) {
+    : m_cli(context), m_document(m_cli.App(), m_cli.Events()), m_behaviour(m_document, m_documentCommands, m_commands) {
     m_cli.App().BuildDocument();
 }
 

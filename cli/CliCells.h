@@ -2,7 +2,6 @@
 
 #include "CliApp.h"
 #include "app/AppCellDocument.h"
-#include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
 #include "sheets/cmcCellObj.h"
 
@@ -25,7 +24,8 @@ std::optional<CellIdentity> CommandLineCell(std::string_view name);
 
 // The cells of a clone file without a window: the application object of the desktop program on console
 // doubles, its document as the behaviour object sees it, and the behaviour object itself. A window
-// that is never there answers the commands; a selection list that a cell would open is only noted.
+// that is never there answers the commands, and the menu cells' document commands do nothing (the tool
+// has commands of its own); a selection list that a cell would open is only noted.
 class CliCells {
 public:
     explicit CliCells(const CliContext& context);
@@ -54,7 +54,7 @@ public:
 
 private:
     // The window that is not there: notes the selection list a cell asks to open.
-    class Commands final : public NoMainCommands {
+    class Commands final : public NoViewCommands {
     public:
         void OpenSelectionList(cmcCellCapsule& capsule, std::string_view list, int itemKind, int value) override;
         void RefusedSelectionList(std::string_view list, int value) override;
@@ -65,6 +65,7 @@ private:
 
     CliApp m_cli;
     AppCellDocument m_document;
+    NoDocumentCommands m_documentCommands;
     Commands m_commands;
     indActiveCell m_behaviour;
 };

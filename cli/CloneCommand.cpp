@@ -16,7 +16,6 @@
 #include "link/sim/PtyRadio.h"
 #include "link/sim/SimOptions.h"
 #include "model/CellKinds.h"
-#include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
 #include "overlay/OverlayMessages.h"
 #include "overlay/cmcGTex.h"
@@ -125,8 +124,7 @@ void PrintIdentity(const CloneIdentity& id, const std::string& battery) {
 // The text the behaviour object draws for a cell of `kind` from the application's identity bytes.
 std::string DrawIdentityCell(indMain& app, cmcEvMan& events, std::int32_t kind) {
     AppCellDocument document(app, events);
-    NoMainCommands commands;
-    indActiveCell behaviour(document, commands);
+    indActiveCell behaviour(document);
     cmcCellObj cell;
     cell.SetKind(kind);
     cmcCellCapsule capsule;

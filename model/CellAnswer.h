@@ -2,7 +2,8 @@
 
 #include "model/CellColours.h"
 #include "model/ICellDocument.h"
-#include "model/IMainCommands.h"
+#include "model/IDocumentCommands.h"
+#include "model/IViewCommands.h"
 #include "model/ValueEditors.h"
 #include "model/datCh.h"
 #include "sheets/CellRelations.h"
@@ -16,13 +17,14 @@
 namespace model {
 
 struct CellAnswer {
-    CellAnswer(cmcCellCapsule& c, ICellDocument& d, IMainCommands& m)
-        : capsule(c), document(d), commands(m),
-          record(d.CellImage()), editors{d.Texts(), d.CellTables(), m, kEditorDone, {}} {}
+    CellAnswer(cmcCellCapsule& c, ICellDocument& d, IDocumentCommands& dc, IViewCommands& v)
+        : capsule(c), document(d), documentCommands(dc), view(v),
+          record(d.CellImage()), editors{d.Texts(), d.CellTables(), v, kEditorDone, {}} {}
 
     cmcCellCapsule& capsule;
     ICellDocument& document;
-    IMainCommands& commands;
+    IDocumentCommands& documentCommands;
+    IViewCommands& view;
     datCh record;          // the channel row of the cell, when it belongs to a channel list
     EditorContext editors; // result and refusal of the value editors
     std::int32_t category = 0;

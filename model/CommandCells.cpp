@@ -18,69 +18,54 @@ std::string Line(CellAnswer& a, std::string_view key, int line) {
     return a.document.Texts().GetLine(key, line);
 }
 
-// Commands that only run on Enter.
+// Commands that only run on Enter. The file commands' results are not needed: a failure has shown its
+// message.
 struct EnterCommand {
     std::int32_t kind;
-    void (IMainCommands::*run)();
+    void (*run)(CellAnswer& a);
 };
 constexpr EnterCommand kEnterCommands[] = {
-    {CL_Menu_File_New, &IMainCommands::NewDocument},
-    {CL_Menu_File_Open, &IMainCommands::OpenWithDialog},
-    {CL_Menu_File_Save, &IMainCommands::Save},
-    {CL_Menu_File_SaveAs, &IMainCommands::SaveWithDialog},
-    {CL_Menu_File_Print_All, &IMainCommands::PrintAll},
-    {CL_Menu_File_Exit, &IMainCommands::Exit},
-    {CL_Menu_Clone_Read, &IMainCommands::CloneRead},
-    {CL_Menu_Clone_Write, &IMainCommands::CloneWrite},
-    {CL_Menu_Clone_Info, &IMainCommands::CloneInfo},
-    {kKindExportChannels, &IMainCommands::ExportChannels},
-    {kKindImportChannels, &IMainCommands::ImportChannels},
-    {kKindBackupFolder, &IMainCommands::OpenBackupFolder},
+    {CL_Menu_File_New, [](CellAnswer& a) { a.documentCommands.NewDocument(); }},
+    {CL_Menu_File_Open, [](CellAnswer& a) { a.documentCommands.OpenWithDialog(); }},
+    {CL_Menu_File_Save, [](CellAnswer& a) { a.documentCommands.Save(); }},
+    {CL_Menu_File_SaveAs, [](CellAnswer& a) { a.documentCommands.SaveWithDialog(); }},
+    {CL_Menu_File_Print_All, [](CellAnswer& a) { a.view.PrintAll(); }},
+    {CL_Menu_File_Exit, [](CellAnswer& a) { a.view.Exit(); }},
+    {CL_Menu_Clone_Read, [](CellAnswer& a) { a.view.CloneRead(); }},
+    {CL_Menu_Clone_Write, [](CellAnswer& a) { a.view.CloneWrite(); }},
+    {CL_Menu_Clone_Info, [](CellAnswer& a) { a.view.CloneInfo(); }},
+    {kKindExportChannels, [](CellAnswer& a) { a.documentCommands.ExportChannels(); }},
+    {kKindImportChannels, [](CellAnswer& a) { a.documentCommands.ImportChannels(); }},
+    {kKindBackupFolder, [](CellAnswer& a) { a.view.OpenBackupFolder(); }},
 };
 
-// Kinds 25 to 49: the main window's commands and their check marks.
-bool MenuCommand(CellAnswer& a) {
-    IMainCommands& m = a.commands;
-    cmcCellObj& cell = *a.capsule.Cell;
-    const bool enter = a.OnEnter();
+// The items of kEnterCommands: nothing to show, Enter runs the command.
+bool EnterOnlyCommand(CellAnswer& a) {
     for (const EnterCommand& command : kEnterCommands) {
         if (command.kind == a.kind) {
-            if (enter) {
-                (m.*command.run)();
+            if (a.OnEnter()) {
+                command.run(a);
             }
             return true;
         }
     }
+    return false;
+}
+
+// File menu: Print This Sheet, greyed without a printable sheet, and the recent files, which name
+// themselves (an empty list shows its first item greyed).
+bool FileMenuItem(CellAnswer& a) {
+    cmcCellObj& cell = *a.capsule.Cell;
     switch (a.kind) {
-    case kKindUndo:
-        if (!m.CanUndo()) {
-            cell.SetFlag(kDisabled, true);
-        } else if (enter) {
-            m.Undo();
-        }
-        return true;
-    case kKindCheckAfterWrite:
-        if (enter) {
-            m.ToggleCheckAfterWrite();
-        }
-        cell.SetFlag(kTicked, m.CheckAfterWrite());
-        return true;
-    case kKindRedo:
-        if (!m.CanRedo()) {
-            cell.SetFlag(kDisabled, true);
-        } else if (enter) {
-            m.Redo();
-        }
-        return true;
     case CL_Menu_File_Print_Current:
-        if (!m.CanPrintCurrent()) {
+        if (!a.view.CanPrintCurrent()) {
             cell.SetFlag(kDisabled, true);
-        } else if (enter) {
-            m.PrintCurrent();
+        } else if (a.OnEnter()) {
+            a.view.PrintCurrent();
         }
         return true;
     case CL_Menu_File_Recent: {
-        const std::string file = m.RecentFile(a.index);
+        const std::string file = a.documentCommands.RecentFile(a.index);
         if (file.empty()) {
             cell.SetFlag(kDisabled, true);
             cell.SetFlag(kHidden, a.index != 0);
@@ -89,69 +74,139 @@ bool MenuCommand(CellAnswer& a) {
         a.capsule.OutText = "&" + std::to_string(a.index + 1) + " " + file;
         cell.SetDisplayText(a.capsule.OutText);
         cell.SetFlag(kCaptionFromText, true);
-        if (enter) {
-            m.OpenRecent(a.index);
+        if (a.OnEnter()) {
+            a.documentCommands.OpenRecent(a.index);
         }
         return true;
     }
+    default:
+        return false;
+    }
+}
+
+// Edit menu: Undo and Redo, greyed while there is no step, and the menu itself, which holds the
+// placeholder of the current cell's pop-up menu while no cell offers one.
+bool EditMenuItem(CellAnswer& a) {
+    cmcCellObj& cell = *a.capsule.Cell;
+    switch (a.kind) {
+    case kKindUndo:
+        if (!a.documentCommands.CanUndo()) {
+            cell.SetFlag(kDisabled, true);
+        } else if (a.OnEnter()) {
+            a.documentCommands.Undo();
+        }
+        return true;
+    case kKindRedo:
+        if (!a.documentCommands.CanRedo()) {
+            cell.SetFlag(kDisabled, true);
+        } else if (a.OnEnter()) {
+            a.documentCommands.Redo();
+        }
+        return true;
     case CL_Menu_Edit_Top:
-        if (m.HasMenuItem(CL_Menu_Edit_Top)) {
+        if (a.view.HasMenuItem(CL_Menu_Edit_Top)) {
             a.document.Events().PostText(kEvRebuildSubmenu, 0, CL_Menu_Edit_Top, "GI_PMenu_NoItem");
-        }
-        return true;
-    case CL_Menu_View_FontSize:
-        if (enter) {
-            m.SetFontSize(a.index);
-        }
-        cell.SetFlag(kTicked, a.index == m.FontSize());
-        return true;
-    case CL_Menu_View_ToolBar:
-        if (enter) {
-            m.ToggleToolBar();
-        }
-        cell.SetFlag(kTicked, m.ToolBarVisible());
-        return true;
-    case CL_Menu_Port_Com:
-        if (enter) {
-            m.SetPort(a.index);
-            a.document.Events().Send(kEvMainWindowBuilt);
-        }
-        cell.SetFlag(kTicked, a.index == m.Port());
-        a.capsule.OutText = m.PortName(a.index);
-        return true;
-    case CL_Menu_Port_Usb:
-        if (enter) {
-            m.ShowPortNotice();
-        }
-        cell.SetFlag(kTicked, m.Port() > 4);
-        if (m.Port() > 4) {
-            a.capsule.OutText = m.PortName(m.Port());
-        }
-        return true;
-    case CL_Model:
-        if (enter) {
-            m.ChangeModel(a.index);
-        }
-        cell.SetFlag(kTicked, a.index == a.document.ModelType());
-        return true;
-    case CL_Help_About:
-        if (enter) {
-            a.document.Events().Post(kEvShowAbout);
-        }
-        return true;
-    case CL_Help_Contents:
-        if (enter) {
-            m.OpenHelpContents(Line(a, "GI_Sys_MyHelpFile", 0));
-        }
-        return true;
-    case CallSheet:
-        if (enter && cell.Argument() && !cell.Argument()->empty()) {
-            m.OpenSheet(*cell.Argument());
         }
         return true;
     default:
         return false;
     }
+}
+
+// View menu: the font size (ticked at the size in use) and the tool bar switch.
+bool ViewMenuItem(CellAnswer& a) {
+    cmcCellObj& cell = *a.capsule.Cell;
+    switch (a.kind) {
+    case CL_Menu_View_FontSize:
+        if (a.OnEnter()) {
+            a.view.SetFontSize(a.index);
+        }
+        cell.SetFlag(kTicked, a.index == a.view.FontSize());
+        return true;
+    case CL_Menu_View_ToolBar:
+        if (a.OnEnter()) {
+            a.view.ToggleToolBar();
+        }
+        cell.SetFlag(kTicked, a.view.ToolBarVisible());
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Option menu: the COM ports and the other port (ticked at the port in use, named by their hints),
+// the check after writing and the model type.
+bool OptionMenuItem(CellAnswer& a) {
+    cmcCellObj& cell = *a.capsule.Cell;
+    switch (a.kind) {
+    case CL_Menu_Port_Com:
+        if (a.OnEnter()) {
+            a.view.SetPort(a.index);
+            a.document.Events().Send(kEvMainWindowBuilt);
+        }
+        cell.SetFlag(kTicked, a.index == a.view.Port());
+        a.capsule.OutText = a.view.PortName(a.index);
+        return true;
+    case CL_Menu_Port_Usb:
+        if (a.OnEnter()) {
+            a.view.ShowPortNotice();
+        }
+        cell.SetFlag(kTicked, a.view.Port() > 4);
+        if (a.view.Port() > 4) {
+            a.capsule.OutText = a.view.PortName(a.view.Port());
+        }
+        return true;
+    case kKindCheckAfterWrite:
+        if (a.OnEnter()) {
+            a.view.ToggleCheckAfterWrite();
+        }
+        cell.SetFlag(kTicked, a.view.CheckAfterWrite());
+        return true;
+    case CL_Model:
+        if (a.OnEnter()) {
+            a.documentCommands.ChangeModel(a.index);
+        }
+        cell.SetFlag(kTicked, a.index == a.document.ModelType());
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Help menu: Contents and About.
+bool HelpMenuItem(CellAnswer& a) {
+    switch (a.kind) {
+    case CL_Help_About:
+        if (a.OnEnter()) {
+            a.document.Events().Post(kEvShowAbout);
+        }
+        return true;
+    case CL_Help_Contents:
+        if (a.OnEnter()) {
+            a.view.OpenHelpContents(Line(a, "GI_Sys_MyHelpFile", 0));
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+// An entry of the tree (or any cell of kind CallSheet): Enter opens the sheet its argument names.
+bool SheetEntry(CellAnswer& a) {
+    if (a.kind != CallSheet) {
+        return false;
+    }
+    const cmcCellObj& cell = *a.capsule.Cell;
+    if (a.OnEnter() && cell.Argument() && !cell.Argument()->empty()) {
+        a.view.OpenSheet(*cell.Argument());
+    }
+    return true;
+}
+
+// Kinds 25 to 49: the main window's commands and their check marks, menu by menu.
+bool MenuCommand(CellAnswer& a) {
+    return EnterOnlyCommand(a) || FileMenuItem(a) || EditMenuItem(a) || ViewMenuItem(a) || OptionMenuItem(a) ||
+           HelpMenuItem(a) || SheetEntry(a);
 }
 
 // Kinds 54 to 57: what the radio said about itself in its last information reply.
@@ -191,7 +246,7 @@ bool PopupItem(CellAnswer& a) {
     switch (a.kind) {
     case CL_PMenu_NoItem:
         cell.SetFlag(kDisabled, true);
-        cell.SetFlag(kHidden, a.commands.PopupMenuItemCount() != 1);
+        cell.SetFlag(kHidden, a.view.PopupMenuItemCount() != 1);
         return true;
     case CL_PMenu_Paste:
         cell.SetFlag(kDisabled, !a.document.ClipboardHolds(a.record.Plan));

@@ -1,6 +1,6 @@
 #include "model/CellKinds.h"
 #include "model/EditorKeys.h"
-#include "model/IMainCommands.h"
+#include "model/IViewCommands.h"
 #include "model/ValueEditors.h"
 #include "overlay/cmcHash2.h"
 #include "sheets/cmcCellObj.h"

@@ -55,7 +55,7 @@ void AnswerBitSetting(CellAnswer& a, const BitSetting& row) {
             return;
         }
         if (a.OnEnter() && a.capsule.Grid != nullptr) {
-            a.commands.RefusedSelectionList(row.list, value);
+            a.view.RefusedSelectionList(row.list, value);
         }
         RefuseFixed(a);
         return;

@@ -9,7 +9,7 @@
 class cmcCellCapsule;
 class cmcHash2;
 class IDefinitionSource;
-class IMainCommands;
+class IViewCommands;
 
 // The shared value editors: each formats one stored value into the capsule's OutText, takes a
 // committed InputText (EditState 1) or a selection list's answer (EditState 2) back, steps the value
@@ -31,7 +31,7 @@ enum EditorResult : int {
 struct EditorContext {
     IDefinitionSource& texts;
     cmcHash2& tables;
-    IMainCommands& commands;
+    IViewCommands& commands;
     // Out: what the sheet is to do next.
     EditorResult result = kEditorDone;
     // Out: set when a commit was refused and the value kept; the status text that says why.

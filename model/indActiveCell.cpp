@@ -109,15 +109,19 @@ void AnswerKind(CellAnswer& a) {
 
 } // namespace
 
-indActiveCell::indActiveCell(ICellDocument& document, IMainCommands& commands)
-    : m_document(document), m_commands(commands) {}
+indActiveCell::indActiveCell(ICellDocument& document, IDocumentCommands& documentCommands, IViewCommands& view)
+    : m_document(document), m_documentCommands(documentCommands), m_view(view) {}
+
+indActiveCell::indActiveCell(ICellDocument& document)
+    : m_document(document), m_documentCommands(m_noDocumentCommands), m_view(m_noView) {}
 
 int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
     m_lastRefusal.clear();
+    capsule.RefreshScope = 0;
     if (capsule.Cell == nullptr) {
         return kNothing;
     }
-    CellAnswer a(capsule, m_document, m_commands);
+    CellAnswer a(capsule, m_document, m_documentCommands, m_view);
     const cmcCellObj& cell = *capsule.Cell;
     a.category = cell.Category();
     a.kind = cell.Kind();
@@ -150,7 +154,7 @@ int indActiveCell::Answer(cmcCellCapsule& capsule, int mode) {
         a.scope |= kScopeRow;
     }
     if (mode == kCommand) {
-        capsule.CallRefreshRelated(a.scope);
+        capsule.RefreshScope = a.scope;
     }
     if (capsule.Command != cmcCellCapsule::kCommandNone || capsule.EditState != cmcCellCapsule::kEditNone ||
         capsule.Param != 0) {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "model/IDocumentCommands.h"
+#include "model/IViewCommands.h"
 #include "sheets/cmcCellCapsule.h"
 
 #include <cstdint>
 #include <string>
 
 class ICellDocument;
-class IMainCommands;
 class cmcCellObj;
 
 // The radio model's answer to every question a sheet, a menu, the tool bar or the tree asks about a
@@ -20,8 +21,15 @@ class cmcCellObj;
 // says why (also kept in LastRefusal() for callers without a status line).
 class indActiveCell final : public ICellBehaviour {
 public:
-    // Both references must outlive the object.
-    indActiveCell(ICellDocument& document, IMainCommands& commands);
+    // Commands of the menus and the tool bar go to the document (`documentCommands`) or the window
+    // (`view`). Every reference must outlive the object.
+    indActiveCell(ICellDocument& document, IDocumentCommands& documentCommands, IViewCommands& view);
+    // Without a window (the command-line tool, the warning check, the sheet differences): the commands
+    // do nothing and no list opens.
+    explicit indActiveCell(ICellDocument& document);
+    // Not copied: the commands of a window-less object are its own members.
+    indActiveCell(const indActiveCell&) = delete;
+    indActiveCell& operator=(const indActiveCell&) = delete;
 
     int Answer(cmcCellCapsule& capsule, int mode) override;
 
@@ -34,7 +42,10 @@ public:
     bool ProbeWarning(std::int32_t category, std::int32_t kind, std::int32_t index);
 
 private:
+    NoDocumentCommands m_noDocumentCommands;
+    NoViewCommands m_noView;
     ICellDocument& m_document;
-    IMainCommands& m_commands;
+    IDocumentCommands& m_documentCommands;
+    IViewCommands& m_view;
     std::string m_lastRefusal;
 };

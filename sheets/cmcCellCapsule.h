@@ -19,10 +19,6 @@ class ImageList;
 // Window-system objects appear only as opaque pointers, so the record stays free of the toolkit.
 class cmcCellCapsule {
 public:
-    // Lets the behaviour object ask the sheet to repaint related cells or reopen its in-place editor.
-    using RefreshRelatedFn = void (*)(void* data, cmcCellCapsule& capsule, int scopeBits);
-    using ReopenEditorFn = void (*)(void* data, cmcCellCapsule& capsule, int flag);
-
     enum StateBits : std::uint8_t { kIsCurrent = 1, kIsPrinting = 2, kCaution = 4, kWarning = 8 };
     enum RangeBits : std::uint8_t { kRangeSet = 1, kRangeResult = 2 };
     enum IconPlaces : std::uint8_t { kIconDefault = 0, kIconLeft = 1, kIconRightEdge = 2, kIconAfterText = 3 };
@@ -63,14 +59,13 @@ public:
     std::int32_t JumpKind = 0;
     std::int32_t JumpIndex = 0;
     std::int32_t ReplayCommand = 0;
-    cuiSheet* Sheet = nullptr;
+    cuiSheet* Sheet = nullptr; // the sheet that asked (in a pop-up list's copy: the list's opener)
     std::uint8_t Range = 0;
     std::int32_t RangeFirst = 0;
     std::int32_t RangeLast = 0;
-    RefreshRelatedFn RefreshRelated = nullptr;
-    void* RefreshRelatedData = nullptr;
-    ReopenEditorFn ReopenEditor = nullptr;
-    void* ReopenEditorData = nullptr;
+    // Answer to a command: the scope bits (sheets/CellRelations.h) of the cells the sheet that asked
+    // repaints once the answer is back, before it follows the answer's jump or opens its editor; 0 none.
+    std::int32_t RefreshScope = 0;
     // Answers for drawing that the behaviour object cannot paint itself (it has no toolkit): the text
     // colour (kDefaultTextColor: the sheet's own) and a grey mark over the cell.
     static constexpr std::uint32_t kDefaultTextColor = 0xFFFFFFFF;
@@ -85,25 +80,12 @@ public:
     void SetState(std::uint8_t bit, bool on) { State = static_cast<std::uint8_t>(on ? State | bit : State & ~bit); }
     bool RangeSet() const { return (Range & kRangeSet) != 0; }
     bool RangeResult() const { return (Range & kRangeResult) != 0; }
-
-    // Calls the sheet's RefreshRelated through the callback, when one is set.
-    void CallRefreshRelated(int scopeBits) {
-        if (RefreshRelated != nullptr) {
-            RefreshRelated(RefreshRelatedData, *this, scopeBits);
-        }
-    }
-    // Calls the sheet's ReopenEditor through the callback, when one is set.
-    void CallReopenEditor(int flag) {
-        if (ReopenEditor != nullptr) {
-            ReopenEditor(ReopenEditorData, *this, flag);
-        }
-    }
 };
 
 // The behaviour behind every cell: the model's behaviour object, or another answerer installed on a
 // sheet. `Answer` reads the capsule's cell and the fields its caller set, acts on the image and writes
-// its answers into the capsule. mode 1: a sheet sends a command (the answerer then calls
-// RefreshRelated); mode 0: drawing and probing. The result for commands: 0 nothing, 1 drop the
+// its answers into the capsule. mode 1: a sheet sends a command (the answerer sets RefreshScope);
+// mode 0: drawing and probing (RefreshScope 0). The result for commands: 0 nothing, 1 drop the
 // multi-selection, 2 open the in-place editor with OutText, SelStart and SelLength.
 class ICellBehaviour {
 public:

@@ -22,7 +22,7 @@ MainProgram::MainProgram(const Platform& platform, const std::vector<std::string
                                                             platform.sheets,
                                                             platform.listPorts,
                                                             platform.dataDirectory});
-    m_behaviour = std::make_unique<indActiveCell>(m_cellDocument, *m_form);
+    m_behaviour = std::make_unique<indActiveCell>(m_cellDocument, m_app, *m_form);
     m_link = std::make_unique<WindowCloneLink>(
         m_app.Messages(), m_cloneDocument, platform.timers, platform.clock, &m_form->Progress(), platform.listPorts);
     // What the radio said about itself is what the information sheet and the channel sheets show.

@@ -2,7 +2,7 @@
 
 #include "app/IMainView.h"
 #include "app/qt/SheetFactory.h"
-#include "model/IMainCommands.h"
+#include "model/IViewCommands.h"
 #include "platform/Timer.h"
 #include "platform/serial/PortList.h"
 #include "ui/cuiTree.h"
@@ -37,10 +37,11 @@ class IMessageBox;
 // The main window: menu, tool bar, the tree on the left and the open sheet on the right, the status
 // bar, the 50 ms main task (opens the selected entry's sheet, runs the delayed warning check) and the
 // close question. It is what the document core and the behaviour object ask of a window (IMainView,
-// IMainCommands). A thin assembly: the tree, menus, tool bar, sheets and windows are their own classes.
+// IViewCommands); the document's own commands go to the application object. A thin assembly: the
+// tree, menus, tool bar, sheets and windows are their own classes.
 //
 // Everything borrowed must outlive the form. Runs on the user-interface thread.
-class MainWindow final : public QMainWindow, public IMainView, public IMainCommands {
+class MainWindow final : public QMainWindow, public IMainView, public IViewCommands {
 public:
     // What the form works with.
     struct Parts {
@@ -104,24 +105,12 @@ public:
     EditLocation CurrentLocation() override;               // MainWindowUndo.cpp
     void ShowLocation(const EditLocation& where) override; // MainWindowUndo.cpp
 
-    // IMainCommands.
-    void NewDocument() override;
-    void OpenWithDialog() override;
-    void Save() override;
-    void SaveWithDialog() override;
+    // IViewCommands.
     bool CanPrintCurrent() override;
     void PrintCurrent() override;
     void PrintAll() override;
-    std::string RecentFile(int index) override;
-    void OpenRecent(int index) override;
     void Exit() override;
-    void ExportChannels() override;   // MainWindowFiles.cpp
-    void ImportChannels() override;   // MainWindowFiles.cpp
     void OpenBackupFolder() override; // MainWindowFiles.cpp
-    bool CanUndo() override;          // MainWindowUndo.cpp
-    bool CanRedo() override;
-    void Undo() override;
-    void Redo() override;
     bool HasMenuItem(int kind) override;
     int FontSize() override;
     void SetFontSize(int percentage) override;
@@ -137,7 +126,6 @@ public:
     void CloneRead() override;
     void CloneWrite() override;
     void CloneInfo() override;
-    void ChangeModel(int modelType) override;
     void OpenHelpContents(std::string_view fileName) override;
     void OpenSheet(std::string_view sheet) override;
     void OpenSelectionList(cmcCellCapsule& capsule, std::string_view listName, int itemKind, int value) override;

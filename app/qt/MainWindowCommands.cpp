@@ -19,22 +19,6 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void MainWindow::NewDocument() {
-    m_parts.app.NewDocument();
-}
-
-void MainWindow::OpenWithDialog() {
-    m_parts.app.OpenWithDialog();
-}
-
-void MainWindow::Save() {
-    m_parts.app.Save();
-}
-
-void MainWindow::SaveWithDialog() {
-    m_parts.app.SaveWithDialog();
-}
-
 bool MainWindow::CanPrintCurrent() {
     return m_sheet && m_sheet->Printable();
 }
@@ -58,21 +42,6 @@ void MainWindow::PrintAll() {
         arguments.push_back(cell != nullptr && cell->Argument() ? *cell->Argument() : std::string());
     }
     m_printing->Print(std::move(arguments));
-}
-
-std::string MainWindow::RecentFile(int index) {
-    indEnviron& settings = m_parts.app.Environ();
-    if (index < 0 || index >= settings.recent.Count()) {
-        return {};
-    }
-    return settings.recent.DisplayName(index, m_parts.app.LastDirectory().string());
-}
-
-void MainWindow::OpenRecent(int index) {
-    const std::string path = m_parts.app.Environ().recent.Entry(index);
-    if (!path.empty()) {
-        m_parts.app.OpenFile(path);
-    }
 }
 
 void MainWindow::Exit() {
@@ -180,10 +149,6 @@ void MainWindow::CloneInfo() {
     if (m_link != nullptr) {
         m_link->Commands().CloneInfo();
     }
-}
-
-void MainWindow::ChangeModel(int modelType) {
-    m_parts.app.ChangeModel(modelType, true);
 }
 
 void MainWindow::OpenHelpContents(std::string_view fileName) {

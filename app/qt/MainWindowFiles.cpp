@@ -1,6 +1,5 @@
-// The File menu's channel lists and the folder of backups of radio reads.
+// The File menu's folder of backups of radio reads.
 
-#include "app/ChannelCsvCommands.h"
 #include "app/indMain.h"
 #include "app/qt/MainWindow.h"
 #include "overlay/FormatText.h"
@@ -8,14 +7,6 @@
 
 #include <QDesktopServices>
 #include <QUrl>
-
-void MainWindow::ExportChannels() {
-    ChannelCsvCommands(m_parts.app, m_parts.events).Export();
-}
-
-void MainWindow::ImportChannels() {
-    ChannelCsvCommands(m_parts.app, m_parts.events).Import();
-}
 
 void MainWindow::OpenBackupFolder() {
     // The folder is made here when no read has made it yet, so the desktop has something to show.

@@ -1,34 +1,9 @@
-// The main window's Undo and Redo: the document steps back or forth, and the sheet where the change was
-// made opens again with its cursor on the changed cell.
+// Where the main window shows an edit: the place an undo step remembers, and after Undo or Redo the
+// sheet where the change was made opens again with its cursor on the changed cell.
 
 #include "app/indMain.h"
 #include "app/qt/MainWindow.h"
-#include "events/EventNumbers.h"
-#include "events/cmcEvMan.h"
 #include "ui/cuiTree.h"
-
-bool MainWindow::CanUndo() {
-    return m_parts.app.CanUndo();
-}
-
-bool MainWindow::CanRedo() {
-    return m_parts.app.CanRedo();
-}
-
-void MainWindow::Undo() {
-    // Text still in an editor is a change of its own: it is what Undo takes back first.
-    m_parts.events.Send(kEvCommitInput);
-    m_parts.app.Undo();
-    m_parts.events.Send(kEvRefreshMenu);
-    m_parts.events.Send(kEvRefreshToolBar);
-}
-
-void MainWindow::Redo() {
-    m_parts.events.Send(kEvCommitInput);
-    m_parts.app.Redo();
-    m_parts.events.Send(kEvRefreshMenu);
-    m_parts.events.Send(kEvRefreshToolBar);
-}
 
 EditLocation MainWindow::CurrentLocation() {
     if (!m_sheet) {

@@ -98,8 +98,9 @@ public:
     // cursor as it is, scrolling only once the sheet is built.
     void SetCurrentCell(GridPos pos, int form);
     void ResetScrollPosition();
+    // Repaints the visible cells related to the capsule's cell under `scopeBits` (sheets/CellRelations.h):
+    // what a command's answer asks for in its RefreshScope; nothing for 0.
     void RefreshRelated(const cmcCellCapsule& capsule, int scopeBits);
-    void ReopenEditor(const cmcCellCapsule& capsule, int flag);
 
     // Opens the in-place editor on `pos` with `text` and the caret at `selStart` with `selLength`
     // characters selected.
@@ -138,8 +139,6 @@ private:
     static constexpr std::uintptr_t kMenuKind = 33;
 
     static void OnEvent(void* context, const Event& event);
-    static void RefreshRelatedThunk(void* data, cmcCellCapsule& capsule, int scopeBits);
-    static void ReopenEditorThunk(void* data, cmcCellCapsule& capsule, int flag);
 
     void BuildPanels();
     void AttachGrid();

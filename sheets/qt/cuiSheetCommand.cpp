@@ -35,10 +35,6 @@ void cuiSheet::FillCommandCapsule(cmcCellCapsule& capsule, GridPos pos, SheetRec
         capsule.RangeFirst = first;
         capsule.RangeLast = last;
     }
-    capsule.RefreshRelated = &cuiSheet::RefreshRelatedThunk;
-    capsule.RefreshRelatedData = this;
-    capsule.ReopenEditor = &cuiSheet::ReopenEditorThunk;
-    capsule.ReopenEditorData = this;
 }
 
 void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::optional<std::string>& text) {
@@ -66,6 +62,10 @@ void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::o
                 choice.EditState = cmcCellCapsule::kEditChoice;
                 capsule.Command = cmcCellCapsule::kCommandNone;
                 Answer(choice, ICellBehaviour::kCommand);
+                // The choice changed the opener's cell: its sheet repaints what the answer names.
+                if (choice.Sheet != nullptr) {
+                    choice.Sheet->RefreshRelated(choice, choice.RefreshScope);
+                }
                 if (m_choiceMade) {
                     m_choiceMade();
                 }
@@ -74,6 +74,7 @@ void cuiSheet::SendCellCommand(GridPos pos, int command, int param, const std::o
         }
         const GridPos before = pos;
         const int result = Answer(capsule, ICellBehaviour::kCommand);
+        RefreshRelated(capsule, capsule.RefreshScope);
         if (capsule.JumpTo != 0) {
             JumpToCell(capsule.JumpCategory, capsule.JumpKind, capsule.JumpIndex);
             pos = Current();
@@ -212,11 +213,4 @@ void cuiSheet::HideEditor(bool commit) {
     if (commit) {
         SendCellCommand(m_edited, cmcCellCapsule::kCommandNone, 0, text);
     }
-}
-
-void cuiSheet::ReopenEditor(const cmcCellCapsule& capsule, int flag) {
-    if (flag != 0 || capsule.Cell != &m_layout->Slot(Current().column, Current().row).Cell()) {
-        return;
-    }
-    OpenEditor(Current(), capsule.OutText, capsule.SelStart, capsule.SelLength);
 }

@@ -10,7 +10,7 @@
 #include <QMenu>
 
 void cuiSheet::RefreshRelated(const cmcCellCapsule& capsule, int scopeBits) {
-    if (capsule.Cell == nullptr || !m_layout || m_grid == nullptr) {
+    if (scopeBits == 0 || capsule.Cell == nullptr || !m_layout || m_grid == nullptr) {
         return;
     }
     const std::int32_t rows = std::min(m_layout->RowCount(), m_grid->TopRow() + m_grid->VisibleRowCount() + 1);
@@ -22,14 +22,6 @@ void cuiSheet::RefreshRelated(const cmcCellCapsule& capsule, int scopeBits) {
             }
         }
     }
-}
-
-void cuiSheet::RefreshRelatedThunk(void* data, cmcCellCapsule& capsule, int scopeBits) {
-    static_cast<cuiSheet*>(data)->RefreshRelated(capsule, scopeBits);
-}
-
-void cuiSheet::ReopenEditorThunk(void* data, cmcCellCapsule& capsule, int flag) {
-    static_cast<cuiSheet*>(data)->ReopenEditor(capsule, flag);
 }
 
 void cuiSheet::OnEvent(void* context, const Event& event) {

@@ -3,7 +3,6 @@
 
 #include "DocumentFixture.h"
 #include "app/AppCellDocument.h"
-#include "model/IMainCommands.h"
 #include "model/indActiveCell.h"
 #include "sheets/cmcCellObj.h"
 
@@ -24,8 +23,7 @@ std::string Drawn(indActiveCell& behaviour, std::int32_t kind) {
 TEST_F(CellDocument, AdjustmentCellsShowTheCopiesOfTheLastReadOrOpen) {
     indMain& app = Started();
     AppCellDocument document(app, Services().events);
-    NoMainCommands commands;
-    indActiveCell behaviour(document, commands);
+    indActiveCell behaviour(document);
     cmcEeprom image = InitialFile(1);
     const std::uint8_t read[] = {0xF0, 0x01, 0x80, 0x7F, 0x00, 0xFE};
     for (int i = 0; i < 6; ++i) {
@@ -48,8 +46,7 @@ TEST_F(CellDocument, AdjustmentCellsShowTheCopiesOfTheLastReadOrOpen) {
 TEST_F(CellDocument, AnEditMarksTheDocumentAndArmsTheWarningCheckDrawingDoesNot) {
     indMain& app = Started();
     AppCellDocument document(app, Services().events);
-    NoMainCommands commands;
-    indActiveCell behaviour(document, commands);
+    indActiveCell behaviour(document);
     Drawn(behaviour, 235);
     EXPECT_FALSE(app.IsModified());
     EXPECT_FALSE(app.TakeWarningCheckRequest());
@@ -70,8 +67,7 @@ TEST_F(CellDocument, AnEditMarksTheDocumentAndArmsTheWarningCheckDrawingDoesNot)
 TEST_F(CellDocument, ChannelClipboardQuestionAndUsableView) {
     indMain& app = Started();
     AppCellDocument document(app, Services().events);
-    NoMainCommands commands;
-    indActiveCell behaviour(document, commands);
+    indActiveCell behaviour(document);
     cmcCellObj cell;
     cell.SetCategory(3); // USA
     cell.SetKind(113);

@@ -3,6 +3,7 @@
 
 #include "DocumentFixture.h"
 #include "app/UndoHistory.h"
+#include "events/EventNumbers.h"
 #include "model/ImageMap.h"
 
 namespace {
@@ -50,6 +51,22 @@ TEST_F(Undo, StepsBackAndForthThroughEditsToTheSavedState) {
     EditOn(*this, "GI_Sheet_Atis", 'C');
     EXPECT_FALSE(app.CanRedo());
     app.Undo();
+    EXPECT_EQ(Comment(app), 'A');
+}
+
+// Text still in an editor is a change of its own: Undo and Redo commit it before they step (Undo then
+// takes it back first), and the menus and the tool bar follow the step.
+TEST_F(Undo, PendingInputIsCommittedBeforeAStep) {
+    indMain& app = Started();
+    EditOn(*this, "GI_Sheet_ComSet", 'A');
+    for (void (cuiMain::*step)() : {&cuiMain::Undo, &cuiMain::Redo}) {
+        m_events.clear();
+        (app.*step)();
+        ASSERT_GE(m_events.size(), 3U);
+        EXPECT_EQ(m_events.front(), kEvCommitInput);
+        EXPECT_EQ(std::vector<std::uint8_t>(m_events.end() - 2, m_events.end()),
+                  (std::vector<std::uint8_t>{kEvRefreshMenu, kEvRefreshToolBar}));
+    }
     EXPECT_EQ(Comment(app), 'A');
 }
 

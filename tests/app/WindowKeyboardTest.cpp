@@ -104,7 +104,7 @@ TEST_F(WindowKeyboard, ShortcutsInsideTheEditorEditItsText) {
     TypeIntoFreeChannel(0, 2, "156.8");
     Key(Qt::Key_Return);
     Key(Qt::Key_Z, Qt::ControlModifier); // the document has a step to undo and one to redo
-    ASSERT_TRUE(Form().CanUndo() && Form().CanRedo());
+    ASSERT_TRUE(App().CanUndo() && App().CanRedo());
     const std::vector<std::uint8_t> before = Bytes(App().MainImage());
     QApplication::clipboard()->setText(QStringLiteral("25"));
 
@@ -130,7 +130,7 @@ TEST_F(WindowKeyboard, ShortcutsInsideTheEditorEditItsText) {
     EXPECT_TRUE(editor->hasFocus());
     EXPECT_EQ(box.Count(), 0u); // no paste question
     EXPECT_EQ(FirstChange(before), -1);
-    EXPECT_TRUE(Form().CanUndo() && Form().CanRedo());
+    EXPECT_TRUE(App().CanUndo() && App().CanRedo());
     Key(Qt::Key_Escape);
     EXPECT_EQ(FirstChange(before), -1);
 }

@@ -6,7 +6,8 @@
 #include "image/cmcEeprom.h"
 #include "model/CellColours.h"
 #include "model/ICellDocument.h"
-#include "model/IMainCommands.h"
+#include "model/IDocumentCommands.h"
+#include "model/IViewCommands.h"
 #include "model/cmcClipCh.h"
 #include "model/indActiveCell.h"
 #include "overlay/DefinitionSource.h"
@@ -68,8 +69,9 @@ private:
     std::vector<std::string> m_events;
 };
 
-// The window double: records every command as text and answers from its fields.
-class RecordingCommands : public IMainCommands {
+// The double of the document's and the window's commands: records every command as text, in one list,
+// and answers from its fields.
+class RecordingCommands : public IDocumentCommands, public IViewCommands {
 public:
     std::vector<std::string> calls;
     std::string recent0;
@@ -81,14 +83,22 @@ public:
     bool hasMenuItem = true;
 
     void NewDocument() override { calls.push_back("New"); }
-    void OpenWithDialog() override { calls.push_back("Open"); }
-    void Save() override { calls.push_back("Save"); }
-    void SaveWithDialog() override { calls.push_back("SaveAs"); }
+    int OpenWithDialog() override { return Record("Open"); }
+    int Save() override { return Record("Save"); }
+    int SaveWithDialog() override { return Record("SaveAs"); }
+    std::string RecentFile(int index) override { return index == 0 ? recent0 : std::string(); }
+    void OpenRecent(int index) override { calls.push_back("OpenRecent " + std::to_string(index)); }
+    void ExportChannels() override { calls.push_back("ExportChannels"); }
+    void ImportChannels() override { calls.push_back("ImportChannels"); }
+    bool CanUndo() const override { return false; }
+    bool CanRedo() const override { return false; }
+    void Undo() override { calls.push_back("Undo"); }
+    void Redo() override { calls.push_back("Redo"); }
+    void ChangeModel(int type) override { calls.push_back("Model " + std::to_string(type)); }
+
     bool CanPrintCurrent() override { return canPrint; }
     void PrintCurrent() override { calls.push_back("PrintCurrent"); }
     void PrintAll() override { calls.push_back("PrintAll"); }
-    std::string RecentFile(int index) override { return index == 0 ? recent0 : std::string(); }
-    void OpenRecent(int index) override { calls.push_back("OpenRecent " + std::to_string(index)); }
     void Exit() override { calls.push_back("Exit"); }
     bool HasMenuItem(int /*kind*/) override { return hasMenuItem; }
     int FontSize() override { return fontSize; }
@@ -102,7 +112,6 @@ public:
     void CloneRead() override { calls.push_back("CloneRead"); }
     void CloneWrite() override { calls.push_back("CloneWrite"); }
     void CloneInfo() override { calls.push_back("CloneInfo"); }
-    void ChangeModel(int type) override { calls.push_back("Model " + std::to_string(type)); }
     void OpenHelpContents(std::string_view file) override { calls.push_back("Help " + std::string(file)); }
     void OpenSheet(std::string_view sheet) override { calls.push_back("Sheet " + std::string(sheet)); }
     void OpenSelectionList(cmcCellCapsule& /*capsule*/, std::string_view list, int itemKind, int value) override {
@@ -110,6 +119,12 @@ public:
     }
     void RefusedSelectionList(std::string_view list, int value) override {
         calls.push_back("RefusedList " + std::string(list) + " " + std::to_string(value));
+    }
+
+private:
+    int Record(std::string call) {
+        calls.push_back(std::move(call));
+        return 0;
     }
 };
 
@@ -120,7 +135,7 @@ cuiGrid* AnyGrid();
 struct CellBench {
     CellDocumentDouble document;
     RecordingCommands commands;
-    indActiveCell behaviour{document, commands};
+    indActiveCell behaviour{document, commands, commands};
 
     // Draws the cell (mode 0, no command) and returns the capsule.
     cmcCellCapsule Draw(std::int32_t kind, std::int32_t index = 0, std::int32_t category = 7);

@@ -126,11 +126,8 @@ TEST(ChannelCells, MarkChangesRepaintEveryCell) {
         capsule.Cell = &cell;
         capsule.Parent = &parent;
         capsule.EditState = cmcCellCapsule::kEditChoice;
-        int seen = 0;
-        capsule.RefreshRelatedData = &seen;
-        capsule.RefreshRelated = [](void* data, cmcCellCapsule&, int bits) { *static_cast<int*>(data) = bits; };
         bench.behaviour.Answer(capsule, ICellBehaviour::kCommand);
-        EXPECT_EQ(seen, scope) << kind << " " << item;
+        EXPECT_EQ(capsule.RefreshScope, scope) << kind << " " << item;
     }
 }
 

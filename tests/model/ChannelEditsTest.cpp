@@ -191,7 +191,7 @@ protected:
             capsule.RangeLast = range->last;
         }
         RecordingCommands commands;
-        CellAnswer answer(capsule, bench.document, commands);
+        CellAnswer answer(capsule, bench.document, commands, commands);
         answer.plan = plan;
         answer.index = row;
         std::int32_t first = 0;

@@ -129,9 +129,7 @@ public:
     int Answer(cmcCellCapsule& capsule, int mode) override {
         capsule.OutText = std::string(capsule.Cell->DisplayText()) + "!";
         capsule.SetState(cmcCellCapsule::kWarning, true);
-        if (mode == kCommand) {
-            capsule.CallRefreshRelated(0x20);
-        }
+        capsule.RefreshScope = mode == kCommand ? 0x20 : 0;
         return mode == kCommand ? kOpenEditor : kNothing;
     }
 };
@@ -142,14 +140,11 @@ TEST(CellCapsule, CarriesACellToTheBehaviourAndTheAnswerBack) {
     cmcCellCapsule capsule;
     EXPECT_EQ(capsule.Command, 0);
     capsule.Cell = &cell;
-    int refreshed = 0;
-    capsule.RefreshRelatedData = &refreshed;
-    capsule.RefreshRelated = [](void* data, cmcCellCapsule&, int scope) { *static_cast<int*>(data) = scope; };
     RecordingBehaviour behaviour;
     EXPECT_EQ(behaviour.Answer(capsule, ICellBehaviour::kDraw), ICellBehaviour::kNothing);
-    EXPECT_EQ(refreshed, 0);
+    EXPECT_EQ(capsule.RefreshScope, 0);
     EXPECT_EQ(behaviour.Answer(capsule, ICellBehaviour::kCommand), ICellBehaviour::kOpenEditor);
-    EXPECT_EQ(refreshed, 0x20);
+    EXPECT_EQ(capsule.RefreshScope, 0x20);
     EXPECT_EQ(capsule.OutText, "abc!");
     EXPECT_TRUE(capsule.Warning());
     EXPECT_FALSE(capsule.Caution());
@@ -157,6 +152,7 @@ TEST(CellCapsule, CarriesACellToTheBehaviourAndTheAnswerBack) {
     const cmcCellCapsule copy = capsule;
     EXPECT_EQ(copy.Cell, &cell);
     EXPECT_EQ(copy.OutText, "abc!");
+    EXPECT_EQ(copy.RefreshScope, 0x20);
 }
 
 } // namespace

@@ -190,6 +190,31 @@ TEST(SheetPaint, JoinedAndFollowingCellsRepaintWithTheirOwner) {
     EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
 }
 
+// A command that changes other cells than its own (a mark that moves to another row) names them in
+// its answer's RefreshScope; the sheet repaints them.
+TEST(SheetPaint, TheCellsAnAnswerNamesAreRepainted) {
+    constexpr int kSameKind = 1 << 2; // scope bit: every cell of the asking cell's kind
+    sheetsqt::Harness h(sheetsqt::ChannelSheet());
+    std::string mark = "-";
+    std::int32_t markedKind = -1;
+    h.behaviour.draw = [&](cmcCellCapsule& capsule) {
+        capsule.OutText = capsule.Cell->Kind() == markedKind ? mark : "x";
+    };
+    h.behaviour.command = [&](cmcCellCapsule& capsule) {
+        mark = "P";
+        capsule.RefreshScope = kSameKind;
+        return 0;
+    };
+    cuiSheet& sheet = h.Build();
+    markedKind = sheet.Layout().Slot(2, 1).Cell().Kind();
+    sheet.Grid().viewport()->update();
+    sheet.SetCurrentCell({2, 3}, 1);
+    ASSERT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
+    h.Key(Qt::Key_Return);
+    ASSERT_EQ(h.TakeCalls().size(), 1U);
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
+}
+
 TEST(SheetPaint, ScrollingMovesPixelsToTheSamePicture) {
     sheetsqt::Harness h(sheetsqt::ChannelSheet(120));
     cuiSheet& sheet = h.Build();

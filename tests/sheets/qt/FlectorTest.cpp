@@ -105,6 +105,37 @@ TEST_F(FlectorFixture, EnterSendsTheChoiceToTheOpener) {
     EXPECT_TRUE(Closed());
 }
 
+// An answer may change related cells of the opener and open a list at once, and a choice changes them
+// again: each time the opener's sheet repaints the cells the answer names, the list open or closing.
+TEST_F(FlectorFixture, TheOpenerRepaintsWhatItsAnswersName) {
+    constexpr int kSameKind = 1 << 2; // scope bit: every cell of the opening cell's kind
+    const std::int32_t openerKind = h.sheet->Layout().Slot(1, 1).Cell().Kind();
+    std::string mark = "-";
+    h.behaviour.draw = [&](cmcCellCapsule& capsule) {
+        capsule.OutText = capsule.Cell->Kind() == openerKind ? mark : "x";
+    };
+    h.Grid().viewport()->update();
+    ASSERT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
+    h.behaviour.command = [&](cmcCellCapsule& capsule) {
+        if (capsule.EditState == cmcCellCapsule::kEditChoice) {
+            mark = "chosen";
+        } else {
+            mark = "open";
+            flector = cuiFlector::Create(h.env, capsule, 1, 1, "L");
+            window = flector->Window();
+        }
+        capsule.RefreshScope = kSameKind;
+        return 0;
+    };
+    Open();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
+    QTest::keyClick(&List(), Qt::Key_Return);
+    ASSERT_EQ(Choices().size(), 1U);
+    EXPECT_TRUE(Closed());
+    EXPECT_TRUE(sheetsqt::ShowsWhatItPaints(h.Grid()));
+}
+
 TEST_F(FlectorFixture, EscapeChoosesNothing) {
     Open();
     QTest::keyClick(&List(), Qt::Key_Escape);

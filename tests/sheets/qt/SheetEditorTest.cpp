@@ -147,20 +147,6 @@ TEST_F(EditorFixture, AMenuTakingTheFocusDoesNotCommit) {
     EXPECT_TRUE(h.TakeCalls().empty());
 }
 
-TEST_F(EditorFixture, ReopenEditorOnlyForTheCurrentCell) {
-    cmcCellCapsule capsule;
-    capsule.Cell = &h.sheet->Layout().Slot(1, 1).Cell();
-    capsule.OutText = "again";
-    h.sheet->ReopenEditor(capsule, 1);
-    EXPECT_FALSE(h.sheet->EditorShown());
-    h.sheet->ReopenEditor(capsule, 0);
-    EXPECT_TRUE(h.sheet->EditorShown());
-    capsule.Cell = &h.sheet->Layout().Slot(1, 2).Cell();
-    h.Key(Qt::Key_Escape);
-    h.sheet->ReopenEditor(capsule, 0);
-    EXPECT_FALSE(h.sheet->EditorShown());
-}
-
 TEST_F(EditorFixture, AClosedSheetDropsItsOpenEditor) {
     OpenAndType();
     delete h.sheet;

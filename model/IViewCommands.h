@@ -6,39 +6,21 @@
 class cmcCellCapsule;
 
 // The main window's side of the command cells (menus, tool bar, tree) and of the selection lists: what
-// the behaviour object asks the window to do or to tell. The window implements it; without a window
-// (the command-line tool) NoMainCommands answers as a window that has nothing open and does nothing.
-// Tests record the calls.
-class IMainCommands {
+// the behaviour object asks the window to show, open or tell. The window implements it; without a
+// window (the command-line tool) NoViewCommands answers as a window that has nothing open and does
+// nothing. Tests record the calls. What acts on the document is IDocumentCommands.
+class IViewCommands {
 public:
-    virtual ~IMainCommands() = default;
+    virtual ~IViewCommands() = default;
 
-    // File commands.
-    virtual void NewDocument() = 0;
-    virtual void OpenWithDialog() = 0;
-    // Save under the current name, or with the dialog while untitled.
-    virtual void Save() = 0;
-    virtual void SaveWithDialog() = 0;
+    // Printing and the window.
     // Whether there is a current sheet that can be printed.
     virtual bool CanPrintCurrent() = 0;
     virtual void PrintCurrent() = 0;
     virtual void PrintAll() = 0;
-    // Entry `index` (from 0) of the recent-file list; empty when there is none.
-    virtual std::string RecentFile(int index) = 0;
-    virtual void OpenRecent(int index) = 0;
     virtual void Exit() = 0;
-    // The channel lists as comma-separated text: written to a file the user names, or read from one
-    // into the document. The backup folder of radio reads shown by the desktop. A window without
-    // them does nothing.
-    virtual void ExportChannels() {}
-    virtual void ImportChannels() {}
+    // The backup folder of radio reads shown by the desktop. A window without it does nothing.
     virtual void OpenBackupFolder() {}
-    // Takes back the last change of the document, or makes it again; whether there is one to take back
-    // or to make again. A window without them has none.
-    virtual bool CanUndo() { return false; }
-    virtual bool CanRedo() { return false; }
-    virtual void Undo() {}
-    virtual void Redo() {}
 
     // Menus and view.
     // Whether the main menu has an item of cell kind `kind`.
@@ -64,8 +46,6 @@ public:
     virtual void CloneRead() = 0;
     virtual void CloneWrite() = 0;
     virtual void CloneInfo() = 0;
-    // Changes the model type with its confirmation.
-    virtual void ChangeModel(int modelType) = 0;
 
     // Help and sheets.
     // Opens the contents of the help file `fileName` of the program data directory.
@@ -82,17 +62,11 @@ public:
 };
 
 // The window-less answer: nothing open, nothing done.
-class NoMainCommands : public IMainCommands {
+class NoViewCommands : public IViewCommands {
 public:
-    void NewDocument() override {}
-    void OpenWithDialog() override {}
-    void Save() override {}
-    void SaveWithDialog() override {}
     bool CanPrintCurrent() override { return false; }
     void PrintCurrent() override {}
     void PrintAll() override {}
-    std::string RecentFile(int /*index*/) override { return {}; }
-    void OpenRecent(int /*index*/) override {}
     void Exit() override {}
     bool HasMenuItem(int /*kind*/) override { return false; }
     int FontSize() override { return 100; }
@@ -106,7 +80,6 @@ public:
     void CloneRead() override {}
     void CloneWrite() override {}
     void CloneInfo() override {}
-    void ChangeModel(int /*modelType*/) override {}
     void OpenHelpContents(std::string_view /*fileName*/) override {}
     void OpenSheet(std::string_view /*sheet*/) override {}
     void OpenSelectionList(cmcCellCapsule& /*capsule*/,
