@@ -117,14 +117,4 @@ bool EditTimer(cmcCellCapsule& capsule,
     return changed;
 }
 
-bool EditTimerByte(
-    cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t scale, bool offAllowed) {
-    std::int32_t value = byte;
-    if (!EditTimer(capsule, context, value, scale, 0, 255, offAllowed, 0)) {
-        return false;
-    }
-    byte = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-    return true;
-}
-
 } // namespace model

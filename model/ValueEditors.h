@@ -91,10 +91,6 @@ bool EditTimer(cmcCellCapsule& capsule,
                bool offAllowed,
                int trimCount);
 
-// EditTimer on one byte, 0..255, no trimming; the byte is replaced only when the value changed.
-bool EditTimerByte(
-    cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t scale, bool offAllowed);
-
 // A fixed-length text of printable ASCII padded with spaces. A commit takes its first bytes.size()
 // characters (a character outside printable ASCII becomes one space); bytes outside 32..126 are shown
 // and kept as spaces. OutText: the text without trailing spaces.

@@ -9,13 +9,9 @@
 
 #include "app/indEnviron.h"
 #include "app/qt/MainProgram.h"
-#include "app/qt/Screenshots.h"
-#include "app/qt/TitleSheetFactory.h"
-#ifdef VQN58_SHEET_WIDGETS
 #include "app/qt/PrintToPdf.h"
+#include "app/qt/Screenshots.h"
 #include "app/qt/WidgetSheetFactory.h"
-#include "platform/qt/QtFontMetrics.h"
-#endif
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
@@ -23,6 +19,7 @@
 #include "platform/ProgramPaths.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtFileHandOver.h"
+#include "platform/qt/QtFontMetrics.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -77,23 +74,19 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-#ifdef VQN58_SHEET_WIDGETS
     const bool printPdf = first == "--print-pdf";
     if (printPdf) {
         // No window is shown, so no display is needed; the program's messages say what failed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QuietQtMessages();
     }
-#endif
     QApplication application(argc, argv);
     // The desktop entry's name, so the desktop matches the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vqn58.vqn58"));
     platform::InstallQtFaultHandler();
-#ifdef VQN58_SHEET_WIDGETS
     if (printPdf) {
         return RunPrintPdf(std::vector<std::string>(argv + 2, argv + argc));
     }
-#endif
     ScreenSize screen;
     if (const QScreen* primary = QGuiApplication::primaryScreen(); primary != nullptr) {
         screen = {primary->availableGeometry().width(), primary->availableGeometry().height()};
@@ -126,12 +119,8 @@ int main(int argc, char** argv) {
     platform::QtMessageBox messageBox;
     platform::QtFileDialogs fileDialogs;
     GTexDefinitionSource definitions(overlay);
-#ifdef VQN58_SHEET_WIDGETS
     platform::QtFontMetrics metrics;
     WidgetSheetFactory sheets(definitions, events, metrics);
-#else
-    TitleSheetFactory sheets(definitions);
-#endif
 
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i) {
