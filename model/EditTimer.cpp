@@ -75,15 +75,9 @@ std::string Seconds(std::int32_t value, std::int32_t scale, int trimCount) {
 
 } // namespace
 
-bool EditTimer(cmcCellCapsule& capsule,
-               EditorContext& context,
-               std::int32_t& value,
-               std::int32_t scale,
-               std::int32_t min,
-               std::int32_t max,
-               bool offAllowed,
-               int trimCount) {
-    scale = std::max(scale, 1);
+bool EditTimer(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const TimerField& field) {
+    const auto& [givenScale, min, max, offAllowed, trimCount] = field;
+    const std::int32_t scale = std::max(givenScale, 1);
     bool changed = Commit(capsule, context, value, scale, min, max, offAllowed);
     if (capsule.Command != 0 || !offAllowed || value != 0) {
         capsule.OutText = Seconds(value, scale, trimCount);
