@@ -54,7 +54,6 @@ public:
 
     const Step& Present() const { return m_present; }
     const Document& DocumentOf(const Step& step) const { return m_documents.at(step.document); }
-    std::size_t UndoCount() const { return m_undo.size(); }
 
 private:
     void Push(Step step);

@@ -170,12 +170,8 @@ public:
     // are refreshed. Nothing changes when there is no step.
     void Undo() override;
     void Redo() override;
-    const UndoHistory& History() const { return m_history; }
 
     // --- Model parameters. ---
-    std::uint32_t ModelCode() const { return m_modelCode; }
-    std::uint32_t ExtraCode() const { return m_extraCode; }
-    std::int32_t LastCloneAddress() const { return m_lastCloneAddress; }
     bool IsMakerMode() const { return m_makerMode; }
     int ModelType() const;
     // The six factory adjustment values (shown read-only in maker mode).

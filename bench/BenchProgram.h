@@ -5,7 +5,7 @@
 
 #include "app/indEnviron.h"
 #include "app/qt/MainProgram.h"
-#include "app/qt/TitleSheetFactory.h"
+#include "app/qt/WidgetSheetFactory.h"
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
@@ -13,10 +13,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/Timer.h"
-#ifdef VQN58_SHEET_WIDGETS
-#include "app/qt/WidgetSheetFactory.h"
 #include "platform/qt/QtFontMetrics.h"
-#endif
 
 #include <QApplication>
 #include <memory>
@@ -54,12 +51,8 @@ struct BenchProgram {
     platform::StreamMessageBox box;
     platform::NoFileDialogs dialogs;
     GTexDefinitionSource definitions{overlay};
-#ifdef VQN58_SHEET_WIDGETS
     platform::QtFontMetrics metrics;
     WidgetSheetFactory sheets{definitions, events, metrics};
-#else
-    TitleSheetFactory sheets{definitions};
-#endif
     std::unique_ptr<MainProgram> program;
 };
 

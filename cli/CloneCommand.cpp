@@ -133,106 +133,146 @@ std::string DrawIdentityCell(indMain& app, cmcEvMan& events, std::int32_t kind) 
     return capsule.OutText;
 }
 
-int Run(CliContext& context, Op op) {
-    std::string problem;
-    const auto args = ParseCloneArgs(context.args, op, problem);
-    if (!args) {
-        return UsageError(problem);
-    }
-    // There is no dialog to ask before a file is replaced: an existing file is kept unless forced.
+// Read does not replace an existing file unless forced: there is no dialog to ask first. The usage
+// error's status, none when the command may go on.
+std::optional<int> RefuseExistingFile(const CloneArgs& args, Op op) {
     std::error_code error;
-    if (op == Op::Read && !args->force && std::filesystem::exists(args->file, error)) {
-        return UsageError(args->file + ": the file exists; add --force to replace it");
+    if (op == Op::Read && !args.force && std::filesystem::exists(args.file, error)) {
+        return UsageError(args.file + ": the file exists; add --force to replace it");
     }
-    context.assumeYes = args->yes;
-    CliApp cli(context);
-    cli.About(args->file);                                          // read and write name their file; info has none
-    cli.Settings().comPort = args->device.empty() ? args->port : 1; // the tool's settings are never saved
-    cli.Settings().checkAfterWrite = args->check;
+    return std::nullopt;
+}
+
+// The document the command works on, as the window would have it: the tool's settings (never saved)
+// for the port, maker mode when asked, the file opened as Open does for a write, and for a read a
+// file that can be saved, found before the radio is asked for anything rather than after a whole read.
+// The exit status when the command ends here, none when it goes on.
+std::optional<int> PrepareDocument(CliApp& cli, const CloneArgs& args, Op op) {
+    cli.About(args.file);                                         // read and write name their file; info has none
+    cli.Settings().comPort = args.device.empty() ? args.port : 1; // the tool's settings are never saved
+    cli.Settings().checkAfterWrite = args.check;
     indMain& app = cli.App();
     app.BuildDocument();
-    if (args->maker) {
+    if (args.maker) {
         app.SwitchMakerModeOn();
         if (!app.IsMakerMode()) {
             return kExitDeclined; // a signal during the question turns into 128 + n on the way out
         }
     }
     if (op == Op::Write) {
-        // The file is opened exactly as the desktop program's Open does.
-        if (const int code = app.OpenFile(args->file); code != 0) {
+        if (const int code = app.OpenFile(args.file); code != 0) {
             return CliApp::ExitStatus(code);
         }
     }
-    if (op == Op::Read && !CanSaveTo(args->file)) {
-        // Found before the radio is asked for anything, rather than after a whole read.
+    if (op == Op::Read && !CanSaveTo(args.file)) {
         app.Messages().ShowCloneFileResult(qcf::kFileOpen);
         return kExitCloneFileBase + qcf::kFileOpen;
     }
-    OverlayMessages& messages = app.Messages();
-    AppCloneDocument document(app, cli.Events());
+    return std::nullopt;
+}
 
-    // Declared before the manager, which may still close the progress display when a signal ends the
-    // command part-way, and closes the device on its way out.
-    platform::SteadyClock clock;
-    platform::ManualTimerSource timers(clock);
-    platform::SerialDevice device;
-    // What the progress names: the device given, or the one the port stands for.
+// What the progress names: the device given, or the one the port stands for.
+clonelink::PortInUse PortOf(const CloneArgs& args) {
     clonelink::PortInUse port;
-    port.port = args->port;
-    port.path = args->device.empty() ? clonelink::DefaultDevicePath(args->port) : args->device;
-    CliCloneView view(
-        [&](int operation) { return porttext::Doing(app.Definitions(), operation, port); },
-        [&](const clonelink::CloneProgress& progress) { return porttext::Detail(app.Definitions(), progress); });
-    indCloneMan manager(messages, device, timers, clock);
-    manager.SetView(&view);
+    port.port = args.port;
+    port.path = args.device.empty() ? clonelink::DefaultDevicePath(args.port) : args.device;
+    return port;
+}
 
-    // The simulated radio runs on the same timers, so one loop drives both ends of the line.
-    std::unique_ptr<radiosim::RadioSim> radio;
-    std::unique_ptr<radiosim::PtyRadio> line;
-    if (args->device == "sim") {
-        radio = std::make_unique<radiosim::RadioSim>(radiosim::OwnerImage(0));
-        line = std::make_unique<radiosim::PtyRadio>(*radio);
-        std::string failure;
-        if (!line->Create(failure)) {
-            std::fprintf(stderr, "vqn58-cli: no pseudo-terminal for the simulated radio: %s\n", failure.c_str());
-            return kExitCloneBase + clonecode::kPortFailed;
+// The desktop program's clone chains on the steady clock, with the line they talk over: the device of
+// the port or path given, or the simulated radio on a pseudo-terminal. Made in the order of the
+// members and ended in reverse: the manager may still close the progress display when a signal ends
+// the command part-way, and closes the device on its way out, which releases the port and clears its
+// exclusive mode.
+class CloneSession {
+public:
+    CloneSession(CliApp& cli, const CloneArgs& args)
+        : m_app(cli.App()), m_events(cli.Events()), m_args(args), m_document(m_app, m_events), m_port(PortOf(args)),
+          m_view([this](int operation) { return porttext::Doing(m_app.Definitions(), operation, m_port); },
+                 [this](const clonelink::CloneProgress& progress) {
+                     return porttext::Detail(m_app.Definitions(), progress);
+                 }),
+          m_manager(m_app.Messages(), m_device, m_timers, m_clock),
+          m_commands(m_manager, m_app.Messages(), m_document) {
+        m_manager.SetView(&m_view);
+    }
+
+    // For "--device sim": the simulated radio, on the same timers, so one loop drives both ends of the
+    // line. False, with a message, when it has no pseudo-terminal.
+    bool StartSimulatedRadio() {
+        if (m_args.device != "sim") {
+            return true;
         }
-        line->Attach(timers, clock);
+        m_radio = std::make_unique<radiosim::RadioSim>(radiosim::OwnerImage(0));
+        m_line = std::make_unique<radiosim::PtyRadio>(*m_radio);
+        std::string failure;
+        if (!m_line->Create(failure)) {
+            std::fprintf(stderr, "vqn58-cli: no pseudo-terminal for the simulated radio: %s\n", failure.c_str());
+            return false;
+        }
+        m_line->Attach(m_timers, m_clock);
+        return true;
     }
 
-    CloneCommands commands(manager, messages, document);
-    if (port.Simulated()) {
-        commands.SetDeviceNote([&messages] { return messages.Overlay().GetLongText("GI_Mess_Clone_SimulatedRadio"); });
+    // Runs `op` until it finishes or a signal comes. The chain's result code; none when it did not finish.
+    std::optional<int> Run(Op op) {
+        ConnectCommands();
+        m_commands.OnFinished([this](int code) { m_finished = code; });
+        switch (op) {
+        case Op::Info:
+            m_commands.CloneInfo();
+            break;
+        case Op::Read:
+            m_commands.CloneRead();
+            break;
+        case Op::Write:
+            m_commands.CloneWrite();
+            break;
+        }
+        platform::RunLoopUntil(m_timers, [this] { return m_finished.has_value() || SignalGuard::Pending() != 0; });
+        return m_finished;
     }
-    if (!args->device.empty()) {
-        // After the commands: they install the settings' device of the port, which a path replaces.
-        const std::string path = line ? line->DevicePath() : args->device;
-        manager.Driver().Comm().SetPathResolver([path](int) { return path; });
-        manager.SetDeviceName(path);
+
+private:
+    // The device the commands open, the note that names the simulated radio, and the identity printed
+    // where the window shows its information window.
+    void ConnectCommands() {
+        OverlayMessages& messages = m_app.Messages();
+        if (m_port.Simulated()) {
+            m_commands.SetDeviceNote(
+                [&messages] { return messages.Overlay().GetLongText("GI_Mess_Clone_SimulatedRadio"); });
+        }
+        if (!m_args.device.empty()) {
+            // The commands installed the settings' device of the port, which a path replaces.
+            const std::string path = m_line ? m_line->DevicePath() : m_args.device;
+            m_manager.Driver().Comm().SetPathResolver([path](int) { return path; });
+            m_manager.SetDeviceName(path);
+        }
+        m_document.SetInfoWindow([this] {
+            m_app.SetCloneIdentityBytes(m_commands.Identity().bytes);
+            PrintIdentity(m_commands.Identity(),
+                          DrawIdentityCell(m_app, m_events, model::KindFromName("CL_CloneInfo_BattType")));
+        });
     }
-    std::optional<int> finished;
-    commands.OnFinished([&](int code) { finished = code; });
-    document.SetInfoWindow([&] {
-        app.SetCloneIdentityBytes(commands.Identity().bytes);
-        PrintIdentity(commands.Identity(),
-                      DrawIdentityCell(app, cli.Events(), model::KindFromName("CL_CloneInfo_BattType")));
-    });
-    switch (op) {
-    case Op::Info:
-        commands.CloneInfo();
-        break;
-    case Op::Read:
-        commands.CloneRead();
-        break;
-    case Op::Write:
-        commands.CloneWrite();
-        break;
-    }
-    // A signal ends the loop; leaving this function closes the port and clears its exclusive mode.
-    platform::RunLoopUntil(timers, [&] { return finished.has_value() || SignalGuard::Pending() != 0; });
-    if (SignalGuard::Pending() != 0) {
-        return kExitSignalBase + SignalGuard::Pending();
-    }
+
+    indMain& m_app;
+    cmcEvMan& m_events;
+    const CloneArgs& m_args;
+    AppCloneDocument m_document;
+    platform::SteadyClock m_clock;
+    platform::ManualTimerSource m_timers{m_clock};
+    platform::SerialDevice m_device;
+    clonelink::PortInUse m_port;
+    CliCloneView m_view;
+    indCloneMan m_manager;
+    std::unique_ptr<radiosim::RadioSim> m_radio;
+    std::unique_ptr<radiosim::PtyRadio> m_line;
+    std::optional<int> m_finished; // the chain's result code, once it finished
+    CloneCommands m_commands;
+};
+
+// The exit status of a clone command by the chain's result (none: it never finished).
+int FinishedStatus(const std::optional<int>& finished) {
     if (!finished) {
         return kExitCloneBase + clonecode::kPortFailed;
     }
@@ -245,11 +285,37 @@ int Run(CliContext& context, Op op) {
     if (*finished != 0) {
         return kExitCloneBase + *finished;
     }
-    if (op == Op::Read) {
-        // The image read is saved as the desktop program's Save does, unless a signal came first.
-        return SignalGuard::SaveUnlessSignalled([&] { return CliApp::ExitStatus(app.SaveToFile(args->file)); });
-    }
     return kExitOk;
+}
+
+int Run(CliContext& context, Op op) {
+    std::string problem;
+    const auto args = ParseCloneArgs(context.args, op, problem);
+    if (!args) {
+        return UsageError(problem);
+    }
+    if (const std::optional<int> refused = RefuseExistingFile(*args, op)) {
+        return *refused;
+    }
+    context.assumeYes = args->yes;
+    CliApp cli(context);
+    if (const std::optional<int> stopped = PrepareDocument(cli, *args, op)) {
+        return *stopped;
+    }
+    CloneSession session(cli, *args);
+    if (!session.StartSimulatedRadio()) {
+        return kExitCloneBase + clonecode::kPortFailed;
+    }
+    const std::optional<int> finished = session.Run(op);
+    if (SignalGuard::Pending() != 0) {
+        return kExitSignalBase + SignalGuard::Pending();
+    }
+    const int status = FinishedStatus(finished);
+    if (status != kExitOk || op != Op::Read) {
+        return status;
+    }
+    // The image read is saved as the desktop program's Save does, unless a signal came first.
+    return SignalGuard::SaveUnlessSignalled([&] { return CliApp::ExitStatus(cli.App().SaveToFile(args->file)); });
 }
 
 } // namespace

@@ -60,17 +60,10 @@ bool Commit(cmcCellCapsule& capsule,
 // The commit, then steps 3 to 5, with the stepping rule of the caller: stepBy(sign, step) gives the
 // value one step up (sign 1) or down (-1). Whether the value changed.
 template <typename StepFn>
-bool EditStepped(cmcCellCapsule& capsule,
-                 EditorContext& context,
-                 std::int32_t& value,
-                 std::int32_t min,
-                 std::int32_t max,
-                 std::int32_t offset,
-                 std::int32_t step,
-                 std::string_view fixedText,
-                 bool clamp,
-                 StepFn stepBy) {
-    step = std::max(step, 1);
+bool EditStepped(
+    cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const IntegerField& field, StepFn stepBy) {
+    const auto& [min, max, offset, givenStep, fixedText, clamp] = field;
+    const std::int32_t step = std::max(givenStep, 1);
     const bool committed = Commit(capsule, context, value, min, max, offset, step);
     bool changed = false;
     if (clamp) {
@@ -124,45 +117,29 @@ std::int32_t ToneDivider(std::int32_t frequency) {
     return static_cast<std::int32_t>(ToneOf(frequency));
 }
 
-bool EditInteger(cmcCellCapsule& capsule,
-                 EditorContext& context,
-                 std::int32_t& value,
-                 std::int32_t min,
-                 std::int32_t max,
-                 std::int32_t offset,
-                 std::int32_t step,
-                 std::string_view fixedText,
-                 bool clamp) {
-    return EditStepped(capsule, context, value, min, max, offset, step, fixedText, clamp, [&](int sign, int by) {
-        const std::int32_t v = Wrap(std::int64_t{value} + sign * by, min, max);
+bool EditInteger(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const IntegerField& field) {
+    return EditStepped(capsule, context, value, field, [&](int sign, int by) {
+        const std::int32_t v = Wrap(std::int64_t{value} + sign * by, field.min, field.max);
         return by * (v / by);
     });
 }
 
 bool EditByte(cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t min, std::int32_t max) {
     std::int32_t value = byte;
-    if (!EditInteger(capsule, context, value, min, max, 0, 1, {}, false)) {
+    if (!EditInteger(capsule, context, value, {.min = min, .max = max})) {
         return false;
     }
     byte = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
     return true;
 }
 
-bool EditTone(cmcCellCapsule& capsule,
-              EditorContext& context,
-              std::int32_t& value,
-              std::int32_t min,
-              std::int32_t max,
-              std::int32_t offset,
-              std::int32_t step,
-              std::string_view fixedText,
-              bool clamp) {
-    return EditStepped(capsule, context, value, min, max, offset, step, fixedText, clamp, [&](int sign, int by) {
+bool EditTone(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const IntegerField& field) {
+    return EditStepped(capsule, context, value, field, [&](int sign, int by) {
         // The next tone the radio can make: stop at the first candidate whose round trip differs.
-        const std::int64_t tries = (std::int64_t{max} - min) / by + 1;
+        const std::int64_t tries = (std::int64_t{field.max} - field.min) / by + 1;
         std::int32_t candidate = value;
         for (std::int64_t i = 0; i < tries; ++i) {
-            candidate = Wrap(std::int64_t{candidate} + sign * by, min, max);
+            candidate = Wrap(std::int64_t{candidate} + sign * by, field.min, field.max);
             const auto tone = static_cast<std::int32_t>(ToneOf(ToneOf(candidate)));
             if (tone != value) {
                 return tone;

@@ -75,15 +75,9 @@ std::string Seconds(std::int32_t value, std::int32_t scale, int trimCount) {
 
 } // namespace
 
-bool EditTimer(cmcCellCapsule& capsule,
-               EditorContext& context,
-               std::int32_t& value,
-               std::int32_t scale,
-               std::int32_t min,
-               std::int32_t max,
-               bool offAllowed,
-               int trimCount) {
-    scale = std::max(scale, 1);
+bool EditTimer(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const TimerField& field) {
+    const auto& [givenScale, min, max, offAllowed, trimCount] = field;
+    const std::int32_t scale = std::max(givenScale, 1);
     bool changed = Commit(capsule, context, value, scale, min, max, offAllowed);
     if (capsule.Command != cmcCellCapsule::kCommandNone || !offAllowed || value != 0) {
         capsule.OutText = Seconds(value, scale, trimCount);
@@ -115,16 +109,6 @@ bool EditTimer(cmcCellCapsule& capsule,
         StartWithKey(capsule);
     }
     return changed;
-}
-
-bool EditTimerByte(
-    cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t scale, bool offAllowed) {
-    std::int32_t value = byte;
-    if (!EditTimer(capsule, context, value, scale, 0, 255, offAllowed, 0)) {
-        return false;
-    }
-    byte = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-    return true;
 }
 
 } // namespace model

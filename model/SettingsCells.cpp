@@ -156,7 +156,7 @@ void AnswerComment(CellAnswer& a) {
 void AnswerTone(CellAnswer& a, std::int32_t address) {
     cmcEeprom& image = a.Image();
     std::int32_t tone = ToneDivider(GetWord(image, address) + 1);
-    if (EditTone(a.capsule, a.editors, tone, 400, 2971, 0, 1, {}, false)) {
+    if (EditTone(a.capsule, a.editors, tone, {.min = 400, .max = 2971})) {
         SetWord(image, address, static_cast<std::uint16_t>(ToneDivider(tone) - 1));
     }
 }
@@ -165,7 +165,10 @@ void AnswerTimer(CellAnswer& a, const settings::TimerSetting& row) {
     cmcEeprom& image = a.Image();
     const std::int32_t stored = row.word ? GetWord(image, row.address) : image.GetByte(row.address);
     std::int32_t value = stored / row.divisor;
-    if (!EditTimer(a.capsule, a.editors, value, row.scale, row.min, row.max, row.offAllowed, 0)) {
+    if (!EditTimer(a.capsule,
+                   a.editors,
+                   value,
+                   {.scale = row.scale, .min = row.min, .max = row.max, .offAllowed = row.offAllowed})) {
         return;
     }
     const std::int32_t store = value * row.divisor;
@@ -238,7 +241,7 @@ bool AnswerSettingKind(CellAnswer& a) {
         return true;
     case CL_MakerR_TotTimer: {
         std::int32_t value = GetWord(a.Image(), settings::kTotTimer);
-        if (EditInteger(a.capsule, a.editors, value, 0, 999, 0, 1, {}, false)) {
+        if (EditInteger(a.capsule, a.editors, value, {.min = 0, .max = 999})) {
             SetWord(a.Image(), settings::kTotTimer, static_cast<std::uint16_t>(value));
         }
         return true;

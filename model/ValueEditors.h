@@ -53,18 +53,20 @@ bool EditSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_
 // Shows `value` as EditSelection does, without taking a key, a commit or a choice from the capsule.
 void ShowSelection(cmcCellCapsule& capsule, EditorContext& context, std::string_view listName, std::int32_t value);
 
-// An integer shown as value + offset (or `fixedText` when not empty), committed within min..max and
-// rounded to a multiple of `step`; stepping wraps between min and max. With `clamp` a stored value
-// outside min..max is shown limited. A commit without any digit is refused and keeps the value.
-bool EditInteger(cmcCellCapsule& capsule,
-                 EditorContext& context,
-                 std::int32_t& value,
-                 std::int32_t min,
-                 std::int32_t max,
-                 std::int32_t offset,
-                 std::int32_t step,
-                 std::string_view fixedText,
-                 bool clamp);
+// How an integer cell shows its value and takes an entry: shown as value + offset (or `fixedText` when
+// not empty), committed within min..max and rounded to a multiple of `step`; stepping wraps between
+// min and max. With `clamp` a stored value outside min..max is shown limited.
+struct IntegerField {
+    std::int32_t min = 0;
+    std::int32_t max = 0;
+    std::int32_t offset = 0;
+    std::int32_t step = 1;
+    std::string_view fixedText = {};
+    bool clamp = false;
+};
+
+// An integer as `field` says. A commit without any digit is refused and keeps the value.
+bool EditInteger(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const IntegerField& field);
 
 // EditInteger on one byte, offset 0, step 1; the byte is replaced only when the value changed.
 bool EditByte(cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t min, std::int32_t max);
@@ -72,35 +74,26 @@ bool EditByte(cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byt
 // EditInteger for tone frequencies in Hz: a step moves to the next tone the radio can make (the next
 // value whose tone round trip differs from the current value), trying at most (max - min) / step + 1
 // candidates.
-bool EditTone(cmcCellCapsule& capsule,
-              EditorContext& context,
-              std::int32_t& value,
-              std::int32_t min,
-              std::int32_t max,
-              std::int32_t offset,
-              std::int32_t step,
-              std::string_view fixedText,
-              bool clamp);
+bool EditTone(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const IntegerField& field);
 
 // The tone divider of a frequency and the frequency of a divider: floor(499200 / (2 x f) + 0.5).
 std::int32_t ToneDivider(std::int32_t frequency);
 
-// A time counted in 1/scale seconds, shown "%3d.%03d" seconds (trailing zeros trimmed up to
-// trimCount times). A commit reads seconds, limited to min..max; "OFF" (any letter case) stores 0
-// where offAllowed, and is refused elsewhere. With offAllowed a value 0 shows line 0 of
-// "GI_AppInd_TimerOff" unless a key is pending. Stepping moves one raw unit and wraps.
-bool EditTimer(cmcCellCapsule& capsule,
-               EditorContext& context,
-               std::int32_t& value,
-               std::int32_t scale,
-               std::int32_t min,
-               std::int32_t max,
-               bool offAllowed,
-               int trimCount);
+// How a timer cell shows its value and takes an entry: a time counted in 1/scale seconds, shown
+// "%3d.%03d" seconds (trailing zeros trimmed up to trimCount times), committed within min..max;
+// whether "OFF" may store 0.
+struct TimerField {
+    std::int32_t scale = 1;
+    std::int32_t min = 0;
+    std::int32_t max = 0;
+    bool offAllowed = false;
+    int trimCount = 0;
+};
 
-// EditTimer on one byte, 0..255, no trimming; the byte is replaced only when the value changed.
-bool EditTimerByte(
-    cmcCellCapsule& capsule, EditorContext& context, std::uint8_t& byte, std::int32_t scale, bool offAllowed);
+// A timer as `field` says. A commit reads seconds, limited to min..max; "OFF" (any letter case) stores
+// 0 where offAllowed, and is refused elsewhere. With offAllowed a value 0 shows line 0 of
+// "GI_AppInd_TimerOff" unless a key is pending. Stepping moves one raw unit and wraps.
+bool EditTimer(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const TimerField& field);
 
 // A fixed-length text of printable ASCII padded with spaces. A commit takes its first bytes.size()
 // characters (a character outside printable ASCII becomes one space); bytes outside 32..126 are shown

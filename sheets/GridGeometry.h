@@ -29,8 +29,6 @@ public:
     std::int32_t FixedRows() const { return m_fixedRows; }
     std::int32_t LeftCol() const { return m_leftCol; }
     std::int32_t TopRow() const { return m_topRow; }
-    int ClientWidth() const { return m_clientWidth; }
-    int ClientHeight() const { return m_clientHeight; }
     int ColumnWidth(std::int32_t column) const { return m_widths.at(static_cast<std::size_t>(column)); }
     int RowHeight(std::int32_t row) const { return m_heights.at(static_cast<std::size_t>(row)); }
     // Sum of all widths (heights).

@@ -1,15 +1,10 @@
 #pragma once
 
+#include "sheets/SheetPosition.h"
+
 #include <cstdint>
 
 class SheetLayout;
-
-// A grid position: column and row.
-struct GridPos {
-    std::int32_t column = 0;
-    std::int32_t row = 0;
-    bool operator==(const GridPos&) const = default;
-};
 
 // Where a cursor step of a sheet lands, from the selectable cells of its layout alone. A horizontal
 // move wins over a vertical one. Each of the |dx| (|dy|) steps first searches straight on from the

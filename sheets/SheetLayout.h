@@ -62,9 +62,7 @@ public:
     const std::optional<std::string>& TitleString() const { return m_titleString; }
     const platform::FontDesc* TitleFont() const { return m_titleFont.get(); }
     std::uint32_t TitleColor() const { return m_titleColor; }
-    // FixedCols and FixedRows as given, and limited to the grid (at most count − 1, at least 0).
-    std::int32_t FixedColsStyle() const { return m_fixedCols; }
-    std::int32_t FixedRowsStyle() const { return m_fixedRows; }
+    // FixedCols and FixedRows limited to the grid (at most count − 1, at least 0).
     std::int32_t FixedCols() const;
     std::int32_t FixedRows() const;
     bool Printable() const { return !m_noPrint; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheets/SheetCursorSearch.h"
+#include "sheets/SheetPosition.h"
 
 #include <cstdint>
 #include <functional>
@@ -39,8 +39,6 @@ public:
 
     bool Exists() const { return m_exists; }
     GridPos Anchor() const { return m_anchor; }
-    // Forgets the anchor (a fresh sheet, a reset).
-    void ResetAnchor() { m_anchor = {-1, -1}; }
 
 private:
     bool OnGrid(GridPos pos) const;

@@ -39,11 +39,9 @@ std::string_view cmcCellObj::Parse(std::string_view definition,
                                    LoopVarArray* loopVars,
                                    IDefinitionSource& models) {
     m_template = templ;
-    m_loopVars = loopVars;
     ResetFromTemplate();
     const auto [piece, rest] = CellDefParser::SplitFirst(definition);
     CellDefParser(*this, loopVars, models).Apply(piece);
-    m_loopVars = nullptr; // loop variables exist only while the definition is read
     return rest;
 }
 
@@ -53,7 +51,6 @@ std::string_view cmcCellObj::Split(std::string_view definition) {
 
 void cmcCellObj::CopyFrom(const cmcCellObj& other) {
     m_template = other.m_template;
-    m_loopVars = other.m_loopVars;
     m_category = other.m_category;
     m_kind = other.m_kind;
     m_index = other.m_index;

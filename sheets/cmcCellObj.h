@@ -70,9 +70,6 @@ public:
     static const platform::FontDesc& DefaultFont();
 
     const cmcCellObj* Template() const { return m_template; }
-    void SetTemplate(const cmcCellObj* templ) { m_template = templ; }
-    LoopVarArray* LoopVars() const { return m_loopVars; }
-    void SetLoopVars(LoopVarArray* loopVars) { m_loopVars = loopVars; }
 
     std::int32_t Category() const { return m_category; }
     std::int32_t Kind() const { return m_kind; }
@@ -140,7 +137,6 @@ private:
     }
 
     const cmcCellObj* m_template = nullptr;
-    LoopVarArray* m_loopVars = nullptr;
     std::int32_t m_category = kNoCategory;
     std::int32_t m_kind = kNoKind;
     std::int32_t m_index = 0;

@@ -91,7 +91,6 @@ public:
     // Called, after the change delay ("GI_Sys_TreeChangeDelay" milliseconds), with the selected
     // node's cell once the selection has stopped changing.
     void OnSelectionSettled(std::function<void(cmcCellObj&)> handler) { m_settled = std::move(handler); }
-    int ChangeDelayMs() const { return m_changeDelayMs; }
 
     // The selected node's cell asks to open its sheet (command 13) unless it names no sheet or names
     // the sheet already open (`openArgument`). Returns whether the command was sent.

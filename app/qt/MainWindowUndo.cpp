@@ -9,8 +9,7 @@ EditLocation MainWindow::CurrentLocation() {
     if (!m_sheet) {
         return {};
     }
-    const SheetPosition at = m_sheet->Position();
-    return {m_sheet->SourceArgument(), at.column, at.row, at.leftColumn, at.topRow};
+    return {m_sheet->SourceArgument(), m_sheet->Position()};
 }
 
 void MainWindow::ShowLocation(const EditLocation& where) {
@@ -23,7 +22,7 @@ void MainWindow::ShowLocation(const EditLocation& where) {
         return;
     }
     CloseCurrentSheet();
-    RememberPosition(ParseSheetReference(where.sheet).key, {where.column, where.row, where.leftColumn, where.topRow});
+    RememberPosition(ParseSheetReference(where.sheet).key, where.position);
     m_tree->setCurrentItem(node);
     OpenSheetByArgument(where.sheet);
 }

@@ -52,8 +52,7 @@ public:
     // One step of the running job; ends it (and reports a printer that could not be opened) when done.
     void Tick();
     bool Busy() const { return m_job != nullptr; }
-    // The running job and its window; none when idle.
-    PrintJob* Job() const { return m_job.get(); }
+    // The running job's window; none when idle.
     PrintingWindow* Window() const { return m_window; }
 
 private:

@@ -90,8 +90,6 @@ public:
     void Cancel() { m_cancelled = true; }
     Outcome Result() const { return m_outcome; }
     const std::vector<Page>& Pages() const { return m_pages; }
-    // The inner rectangle of every page (inside the margins, the header and the footer).
-    const SheetRect& Inner() const { return m_frame.inner; }
 
 private:
     struct SheetRun;

@@ -27,51 +27,6 @@
 #include <cstdio>
 #include <fstream>
 
-std::optional<PrintPdfRequest> ParsePrintPdf(const std::vector<std::string>& args, std::string& error) {
-    PrintPdfRequest request;
-    bool all = false;
-    std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--all") {
-            all = true;
-        } else if (arg == "--usable") {
-            request.usableOnly = true;
-        } else if (arg == "--paper") {
-            const std::string paper = i + 1 < args.size() ? args[++i] : std::string();
-            if (paper != "a4" && paper != "letter") {
-                error = "--paper needs a4 or letter";
-                return std::nullopt;
-            }
-            request.paper = paper == "a4" ? PrintPdfRequest::Paper::A4 : PrintPdfRequest::Paper::Letter;
-        } else if (arg == "--sheet") {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                error = "--sheet needs a sheet name";
-                return std::nullopt;
-            }
-            request.sheet = args[++i];
-        } else if (arg.size() > 1 && arg.starts_with("--")) {
-            error = "unknown option " + arg;
-            return std::nullopt;
-        } else {
-            positional.push_back(arg);
-        }
-    }
-    if (all && request.sheet) {
-        error = "--sheet and --all exclude each other";
-        return std::nullopt;
-    }
-    if (positional.empty() || positional.front().empty() || positional.size() > 2) {
-        error = "--print-pdf needs OUT.pdf and at most one FILE";
-        return std::nullopt;
-    }
-    request.output = positional[0];
-    if (positional.size() == 2) {
-        request.file = positional[1];
-    }
-    return request;
-}
-
 QPageSize PrintPdfPaper(const PrintPdfRequest& request) {
     const PrintPdfRequest::Paper paper = request.paper.value_or(
         QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? PrintPdfRequest::Paper::Letter
@@ -161,25 +116,19 @@ void QuietQtMessages() {
     qInstallMessageHandler(FatalQtMessagesOnly);
 }
 
-int RunPrintPdf(const std::vector<std::string>& args) {
+int RunPrintPdf(const PrintPdfRequest& request) {
     QuietQtMessages();
-    std::string error;
-    const std::optional<PrintPdfRequest> request = ParsePrintPdf(args, error);
-    if (!request) {
-        std::fprintf(stderr, "vqn58: %s\nTry 'vqn58 --help'.\n", error.c_str());
-        return 2;
-    }
-    const std::string out = PrintableText(request->output);
-    if (const std::optional<std::string> refused = RefusedOutput(*request)) {
+    const std::string out = PrintableText(request.output);
+    if (const std::optional<std::string> refused = RefusedOutput(request)) {
         std::fprintf(stderr, "vqn58: %s: %s\n", out.c_str(), refused->c_str());
         return 2;
     }
     const std::filesystem::path data = platform::ProgramDataDir();
     const std::filesystem::path overlayPath = data / "VQN58.OVL";
-    if (request->sheet && !OverlayHasSheet(overlayPath, ParseSheetReference(*request->sheet).key)) {
+    if (request.sheet && !OverlayHasSheet(overlayPath, ParseSheetReference(*request.sheet).key)) {
         std::fprintf(stderr,
                      "vqn58: the overlay has no sheet '%s'\nTry 'vqn58 --help'.\n",
-                     PrintableText(*request->sheet).c_str());
+                     PrintableText(*request.sheet).c_str());
         return 2;
     }
 
@@ -199,21 +148,21 @@ int RunPrintPdf(const std::vector<std::string>& args) {
     MainProgram program({overlay, events, settings, messageBox, fileDialogs, timers, clock, sheets, {}, data},
                         {"vqn58"});
     // What Open says about FILE names it.
-    messageBox.SetPrefix("vqn58: " + (request->file.empty() ? std::string() : PrintableText(request->file) + ": "));
-    if (!request->file.empty() && program.App().OpenFile(request->file) != 0) {
+    messageBox.SetPrefix("vqn58: " + (request.file.empty() ? std::string() : PrintableText(request.file) + ": "));
+    if (!request.file.empty() && program.App().OpenFile(request.file) != 0) {
         return 1;
     }
     messageBox.SetPrefix("vqn58: " + out + ": ");
-    program.App().SetUsableChannelsOnly(request->usableOnly);
+    program.App().SetUsableChannelsOnly(request.usableOnly);
 
     const std::vector<std::string> arguments =
-        request->sheet ? std::vector<std::string>{*request->sheet} : TreeArguments(program.Form());
+        request.sheet ? std::vector<std::string>{*request.sheet} : TreeArguments(program.Form());
     const std::string fileName = std::filesystem::path(program.App().DisplayName()).filename().string();
     // No printer margins (the overlay's margins apply), at a high printer's resolution.
     constexpr int kDpi = 1200;
     const std::unique_ptr<PdfFileOutput> output =
-        PdfFileOutput::Open(request->output,
-                            QPageLayout(PrintPdfPaper(*request), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)),
+        PdfFileOutput::Open(request.output,
+                            QPageLayout(PrintPdfPaper(request), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)),
                             kDpi,
                             QString::fromStdString(PrintDocumentTitle(definitions, arguments, fileName)),
                             QString::fromStdString(overlay.GetLine("GI_Sys_AppTitleRev", 0)));

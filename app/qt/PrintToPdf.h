@@ -3,7 +3,6 @@
 #include <QPageSize>
 #include <optional>
 #include <string>
-#include <vector>
 
 // vqn58 --print-pdf OUT.pdf [--sheet KEY | --all] [--usable] [--paper a4|letter] [FILE]: prints FILE
 // (or the factory data of model type 0) to the PDF file OUT through the window's printing code, without
@@ -22,9 +21,6 @@ struct PrintPdfRequest {
     std::optional<Paper> paper; // none: from the locale
 };
 
-// The request of the arguments after "--print-pdf"; none, with `error` set, for a usage error.
-std::optional<PrintPdfRequest> ParsePrintPdf(const std::vector<std::string>& args, std::string& error);
-
 // The paper of `request`: the one asked for, else US Letter where the locale measures in the US
 // customary system, else A4.
 QPageSize PrintPdfPaper(const PrintPdfRequest& request);
@@ -36,10 +32,10 @@ void QuietQtMessages();
 
 // Runs the command on the QApplication that exists already (the offscreen platform) and returns the
 // exit status: 0 printed; 1 FILE could not be opened, OUT could not be written, the page has no room or
-// nothing was printable; 2 a usage error, a sheet the overlay does not define, or an OUT that must not
-// be written: FILE itself (under any name), a name ending in ".qcf", or an existing file that is no PDF
-// file. Each failure has a message on standard error that starts with the program's name and the file
-// it is about ("vqn58: OUT.pdf: ...") and leaves OUT as it was: the PDF file is written beside OUT and
-// renamed over it only when complete. Qt's own warnings are not shown; the program's message says what
-// failed.
-int RunPrintPdf(const std::vector<std::string>& args);
+// nothing was printable; 2 a sheet the overlay does not define, or an OUT that must not be written:
+// FILE itself (under any name), a name ending in ".qcf", or an existing file that is no PDF file (the
+// command line's usage errors are found before, by ReadCommandLine). Each failure has a message on
+// standard error that starts with the program's name and the file it is about ("vqn58: OUT.pdf: ...")
+// and leaves OUT as it was: the PDF file is written beside OUT and renamed over it only when complete.
+// Qt's own warnings are not shown; the program's message says what failed.
+int RunPrintPdf(const PrintPdfRequest& request);

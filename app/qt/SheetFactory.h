@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheets/SheetPosition.h"
 #include "sheets/cmcCellObj.h"
 
 #include <QSize>
@@ -17,14 +18,6 @@ class QWidget;
 class SheetLayout;
 class cmcCellCapsule;
 class indMain;
-
-// The cursor and scroll position a sheet is reopened at.
-struct SheetPosition {
-    std::int32_t column = -1;
-    std::int32_t row = -1;
-    std::int32_t leftColumn = -1;
-    std::int32_t topRow = -1;
-};
 
 // One sheet open in the main window, as the window sees it: a widget, the key and tree argument it was
 // opened with, its position, and whether it takes the keyboard focus or can be printed. Destroying it

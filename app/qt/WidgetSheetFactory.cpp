@@ -23,10 +23,7 @@ public:
     QWidget* Widget() override { return m_sheet; }
     const std::string& Key() const override { return m_sheet->Key(); }
     const std::string& SourceArgument() const override { return m_argument; }
-    SheetPosition Position() const override {
-        const cuiSheet::Position p = m_sheet->CurrentPosition();
-        return {p.column, p.row, p.leftCol, p.topRow};
-    }
+    SheetPosition Position() const override { return m_sheet->CurrentPosition(); }
     bool Printable() const override { return m_sheet->Printable(); }
     std::optional<CellIdentity> CurrentCell() const override {
         const GridPos at = m_sheet->Current();
@@ -122,7 +119,7 @@ std::unique_ptr<IOpenSheet> WidgetSheetFactory::Open(QWidget* area,
     sheet->SetParameter(parameter);
     sheet->SetSourceArgument(sourceArgument);
     if (position != nullptr) {
-        sheet->SetSavedPosition({position->column, position->row, position->leftColumn, position->topRow});
+        sheet->SetSavedPosition(*position);
     }
     sheet->Build();
     return std::make_unique<WidgetSheet>(sheet, sourceArgument);

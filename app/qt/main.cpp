@@ -8,14 +8,11 @@
 // PDF file without a window, also on its own.
 
 #include "app/indEnviron.h"
+#include "app/qt/CommandLine.h"
 #include "app/qt/MainProgram.h"
-#include "app/qt/Screenshots.h"
-#include "app/qt/TitleSheetFactory.h"
-#ifdef VQN58_SHEET_WIDGETS
 #include "app/qt/PrintToPdf.h"
+#include "app/qt/Screenshots.h"
 #include "app/qt/WidgetSheetFactory.h"
-#include "platform/qt/QtFontMetrics.h"
-#endif
 #include "events/cmcEvMan.h"
 #include "overlay/DefinitionSource.h"
 #include "overlay/cmcGTex.h"
@@ -23,6 +20,7 @@
 #include "platform/ProgramPaths.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtFileHandOver.h"
+#include "platform/qt/QtFontMetrics.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -33,7 +31,8 @@
 #include <QScreen>
 #include <cstdio>
 #include <memory>
-#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -54,115 +53,113 @@ constexpr const char* kUsage =
     "       vqn58 --screenshots DIR [FILE]  pictures of every sheet and window into DIR\n"
     "       vqn58 --help                 this text\n"
     "--print-pdf and --screenshots run on their own, whatever copy of the program is running.\n"
-    "A \"/servmod\" argument asks to switch maker mode on.\n";
+    "A \"/servmod\" argument asks to switch maker mode on. Arguments after \"--\" are files, even when they\n"
+    "start with '-'. An unknown option is a usage error (exit status 2).\n";
 
 // The local socket through which a second copy hands its file to the running one.
 constexpr const char* kHandOverName = "vqn58-open";
 
-// The first argument that is not the maker switch: the file to open (paths may begin with '/').
-std::optional<std::string> FileArgument(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (QString::fromLocal8Bit(argv[i]).compare(QStringLiteral("/servmod"), Qt::CaseInsensitive) != 0) {
-            return std::string(argv[i]);
-        }
-    }
-    return std::nullopt;
+int ShowUsage() {
+    std::fputs(kUsage, stdout);
+    return 0;
 }
 
-} // namespace
+int RefuseUsage(const std::string& problem) {
+    std::fprintf(stderr, "vqn58: %s\nTry 'vqn58 --help'.\n", problem.c_str());
+    return 2;
+}
 
-int main(int argc, char** argv) {
-    const std::string first = argc > 1 ? argv[1] : "";
-    if (first == "--help") {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-#ifdef VQN58_SHEET_WIDGETS
-    const bool printPdf = first == "--print-pdf";
-    if (printPdf) {
-        // No window is shown, so no display is needed; the program's messages say what failed.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QuietQtMessages();
-    }
-#endif
-    QApplication application(argc, argv);
-    // The desktop entry's name, so the desktop matches the window to its menu entry and icon.
+// What every run of the program sets up once the application is made: the desktop entry's name, so
+// the desktop matches the window to its menu entry and icon, and the handler of Qt's fatal faults.
+void PrepareApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vqn58.vqn58"));
     platform::InstallQtFaultHandler();
-#ifdef VQN58_SHEET_WIDGETS
-    if (printPdf) {
-        return RunPrintPdf(std::vector<std::string>(argv + 2, argv + argc));
-    }
-#endif
-    ScreenSize screen;
-    if (const QScreen* primary = QGuiApplication::primaryScreen(); primary != nullptr) {
-        screen = {primary->availableGeometry().width(), primary->availableGeometry().height()};
-    }
-    // The process-wide objects in their order: settings (with the single-instance lock), overlay, events.
-    // The pictures are taken on their own: with the default settings, neither the lock nor the user's
-    // settings touched, whatever copy is running.
-    const bool screenshots = first == "--screenshots";
-    platform::QtInstanceLock lock(indEnviron::kMutexName);
-    platform::QtSettingsStore store;
-    const std::unique_ptr<indEnviron> environment =
-        screenshots ? std::make_unique<indEnviron>(screen) : std::make_unique<indEnviron>(lock, store, screen);
-    indEnviron& settings = *environment;
-    if (!screenshots && !settings.IsFirstInstance()) {
-        // The running copy opens the file this one was started with (a double click on a clone file),
-        // or comes to the front; this copy ends without a word.
-        if (const std::optional<std::string> file = FileArgument(argc, argv)) {
-            platform::QtFileHandOver::Send(kHandOverName, *file);
-        } else {
-            platform::QtFileHandOver::SendShow(kHandOverName);
-        }
-        return 0;
-    }
-    const std::filesystem::path data = platform::ProgramDataDir();
-    cmcGTex overlay;
-    overlay.SetSourceFile((data / "VQN58.OVL").string());
-    platform::QtTimerSource timers;
-    platform::SteadyClock clock;
-    cmcEvMan events(timers);
-    platform::QtMessageBox messageBox;
-    platform::QtFileDialogs fileDialogs;
-    GTexDefinitionSource definitions(overlay);
-#ifdef VQN58_SHEET_WIDGETS
-    platform::QtFontMetrics metrics;
-    WidgetSheetFactory sheets(definitions, events, metrics);
-#else
-    TitleSheetFactory sheets(definitions);
-#endif
+}
 
-    std::vector<std::string> arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.emplace_back(argv[i]);
+// Prints to a PDF file without a window, so no display is needed; the program's messages say what failed.
+int PrintPdfOffscreen(int& argc, char** argv, const PrintPdfRequest& request) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuietQtMessages();
+    QApplication application(argc, argv);
+    PrepareApplication();
+    return RunPrintPdf(request);
+}
+
+ScreenSize AvailableScreen() {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr) {
+        return {};
     }
-    MainProgram program(
-        {overlay, events, settings, messageBox, fileDialogs, timers, clock, sheets, &platform::ListSerialPorts, data},
-        arguments);
-    // Every image read from the radio is kept in the user's data folder before it replaces the document.
-    if (const auto userData = platform::UserDataDir(); !userData.empty()) {
-        program.App().SetBackupFolder(userData / "backups");
+    return {primary->availableGeometry().width(), primary->availableGeometry().height()};
+}
+
+// The running copy opens the file this one was started with (a double click on a clone file), or comes
+// to the front.
+void HandOverToRunningCopy(const std::string& file) {
+    if (!file.empty()) {
+        platform::QtFileHandOver::Send(kHandOverName, file);
+    } else {
+        platform::QtFileHandOver::SendShow(kHandOverName);
     }
-    messageBox.SetParent(&program.Form());
-    fileDialogs.SetParent(&program.Form());
-    program.Form().show();
-    if (screenshots) {
-        if (argc != 3 && argc != 4) {
-            std::fprintf(stderr, "usage: vqn58 --screenshots DIR [FILE]\n");
-            return 2;
+}
+
+// The process-wide objects after the settings, in their order (overlay, events, the platform's
+// windows, the sheets), and the program with its main window, shown.
+class DesktopProgram {
+public:
+    DesktopProgram(indEnviron& settings, const std::vector<std::string>& arguments) {
+        m_overlay.SetSourceFile((m_data / "VQN58.OVL").string());
+        m_program = std::make_unique<MainProgram>(MainProgram::Platform{m_overlay,
+                                                                        m_events,
+                                                                        settings,
+                                                                        m_messageBox,
+                                                                        m_fileDialogs,
+                                                                        m_timers,
+                                                                        m_clock,
+                                                                        m_sheets,
+                                                                        &platform::ListSerialPorts,
+                                                                        m_data},
+                                                  arguments);
+        // Every image read from the radio is kept in the user's data folder before it replaces the document.
+        if (const auto userData = platform::UserDataDir(); !userData.empty()) {
+            m_program->App().SetBackupFolder(userData / "backups");
         }
-        if (argc == 4 && program.App().OpenFile(argv[3]) != 0) {
-            return 3;
-        }
-        return WriteScreenshots(program, argv[2]) ? 0 : 3;
+        m_messageBox.SetParent(&m_program->Form());
+        m_fileDialogs.SetParent(&m_program->Form());
+        m_program->Form().show();
     }
-    if (const std::optional<std::string> file = FileArgument(argc, argv)) {
-        program.App().OpenFile(*file);
+
+    MainProgram& Program() { return *m_program; }
+
+private:
+    const std::filesystem::path m_data = platform::ProgramDataDir();
+    cmcGTex m_overlay;
+    platform::QtTimerSource m_timers;
+    platform::SteadyClock m_clock;
+    cmcEvMan m_events{m_timers};
+    platform::QtMessageBox m_messageBox;
+    platform::QtFileDialogs m_fileDialogs;
+    GTexDefinitionSource m_definitions{m_overlay};
+    platform::QtFontMetrics m_metrics;
+    WidgetSheetFactory m_sheets{m_definitions, m_events, m_metrics};
+    std::unique_ptr<MainProgram> m_program;
+};
+
+int TakeScreenshots(MainProgram& program, const StartRequest& request) {
+    if (!request.file.empty() && program.App().OpenFile(request.file) != 0) {
+        return 3;
     }
-    // Files a second copy is started with come here.
+    return WriteScreenshots(program, request.folder) ? 0 : 3;
+}
+
+// Opens the file the program was started with, takes the files a second copy is started with, and
+// runs until the window closes.
+int RunWindow(MainProgram& program, const std::string& file) {
+    if (!file.empty()) {
+        program.App().OpenFile(file);
+    }
     platform::QtFileHandOver handOver(
-        kHandOverName, [&program](const std::filesystem::path& file) { program.Form().OpenFromDesktop(file); });
+        kHandOverName, [&program](const std::filesystem::path& given) { program.Form().OpenFromDesktop(given); });
     handOver.OnShowRequest([&program] {
         QWidget& window = program.Form();
         if (window.isMinimized()) {
@@ -172,4 +169,46 @@ int main(int argc, char** argv) {
         window.activateWindow();
     });
     return QApplication::exec();
+}
+
+// The window, or its pictures. The pictures are taken on their own: with the default settings, neither
+// the single-instance lock nor the user's settings touched, whatever copy is running. A copy started
+// while another runs hands its file over and ends without a word.
+int RunDesktopProgram(int& argc, char** argv, const StartRequest& request) {
+    QApplication application(argc, argv);
+    PrepareApplication();
+    const bool screenshots = request.action == StartRequest::Action::TakeScreenshots;
+    platform::QtInstanceLock lock(indEnviron::kMutexName);
+    platform::QtSettingsStore store;
+    const std::unique_ptr<indEnviron> settings = screenshots
+                                                     ? std::make_unique<indEnviron>(AvailableScreen())
+                                                     : std::make_unique<indEnviron>(lock, store, AvailableScreen());
+    if (!screenshots && !settings->IsFirstInstance()) {
+        HandOverToRunningCopy(request.file);
+        return 0;
+    }
+    // The arguments without Qt's own, which the application took out; the program looks for the maker switch.
+    DesktopProgram desktop(*settings, std::vector<std::string>(argv, argv + argc));
+    if (screenshots) {
+        return TakeScreenshots(desktop.Program(), request);
+    }
+    return RunWindow(desktop.Program(), request.file);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const StartRequest request = ReadCommandLine(std::vector<std::string>(argv, argv + argc));
+    switch (request.action) {
+    case StartRequest::Action::ShowUsage:
+        return ShowUsage();
+    case StartRequest::Action::RefuseUsage:
+        return RefuseUsage(request.problem);
+    case StartRequest::Action::PrintPdf:
+        return PrintPdfOffscreen(argc, argv, request.print);
+    case StartRequest::Action::TakeScreenshots:
+    case StartRequest::Action::OpenWindow:
+        break;
+    }
+    return RunDesktopProgram(argc, argv, request);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheets/SheetCursorSearch.h"
+#include "sheets/SheetPosition.h"
 
 #include <QPalette>
 #include <QRect>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sheets/GridGeometry.h"
-#include "sheets/SheetCursorSearch.h"
+#include "sheets/SheetPosition.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>

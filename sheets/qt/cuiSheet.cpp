@@ -170,8 +170,9 @@ void cuiSheet::ApplyStartPosition() {
     }
     MoveCursor(0, 0);
 
-    const bool savedOnGrid = m_saved.column >= 0 && m_saved.row >= 0 && m_saved.column < layout.ColumnCount() &&
-                             m_saved.row < layout.RowCount();
+    const GridPos saved = m_saved.cursor;
+    const bool savedOnGrid =
+        saved.column >= 0 && saved.row >= 0 && saved.column < layout.ColumnCount() && saved.row < layout.RowCount();
     if (!savedOnGrid) {
         if (m_initialKind != 0) {
             const auto initial = firstSelectable([this](const cmcCellObj& cell) {
@@ -181,11 +182,11 @@ void cuiSheet::ApplyStartPosition() {
                 SetCurrentCell(*initial, 1);
             }
         }
-    } else if (layout.Slot(m_saved.column, m_saved.row).Cell().Selectable()) {
+    } else if (layout.Slot(saved.column, saved.row).Cell().Selectable()) {
         // The grid clamps a left column or top row that no longer fits.
-        m_grid->SetLeftCol(m_saved.leftCol);
-        m_grid->SetTopRow(m_saved.topRow);
-        SetCurrentCell({m_saved.column, m_saved.row}, 2);
+        m_grid->SetLeftCol(m_saved.topLeft.column);
+        m_grid->SetTopRow(m_saved.topLeft.row);
+        SetCurrentCell(saved, 2);
     }
 }
 
@@ -197,11 +198,11 @@ bool cuiSheet::Printable() const {
     return m_layout && m_layout->Printable();
 }
 
-cuiSheet::Position cuiSheet::CurrentPosition() const {
+SheetPosition cuiSheet::CurrentPosition() const {
     if (m_grid == nullptr) {
         return {};
     }
-    return {Current().column, Current().row, m_grid->LeftCol(), m_grid->TopRow()};
+    return {Current(), {m_grid->LeftCol(), m_grid->TopRow()}};
 }
 
 GridPos cuiSheet::Current() const {

@@ -2,6 +2,7 @@
 
 #include "sheets/SheetCursorSearch.h"
 #include "sheets/SheetLayout.h"
+#include "sheets/SheetPosition.h"
 #include "sheets/SheetSelection.h"
 #include "sheets/cmcCellCapsule.h"
 #include "sheets/qt/SheetEnv.h"
@@ -34,14 +35,6 @@ class IFontMetrics;
 // keep the text. Everything runs on the user-interface thread.
 class cuiSheet : public QWidget {
 public:
-    // The cursor and scroll position saved when a sheet closes and restored when it is built again.
-    struct Position {
-        std::int32_t column = -1;
-        std::int32_t row = -1;
-        std::int32_t leftCol = -1;
-        std::int32_t topRow = -1;
-    };
-
     // `context`: the capsule the sheet was opened with (copied), or none. `initialKind` 0: none.
     cuiSheet(SheetEnv& env,
              QWidget* parentArea,
@@ -60,7 +53,7 @@ public:
     const std::string& SourceArgument() const { return m_sourceArgument; }
     void SetPopupListMode(bool on) { m_popupMode = on; }
     bool PopupListMode() const { return m_popupMode; }
-    void SetSavedPosition(const Position& position) { m_saved = position; }
+    void SetSavedPosition(const SheetPosition& position) { m_saved = position; }
     // How a sheet is bound to a printer: the printer's vertical resolution, the cell font height
     // imposed (printer pixels; negative: character height) and the font metrics of the printer (none:
     // the screen's), which must outlive the sheet.
@@ -84,7 +77,7 @@ public:
     std::string TitleText() const;
     bool Printable() const;
     // The present cursor and scroll position (to save under the sheet's key).
-    Position CurrentPosition() const;
+    SheetPosition CurrentPosition() const;
 
     // Sends `command` (or typed `text`) to the cell at `pos` and follows the answer: jump, selection,
     // in-place editor, repeated follow-up commands (pausing 30, 24, 18, 12, 6 ms before the second to
@@ -183,7 +176,7 @@ private:
     bool m_popupMode = false;
     bool m_building = false;
     bool m_built = false;
-    Position m_saved;
+    SheetPosition m_saved;
     std::optional<PrintBinding> m_print;
     std::function<void()> m_choiceMade;
 

@@ -414,8 +414,8 @@ public:
                                      const std::string& /*parameter*/,
                                      const std::string& /*sourceArgument*/,
                                      const SheetPosition* position) override {
-        opened.emplace_back(key, position ? position->row : -1);
-        return std::make_unique<Sheet>(area, key, SheetPosition{1, nextRow, 0, 0});
+        opened.emplace_back(key, position ? position->cursor.row : -1);
+        return std::make_unique<Sheet>(area, key, SheetPosition{{1, nextRow}, {0, 0}});
     }
     void OpenSelectionList(cmcCellCapsule& /*capsule*/,
                            std::string_view /*listName*/,

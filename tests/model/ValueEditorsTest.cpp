@@ -68,7 +68,10 @@ TEST_F(Editors, IntegerCommitsLimitsAndRefusesTextWithoutNumber) {
         context.refusal.clear();
         cmcCellCapsule capsule = Typed(c.text);
         std::int32_t value = c.before;
-        EXPECT_EQ(EditInteger(capsule, context, value, c.min, c.max, c.offset, c.step, {}, false), c.changed) << c.text;
+        EXPECT_EQ(
+            EditInteger(capsule, context, value, {.min = c.min, .max = c.max, .offset = c.offset, .step = c.step}),
+            c.changed)
+            << c.text;
         EXPECT_EQ(value, c.after) << c.text;
         EXPECT_EQ(capsule.OutText, c.shown) << c.text;
         EXPECT_EQ(context.refusal.empty(), c.changed) << c.text;
@@ -93,7 +96,7 @@ TEST_F(Editors, IntegerKeysStepWrapAndStartEdits) {
         context.result = kEditorDone;
         cmcCellCapsule capsule = Key(c.key);
         std::int32_t value = c.before;
-        EditInteger(capsule, context, value, c.min, 255, 0, 1, {}, false);
+        EditInteger(capsule, context, value, {.min = c.min, .max = 255});
         EXPECT_EQ(value, c.after) << c.key;
         EXPECT_EQ(context.result, c.result) << c.key;
         EXPECT_EQ(capsule.OutText, c.editorText) << c.key;
@@ -102,7 +105,7 @@ TEST_F(Editors, IntegerKeysStepWrapAndStartEdits) {
     cmcCellCapsule drawn = Key(' ');
     drawn.Grid = nullptr;
     std::int32_t value = 3;
-    EXPECT_FALSE(EditInteger(drawn, context, value, 0, 255, 0, 1, {}, false));
+    EXPECT_FALSE(EditInteger(drawn, context, value, {.min = 0, .max = 255}));
     EXPECT_EQ(value, 3);
 }
 
@@ -124,17 +127,17 @@ TEST_F(Editors, ToneRoundTripAndBoundedSearch) {
     // A step goes to the next tone the radio can make, and wraps at the ends.
     cmcCellCapsule up = Key(' ');
     std::int32_t tone = 1997;
-    EXPECT_TRUE(EditTone(up, context, tone, 400, 2971, 0, 1, {}, false));
+    EXPECT_TRUE(EditTone(up, context, tone, {.min = 400, .max = 2971}));
     EXPECT_GT(tone, 1997);
     EXPECT_EQ(ToneDivider(ToneDivider(tone)), tone);
     cmcCellCapsule down = Key(8);
     tone = 400;
-    EXPECT_TRUE(EditTone(down, context, tone, 400, 2971, 0, 1, {}, false));
+    EXPECT_TRUE(EditTone(down, context, tone, {.min = 400, .max = 2971}));
     EXPECT_GT(tone, 2900);
     // A range where no candidate gives a new tone ends after its candidates, value kept.
     cmcCellCapsule stuck = Key(' ');
     tone = 249600;
-    EditTone(stuck, context, tone, 249600, 249600, 0, 1, {}, false);
+    EditTone(stuck, context, tone, {.min = 249600, .max = 249600});
     EXPECT_EQ(tone, 249600);
 }
 
@@ -164,14 +167,18 @@ TEST_F(Editors, TimerCommitsOffAndLimits) {
         context.refusal.clear();
         cmcCellCapsule capsule = Typed(c.text);
         std::int32_t value = c.before;
-        EXPECT_EQ(EditTimer(capsule, context, value, c.scale, c.min, c.max, c.offAllowed, 0), c.changed) << c.text;
+        EXPECT_EQ(
+            EditTimer(
+                capsule, context, value, {.scale = c.scale, .min = c.min, .max = c.max, .offAllowed = c.offAllowed}),
+            c.changed)
+            << c.text;
         EXPECT_EQ(value, c.after) << c.text;
         EXPECT_EQ(capsule.OutText, c.shown) << c.text;
         EXPECT_EQ(context.refusal.empty(), c.changed) << c.text;
     }
     cmcCellCapsule five;
     std::int32_t value = 5;
-    EditTimer(five, context, value, 1, 1, 125, false, 0);
+    EditTimer(five, context, value, {.scale = 1, .min = 1, .max = 125});
     EXPECT_EQ(five.OutText, "  5.000");
 }
 
@@ -191,7 +198,7 @@ TEST_F(Editors, TimerKeysStepOneUnitAndWrap) {
         context.result = kEditorDone;
         cmcCellCapsule capsule = Key(c.key);
         std::int32_t value = c.before;
-        EditTimer(capsule, context, value, 1000, 60, 255, true, 0);
+        EditTimer(capsule, context, value, {.scale = 1000, .min = 60, .max = 255, .offAllowed = true});
         EXPECT_EQ(value, c.after) << c.key;
         EXPECT_EQ(context.result, c.result) << c.key;
         EXPECT_EQ(capsule.OutText, c.text) << c.key;

@@ -38,15 +38,15 @@ TEST(SheetBuild, SavedPositionAndInitialCell) {
         Harness probe(ChannelSheet());
         return probe.Build().Layout().Slot(2, 1).Cell().Kind();
     }();
-    cuiSheet& a = outside.Build([](cuiSheet& s) { s.SetSavedPosition({9, 99, 1, 1}); }, kind, 6);
+    cuiSheet& a = outside.Build([](cuiSheet& s) { s.SetSavedPosition({{9, 99}, {1, 1}}); }, kind, 6);
     EXPECT_EQ(a.Current(), (GridPos{2, 7}));
 
     // A saved scroll position beyond the end is clamped to the grid, and the cell is restored.
     Harness saved(ChannelSheet(200));
-    cuiSheet& b = saved.Build([](cuiSheet& s) { s.SetSavedPosition({3, 150, 1, 100000}); });
+    cuiSheet& b = saved.Build([](cuiSheet& s) { s.SetSavedPosition({{3, 150}, {1, 100000}}); });
     EXPECT_EQ(b.Current(), (GridPos{3, 150}));
     EXPECT_EQ(saved.Grid().TopRow(), saved.Grid().Geometry().MaxTopRow());
-    EXPECT_EQ(b.CurrentPosition().row, 150);
+    EXPECT_EQ(b.CurrentPosition().cursor.row, 150);
 }
 
 TEST(SheetKeys, ArrowsPagesAndFunctionKeys) {
