@@ -17,11 +17,16 @@ QApplication& Application() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The window's tests in the same executable may have made the one application object already.
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return *existing;
+    }
     static int argc = 1;
-    static char name[] = "app_tests";
+    static char name[] = "app_window_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed, like the window tests' own: widgets of other tests may outlive this one.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 // Runs `act` on the dialog as soon as it is shown.

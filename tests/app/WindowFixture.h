@@ -37,8 +37,12 @@ namespace testsupport {
 using Answer = platform::IMessageBox::Answer;
 
 inline QApplication& Application() {
+    // The file dialogs' tests in the same executable may have made the one application object already.
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return *existing;
+    }
     static int argc = 1;
-    static char name[] = "vqn58_window_tests";
+    static char name[] = "app_window_tests";
     static char* argv[] = {name, nullptr};
     // Never destroyed: key clicks leave Qt devices whose own clean-up at exit must find the
     // application still there.
