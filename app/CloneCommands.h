@@ -2,6 +2,7 @@
 
 #include "app/ICloneDocument.h"
 #include "link/indCloneMan.h"
+#include "model/ModelRules.h"
 
 #include <array>
 #include <cstdint>
@@ -25,13 +26,16 @@ struct CloneIdentity {
 // byte with what was sent (kCheckDiffers, kNotChecked).
 class CloneCommands {
 public:
-    // Model constants of this radio.
-    static constexpr std::int32_t kModelCode = 9873;
+    // Model constants of this radio, and the model's ranges as the clone manager takes them.
+    static constexpr std::int32_t kModelCode = static_cast<std::int32_t>(model::kModelCode);
     static constexpr std::int32_t kSubCode = 0;
-    static constexpr std::int32_t kExtraCode = 1;
-    static constexpr CloneRange kReadRanges[] = {{0x000, 0x7FF}, {1, 0}};
-    static constexpr CloneRange kWriteRangesNormal[] = {{0x000, 0x6FF}, {1, 0}};
-    static constexpr CloneRange kWriteRangesMaker[] = {{0x000, 0x7EF}, {1, 0}};
+    static constexpr std::int32_t kExtraCode = static_cast<std::int32_t>(model::kExtraCode);
+    static constexpr CloneRange kReadRanges[] = {{model::kCoveredRanges[0].first, model::kCoveredRanges[0].last},
+                                                 {1, 0}};
+    static constexpr CloneRange kWriteRangesNormal[] = {
+        {model::kWriteRangesNormal[0].first, model::kWriteRangesNormal[0].last}, {1, 0}};
+    static constexpr CloneRange kWriteRangesMaker[] = {
+        {model::kWriteRangesMaker[0].first, model::kWriteRangesMaker[0].last}, {1, 0}};
 
     // Installs the handlers, the settings' COM port and the document's device path of a port in
     // `manager`; every reference must outlive this object.

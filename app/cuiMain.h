@@ -6,6 +6,7 @@
 #include "image/QcfTypes.h"
 #include "image/cmcEeprom.h"
 #include "model/IDocumentCommands.h"
+#include "model/ModelRules.h"
 #include "model/cmcClipCh.h"
 #include "overlay/OverlayMessages.h"
 #include "platform/FileDialogs.h"
@@ -47,7 +48,7 @@ public:
     static constexpr int kCloneRejected = 15;
     static constexpr int kCloneNewer = 16;
     // The smallest image the window accepts.
-    static constexpr std::int32_t kMinimumImageSize = 0x801;
+    static constexpr std::int32_t kMinimumImageSize = model::kImageSize;
     // The only memory map revision of clone files this program reads and writes.
     static constexpr std::int32_t kMapRevision = 1;
 

@@ -19,7 +19,7 @@ public:
     explicit indMain(const Services& services);
     ~indMain() override;
 
-    // Model code 0x2691, extra code 1, last clone address 0x7FF, maker mode off.
+    // The model code, extra code and last clone address of model/ModelRules.h, maker mode off.
     void InitModelDefaults() override;
     // Refuses an image whose byte 0x60B is not 1.
     bool RejectImage(const cmcEeprom& image) override;
