@@ -21,10 +21,10 @@ public:
         m_basic.Parse(definitions.GetLine(basicKey, 0), nullptr, nullptr, definitions);
         const std::vector<ui::BodyNode> nodes =
             ui::NestBody(ui::ReadBodyLines(definitions, std::string(key) + "_Body"));
-        for (std::size_t i = 0; i < nodes.size(); ++i) {
+        for (const ui::BodyNode& node : nodes) {
             cmcCellObj cell;
-            cell.Parse(nodes[i].line.definition, &m_basic, nullptr, definitions);
-            const int parent = nodes[i].parent;
+            cell.Parse(node.line.definition, &m_basic, nullptr, definitions);
+            const int parent = node.parent;
             Entry entry{
                 cell.Argument().value_or(""), {}, parent < 0 ? 0 : m_body[static_cast<std::size_t>(parent)].level + 1};
             for (int flag = 0; flag < 8; ++flag) {

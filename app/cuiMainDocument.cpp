@@ -36,7 +36,7 @@ std::filesystem::path FullPath(const std::filesystem::path& path) {
 
 CloneFileRangeTable cuiMain::CoveredRanges() {
     m_coveredRanges[0] = {0, m_lastCloneAddress};
-    return CloneFileRangeTable(m_coveredRanges);
+    return m_coveredRanges;
 }
 
 void cuiMain::PrepareCloneFile(cmcQcfFile& file, cmcEeprom& image) {

@@ -245,7 +245,9 @@ private:
         if (!m_args.device.empty()) {
             // The commands installed the settings' device of the port, which a path replaces.
             const std::string path = m_line ? m_line->DevicePath() : m_args.device;
-            m_manager.Driver().Comm().SetPathResolver([path](int) { return path; });
+            // Each open asks again, so the resolver returns a copy and keeps its own.
+            m_manager.Driver().Comm().SetPathResolver(
+                [path](int) { return path; }); // NOLINT(performance-no-automatic-move)
             m_manager.SetDeviceName(path);
         }
         m_document.SetInfoWindow([this] {

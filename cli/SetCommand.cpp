@@ -87,7 +87,8 @@ int RunSet(CliContext& context) {
         if (const std::string shown = Trimmed(cells.Draw(cell).text); StoredOtherwise(typed, shown)) {
             const std::string notice = FormatText(cells.App().App().Overlay().GetText("GI_Cli_Set_Stored"),
                                                   {PrintableText(typed), PrintableText(shown)});
-            notices.push_back(prefix + name + ": " + notice);
+            // One line per changed cell; the chain appends to its first temporary, so it allocates little.
+            notices.push_back(prefix + name + ": " + notice); // NOLINT(performance-inefficient-string-concatenation)
         }
     }
     const int status = SignalGuard::SaveUnlessSignalled([&cells] { return cells.Save(); });

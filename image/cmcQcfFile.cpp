@@ -64,8 +64,10 @@ void AppendHex(std::string& out, std::uint32_t value, int digits) {
     out.append(buffer, static_cast<std::size_t>(n));
 }
 
+// `address` is a valid address of the image, so never negative.
 void Mark(std::vector<std::uint8_t>& bitmap, std::int32_t address) {
-    bitmap[static_cast<std::size_t>(address) / 8] |= static_cast<std::uint8_t>(1u << (address % 8));
+    const auto bit = static_cast<std::size_t>(address);
+    bitmap[bit / 8] |= static_cast<std::uint8_t>(1u << (bit % 8));
 }
 
 } // namespace
@@ -252,7 +254,7 @@ std::uint8_t cmcQcfFile::ReadDataLine(std::string_view text) {
     }
     const std::int32_t start = HexNumber(text.substr(0, 4));
     const std::int32_t count = HexNumber(text.substr(4, 2));
-    if (text.size() != static_cast<std::size_t>(2 * count + 6)) {
+    if (text.size() != 2 * static_cast<std::size_t>(count) + 6) {
         return qcf::kFormat;
     }
     if (!m_image->IsValidAddress(start) || !m_image->IsValidAddress(start + count - 1)) {

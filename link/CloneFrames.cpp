@@ -152,10 +152,10 @@ cmcBuff RequestFrame(std::uint8_t command, std::int32_t modelCode, std::int32_t 
 
 std::vector<std::uint8_t> DataPayload(std::int32_t address, const std::uint8_t* data, int n) {
     std::vector<std::uint8_t> payload;
-    payload.reserve(static_cast<std::size_t>(8 + 2 * n));
+    payload.reserve(8 + 2 * static_cast<std::size_t>(n));
     AppendHex(payload, static_cast<unsigned>(address), 4);
     AppendHex(payload, static_cast<unsigned>(n), 2);
-    unsigned sum = static_cast<unsigned>((address >> 8) + address + n);
+    auto sum = static_cast<unsigned>((address >> 8) + address + n);
     for (int i = 0; i < n; ++i) {
         AppendHex(payload, data[i], 2);
         sum += data[i];

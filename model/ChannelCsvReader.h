@@ -13,7 +13,7 @@ namespace model {
 
 // The most a channel file may hold. The export of a whole image is about 40 KB; anything beyond this
 // is refused before it is parsed, so a large file of garbage ends at once.
-inline constexpr std::size_t kChannelCsvMaxBytes = 1024 * 1024;
+inline constexpr std::size_t kChannelCsvMaxBytes = std::size_t{1024} * 1024;
 inline constexpr std::size_t kChannelCsvColumns = 12;
 
 // Why a channel file could not be taken, with the line it concerns (0 for the whole file) and the

@@ -119,7 +119,7 @@ std::int32_t ToneDivider(std::int32_t frequency) {
 
 bool EditInteger(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& value, const IntegerField& field) {
     return EditStepped(capsule, context, value, field, [&](int sign, int by) {
-        const std::int32_t v = Wrap(std::int64_t{value} + sign * by, field.min, field.max);
+        const std::int32_t v = Wrap(std::int64_t{value} + std::int64_t{sign} * by, field.min, field.max);
         return by * (v / by);
     });
 }
@@ -139,7 +139,7 @@ bool EditTone(cmcCellCapsule& capsule, EditorContext& context, std::int32_t& val
         const std::int64_t tries = (std::int64_t{field.max} - field.min) / by + 1;
         std::int32_t candidate = value;
         for (std::int64_t i = 0; i < tries; ++i) {
-            candidate = Wrap(std::int64_t{candidate} + sign * by, field.min, field.max);
+            candidate = Wrap(std::int64_t{candidate} + std::int64_t{sign} * by, field.min, field.max);
             const auto tone = static_cast<std::int32_t>(ToneOf(ToneOf(candidate)));
             if (tone != value) {
                 return tone;

@@ -21,7 +21,8 @@ struct GreyRule {
 enum class FixedFor : std::uint8_t { kNone, kUsaVariant, kOtherVariants };
 
 // A setting of one bit (or of a whole byte when bit is -1) shown by a selection list.
-struct BitSetting {
+// The fields keep the order of the table's columns; the table is small, so the padding costs nothing.
+struct BitSetting { // NOLINT(clang-analyzer-optin.performance.Padding)
     std::int32_t kind;
     std::int32_t address;
     int bit;
@@ -44,7 +45,8 @@ const BitSetting* FindBitSetting(std::int32_t kind);
 
 // A time setting edited by EditTimer: the stored byte or word divided by `divisor` is the value in
 // 1/scale seconds; a change stores value x divisor.
-struct TimerSetting {
+// The fields keep the order of the table's columns (see BitSetting).
+struct TimerSetting { // NOLINT(clang-analyzer-optin.performance.Padding)
     std::int32_t kind;
     std::int32_t address;
     bool word;

@@ -8,10 +8,9 @@ std::string FormatText(std::string_view format, std::initializer_list<std::strin
     auto next = values.begin();
     for (std::size_t pos = 0; pos < format.size(); ++pos) {
         const char c = format[pos];
-        const char kind = pos + 1 < format.size() ? format[pos + 1] : '\0';
-        if (c != '%' || kind == '\0') {
-            text.push_back(c);
-        } else if (kind == '%') {
+        // The character after a "%"; '\0' when `c` opens no placeholder.
+        const char kind = c == '%' && pos + 1 < format.size() ? format[pos + 1] : '\0';
+        if (kind == '%') {
             text.push_back('%');
             ++pos;
         } else if (kind == 's' || kind == 'd' || kind == 'i' || kind == 'u') {
@@ -20,7 +19,7 @@ std::string FormatText(std::string_view format, std::initializer_list<std::strin
             }
             ++pos;
         } else {
-            text.push_back(c);
+            text.push_back(c); // any other character, and a "%" at the end or before any other character
         }
     }
     return text;

@@ -37,7 +37,7 @@ std::string ExecutableFileName() {
 }
 
 std::filesystem::path ProgramDataDir(const std::string& overlayFileName) {
-    const auto exeDir = ExecutablePath().parent_path();
+    auto exeDir = ExecutablePath().parent_path();
     std::error_code error;
     if (std::filesystem::exists(exeDir / overlayFileName, error)) {
         return exeDir;

@@ -65,15 +65,11 @@ int ManualTimerSource::RunDue() {
     std::sort(due.begin(), due.end(), [](const Due& a, const Due& b) {
         return a.until != b.until ? a.until < b.until : a.order < b.order;
     });
-    std::vector<std::uint64_t> orders;
-    for (const Due& d : due) {
-        orders.push_back(d.order);
-    }
     int fired = 0;
-    for (std::size_t i = 0; i < due.size(); ++i) {
+    for (const Due& d : due) {
         // Skip a timer that an earlier callback destroyed, stopped or restarted.
-        auto it = std::find(m_timers.begin(), m_timers.end(), due[i].timer);
-        if (it == m_timers.end() || !(*it)->m_active || (*it)->m_order != orders[i]) {
+        auto it = std::find(m_timers.begin(), m_timers.end(), d.timer);
+        if (it == m_timers.end() || !(*it)->m_active || (*it)->m_order != d.order) {
             continue;
         }
         Timer* timer = *it;

@@ -49,7 +49,7 @@ std::vector<PrintRun> ColumnRuns(const PrintGrid& grid, int width) {
         std::int32_t i = 0;
         bool stopped = false;
         for (; s + i < count; ++i) {
-            const auto column = static_cast<std::size_t>(s + i);
+            const auto column = static_cast<std::size_t>(s) + static_cast<std::size_t>(i);
             total += std::max(0, grid.columnWidths[column]);
             const bool joins = column < grid.joinsLeft.size() && grid.joinsLeft[column];
             if (!joins) {
@@ -79,7 +79,7 @@ std::vector<PrintRun> RowRuns(const PrintGrid& grid, int height) {
         std::int64_t total = fixedHeight;
         std::int32_t n = 0;
         while (r + n < count) {
-            total += std::max(0, grid.rowHeights[static_cast<std::size_t>(r + n)]);
+            total += std::max(0, grid.rowHeights[static_cast<std::size_t>(r) + static_cast<std::size_t>(n)]);
             if (n > 0 && total > height) {
                 break;
             }

@@ -25,7 +25,9 @@ cmcBuff::cmcBuff(const cmcBuff& other) {
 }
 
 cmcBuff& cmcBuff::operator=(const cmcBuff& other) {
-    AssignBuff(other);
+    if (&other != this) {
+        Assign(other.m_front, other.m_length);
+    }
     return *this;
 }
 
@@ -70,7 +72,7 @@ std::uint8_t cmcBuff::At(std::int32_t i) const {
 }
 
 bool cmcBuff::Owns(const std::uint8_t* bytes) const {
-    const std::less<const std::uint8_t*> before;
+    const std::less<> before;
     const std::uint8_t* begin = m_block.get();
     return !before(bytes, begin) && before(bytes, m_front + m_capacity);
 }
@@ -88,9 +90,7 @@ void cmcBuff::Assign(const std::uint8_t* bytes, std::int32_t n) {
 }
 
 void cmcBuff::AssignBuff(const cmcBuff& other) {
-    if (&other != this) {
-        Assign(other.m_front, other.m_length);
-    }
+    *this = other;
 }
 
 void cmcBuff::Append(const std::uint8_t* bytes, std::int32_t n) {

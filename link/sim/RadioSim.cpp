@@ -40,13 +40,13 @@ int Digit(std::uint8_t c) {
 std::vector<std::uint8_t> DefaultInfo() {
     // count, revision 1.0, marker 1, 16 comment characters, options, battery type, model type
     const std::string_view text("\x16\x10\x01SIMULATED RADIO \x00\x00\x00", 22);
-    return std::vector<std::uint8_t>(text.begin(), text.end());
+    return {text.begin(), text.end()};
 }
 
 std::vector<std::uint8_t> InfoOf(const cmcEeprom& image) {
     std::vector<std::uint8_t> info = DefaultInfo();
     for (int i = 0; i < model::kCommentLength; ++i) {
-        info[static_cast<std::size_t>(kInfoComment + i)] = image.GetByte(model::kCommentAddress + i);
+        info[static_cast<std::size_t>(kInfoComment) + i] = image.GetByte(model::kCommentAddress + i);
     }
     return info;
 }
@@ -134,7 +134,7 @@ void RadioSim::ReplyRead() {
         std::vector<std::uint8_t> frame = Header(kData);
         AppendHex(frame, static_cast<unsigned>(address), 4);
         AppendHex(frame, static_cast<unsigned>(n), 2);
-        unsigned sum = static_cast<unsigned>((address >> 8) + (address & 0xFF) + n);
+        auto sum = static_cast<unsigned>((address >> 8) + (address & 0xFF) + n);
         for (int i = 0; i < n; ++i) {
             const std::uint8_t b = m_image.GetByte(address + i);
             AppendHex(frame, b, 2);
