@@ -325,6 +325,11 @@ void MainWindow::EventHandler(void* context, const Event& event) {
         break;
     case kEvImageChanged:
         self->AdjustOptionalEntries();
+        // A document opened, made new or imported while the start panel says nothing is open yet: its
+        // first sheet shows what is open instead, as after a read.
+        if (self->m_startPanel != nullptr && !self->m_startPanel->isHidden()) {
+            self->ShowFirstSheetUnlessOneIsChosen();
+        }
         break;
     default:
         break;

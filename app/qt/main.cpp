@@ -155,8 +155,9 @@ int TakeScreenshots(MainProgram& program, const StartRequest& request) {
 // Opens the file the program was started with, takes the files a second copy is started with, and
 // runs until the window closes.
 int RunWindow(MainProgram& program, const std::string& file) {
-    if (!file.empty()) {
-        program.App().OpenFile(file);
+    // The file's first sheet shows what is open, as after any other opening.
+    if (!file.empty() && program.App().OpenFile(file) == 0) {
+        program.Form().ShowFirstSheetUnlessOneIsChosen();
     }
     platform::QtFileHandOver handOver(
         kHandOverName, [&program](const std::filesystem::path& given) { program.Form().OpenFromDesktop(given); });

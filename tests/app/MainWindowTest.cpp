@@ -106,6 +106,35 @@ TEST_F(MainWindowTest, TheStartPanelOffersTheFirstStepsAndThePort) {
     EXPECT_FALSE(panel->isVisible());
 }
 
+// Opening a clone file or making a new document from the start panel shows the document's first sheet:
+// the panel's "Nothing is open yet" would be wrong once a document is open.
+class StartPanelGoesTest : public MainWindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StartPanelGoesTest, WhenADocumentIsOpenedOrMadeNew) {
+    Start();
+    Run(100);
+    auto* panel = dynamic_cast<StartPanel*>(Form().findChild<QWidget*>(QStringLiteral("StartPanel")));
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(panel->isVisible());
+    ASSERT_EQ(Form().CurrentSheet(), nullptr);
+    if (GetParam()) {
+        ASSERT_EQ(App().OpenFile(std::filesystem::path(VQN58_BIN_DIR) / "VQN58_0.qcf"), 0);
+    } else {
+        for (QPushButton* button : panel->findChildren<QPushButton*>()) {
+            if (button->text().startsWith(QStringLiteral("New"))) {
+                button->click();
+            }
+        }
+    }
+    Run(200);
+    EXPECT_NE(Form().CurrentSheet(), nullptr);
+    EXPECT_FALSE(panel->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, StartPanelGoesTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& way) {
+    return std::string(way.param ? "OpenedFile" : "NewDocument");
+});
+
 // The cloning window names what runs on which device, counts the bytes, and says when the simulated
 // radio answers.
 TEST_F(MainWindowTest, TheCloningWindowNamesTheOperationAndTheSimulatedRadio) {
